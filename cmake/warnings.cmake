@@ -1,0 +1,14 @@
+# Warnings on per target, so third-party code keeps its own flags.
+function(wintola_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+endfunction()
+
+# A library of this project: sources of the folder, headers beside them,
+# included as "folder/name.h" from the project root.
+function(wintola_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LINKS})
+  wintola_warnings(${name})
+endfunction()

@@ -1,0 +1,55 @@
+#include "foundation/settings.h"
+
+#include "foundation/file_location.h"
+#include "foundation/globals.h"
+#include "foundation/messages.h"
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+#include "platform/message_box.h"
+
+namespace {
+
+std::string settings_path_for(const std::string& file)
+{
+    return platform::resolve_ignoring_case(file.empty() ? settings_file_path : file);
+}
+
+} // namespace
+
+std::string read_setting(const std::string& file, const std::string& section, const std::string& key,
+                         const std::string& default_value)
+{
+    auto value = platform::ini_read(settings_path_for(file), section, key).value_or(default_value);
+    if (value.size() > max_setting_length)
+        value.resize(max_setting_length);
+    return value;
+}
+
+bool write_setting(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value)
+{
+    if (file.empty() && settings_on_cd_rom)
+        return false;
+    return platform::ini_write(settings_path_for(file), section, key, value);
+}
+
+bool read_yes_no_setting(const std::string& file, const std::string& section, const std::string& key,
+                         bool default_value)
+{
+    const std::string value = read_setting(file, section, key, default_value ? "Y" : "N");
+    if (value.empty())
+        return false;
+    const char first = platform::ascii_upper(value.front());
+    return first == 'Y' || first == 'T';
+}
+
+void check_settings_file(bool fatal)
+{
+    settings_on_cd_rom = false;
+    if (file_status(settings_file_path, false).status == file_is_file)
+        return;
+    const std::string message = "There is a problem with the file " + platform::ascii_upper(settings_file_path);
+    if (fatal)
+        stop_with_message(message);
+    show_message(message, platform::MB_ICONERROR);
+}

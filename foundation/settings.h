@@ -1,0 +1,15 @@
+#pragma once
+// The settings file. An empty file argument means settings_file_path.
+
+#include <string>
+
+inline constexpr std::size_t max_setting_length = 200;
+
+std::string read_setting(const std::string& file, const std::string& section, const std::string& key,
+                         const std::string& default_value);
+// False when the value could not be stored (nothing is written from a CD-ROM).
+bool write_setting(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value);
+bool read_yes_no_setting(const std::string& file, const std::string& section, const std::string& key,
+                         bool default_value);
+void check_settings_file(bool fatal);

@@ -1,0 +1,19 @@
+#include "foundation/startup.h"
+
+#include "foundation/globals.h"
+#include "foundation/settings.h"
+#include "foundation/textfile_handler.h"
+#include "platform/file_system.h"
+
+void start_up_foundation(const std::string& program_file)
+{
+    settings_file_name = "WinTola.ini";
+    platform::set_executable_path(program_file);
+    start_directory = platform::current_directory();
+    program_directory = platform::executable_directory();
+    settings_file_path = program_directory + settings_file_name;
+    check_settings_file(false);
+    store_settings_between_sessions = read_yes_no_setting("", "GENERAL", "Store Settings between Sessions", false);
+    palette_device = false;
+    load_text_section_file();
+}

@@ -1,0 +1,163 @@
+#include "foundation/textfile_handler.h"
+
+#include "foundation/file_location.h"
+#include "foundation/globals.h"
+#include "foundation/messages.h"
+#include "foundation/settings.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+
+#include <optional>
+
+namespace {
+
+class line_reader {
+public:
+    explicit line_reader(std::string_view text) : text_(text) {}
+
+    // The next line without its line end, cut to 255 characters.
+    std::optional<std::string> next()
+    {
+        if (position_ >= text_.size())
+            return std::nullopt;
+        auto end = text_.find('\n', position_);
+        if (end == std::string_view::npos)
+            end = text_.size();
+        std::string_view line = text_.substr(position_, end - position_);
+        position_ = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.size() > Ttextfile_handler::max_line_length)
+            line = line.substr(0, Ttextfile_handler::max_line_length);
+        return std::string(line);
+    }
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+bool starts_section_line(const std::string& line)
+{
+    return line.size() >= 2 && line.front() == '$';
+}
+
+std::optional<std::string> header_name(const std::string& line)
+{
+    if (!starts_section_line(line))
+        return std::nullopt;
+    const auto open = line.find('[');
+    if (open == std::string::npos)
+        return std::nullopt;
+    const auto close = line.find(']', open + 1);
+    if (close == std::string::npos)
+        return std::nullopt;
+    return line.substr(open + 1, close - open - 1);
+}
+
+bool is_comment(const std::string& line)
+{
+    return !line.empty() && (line.front() == '*' || line.front() == '\f');
+}
+
+std::string without_remark(const std::string& line)
+{
+    const auto hash = line.find('#');
+    return hash == std::string::npos ? line : line.substr(0, hash);
+}
+
+} // namespace
+
+Ttextfile_handler::Ttextfile_handler(const std::string& file_name, bool& found, bool fatal)
+{
+    const found_file where = find_file(file_name, 0);
+    const auto contents = where.found ? platform::read_whole_file(where.path) : std::nullopt;
+    found = contents.has_value();
+    if (!found) {
+        const std::string message = "The text file \"" + file_name + "\" was not found!";
+        if (fatal)
+            stop_with_message(message);
+        show_message(message, platform::MB_ICONERROR);
+        return;
+    }
+    const std::string twice = parse(*contents);
+    if (twice.empty())
+        return;
+    const std::string message = "The text file \"" + file_name + "\" holds the section \"" + twice
+        + "\" more than once!";
+    if (fatal)
+        stop_with_message(message);
+    show_message(message, platform::MB_ICONERROR);
+}
+
+Ttextfile_handler Ttextfile_handler::from_text(std::string_view contents, std::string& problem)
+{
+    Ttextfile_handler handler;
+    problem = handler.parse(contents);
+    return handler;
+}
+
+std::string Ttextfile_handler::parse(std::string_view contents)
+{
+    line_reader reader(contents);
+    std::optional<std::string> current = reader.next();
+    while (current && !starts_section_line(*current))
+        current = reader.next();
+    while (current) {
+        // Seek a valid header from the current line on.
+        std::optional<std::string> name = header_name(*current);
+        while (!name && (current = reader.next()))
+            name = header_name(*current);
+        if (!name)
+            break;
+        std::vector<std::string> entries;
+        current = std::nullopt;
+        while (auto line = reader.next()) {
+            if (!line->empty() && line->front() == '$') {
+                current = std::move(line);
+                break;
+            }
+            if (!is_comment(*line))
+                entries.push_back(without_remark(*line));
+        }
+        if (!sections_.emplace(platform::ascii_upper(*name), std::move(entries)).second)
+            return *name;
+    }
+    return {};
+}
+
+std::string Ttextfile_handler::read_entry(const std::string& section, int k) const
+{
+    const auto it = sections_.find(platform::ascii_upper(section));
+    if (k < 1 || it == sections_.end() || static_cast<std::size_t>(k) > it->second.size())
+        return {};
+    return it->second[static_cast<std::size_t>(k) - 1];
+}
+
+void Ttextfile_handler::read_section(const std::string& section, std::string* texts, int count) const
+{
+    for (int k = 1; k <= count; ++k)
+        texts[k - 1] = read_entry(section, k);
+}
+
+bool Ttextfile_handler::has_section(const std::string& section) const
+{
+    return sections_.count(platform::ascii_upper(section)) != 0;
+}
+
+int Ttextfile_handler::entry_count(const std::string& section) const
+{
+    const auto it = sections_.find(platform::ascii_upper(section));
+    return it == sections_.end() ? 0 : static_cast<int>(it->second.size());
+}
+
+void load_text_section_file()
+{
+    std::string name = read_setting("", "GENERAL", "Text File", "WINTOLA.TXT");
+    if (name.empty())
+        name = "WINTOLA.TXT";
+    bool found = false;
+    text_handler = std::make_unique<Ttextfile_handler>(name, found, true);
+    message_caption = text_handler->read_entry("MESSAGES_CAPTION", 1);
+    out_of_memory_message = text_handler->read_entry("OUT_OF_MEMORY", 1);
+}

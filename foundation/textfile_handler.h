@@ -1,0 +1,38 @@
+#pragma once
+// The text-section file, loaded once into memory. Every caption and message
+// of the program is read from it by section name and entry number.
+// It treats the file as single-byte text and does not check the wording.
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Ttextfile_handler {
+public:
+    static constexpr std::size_t max_line_length = 255;
+
+    // Loads the file found by find_file(file_name, 0). A missing file, or a
+    // section named twice, is fatal when `fatal` is set and otherwise shown
+    // and left with the sections read so far.
+    Ttextfile_handler(const std::string& file_name, bool& found, bool fatal);
+
+    // Parses text already in memory; `problem` receives the fault, if any.
+    static Ttextfile_handler from_text(std::string_view contents, std::string& problem);
+
+    std::string read_entry(const std::string& section, int k) const;
+    void read_section(const std::string& section, std::string* texts, int count) const;
+    bool has_section(const std::string& section) const;
+    int entry_count(const std::string& section) const;
+
+private:
+    Ttextfile_handler() = default;
+    // Empty on success, else the name of the section found twice.
+    std::string parse(std::string_view contents);
+
+    std::map<std::string, std::vector<std::string>> sections_;   // by upper-cased name
+};
+
+// Start-up: loads the file named by the settings and sets the message caption
+// and the out-of-memory text from it.
+void load_text_section_file();

@@ -1,0 +1,21 @@
+// Arbitrary bytes as a text-section file: parsing and every lookup must hold.
+#include "foundation/textfile_handler.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::string problem;
+    const auto handler = Ttextfile_handler::from_text(text, problem);
+    std::string texts[4];
+    for (const char* name : {"A", "STUDENTS_MANAGER", ""}) {
+        handler.read_section(name, texts, 4);
+        for (int k = -1; k < 6; ++k)
+            if (handler.read_entry(name, k).size() > Ttextfile_handler::max_line_length)
+                __builtin_trap();
+    }
+    return 0;
+}

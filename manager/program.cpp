@@ -1,0 +1,17 @@
+#include "manager/program.h"
+
+#include "foundation/startup.h"
+#include "manager/RFM_MainForm.h"
+#include "platform/qt_presenters.h"
+
+#include <QApplication>
+
+int run_students_manager(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    platform::install_qt_presenters();
+    start_up_foundation(argc > 0 ? argv[0] : "");
+    TRFM_MainForm main_form;
+    main_form.show();
+    return application.exec();
+}

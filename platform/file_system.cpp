@@ -1,0 +1,190 @@
+#include "platform/file_system.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+namespace {
+
+std::string& executable_dir_storage()
+{
+    static std::string dir;
+    return dir;
+}
+
+std::string with_separator(std::string dir)
+{
+    if (dir.empty() || dir.back() != directory_separator)
+        dir += directory_separator;
+    return dir;
+}
+
+bool exists_exactly(const std::string& path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+} // namespace
+
+char ascii_upper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string ascii_upper(std::string text)
+{
+    for (char& c : text)
+        c = ascii_upper(c);
+    return text;
+}
+
+std::string current_directory()
+{
+    std::error_code ec;
+    const auto cwd = fs::current_path(ec);
+    return with_separator(ec ? std::string("/") : cwd.string());
+}
+
+std::string executable_directory()
+{
+    if (executable_dir_storage().empty()) {
+        std::error_code ec;
+        const auto self = fs::read_symlink("/proc/self/exe", ec);
+        executable_dir_storage() = ec ? current_directory() : with_separator(self.parent_path().string());
+    }
+    return executable_dir_storage();
+}
+
+void set_executable_path(const std::string& argv0)
+{
+    // A path with a directory names the program file; a bare name was found
+    // on the search path, so ask the system where the program lies.
+    if (argv0.find(directory_separator) != std::string::npos) {
+        executable_dir_storage() = with_separator(fs::path(full_path(argv0)).parent_path().string());
+        return;
+    }
+    executable_dir_storage().clear();
+    executable_directory();
+}
+
+bool is_absolute_path(const std::string& name)
+{
+    return !name.empty() && name.front() == directory_separator;
+}
+
+std::string full_path(const std::string& name)
+{
+    const fs::path p = is_absolute_path(name) ? fs::path(name) : fs::path(current_directory()) / name;
+    std::string normal = p.lexically_normal().string();
+    if (normal.size() > 1 && normal.back() == directory_separator && !name.empty() && name.back() != '/')
+        normal.pop_back();
+    return normal;
+}
+
+std::string resolve_ignoring_case(const std::string& path)
+{
+    if (path.empty() || exists_exactly(path))
+        return path;
+    const fs::path p(path);
+    const fs::path relative = p.relative_path();
+    const std::vector<fs::path> parts(relative.begin(), relative.end());
+    fs::path resolved = p.root_path();
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const fs::path exact = resolved / parts[i];
+        if (exists_exactly(exact.string())) {
+            resolved = exact;
+            continue;
+        }
+        const std::string wanted = ascii_upper(parts[i].string());
+        std::error_code ec;
+        bool found = false;
+        const fs::path base = resolved.empty() ? fs::path(".") : resolved;
+        for (fs::directory_iterator it(base, ec), end; !ec && it != end; it.increment(ec)) {
+            if (ascii_upper(it->path().filename().string()) == wanted) {
+                resolved = resolved / it->path().filename();
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            // What exists is kept as found; the rest stays as asked for.
+            for (std::size_t j = i; j < parts.size(); ++j)
+                resolved /= parts[j];
+            return resolved.string();
+        }
+    }
+    return resolved.string();
+}
+
+entry_status path_status(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0)
+        return {S_ISDIR(st.st_mode) ? entry_kind::directory : entry_kind::file, 0};
+    if (errno == ENOENT || errno == ENOTDIR)
+        return {entry_kind::missing, 0};
+    return {entry_kind::error, errno};
+}
+
+bool make_directory(const std::string& path)
+{
+    return ::mkdir(path.c_str(), 0777) == 0;
+}
+
+bool remove_file(const std::string& path)
+{
+    return ::unlink(path.c_str()) == 0;
+}
+
+std::vector<std::string> list_files(const std::string& directory)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name.front() == '.')
+            continue;
+        std::error_code type_ec;
+        if (it->is_regular_file(type_ec))
+            names.push_back(name);
+    }
+    return names;
+}
+
+std::optional<std::string> read_whole_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return contents.str();
+}
+
+bool replace_file_atomically(const std::string& path, const std::string& contents)
+{
+    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    FILE* out = std::fopen(temporary.c_str(), "wb");
+    if (!out)
+        return false;
+    const bool written = std::fwrite(contents.data(), 1, contents.size(), out) == contents.size()
+        && std::fflush(out) == 0 && ::fsync(::fileno(out)) == 0;
+    const bool closed = std::fclose(out) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform

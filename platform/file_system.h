@@ -1,0 +1,47 @@
+#pragma once
+// Files and paths as the program needs them. On a file system that
+// distinguishes case, names the program looks up are matched without regard
+// to case (resolve_ignoring_case). Separator is the platform's ('/').
+// It does not follow drive letters: those have no counterpart here.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+inline constexpr char directory_separator = '/';
+
+char ascii_upper(char c);
+std::string ascii_upper(std::string text);
+
+std::string current_directory();   // ends in the separator
+std::string executable_directory();   // ends in the separator; set by set_executable_path
+void set_executable_path(const std::string& argv0);
+
+bool is_absolute_path(const std::string& name);
+// The name made absolute against the current directory, "." and ".." resolved.
+std::string full_path(const std::string& name);
+
+// When no entry of exactly this path exists, the entry whose every path
+// component matches without regard to case; otherwise the path itself.
+std::string resolve_ignoring_case(const std::string& path);
+
+enum class entry_kind { directory, file, missing, error };
+struct entry_status {
+    entry_kind kind;
+    int error_number;   // errno when kind is error
+};
+entry_status path_status(const std::string& path);   // exact path, no case folding
+
+bool make_directory(const std::string& path);
+bool remove_file(const std::string& path);
+
+// Names of the ordinary, non-hidden files in a directory (no directories).
+std::vector<std::string> list_files(const std::string& directory);
+
+std::optional<std::string> read_whole_file(const std::string& path);
+// Writes a temporary file beside the target, flushes it, renames it over the target.
+bool replace_file_atomically(const std::string& path, const std::string& contents);
+
+} // namespace platform
