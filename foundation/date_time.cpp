@@ -51,6 +51,17 @@ std::uint32_t pack_time_of_day(int hour, int minute, int second)
         | static_cast<std::uint32_t>(hour) << 11;
 }
 
+struct time_of_day {
+    int hour, minute, second;
+};
+
+// The low word of a packed date-time or duration, each field clamped.
+time_of_day unpack_time_of_day(std::uint32_t packed)
+{
+    return {std::min(static_cast<int>(packed >> 11 & 0x1F), 23), std::min(static_cast<int>(packed >> 5 & 0x3F), 59),
+            std::min(static_cast<int>(packed & 0x1F) * 2, 59)};
+}
+
 } // namespace
 
 calendar_time decode_date_time(Tdate_time t)
@@ -95,9 +106,10 @@ Tdate_time unpack_date_time(std::uint32_t packed)
     c.year = static_cast<int>(packed >> 25) + 1980;
     c.month = std::clamp(static_cast<int>(packed >> 21 & 0x0F), 1, 12);
     c.day = std::clamp(static_cast<int>(packed >> 16 & 0x1F), 1, days_in_month(c.year, c.month));
-    c.hour = std::min(static_cast<int>(packed >> 11 & 0x1F), 23);
-    c.minute = std::min(static_cast<int>(packed >> 5 & 0x3F), 59);
-    c.second = std::min(static_cast<int>(packed & 0x1F) * 2, 59);
+    const time_of_day time = unpack_time_of_day(packed);
+    c.hour = time.hour;
+    c.minute = time.minute;
+    c.second = time.second;
     return encode_date_time(c);
 }
 
@@ -113,10 +125,8 @@ std::uint32_t pack_duration(Tdate_time d)
 
 Tdate_time unpack_duration(std::uint32_t packed)
 {
-    const int hour = std::min(static_cast<int>(packed >> 11 & 0x1F), 23);
-    const int minute = std::min(static_cast<int>(packed >> 5 & 0x3F), 59);
-    const int second = std::min(static_cast<int>(packed & 0x1F) * 2, 59);
-    return static_cast<double>(packed >> 16) + (hour * 3600 + minute * 60 + second) / 86400.0;
+    const time_of_day time = unpack_time_of_day(packed);
+    return static_cast<double>(packed >> 16) + (time.hour * 3600 + time.minute * 60 + time.second) / 86400.0;
 }
 
 split_time split_duration(Tdate_time d)
