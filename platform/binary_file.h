@@ -1,0 +1,48 @@
+#pragma once
+// A file of fixed-size records as the results files need it. Every failing
+// call leaves its error number pending (errno style) until take_error(), so
+// callers check once after a group of operations, as the results-file code
+// does. A test can make a later write fail to see what a crash or a full
+// disk in the middle of an operation leaves behind.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+class binary_file {
+public:
+    enum class mode { read_only, read_write, create };
+
+    binary_file() = default;
+    ~binary_file();
+    binary_file(const binary_file&) = delete;
+    binary_file& operator=(const binary_file&) = delete;
+
+    bool open(const std::string& path, mode how);
+    void close();
+    bool is_open() const { return fd_ >= 0; }
+
+    std::uint64_t size();
+    bool read_at(std::uint64_t offset, void* buffer, std::size_t n);
+    bool write_at(std::uint64_t offset, const void* buffer, std::size_t n);
+    bool truncate(std::uint64_t size);
+    bool sync();
+
+    // The pending error number, cleared by the call; 0 when none.
+    int take_error();
+    int pending_error() const { return error_; }
+    // Records an error found by the caller (a damaged file, say).
+    void set_error(int number);
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+// Makes the write after `writes_before` further successful ones fail with
+// `error_number`; a negative count switches the failure off.
+void fail_write_after(int writes_before, int error_number);
+
+} // namespace platform

@@ -1,0 +1,140 @@
+#include "student_files/results_format.h"
+
+#include "platform/file_system.h"
+
+namespace results_format {
+
+std::uint16_t get_u16(const record& r, std::size_t offset)
+{
+    return static_cast<std::uint16_t>(r.at(offset) | r.at(offset + 1) << 8);
+}
+
+std::uint32_t get_u32(const record& r, std::size_t offset)
+{
+    return static_cast<std::uint32_t>(get_u16(r, offset)) | static_cast<std::uint32_t>(get_u16(r, offset + 2)) << 16;
+}
+
+void put_u16(record& r, std::size_t offset, std::uint16_t value)
+{
+    r.at(offset) = static_cast<std::uint8_t>(value & 0xFF);
+    r.at(offset + 1) = static_cast<std::uint8_t>(value >> 8);
+}
+
+void put_u32(record& r, std::size_t offset, std::uint32_t value)
+{
+    put_u16(r, offset, static_cast<std::uint16_t>(value & 0xFFFF));
+    put_u16(r, offset + 2, static_cast<std::uint16_t>(value >> 16));
+}
+
+int head_record_of(int exercise)
+{
+    return (exercise - 1) / 7;
+}
+
+std::size_t head_offset_of(int exercise)
+{
+    return static_cast<std::size_t>(2 * ((exercise - 1) % 7));
+}
+
+std::int32_t name_check_of(const std::string& file_name)
+{
+    const std::string upper = platform::ascii_upper(file_name);
+    std::int64_t sum = 0;
+    for (std::size_t i = 0; i < upper.size(); ++i)
+        sum += static_cast<unsigned char>(upper[i]) * static_cast<std::int64_t>(i + 1);
+    // Names are file names, far below the range; wrap like the 32-bit field would.
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(sum));
+}
+
+password_codes password_codes_of(const std::string& password)
+{
+    const std::string p = platform::ascii_upper(password);
+    password_codes codes;
+    std::uint32_t weight = 1;
+    for (std::size_t k = 0; k < 8 && k < p.size(); ++k) {
+        if (k == 4)
+            weight = 1;
+        const std::uint32_t part = static_cast<unsigned char>(p[k]) % 100 * weight;
+        (k < 4 ? codes.code_1 : codes.code_2) += part;
+        weight *= 100;
+    }
+    for (std::size_t i = 8; i < p.size(); ++i)
+        codes.code_3 += static_cast<unsigned char>(p[i]) * static_cast<std::int64_t>(i + 1);
+    return codes;
+}
+
+identity identity_of(const std::string& file_name, const std::string& password)
+{
+    const password_codes codes = password_codes_of(password);
+    return {name_check_of(file_name), codes.code_1, codes.code_2, static_cast<std::uint16_t>(codes.code_3)};
+}
+
+record encode_identity(const identity& id)
+{
+    record r{};
+    put_u32(r, 0, static_cast<std::uint32_t>(id.name_check));
+    put_u32(r, 4, id.password_code_1);
+    put_u32(r, 8, id.password_code_2);
+    put_u16(r, 12, id.password_code_3);
+    return r;
+}
+
+identity decode_identity(const record& r)
+{
+    return {static_cast<std::int32_t>(get_u32(r, 0)), get_u32(r, 4), get_u32(r, 8), get_u16(r, 12)};
+}
+
+record encode_settings(const settings& s)
+{
+    record r{};
+    put_u16(r, 0, static_cast<std::uint16_t>(s.guidance_statement));
+    put_u32(r, 2, s.guidance_time);
+    r[6] = s.guidance_is_on ? 1 : 0;
+    r[7] = s.guidance_is_switchable ? 1 : 0;
+    r[8] = s.restart_guidance_enabled ? 1 : 0;
+    r[9] = s.test_results_are_stored ? 1 : 0;
+    return r;
+}
+
+settings decode_settings(const record& r)
+{
+    settings s;
+    s.guidance_statement = static_cast<std::int16_t>(get_u16(r, 0));
+    s.guidance_time = get_u32(r, 2);
+    s.guidance_is_on = r[6] != 0;
+    s.guidance_is_switchable = r[7] != 0;
+    s.restart_guidance_enabled = r[8] != 0;
+    s.test_results_are_stored = r[9] != 0;
+    return s;
+}
+
+record encode_result(const result& x)
+{
+    record r{};
+    put_u32(r, 0, x.start_time);
+    put_u32(r, 4, x.end_time);
+    r[8] = x.level;
+    put_u16(r, 9, x.objects);
+    put_u16(r, 11, x.correct);
+    put_u16(r, 13, x.next_result);
+    return r;
+}
+
+result decode_result(const record& r)
+{
+    return {get_u32(r, 0), get_u32(r, 4), r[8], get_u16(r, 9), get_u16(r, 11), get_u16(r, 13)};
+}
+
+bool is_end_marker(const record& r)
+{
+    return get_u16(r, 13) == end_marker;
+}
+
+record end_marker_after(const record& last_result)
+{
+    record r = last_result;
+    put_u16(r, 13, end_marker);
+    return r;
+}
+
+} // namespace results_format

@@ -1,0 +1,84 @@
+#pragma once
+// The results file: 15-byte little-endian records. Record 0 and 1 hold the
+// chain heads of exercises 1-7 and 8-14, record 2 the identity (name check
+// and password codes), record 3 the guidance settings, then the results in
+// the order they were appended, and last an end marker (65533 at offset 13).
+// The tutor reads and writes the same bytes: nothing here may change them.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace results_format {
+
+inline constexpr std::size_t record_size = 15;
+using record = std::array<std::uint8_t, record_size>;
+
+inline constexpr std::uint16_t end_marker = 65533;
+inline constexpr std::uint32_t max_records = 65536;
+inline constexpr int identity_record = 2;
+inline constexpr int settings_record = 3;
+inline constexpr int first_result_record = 4;
+inline constexpr int fresh_file_records = 5;
+inline constexpr int exercises = 14;
+inline constexpr int max_password_code_3 = 32767;
+
+std::uint16_t get_u16(const record& r, std::size_t offset);
+std::uint32_t get_u32(const record& r, std::size_t offset);
+void put_u16(record& r, std::size_t offset, std::uint16_t value);
+void put_u32(record& r, std::size_t offset, std::uint32_t value);
+
+// Chain heads: exercise e (1..14) lives in record (e - 1) / 7 at offset 2 * ((e - 1) % 7).
+int head_record_of(int exercise);
+std::size_t head_offset_of(int exercise);
+
+struct identity {
+    std::int32_t name_check = 0;
+    std::uint32_t password_code_1 = 0;
+    std::uint32_t password_code_2 = 0;
+    std::uint16_t password_code_3 = 0;
+};
+
+struct password_codes {
+    std::uint32_t code_1 = 0;
+    std::uint32_t code_2 = 0;
+    std::int64_t code_3 = 0;   // may exceed what the file can hold; callers refuse that
+};
+
+// Code x position over the upper-cased file name (without its directory).
+std::int32_t name_check_of(const std::string& file_name);
+password_codes password_codes_of(const std::string& password);
+identity identity_of(const std::string& file_name, const std::string& password);
+
+record encode_identity(const identity& id);
+identity decode_identity(const record& r);
+
+struct settings {
+    std::int16_t guidance_statement = 0;
+    std::uint32_t guidance_time = 0;   // packed duration
+    bool guidance_is_on = false;
+    bool guidance_is_switchable = false;
+    bool restart_guidance_enabled = false;
+    bool test_results_are_stored = false;
+};
+
+record encode_settings(const settings& s);
+settings decode_settings(const record& r);
+
+struct result {
+    std::uint32_t start_time = 0;   // packed date-time
+    std::uint32_t end_time = 0;
+    std::uint8_t level = 0;
+    std::uint16_t objects = 0;
+    std::uint16_t correct = 0;
+    std::uint16_t next_result = 0;
+};
+
+record encode_result(const result& r);
+result decode_result(const record& r);
+
+bool is_end_marker(const record& r);
+record end_marker_after(const record& last_result);   // the result's bytes with 65533 at offset 13
+
+} // namespace results_format

@@ -1,0 +1,262 @@
+#include "foundation/globals.h"
+#include "foundation/textfile_handler.h"
+#include "platform/binary_file.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/program_exit.h"
+#include "student_files/student_data_files.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace results_format;
+
+namespace {
+
+const char* const texts =
+    "$[RESULTS_ERROR_MESSAGES]\nQ1 \n Q2\nCannot use it\nIO \n at \n-\n"
+    "$[STUDENT_RESULTS_TEXTS]\n h \n min\nof\nTime:\nnothing\nLevel\nTotal:\nof\nGuidance:\n-\n";
+
+Tdate_time at(int day, int hour, int minute, int second)
+{
+    return encode_date_time({2025, 5, day, hour, minute, second});
+}
+
+} // namespace
+
+class StudentFilesTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        test_support::reset_globals_to(program.path());
+        std::string problem;
+        text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(texts, problem));
+        program.make_dir("RESULTS");
+        files = std::make_unique<Tstudent_data_files_object>();
+    }
+    void TearDown() override
+    {
+        platform::fail_write_after(-1, 0);
+        text_handler.reset();
+    }
+    std::string bytes(const std::string& name) { return program.read("RESULTS/" + name + ".results"); }
+    record record_of(const std::string& name, int k)
+    {
+        const std::string b = bytes(name);
+        record r{};
+        std::copy_n(b.begin() + k * 15, 15, r.begin());
+        return r;
+    }
+
+    test_support::temp_dir program;
+    test_support::current_directory_change in_program{program.path()};
+    platform::scripted_responder responder;
+    std::unique_ptr<Tstudent_data_files_object> files;
+};
+
+TEST_F(StudentFilesTest, FreshFileIsFiveRecordsOfTheFormat)
+{
+    ASSERT_TRUE(files->create_results_file("Johnny", "abc", true, false, true, true));
+    const std::string b = bytes("Johnny");
+    ASSERT_EQ(b.size(), 75u);
+    EXPECT_EQ(b.substr(0, 30), std::string(30, '\0'));
+    const identity id = decode_identity(record_of("Johnny", 2));
+    EXPECT_EQ(id.name_check, name_check_of("JOHNNY.RESULTS"));
+    EXPECT_EQ(id.password_code_1, 676665u);
+    const settings s = decode_settings(record_of("Johnny", 3));
+    EXPECT_TRUE(s.guidance_is_on);
+    EXPECT_FALSE(s.guidance_is_switchable);
+    EXPECT_TRUE(s.restart_guidance_enabled);
+    EXPECT_TRUE(s.test_results_are_stored);
+    EXPECT_EQ(static_cast<unsigned char>(b[73]), 0xFD);
+    EXPECT_EQ(static_cast<unsigned char>(b[74]), 0xFF);
+    EXPECT_EQ(files->results_file_name("jOhNnY"), program.file("RESULTS/Johnny.results"));
+    EXPECT_TRUE(files->is_results_file(files->results_file_name("johnny")));
+    EXPECT_TRUE(files->check_results_file(files->results_file_name("johnny"), "ABC"));
+    EXPECT_FALSE(files->check_results_file(files->results_file_name("johnny"), "abd"));
+    EXPECT_EQ(responder.count(), 0u);
+}
+
+TEST_F(StudentFilesTest, InvalidFilesAreRecognised)
+{
+    files->create_results_file("Johnny", "abc", false, false, false, false);
+    std::filesystem::copy_file(program.file("RESULTS/Johnny.results"), program.file("RESULTS/Johnny2.results"));
+    EXPECT_FALSE(files->is_results_file(files->results_file_name("Johnny2")));
+    const std::string good = bytes("Johnny");
+    program.write("RESULTS/Short.results", good.substr(0, 74));
+    program.write("RESULTS/Three.results", good.substr(0, 45));
+    std::string no_marker = good;
+    no_marker[74] = 0;
+    program.write("RESULTS/Nomark.results", no_marker);
+    for (const char* name : {"Short", "Three", "Nomark"})
+        EXPECT_FALSE(files->is_results_file(files->results_file_name(name))) << name;
+    EXPECT_EQ(responder.count(), 0u);
+    EXPECT_FALSE(files->is_results_file(files->results_file_name("Nobody")));
+    ASSERT_EQ(responder.count(), 1u);
+    EXPECT_EQ(responder.last().text, "IO 2.      at " + files->results_file_name("Nobody"));
+}
+
+TEST_F(StudentFilesTest, ResultsChainPerExerciseAndSum)
+{
+    files->create_results_file("Johnny", "abc", false, false, false, true);
+    ASSERT_TRUE(files->add_result("johnny", 3, at(1, 10, 0, 0), at(1, 10, 12, 0), 2, 7, 5));
+    EXPECT_EQ(bytes("Johnny").size(), 90u);
+    EXPECT_EQ(get_u16(record_of("Johnny", 0), 4), 4);
+    ASSERT_TRUE(files->add_result("johnny", 3, at(2, 9, 0, 0), at(2, 9, 1, 0), 1, 3, 3));
+    EXPECT_EQ(decode_result(record_of("Johnny", 4)).next_result, 5);
+    EXPECT_EQ(decode_result(record_of("Johnny", 5)).next_result, 0);
+    EXPECT_TRUE(is_end_marker(record_of("Johnny", 6)));
+    EXPECT_EQ(record_of("Johnny", 6)[9], record_of("Johnny", 5)[9]) << "the marker repeats the last result";
+    ASSERT_TRUE(files->add_result("johnny", 9, at(3, 9, 0, 0), at(3, 9, 0, 30), 7, 2, 0));
+    EXPECT_EQ(get_u16(record_of("Johnny", 1), 2), 6);
+    EXPECT_TRUE(files->is_results_file(files->results_file_name("johnny")));
+
+    const results_sums sums = files->sum_results("JOHNNY");
+    EXPECT_EQ(sums.total_objects, 12);
+    EXPECT_EQ(sums.total_correct, 8);
+    EXPECT_EQ(sums.levels[1].objects, 7);
+    EXPECT_EQ(sums.levels[1].correct, 5);
+    EXPECT_NEAR(sums.levels[1].duration * 24 * 60, 12, 1e-6);
+    EXPECT_EQ(sums.levels[0].objects, 3);
+    EXPECT_EQ(sums.levels[2].objects, 0);
+
+    files->store_guidance_state("johnny", true, 12, pack_duration(1 + (2 * 60 + 5) / 1440.0));
+    EXPECT_EQ(files->concise_results_text("johnny"),
+              "Level 1: 3 of 3 (100 %). Time: 0 h 1 min.\n"
+              "Level 2: 5 of 7 (71 %). Time: 0 h 12 min.\n"
+              "Level 3: nothing\n"
+              "Total: 8 of 12 (66 %).\n"
+              "\n"
+              "Guidance: 26 h 5 min");
+    EXPECT_EQ(responder.count(), 0u);
+}
+
+TEST_F(StudentFilesTest, ChangesAndEmptyingKeepWhatTheyShould)
+{
+    files->create_results_file("Johnny", "abcde", true, true, true, true);
+    files->store_guidance_state("johnny", true, 3, 77);
+    files->add_result("johnny", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
+    const record old_identity = record_of("Johnny", 2);
+    ASSERT_TRUE(files->change_results_file("johnny", "", false, true, false, false, false));
+    EXPECT_EQ(record_of("Johnny", 2), old_identity);
+    settings s;
+    ASSERT_TRUE(files->read_settings("johnny", s));
+    EXPECT_EQ(s.guidance_statement, 3);
+    EXPECT_EQ(s.guidance_time, 77u);
+    EXPECT_FALSE(s.guidance_is_on);
+    EXPECT_TRUE(s.guidance_is_switchable);
+
+    ASSERT_TRUE(files->change_results_file("johnny", "other", false, false, true, true, true));
+    EXPECT_TRUE(files->check_results_file(files->results_file_name("johnny"), "OTHER"));
+    files->read_settings("johnny", s);
+    EXPECT_EQ(s.guidance_statement, 0);
+    EXPECT_EQ(s.guidance_time, 0u);
+
+    const std::string before = bytes("Johnny");
+    ASSERT_TRUE(files->remove_results("johnny"));
+    const std::string after = bytes("Johnny");
+    ASSERT_EQ(after.size(), 75u);
+    EXPECT_EQ(after.substr(0, 30), std::string(30, '\0'));
+    EXPECT_EQ(after.substr(30, 30), before.substr(30, 30));
+    EXPECT_TRUE(files->is_results_file(files->results_file_name("johnny")));
+    EXPECT_EQ(files->sum_results("johnny").total_objects, 0);
+}
+
+TEST_F(StudentFilesTest, AnAppendBrokenAtAnyWriteLeavesAValidFile)
+{
+    files->create_results_file("Johnny", "abcde", true, true, true, true);
+    files->add_result("johnny", 2, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
+    const std::string before = bytes("Johnny");
+    for (int writes_before = 0; writes_before < 3; ++writes_before) {
+        platform::fail_write_after(writes_before, 28);   // ENOSPC
+        responder.clear();
+        EXPECT_FALSE(files->add_result("johnny", 2, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 4, 4));
+        platform::fail_write_after(-1, 0);
+        ASSERT_EQ(responder.count(), 1u);
+        EXPECT_EQ(responder.last().text.substr(0, 6), "IO 28.");
+        EXPECT_TRUE(files->is_results_file(files->results_file_name("johnny"))) << writes_before;
+        EXPECT_EQ(bytes("Johnny"), before) << "what was written is taken back";
+    }
+    EXPECT_TRUE(files->add_result("johnny", 2, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 4, 4));
+    EXPECT_EQ(decode_result(record_of("Johnny", 4)).next_result, 5);
+}
+
+TEST_F(StudentFilesTest, DamagedChainsAreReportedNotFollowed)
+{
+    files->create_results_file("Johnny", "abcde", true, true, true, true);
+    files->add_result("johnny", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
+    std::string b = bytes("Johnny");
+    b[4 * 15 + 13] = 4;   // the result points at itself
+    program.write("RESULTS/Johnny.results", b);
+    EXPECT_FALSE(files->add_result("johnny", 1, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 1, 1));
+    EXPECT_EQ(responder.last().text.substr(0, 7), "IO 100.");
+    EXPECT_EQ(bytes("Johnny"), b);
+
+    b[4 * 15 + 13] = 0;
+    b[0] = 60;   // head beyond the file
+    program.write("RESULTS/Johnny.results", b);
+    EXPECT_FALSE(files->add_result("johnny", 1, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 1, 1));
+    EXPECT_EQ(bytes("Johnny"), b);
+}
+
+TEST_F(StudentFilesTest, AFullFileRefusesTheAppendUnchanged)
+{
+    files->create_results_file("Johnny", "abcde", true, true, true, true);
+    std::string b = bytes("Johnny");
+    b.resize(static_cast<std::size_t>(max_records) * 15, '\0');
+    b[b.size() - 2] = static_cast<char>(0xFD);
+    b[b.size() - 1] = static_cast<char>(0xFF);
+    program.write("RESULTS/Johnny.results", b);
+    EXPECT_FALSE(files->add_result("johnny", 1, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 1, 1));
+    EXPECT_NE(responder.last().text.find("full"), std::string::npos);
+    EXPECT_EQ(bytes("Johnny"), b);
+}
+
+TEST_F(StudentFilesTest, UnsafeNamesAndLongPasswordsAreRefused)
+{
+    for (const char* name : {"", "..", "a/b", "back\\slash", "c:d", "tab\tname"}) {
+        responder.clear();
+        EXPECT_FALSE(files->create_results_file(name, "abcde", true, true, true, true)) << name;
+        EXPECT_EQ(responder.count(), 1u);
+    }
+    EXPECT_EQ(platform::list_files(program.file("RESULTS")).size(), 0u);
+    EXPECT_FALSE(files->create_results_file("Johnny", std::string(40, 'z'), true, true, true, true));
+    EXPECT_FALSE(std::filesystem::exists(program.file("RESULTS/Johnny.results")));
+    EXPECT_TRUE(password_problem(std::string(17, '~')).empty());
+    EXPECT_FALSE(password_problem(std::string(30, '~')).empty());
+}
+
+TEST(StudentFilesDirectory, FoundCreatedOnYesOrTheProgramStops)
+{
+    test_support::temp_dir program, cwd;
+    test_support::current_directory_change in_cwd(cwd.path());
+    test_support::reset_globals_to(program.path());
+    std::string problem;
+    text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(texts, problem));
+    platform::scripted_responder responder;
+    platform::throwing_exit_guard guard;
+
+    program.make_dir("RESULTS");
+    EXPECT_EQ(Tstudent_data_files_object().directory(), program.file("RESULTS"));
+
+    program.write("WinTola.ini", "[GENERAL]\nStudent Files Directory=pupils\n");
+    responder.answer_next(platform::IDYES);
+    EXPECT_EQ(Tstudent_data_files_object().directory(), cwd.file("PUPILS"));
+    EXPECT_EQ(responder.last().text, "Q1 " + cwd.file("PUPILS") + " Q2");
+    EXPECT_EQ(responder.last().flags, 4u);
+    EXPECT_TRUE(std::filesystem::is_directory(cwd.file("PUPILS")));
+
+    program.write("WinTola.ini", "[GENERAL]\nStudent Files Directory=other\n");
+    responder.answer_next(platform::IDNO);
+    EXPECT_THROW(Tstudent_data_files_object(), platform::program_stopped);
+    EXPECT_EQ(responder.last().text, "Cannot use it");
+
+    cwd.write("AFILE", "x");
+    program.write("WinTola.ini", "[GENERAL]\nStudent Files Directory=afile\n");
+    responder.clear();
+    EXPECT_THROW(Tstudent_data_files_object(), platform::program_stopped);
+    EXPECT_EQ(responder.count(), 1u) << "no question for a file of that name";
+    text_handler.reset();
+}
