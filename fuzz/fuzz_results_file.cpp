@@ -1,0 +1,55 @@
+// Arbitrary bytes as a results file, given to every operation that reads one
+// and to an append. Boxes are answered by script; nothing may crash or hang,
+// and an append either refuses or leaves a valid file.
+#include "foundation/globals.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/program_exit.h"
+#include "student_files/student_data_files.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string work_directory()
+{
+    static const std::string dir = [] {
+        std::string pattern = "/tmp/fuzz-results-XXXXXX";
+        if (!mkdtemp(pattern.data()) || !platform::make_directory(pattern + "/RESULTS"))
+            std::abort();
+        return pattern;
+    }();
+    return dir;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static platform::scripted_responder responder;
+    static platform::throwing_exit_guard guard;
+    responder.clear();
+    program_directory = start_directory = work_directory() + "/";
+    settings_file_path = program_directory + "WinTola.ini";
+    static Tstudent_data_files_object files;   // the directory exists: no question
+    const std::string path = files.results_file_name("PUPIL");
+    if (!platform::replace_file_atomically(path, std::string(reinterpret_cast<const char*>(data), size)))
+        std::abort();
+    files.is_results_file(path);
+    files.check_results_file(path, "secret");
+    results_format::settings s;
+    files.read_settings("PUPIL", s);
+    files.sum_results("PUPIL");
+    files.concise_results_text("PUPIL");
+    const bool was_valid = files.is_results_file(path);
+    if (files.add_result("PUPIL", 1 + static_cast<int>(size % 14), 45000.5, 45000.6, 2, 7, 5) && was_valid
+        && !files.is_results_file(path))
+        __builtin_trap();
+    files.store_guidance_state("PUPIL", true, 4, 99);
+    files.remove_results("PUPIL");
+    return 0;
+}
