@@ -3,6 +3,7 @@
 #include "foundation/startup.h"
 #include "manager/RFM_MainForm.h"
 #include "platform/qt_presenters.h"
+#include "student_files/student_data_files.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int run_students_manager(int argc, char** argv)
     QApplication application(argc, argv);
     platform::install_qt_presenters();
     start_up_foundation(argc > 0 ? argv[0] : "");
+    student_data_files = std::make_unique<Tstudent_data_files_object>();
     TRFM_MainForm main_form;
     main_form.show();
     return application.exec();
