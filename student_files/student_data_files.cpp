@@ -108,9 +108,24 @@ Tstudent_data_files_object::Tstudent_data_files_object()
 std::string Tstudent_data_files_object::results_file_name(const std::string& student_name) const
 {
     // The list shows names as stored; every other use upper-cases them, so the
-    // file is found without regard to case.
-    return platform::resolve_ignoring_case(directory_ + platform::directory_separator
-                                           + platform::ascii_upper(student_name) + results_extension);
+    // file is found without regard to case. One listing of the directory
+    // serves all look-ups until a name is missing from it.
+    const std::string wanted = platform::ascii_upper(student_name) + results_extension;
+    const std::string prefix = directory_ + platform::directory_separator;
+    const auto known = [&]() -> std::string {
+        const auto it = names_on_disk_.find(platform::ascii_upper(wanted));
+        if (it == names_on_disk_.end() || platform::path_status(prefix + it->second).kind != platform::entry_kind::file)
+            return {};
+        return prefix + it->second;
+    };
+    if (std::string path = known(); !path.empty())
+        return path;
+    names_on_disk_.clear();
+    for (const std::string& name : platform::list_files(directory_))
+        names_on_disk_.emplace(platform::ascii_upper(name), name);
+    if (std::string path = known(); !path.empty())
+        return path;
+    return prefix + wanted;
 }
 
 bool Tstudent_data_files_object::check_io_result(const std::string& path)

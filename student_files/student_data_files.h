@@ -8,6 +8,7 @@
 #include "foundation/date_time.h"
 #include "student_files/results_format.h"
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -62,6 +63,8 @@ private:
 
     std::string directory_;
     std::string messages_[6];
+    // Upper-cased file name -> the name on disk; refreshed when a look-up misses.
+    mutable std::map<std::string, std::string> names_on_disk_;
     int pending_error_ = 0;
 };
 
