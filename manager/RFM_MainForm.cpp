@@ -1,17 +1,259 @@
 #include "manager/RFM_MainForm.h"
 
 #include "foundation/globals.h"
+#include "foundation/messages.h"
 #include "foundation/textfile_handler.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/printing.h"
+#include "student_files/student_data_files.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QString qt(const std::string& text)
+{
+    return QString::fromUtf8(text);
+}
+
+const char* const button_names[5] = {"add_student_button", "edit_button", "delete_button", "results_button",
+                                     "concise_results_for_all_Button"};
+const char* const check_box_names[5] = {"guidance_is_on_CheckBox", "guidance_is_switchable_CheckBox",
+                                        "enable_restart_guidance_CheckBox",
+                                        "guidance_starts_with_first_statement_CheckBox",
+                                        "test_results_are_stored_CheckBox"};
+const char* const label_names[5] = {"guidance_is_on_label", "guidance_is_switchable_label",
+                                    "enable_restart_guidance_label", "guidance_starts_with_first_statement_label",
+                                    "test_results_are_stored_label"};
+
+constexpr int group_top = 36;
+constexpr int list_left = 8, list_width = 190;
+constexpr int group_left = 206, group_width = 300;
+constexpr int button_left = 514, button_width = 190, button_height = 30;
+
+// The extension is matched without regard to case; the name is cut at its first occurrence.
+std::string student_of(const std::string& file_name)
+{
+    const std::string upper = platform::ascii_upper(file_name);
+    const auto at = upper.find(".RESULTS");
+    if (at == std::string::npos || upper.size() < 8 || upper.compare(upper.size() - 8, 8, ".RESULTS") != 0)
+        return {};
+    return file_name.substr(0, at);
+}
+
+} // namespace
 
 TRFM_MainForm::TRFM_MainForm(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("RFM_MainForm");
+    build_controls();
     FormCreate();
+}
+
+void TRFM_MainForm::build_controls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+    client->installEventFilter(this);
+
+    directory_is_label_ = new QLabel(client);
+    directory_is_label_->setObjectName("directory_is_label");
+    directory_is_label_->setGeometry(8, 8, 696, 20);
+
+    students_ListBox_ = new QListWidget(client);
+    students_ListBox_->setObjectName("students_ListBox");
+    students_ListBox_->setSortingEnabled(false);
+    students_ListBox_->setGeometry(list_left, group_top + 10, list_width, 300);
+    students_ListBox_->installEventFilter(this);
+    connect(students_ListBox_, &QListWidget::itemDoubleClicked, this, [this] { edit_results_file_buttonClick(); });
+
+    GroupBox_ = new QGroupBox(client);
+    GroupBox_->setObjectName("GroupBox");
+    GroupBox_->setGeometry(group_left, group_top, group_width, 315);
+    for (int i = 0; i < 5; ++i) {
+        check_boxes_[i] = new QCheckBox(GroupBox_);
+        check_boxes_[i]->setObjectName(check_box_names[i]);
+        check_boxes_[i]->setEnabled(false);
+        check_boxes_[i]->setGeometry(10, 20 + i * 26, 20, 20);
+        labels_[i] = new QLabel(GroupBox_);
+        labels_[i]->setObjectName(label_names[i]);
+        labels_[i]->setGeometry(34, 20 + i * 26, group_width - 44, 20);
+    }
+    tests_done_label_ = new QLabel(GroupBox_);
+    tests_done_label_->setObjectName("tests_done_label");
+    tests_done_label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tests_done_label_->setWordWrap(true);
+    tests_done_label_->setGeometry(10, 160, group_width - 20, 150);
+
+    for (int i = 0; i < 5; ++i) {
+        buttons_[i] = new QPushButton(client);
+        buttons_[i]->setObjectName(button_names[i]);
+        buttons_[i]->setGeometry(button_left, group_top + 10 + i * (button_height + 8), button_width, button_height);
+    }
+    connect(buttons_[0], &QPushButton::clicked, this, [this] { add_student_buttonClick(); });
+    connect(buttons_[1], &QPushButton::clicked, this, [this] { edit_results_file_buttonClick(); });
+    connect(buttons_[2], &QPushButton::clicked, this, [this] { delete_buttonClick(); });
+    connect(buttons_[3], &QPushButton::clicked, this, [this] { results_buttonClick(); });
+    connect(buttons_[4], &QPushButton::clicked, this, [this] { concise_results_for_all_ButtonClick(); });
+
+    Timer_ = new QTimer(this);
+    Timer_->setObjectName("Timer");
+    Timer_->setInterval(100);
+    connect(Timer_, &QTimer::timeout, this, [this] { TimerTimer(); });
+    resize(button_left + button_width + 12, 420);
 }
 
 void TRFM_MainForm::FormCreate()
 {
+    text_handler->read_section("STUDENTS_MANAGER_SOME_OTHER_TEXTS", other_texts_, 5);
     text_handler->read_section("STUDENTS_MANAGER", manager_texts_, 20);
-    setWindowTitle(QString::fromUtf8(manager_texts_[0]));
-    resize(640, 480);
+    text_handler->read_section("STUDENTS_MANAGER_MAIN_MENU", menu_texts_, 10);
+    setWindowTitle(qt(manager_texts_[0]));
+    for (int i = 0; i < 5; ++i) {
+        buttons_[i]->setText(qt(manager_texts_[i + 1]));
+        labels_[i]->setText(qt(other_texts_[i]));
+    }
+    QMenu* file_menu = menuBar()->addMenu(qt(menu_texts_[0]));
+    file_menu->menuAction()->setObjectName("file_menu_item");
+    QAction* printer = file_menu->addAction(qt(menu_texts_[2] + "..."));
+    printer->setObjectName("printer_settings_menu_item");
+    connect(printer, &QAction::triggered, this, [this] { printer_settings_menu_itemClick(); });
+    QAction* exit_item = file_menu->addAction(qt(menu_texts_[3]));
+    exit_item->setObjectName("exit_program_menu_item");
+    connect(exit_item, &QAction::triggered, this, &QWidget::close);
+    QMenu* help_menu = menuBar()->addMenu(qt(menu_texts_[1]));
+    help_menu->menuAction()->setObjectName("help_menu_item");
+    QAction* about = help_menu->addAction(qt(menu_texts_[4] + "..."));
+    about->setObjectName("about_menu_item");
+    connect(about, &QAction::triggered, this, [this] { about_menu_itemClick(); });
+    previous_index_ = 0;
 }
+
+void TRFM_MainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TRFM_MainForm::FormShow()
+{
+    if (student_data_files)
+        directory_is_label_->setText(qt(manager_texts_[6] + " " + student_data_files->directory()));
+    fill_student_list();
+    if (students_ListBox_->count() > 0)
+        students_ListBox_->setCurrentRow(0);
+    students_ListBox_->setFocus();
+    Timer_->start();
+}
+
+bool TRFM_MainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        FormResize();
+    if (watched == students_ListBox_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            edit_results_file_buttonClick();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            buttons_[2]->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TRFM_MainForm::FormResize()
+{
+    const int client_height = centralWidget()->height();
+    const QRect group = GroupBox_->geometry();
+    GroupBox_->setGeometry(group.left(), group.top(), group.width(), client_height - group.top() - 10);
+    const QRect list = students_ListBox_->geometry();
+    students_ListBox_->setGeometry(list.left(), GroupBox_->y() + 10, list.width(), GroupBox_->height() - 15);
+}
+
+void TRFM_MainForm::fill_student_list()
+{
+    students_ListBox_->clear();
+    shown_index_ = -1;
+    QStringList names;
+    if (student_data_files)
+        for (const std::string& file : platform::list_files(student_data_files->directory()))
+            if (const std::string name = student_of(file); !name.empty())
+                names << qt(name);
+    names.sort(Qt::CaseInsensitive);
+    students_ListBox_->addItems(names);
+    show_selected_student();
+}
+
+std::string TRFM_MainForm::selected_name() const
+{
+    const QListWidgetItem* item = students_ListBox_->currentRow() >= 0 ? students_ListBox_->currentItem() : nullptr;
+    return item ? item->text().toStdString() : std::string();
+}
+
+void TRFM_MainForm::show_selected_student()
+{
+    const std::string name = selected_name();
+    if (name.empty() || !student_data_files)
+        return;
+    results_format::settings s;
+    student_data_files->read_settings(name, s);
+    check_boxes_[0]->setChecked(s.guidance_is_on);
+    check_boxes_[1]->setChecked(s.guidance_is_switchable);
+    check_boxes_[2]->setChecked(s.restart_guidance_enabled);
+    check_boxes_[3]->setChecked(s.guidance_statement <= 0);
+    check_boxes_[4]->setChecked(s.test_results_are_stored);
+    tests_done_label_->setText(qt(student_data_files->concise_results_text(name)));
+}
+
+void TRFM_MainForm::TimerTimer()
+{
+    const int i = students_ListBox_->currentRow();
+    if (i != shown_index_ && i != -1 && i == previous_index_) {
+        show_selected_student();
+        shown_index_ = i;
+    }
+    previous_index_ = i;
+}
+
+void TRFM_MainForm::delete_buttonClick()
+{
+    const std::string name = selected_name();
+    if (name.empty())
+        return;
+    const int answer = show_message(manager_texts_[7] + " " + name + " " + manager_texts_[8], platform::MB_YESNOCANCEL);
+    if (answer != platform::IDYES)
+        return;
+    if (!platform::remove_file(student_data_files->results_file_name(name))) {
+        show_message(manager_texts_[9], platform::MB_OK);
+        return;
+    }
+    fill_student_list();
+    if (students_ListBox_->count() > 0)
+        students_ListBox_->setCurrentRow(0);
+}
+
+void TRFM_MainForm::printer_settings_menu_itemClick()
+{
+    platform::run_printer_setup(this);
+}
+
+// The windows these open are not built yet; until then the actions do nothing.
+void TRFM_MainForm::add_student_buttonClick() {}
+void TRFM_MainForm::edit_results_file_buttonClick() {}
+void TRFM_MainForm::results_buttonClick() {}
+void TRFM_MainForm::concise_results_for_all_ButtonClick() {}
+void TRFM_MainForm::about_menu_itemClick() {}

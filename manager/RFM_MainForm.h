@@ -1,17 +1,63 @@
 #pragma once
-// The students manager's main window. Closing it ends the program.
+// The students manager's main window: the list of students of the student
+// files directory, the selected student's settings and concise results, and
+// the buttons for every other function. Closing it ends the program.
 
 #include <QMainWindow>
 
 #include <string>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
 
 class TRFM_MainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TRFM_MainForm(QWidget* parent = nullptr);
 
+    // Captions of the five settings labels, copied by the create and edit dialogs.
+    const std::string& other_text(int k) const { return other_texts_[k - 1]; }
+
+    void FormResize();
+    void add_student_buttonClick();
+    void edit_results_file_buttonClick();
+    void results_buttonClick();
+    void concise_results_for_all_ButtonClick();
+    void about_menu_itemClick();
+    void TimerTimer();
+    void delete_buttonClick();
+    void fill_student_list();
+    int shown_index() const { return shown_index_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate();
+    void FormShow();
+    void build_controls();
+    void show_selected_student();
+    std::string selected_name() const;
+    void printer_settings_menu_itemClick();
 
+    std::string other_texts_[5];
     std::string manager_texts_[20];
+    std::string menu_texts_[10];
+    int shown_index_ = -1;
+    int previous_index_ = 0;
+
+    QLabel* directory_is_label_ = nullptr;
+    QListWidget* students_ListBox_ = nullptr;
+    QPushButton* buttons_[5] = {};
+    QGroupBox* GroupBox_ = nullptr;
+    QCheckBox* check_boxes_[5] = {};
+    QLabel* labels_[5] = {};
+    QLabel* tests_done_label_ = nullptr;
+    QTimer* Timer_ = nullptr;
 };

@@ -3,29 +3,164 @@
 #include "foundation/textfile_handler.h"
 #include "manager/RFM_MainForm.h"
 #include "platform/message_box.h"
+#include "student_files/student_data_files.h"
 #include "tests/support/temp_dir.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
-TEST(MainForm, StartsWithTheShippedDataAndTakesItsCaptionFromTheTextFile)
+namespace {
+
+QApplication& application()
 {
-    int argc = 1;
-    char name[] = "students_manager";
-    char* argv[] = {name};
-    QApplication app(argc, argv);
+    static int argc = 1;
+    static char name[] = "students_manager";
+    static char* argv[] = {name};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+QStringList items_of(QListWidget* list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+} // namespace
+
+class MainFormTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        application();
+        for (const char* file : {"WinTola.ini", "WINTOLA.TXT"})
+            std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
+        program.make_dir("RESULTS");
+        start_up_foundation(program.file("students_manager"));
+        student_data_files = std::make_unique<Tstudent_data_files_object>();
+    }
+    void TearDown() override { student_data_files.reset(); }
+
+    void add(const std::string& name, bool guidance_on)
+    {
+        ASSERT_TRUE(student_data_files->create_results_file(name, "secret", guidance_on, false, false, true));
+    }
+    template <typename T> T* find(const char* name) { return form->findChild<T*>(name); }
+    void open_form()
+    {
+        form = std::make_unique<TRFM_MainForm>();
+        form->show();
+        list = find<QListWidget>("students_ListBox");
+        ASSERT_NE(list, nullptr);
+    }
 
     test_support::temp_dir program;
-    for (const char* file : {"WinTola.ini", "WINTOLA.TXT"})
-        std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
+    test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
-    start_up_foundation(program.file("students_manager"));
-    EXPECT_EQ(responder.count(), 0u) << "the shipped settings file is found";
+    std::unique_ptr<TRFM_MainForm> form;
+    QListWidget* list = nullptr;
+};
 
-    TRFM_MainForm form;
-    EXPECT_EQ(form.windowTitle().toStdString(), text_handler->read_entry("STUDENTS_MANAGER", 1));
-    EXPECT_FALSE(form.windowTitle().isEmpty());
-    EXPECT_EQ(message_caption, text_handler->read_entry("MESSAGES_CAPTION", 1));
+TEST_F(MainFormTest, CaptionsComeFromTheTextFile)
+{
+    open_form();
+    EXPECT_EQ(form->windowTitle().toStdString(), text_handler->read_entry("STUDENTS_MANAGER", 1));
+    EXPECT_EQ(find<QLabel>("directory_is_label")->text().toStdString(),
+              text_handler->read_entry("STUDENTS_MANAGER", 7) + " " + student_data_files->directory());
+    EXPECT_EQ(find<QLabel>("test_results_are_stored_label")->text().toStdString(),
+              text_handler->read_entry("STUDENTS_MANAGER_SOME_OTHER_TEXTS", 5));
+    EXPECT_FALSE(find<QCheckBox>("guidance_is_on_CheckBox")->isEnabled());
+    EXPECT_EQ(responder.count(), 0u);
+}
+
+TEST_F(MainFormTest, ListsResultsFilesSortedWithoutRegardToCase)
+{
+    add("bravo", false);
+    add("Alpha", false);
+    add("charlie", false);
+    program.write("RESULTS/Delta.RESULTS", "");
+    program.write("RESULTS/A.results.results", "");
+    program.write("RESULTS/notes.txt", "");
+    program.make_dir("RESULTS/Folder.results");
+    open_form();
+    EXPECT_EQ(items_of(list), (QStringList{"A", "Alpha", "bravo", "charlie", "Delta"}));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(form->shown_index(), -1);
+}
+
+TEST_F(MainFormTest, TheSelectionIsShownOneTickAfterItSettles)
+{
+    add("Alpha", false);
+    add("Bravo", true);
+    add("Charlie", false);
+    open_form();
+    auto* on = find<QCheckBox>("guidance_is_on_CheckBox");
+    auto* done = find<QLabel>("tests_done_label");
+    form->TimerTimer();
+    EXPECT_EQ(form->shown_index(), 0) << "the first student is shown at the first tick";
+    list->setCurrentRow(1);
+    form->TimerTimer();
+    EXPECT_EQ(form->shown_index(), 0);
+    EXPECT_FALSE(on->isChecked());
+    form->TimerTimer();
+    EXPECT_EQ(form->shown_index(), 1);
+    EXPECT_TRUE(on->isChecked());
+    EXPECT_EQ(done->text().toStdString(), student_data_files->concise_results_text("Bravo"));
+    // Moving on quickly shows nothing in between.
+    list->setCurrentRow(2);
+    form->TimerTimer();
+    list->setCurrentRow(0);
+    form->TimerTimer();
+    EXPECT_EQ(form->shown_index(), 1);
+    EXPECT_TRUE(on->isChecked());
+}
+
+TEST_F(MainFormTest, DeleteAsksAndRemovesTheFile)
+{
+    add("Alpha", false);
+    add("Bravo", false);
+    open_form();
+    responder.answer_next(platform::IDNO);
+    QTest::keyClick(list, Qt::Key_Delete);
+    ASSERT_EQ(responder.count(), 1u);
+    EXPECT_EQ(responder.last().flags, 3u);
+    EXPECT_EQ(responder.last().text, text_handler->read_entry("STUDENTS_MANAGER", 8) + " Alpha "
+                                         + text_handler->read_entry("STUDENTS_MANAGER", 9));
+    EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Alpha.results")));
+
+    responder.answer_next(platform::IDYES);
+    form->delete_buttonClick();
+    EXPECT_FALSE(std::filesystem::exists(program.file("RESULTS/Alpha.results")));
+    EXPECT_EQ(items_of(list), QStringList{"Bravo"});
+    EXPECT_EQ(list->currentRow(), 0);
+    form->TimerTimer();
+    form->TimerTimer();
+    EXPECT_EQ(form->shown_index(), 0);
+
+    responder.answer_next(platform::IDYES);
+    form->delete_buttonClick();
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(list->currentRow(), -1);
+    responder.clear();
+    form->delete_buttonClick();
+    EXPECT_EQ(responder.count(), 0u) << "nothing selected, nothing asked";
+}
+
+TEST_F(MainFormTest, ResizeSetsTheGroupBoxAndListHeights)
+{
+    open_form();
+    auto* group = find<QGroupBox>("GroupBox");
+    form->centralWidget()->resize(form->centralWidget()->width(), 400);
+    EXPECT_EQ(group->height(), 400 - group->y() - 10);
+    EXPECT_EQ(list->y(), group->y() + 10);
+    EXPECT_EQ(list->height(), group->height() - 15);
 }
