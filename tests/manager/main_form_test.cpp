@@ -23,8 +23,9 @@ QApplication& application()
     static int argc = 1;
     static char name[] = "students_manager";
     static char* argv[] = {name};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: tearing Qt down among other statics at exit is not safe.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 QStringList items_of(QListWidget* list)
