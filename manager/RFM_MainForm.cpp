@@ -1,5 +1,8 @@
 #include "manager/RFM_MainForm.h"
 
+#include "manager/CreateResultsFileDialog.h"
+#include "manager/windows.h"
+
 #include "foundation/globals.h"
 #include "foundation/messages.h"
 #include "foundation/textfile_handler.h"
@@ -251,8 +254,15 @@ void TRFM_MainForm::printer_settings_menu_itemClick()
     platform::run_printer_setup(this);
 }
 
+void TRFM_MainForm::add_student_buttonClick()
+{
+    if (!CreateResultsFileDialog)
+        return;
+    CreateResultsFileDialog->exec();
+    fill_student_list();
+}
+
 // The windows these open are not built yet; until then the actions do nothing.
-void TRFM_MainForm::add_student_buttonClick() {}
 void TRFM_MainForm::edit_results_file_buttonClick() {}
 void TRFM_MainForm::results_buttonClick() {}
 void TRFM_MainForm::concise_results_for_all_ButtonClick() {}

@@ -1,7 +1,9 @@
 #include "manager/program.h"
 
 #include "foundation/startup.h"
+#include "manager/CreateResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
+#include "manager/windows.h"
 #include "platform/qt_presenters.h"
 #include "student_files/student_data_files.h"
 
@@ -14,6 +16,9 @@ int run_students_manager(int argc, char** argv)
     start_up_foundation(argc > 0 ? argv[0] : "");
     student_data_files = std::make_unique<Tstudent_data_files_object>();
     TRFM_MainForm main_form;
+    RFM_MainForm = &main_form;
+    TCreateResultsFileDialog create_dialog(main_form, &main_form);
+    CreateResultsFileDialog = &create_dialog;
     main_form.show();
     return application.exec();
 }

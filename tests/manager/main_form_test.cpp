@@ -4,7 +4,7 @@
 #include "manager/RFM_MainForm.h"
 #include "platform/message_box.h"
 #include "student_files/student_data_files.h"
-#include "tests/support/temp_dir.h"
+#include "tests/manager/gui_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,16 +18,6 @@
 
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "students_manager";
-    static char* argv[] = {name};
-    // Never destroyed: tearing Qt down among other statics at exit is not safe.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 QStringList items_of(QListWidget* list)
 {
     QStringList names;
@@ -38,19 +28,8 @@ QStringList items_of(QListWidget* list)
 
 } // namespace
 
-class MainFormTest : public testing::Test {
+class MainFormTest : public gui_fixture {
 protected:
-    void SetUp() override
-    {
-        application();
-        for (const char* file : {"WinTola.ini", "WINTOLA.TXT"})
-            std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
-        program.make_dir("RESULTS");
-        start_up_foundation(program.file("students_manager"));
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
-    }
-    void TearDown() override { student_data_files.reset(); }
-
     void add(const std::string& name, bool guidance_on)
     {
         ASSERT_TRUE(student_data_files->create_results_file(name, "secret", guidance_on, false, false, true));
@@ -64,9 +43,6 @@ protected:
         ASSERT_NE(list, nullptr);
     }
 
-    test_support::temp_dir program;
-    test_support::current_directory_change in_program{program.path()};
-    platform::scripted_responder responder;
     std::unique_ptr<TRFM_MainForm> form;
     QListWidget* list = nullptr;
 };

@@ -1,0 +1,172 @@
+#include "manager/CreateResultsFileDialog.h"
+
+#include "foundation/globals.h"
+#include "foundation/messages.h"
+#include "foundation/textfile_handler.h"
+#include "manager/RFM_MainForm.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "student_files/student_data_files.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The longest password whose codes always fit the file, whatever its characters.
+constexpr int max_password_length = 17;
+
+QString qt(const std::string& text)
+{
+    return QString::fromUtf8(text);
+}
+
+template <typename T> T* named(T* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+TCreateResultsFileDialog::TCreateResultsFileDialog(const TRFM_MainForm& main_form, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("CreateResultsFileDialog");
+    explanation_label_ = named(new QLabel(this), "explanation_label");
+    explanation_label_->setWordWrap(true);
+    name_of_student_label_ = named(new QLabel(this), "name_of_student_label");
+    student_name_edit_control_ = named(new QLineEdit(this), "student_name_edit_control");
+    enter_password_label_ = named(new QLabel(this), "enter_password_label");
+    password_edit_control_ = named(new QLineEdit(this), "password_edit_control");
+    password_edit_control_->setMaxLength(max_password_length);
+    guidance_is_on_CheckBox_ = named(new QCheckBox(this), "guidance_is_on_CheckBox");
+    guidance_is_switchable_CheckBox_ = named(new QCheckBox(this), "guidance_is_switchable_CheckBox");
+    restart_guidance_enabled_CheckBox_ = named(new QCheckBox(this), "restart_guidance_enabled_CheckBox");
+    store_test_results_CheckBox_ = named(new QCheckBox(this), "store_test_results_CheckBox");
+    auto* buttons = new QDialogButtonBox(this);
+    OKBtn_ = named(buttons->addButton(QDialogButtonBox::Ok), "OKBtn");
+    CancelBtn_ = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelBtn");
+    OKBtn_->setDefault(true);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(name_of_student_label_, student_name_edit_control_);
+    fields->addRow(enter_password_label_, password_edit_control_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(explanation_label_);
+    layout->addLayout(fields);
+    for (QCheckBox* box : {guidance_is_on_CheckBox_, guidance_is_switchable_CheckBox_,
+                           restart_guidance_enabled_CheckBox_, store_test_results_CheckBox_})
+        layout->addWidget(box);
+    layout->addWidget(buttons);
+
+    // OK validates first; only a valid entry closes the dialog.
+    connect(OKBtn_, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(CancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(guidance_is_on_CheckBox_, &QCheckBox::clicked, this, [this] { enable_restart_guidance_enabled(); });
+    connect(guidance_is_switchable_CheckBox_, &QCheckBox::clicked, this,
+            [this] { enable_restart_guidance_enabled(); });
+    student_name_edit_control_->installEventFilter(this);
+    FormCreate(main_form);
+}
+
+void TCreateResultsFileDialog::FormCreate(const TRFM_MainForm& main_form)
+{
+    text_handler->read_section("NEW_STUDENT_DIALOG", texts_, 6);
+    setWindowTitle(qt(texts_[0]));
+    explanation_label_->setText(qt(texts_[1]));
+    name_of_student_label_->setText(qt(texts_[2]));
+    enter_password_label_->setText(qt(texts_[3]));
+    guidance_is_on_CheckBox_->setText(qt(main_form.other_text(1)));
+    guidance_is_switchable_CheckBox_->setText(qt(main_form.other_text(2)));
+    restart_guidance_enabled_CheckBox_->setText(qt(main_form.other_text(3)));
+    store_test_results_CheckBox_->setText(qt(main_form.other_text(5)));
+    for (QCheckBox* box : {guidance_is_on_CheckBox_, guidance_is_switchable_CheckBox_,
+                           restart_guidance_enabled_CheckBox_, store_test_results_CheckBox_})
+        box->setChecked(true);
+}
+
+void TCreateResultsFileDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TCreateResultsFileDialog::FormShow()
+{
+    student_name_edit_control_->clear();
+    password_edit_control_->clear();
+    enable_restart_guidance_enabled();
+    student_name_edit_control_->setFocus();
+}
+
+void TCreateResultsFileDialog::enable_restart_guidance_enabled()
+{
+    restart_guidance_enabled_CheckBox_->setEnabled(guidance_is_on_CheckBox_->isChecked()
+                                                   || guidance_is_switchable_CheckBox_->isChecked());
+}
+
+bool TCreateResultsFileDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == student_name_edit_control_ && event->type() == QEvent::FocusOut && isVisible())
+        student_name_edit_controlExit();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TCreateResultsFileDialog::student_name_edit_controlExit()
+{
+    const std::string name = student_name_edit_control_->text().toStdString();
+    if (name.empty() || !student_name_problem(name).empty())
+        return;
+    if (platform::path_status(student_data_files->results_file_name(name)).kind != platform::entry_kind::missing)
+        refuse(5, student_name_edit_control_);
+}
+
+bool TCreateResultsFileDialog::refuse(int entry, QLineEdit* focus)
+{
+    show_message(texts_[entry - 1], platform::MB_ICONERROR);
+    if (focus)
+        focus->setFocus();
+    return false;
+}
+
+void TCreateResultsFileDialog::OKBtnClick()
+{
+    const std::string name = student_name_edit_control_->text().toStdString();
+    const std::string password = password_edit_control_->text().toStdString();
+    if (student_name_edit_control_->text().size() < 6) {
+        refuse(2, student_name_edit_control_);
+        return;
+    }
+    if (password.empty()) {
+        refuse(6, password_edit_control_);
+        return;
+    }
+    if (password_edit_control_->text().size() < 5) {
+        refuse(2, password_edit_control_);
+        return;
+    }
+    if (const std::string problem = student_name_problem(name); !problem.empty()) {
+        show_message(problem, platform::MB_ICONERROR);
+        return;
+    }
+    if (platform::path_status(student_data_files->results_file_name(name)).kind != platform::entry_kind::missing) {
+        refuse(5, student_name_edit_control_);
+        return;
+    }
+    if (const std::string problem = password_problem(password); !problem.empty()) {
+        show_message(problem, platform::MB_ICONERROR);
+        return;
+    }
+    student_data_files->create_results_file(name, password, guidance_is_on_CheckBox_->isChecked(),
+                                            guidance_is_switchable_CheckBox_->isChecked(),
+                                            restart_guidance_enabled_CheckBox_->isChecked(),
+                                            store_test_results_CheckBox_->isChecked());
+    accept();
+}

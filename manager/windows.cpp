@@ -1,0 +1,4 @@
+#include "manager/windows.h"
+
+TRFM_MainForm* RFM_MainForm = nullptr;
+TCreateResultsFileDialog* CreateResultsFileDialog = nullptr;

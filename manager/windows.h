@@ -1,0 +1,9 @@
+#pragma once
+// The program's windows, created once at start-up in their order and kept
+// for the whole run. A pointer is null until its window is created.
+
+class TRFM_MainForm;
+class TCreateResultsFileDialog;
+
+extern TRFM_MainForm* RFM_MainForm;
+extern TCreateResultsFileDialog* CreateResultsFileDialog;

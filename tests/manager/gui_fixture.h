@@ -1,0 +1,41 @@
+#pragma once
+// A program folder with the shipped settings and texts, an empty student
+// files directory, the globals started up there and a scripted responder.
+
+#include "foundation/startup.h"
+#include "platform/message_box.h"
+#include "student_files/student_data_files.h"
+#include "tests/support/temp_dir.h"
+
+#include <QApplication>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+inline QApplication& gui_application()
+{
+    static int argc = 1;
+    static char name[] = "students_manager";
+    static char* argv[] = {name};
+    // Never destroyed: tearing Qt down among other statics at exit is not safe.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+class gui_fixture : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        gui_application();
+        for (const char* file : {"WinTola.ini", "WINTOLA.TXT"})
+            std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
+        program.make_dir("RESULTS");
+        start_up_foundation(program.file("students_manager"));
+        student_data_files = std::make_unique<Tstudent_data_files_object>();
+    }
+    void TearDown() override { student_data_files.reset(); }
+
+    test_support::temp_dir program;
+    test_support::current_directory_change in_program{program.path()};
+    platform::scripted_responder responder;
+};
