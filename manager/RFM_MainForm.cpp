@@ -1,6 +1,7 @@
 #include "manager/RFM_MainForm.h"
 
 #include "manager/CreateResultsFileDialog.h"
+#include "manager/EditResultsFileDialog.h"
 #include "manager/windows.h"
 
 #include "foundation/globals.h"
@@ -262,8 +263,17 @@ void TRFM_MainForm::add_student_buttonClick()
     fill_student_list();
 }
 
+void TRFM_MainForm::edit_results_file_buttonClick()
+{
+    const std::string name = selected_name();
+    if (name.empty() || !EditResultsFileDialog)
+        return;
+    EditResultsFileDialog->tell_file_name(name);
+    EditResultsFileDialog->exec();
+    show_selected_student();
+}
+
 // The windows these open are not built yet; until then the actions do nothing.
-void TRFM_MainForm::edit_results_file_buttonClick() {}
 void TRFM_MainForm::results_buttonClick() {}
 void TRFM_MainForm::concise_results_for_all_ButtonClick() {}
 void TRFM_MainForm::about_menu_itemClick() {}

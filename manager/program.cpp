@@ -2,6 +2,7 @@
 
 #include "foundation/startup.h"
 #include "manager/CreateResultsFileDialog.h"
+#include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
 #include "manager/windows.h"
 #include "platform/qt_presenters.h"
@@ -19,6 +20,8 @@ int run_students_manager(int argc, char** argv)
     RFM_MainForm = &main_form;
     TCreateResultsFileDialog create_dialog(main_form, &main_form);
     CreateResultsFileDialog = &create_dialog;
+    TEditResultsFileDialog edit_dialog(main_form, &main_form);
+    EditResultsFileDialog = &edit_dialog;
     main_form.show();
     return application.exec();
 }

@@ -2,3 +2,4 @@
 
 TRFM_MainForm* RFM_MainForm = nullptr;
 TCreateResultsFileDialog* CreateResultsFileDialog = nullptr;
+TEditResultsFileDialog* EditResultsFileDialog = nullptr;

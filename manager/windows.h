@@ -4,6 +4,8 @@
 
 class TRFM_MainForm;
 class TCreateResultsFileDialog;
+class TEditResultsFileDialog;
 
 extern TRFM_MainForm* RFM_MainForm;
 extern TCreateResultsFileDialog* CreateResultsFileDialog;
+extern TEditResultsFileDialog* EditResultsFileDialog;

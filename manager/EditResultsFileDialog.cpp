@@ -1,0 +1,142 @@
+#include "manager/EditResultsFileDialog.h"
+
+#include "foundation/globals.h"
+#include "foundation/messages.h"
+#include "foundation/textfile_handler.h"
+#include "manager/RFM_MainForm.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "student_files/student_data_files.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int max_password_length = 17;
+enum box { on, switchable, restart, first_statement, store };
+const char* const box_names[5] = {"guidance_is_on_CheckBox", "guidance_is_switchable_CheckBox",
+                                  "restart_guidance_enabled_CheckBox", "guidance_starts_with_first_statement_CheckBox",
+                                  "store_test_results_CheckBox"};
+
+QString qt(const std::string& text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+TEditResultsFileDialog::TEditResultsFileDialog(const TRFM_MainForm& main_form, QWidget* parent) : QDialog(parent)
+{
+    setObjectName("EditResultsFileDialog");
+    enter_password_label_ = new QLabel(this);
+    enter_password_label_->setObjectName("enter_password_label");
+    password_edit_control_ = new QLineEdit(this);
+    password_edit_control_->setObjectName("password_edit_control");
+    password_edit_control_->setMaxLength(max_password_length);
+    auto* layout = new QVBoxLayout(this);
+    auto* fields = new QFormLayout;
+    fields->addRow(enter_password_label_, password_edit_control_);
+    layout->addLayout(fields);
+    for (int i = 0; i < 5; ++i) {
+        check_boxes_[i] = new QCheckBox(this);
+        check_boxes_[i]->setObjectName(box_names[i]);
+        layout->addWidget(check_boxes_[i]);
+    }
+    remove_results_Button_ = new QPushButton(this);
+    remove_results_Button_->setObjectName("remove_results_Button");
+    remove_results_Button_->setAutoDefault(false);
+    layout->addWidget(remove_results_Button_);
+    auto* buttons = new QDialogButtonBox(this);
+    OKBtn_ = buttons->addButton(QDialogButtonBox::Ok);
+    OKBtn_->setObjectName("OKBtn");
+    OKBtn_->setDefault(true);
+    CancelBtn_ = buttons->addButton(QDialogButtonBox::Cancel);
+    CancelBtn_->setObjectName("CancelBtn");
+    layout->addWidget(buttons);
+
+    connect(OKBtn_, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(CancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(remove_results_Button_, &QPushButton::clicked, this, [this] { remove_results_ButtonClick(); });
+    for (int i : {on, switchable})
+        connect(check_boxes_[i], &QCheckBox::clicked, this, [this] { enable_restart_guidance_enabled_Checkbox(); });
+    FormCreate(main_form);
+}
+
+void TEditResultsFileDialog::FormCreate(const TRFM_MainForm& main_form)
+{
+    text_handler->read_section("STUDENTS_MANAGER_EDIT_STUDENT_DIALOG", texts_, 5);
+    enter_password_label_->setText(qt(texts_[0]));
+    remove_results_Button_->setText(qt(texts_[1]));
+    for (int i = 0; i < 5; ++i)
+        check_boxes_[i]->setText(qt(main_form.other_text(i + 1)));
+}
+
+void TEditResultsFileDialog::tell_file_name(const std::string& name)
+{
+    student_name_ = name;
+    setWindowTitle(qt(name));
+}
+
+void TEditResultsFileDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TEditResultsFileDialog::FormShow()
+{
+    password_edit_control_->clear();
+    results_format::settings s;
+    student_data_files->read_settings(student_name_, s);
+    check_boxes_[on]->setChecked(s.guidance_is_on);
+    check_boxes_[switchable]->setChecked(s.guidance_is_switchable);
+    check_boxes_[restart]->setChecked(s.restart_guidance_enabled);
+    enable_restart_guidance_enabled_Checkbox();
+    check_boxes_[store]->setChecked(s.test_results_are_stored);
+    check_boxes_[first_statement]->setChecked(s.guidance_statement == 0);
+    password_edit_control_->setFocus();
+}
+
+void TEditResultsFileDialog::enable_restart_guidance_enabled_Checkbox()
+{
+    check_boxes_[restart]->setEnabled(check_boxes_[on]->isChecked() || check_boxes_[switchable]->isChecked());
+}
+
+void TEditResultsFileDialog::remove_results_ButtonClick()
+{
+    student_data_files->remove_results(student_name_);
+}
+
+void TEditResultsFileDialog::OKBtnClick()
+{
+    const std::string path = student_data_files->results_file_name(student_name_);
+    if (platform::path_status(path).kind != platform::entry_kind::file) {
+        show_message(texts_[2], platform::MB_ICONERROR);
+        return;
+    }
+    if (!student_data_files->is_results_file(path)) {
+        show_message(texts_[3], platform::MB_ICONERROR);
+        return;
+    }
+    const QString password = password_edit_control_->text();
+    if (!password.isEmpty() && password.size() < 5) {
+        show_message(texts_[4], platform::MB_ICONERROR);
+        password_edit_control_->setFocus();
+        return;
+    }
+    if (const std::string problem = password_problem(password.toStdString()); !problem.empty()) {
+        show_message(problem, platform::MB_ICONERROR);
+        return;
+    }
+    student_data_files->change_results_file(student_name_, password.toStdString(), check_boxes_[on]->isChecked(),
+                                            check_boxes_[switchable]->isChecked(), check_boxes_[restart]->isChecked(),
+                                            check_boxes_[store]->isChecked(),
+                                            check_boxes_[first_statement]->isChecked());
+    accept();
+}
