@@ -41,8 +41,8 @@ const char* const label_names[5] = {"guidance_is_on_label", "guidance_is_switcha
 
 constexpr int group_top = 36;
 constexpr int list_left = 8, list_width = 190;
-constexpr int group_left = 206, group_width = 300;
-constexpr int button_left = 514, button_width = 190, button_height = 30;
+constexpr int group_left = 206, group_width = 350;
+constexpr int button_left = 564, button_width = 230, button_height = 30;
 
 // The extension is matched without regard to case; the name is cut at its first occurrence.
 std::string student_of(const std::string& file_name)
@@ -72,7 +72,7 @@ void TRFM_MainForm::build_controls()
 
     directory_is_label_ = new QLabel(client);
     directory_is_label_->setObjectName("directory_is_label");
-    directory_is_label_->setGeometry(8, 8, 696, 20);
+    directory_is_label_->setGeometry(8, 8, button_left + button_width - 8, 20);
 
     students_ListBox_ = new QListWidget(client);
     students_ListBox_->setObjectName("students_ListBox");
@@ -109,6 +109,10 @@ void TRFM_MainForm::build_controls()
     connect(buttons_[2], &QPushButton::clicked, this, [this] { delete_buttonClick(); });
     connect(buttons_[3], &QPushButton::clicked, this, [this] { results_buttonClick(); });
     connect(buttons_[4], &QPushButton::clicked, this, [this] { concise_results_for_all_ButtonClick(); });
+
+    setTabOrder(students_ListBox_, buttons_[0]);
+    for (int i = 1; i < 5; ++i)
+        setTabOrder(buttons_[i - 1], buttons_[i]);
 
     Timer_ = new QTimer(this);
     Timer_->setObjectName("Timer");

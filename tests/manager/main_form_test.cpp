@@ -1,7 +1,9 @@
 #include "foundation/globals.h"
 #include "foundation/startup.h"
 #include "foundation/textfile_handler.h"
+#include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
+#include "manager/windows.h"
 #include "platform/message_box.h"
 #include "student_files/student_data_files.h"
 #include "tests/manager/gui_fixture.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -140,4 +143,28 @@ TEST_F(MainFormTest, ResizeSetsTheGroupBoxAndListHeights)
     EXPECT_EQ(group->height(), 400 - group->y() - 10);
     EXPECT_EQ(list->y(), group->y() + 10);
     EXPECT_EQ(list->height(), group->height() - 15);
+}
+
+TEST_F(MainFormTest, EnterOpensTheEditDialogForTheSelectedStudentAndAPictureIsWritten)
+{
+    add("Alpha", true);
+    add("Bravo", false);
+    open_form();
+    TEditResultsFileDialog dialog(*form);
+    EditResultsFileDialog = &dialog;
+    list->setCurrentRow(1);
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        seen = dialog.windowTitle();
+        dialog.reject();
+    });
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(seen, "Bravo");
+    EditResultsFileDialog = nullptr;
+
+    // The look of the window, for a person to check.
+    form->TimerTimer();
+    form->TimerTimer();
+    std::filesystem::create_directories(std::string(WINTOLA_BIN_DIR) + "/../screenshots");
+    EXPECT_TRUE(form->grab().save(QString::fromStdString(std::string(WINTOLA_BIN_DIR) + "/../screenshots/main_window.png")));
 }
