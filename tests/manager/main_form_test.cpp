@@ -1,6 +1,7 @@
 #include "foundation/globals.h"
 #include "foundation/startup.h"
 #include "foundation/textfile_handler.h"
+#include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
 #include "manager/windows.h"
@@ -12,7 +13,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -167,4 +170,26 @@ TEST_F(MainFormTest, EnterOpensTheEditDialogForTheSelectedStudentAndAPictureIsWr
     form->TimerTimer();
     std::filesystem::create_directories(std::string(WINTOLA_BIN_DIR) + "/../screenshots");
     EXPECT_TRUE(form->grab().save(QString::fromStdString(std::string(WINTOLA_BIN_DIR) + "/../screenshots/main_window.png")));
+}
+
+TEST_F(MainFormTest, AddingAStudentFillsTheListAgainWithNothingSelected)
+{
+    add("Alpha", true);
+    open_form();
+    TCreateResultsFileDialog dialog(*form);
+    CreateResultsFileDialog = &dialog;
+    QTimer::singleShot(0, [&] {
+        dialog.findChild<QLineEdit*>("student_name_edit_control")->setText("Charlotte");
+        dialog.findChild<QLineEdit*>("password_edit_control")->setText("secret");
+        dialog.OKBtnClick();
+    });
+    form->findChild<QPushButton*>("add_student_button")->click();
+    CreateResultsFileDialog = nullptr;
+    EXPECT_EQ(items_of(list), (QStringList{"Alpha", "Charlotte"}));
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Charlotte.results")));
+    list->setCurrentRow(1);
+    form->TimerTimer();
+    form->TimerTimer();
+    EXPECT_EQ(form->shown_index(), 1);
 }
