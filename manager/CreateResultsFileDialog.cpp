@@ -6,6 +6,7 @@
 #include "manager/RFM_MainForm.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "manager/qt_text.h"
 #include "student_files/student_data_files.h"
 
 #include <QCheckBox>
@@ -18,14 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The longest password whose codes always fit the file, whatever its characters.
-constexpr int max_password_length = 17;
-
-QString qt(const std::string& text)
-{
-    return QString::fromUtf8(text);
-}
 
 template <typename T> T* named(T* widget, const char* name)
 {
@@ -45,7 +38,7 @@ TCreateResultsFileDialog::TCreateResultsFileDialog(const TRFM_MainForm& main_for
     student_name_edit_control_ = named(new QLineEdit(this), "student_name_edit_control");
     enter_password_label_ = named(new QLabel(this), "enter_password_label");
     password_edit_control_ = named(new QLineEdit(this), "password_edit_control");
-    password_edit_control_->setMaxLength(max_password_length);
+    password_edit_control_->setMaxLength(results_format::max_safe_password_length);
     guidance_is_on_CheckBox_ = named(new QCheckBox(this), "guidance_is_on_CheckBox");
     guidance_is_switchable_CheckBox_ = named(new QCheckBox(this), "guidance_is_switchable_CheckBox");
     restart_guidance_enabled_CheckBox_ = named(new QCheckBox(this), "restart_guidance_enabled_CheckBox");

@@ -6,6 +6,7 @@
 #include "manager/RFM_MainForm.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "manager/qt_text.h"
 #include "student_files/student_data_files.h"
 
 #include <QCheckBox>
@@ -18,16 +19,10 @@
 
 namespace {
 
-constexpr int max_password_length = 17;
 enum box { on, switchable, restart, first_statement, store };
 const char* const box_names[5] = {"guidance_is_on_CheckBox", "guidance_is_switchable_CheckBox",
                                   "restart_guidance_enabled_CheckBox", "guidance_starts_with_first_statement_CheckBox",
                                   "store_test_results_CheckBox"};
-
-QString qt(const std::string& text)
-{
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -38,7 +33,7 @@ TEditResultsFileDialog::TEditResultsFileDialog(const TRFM_MainForm& main_form, Q
     enter_password_label_->setObjectName("enter_password_label");
     password_edit_control_ = new QLineEdit(this);
     password_edit_control_->setObjectName("password_edit_control");
-    password_edit_control_->setMaxLength(max_password_length);
+    password_edit_control_->setMaxLength(results_format::max_safe_password_length);
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     fields->addRow(enter_password_label_, password_edit_control_);

@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/printing.h"
+#include "manager/qt_text.h"
 #include "student_files/student_data_files.h"
 
 #include <QAction>
@@ -23,11 +24,6 @@
 #include <QTimer>
 
 namespace {
-
-QString qt(const std::string& text)
-{
-    return QString::fromUtf8(text);
-}
 
 const char* const button_names[5] = {"add_student_button", "edit_button", "delete_button", "results_button",
                                      "concise_results_for_all_Button"};

@@ -23,6 +23,9 @@ inline constexpr int first_result_record = 4;
 inline constexpr int fresh_file_records = 5;
 inline constexpr int exercises = 14;
 inline constexpr int max_password_code_3 = 32767;
+// The longest password whose third code fits, whatever its characters:
+// 255 x (9 + ... + 17) = 29835, while 18 characters may reach 34425.
+inline constexpr int max_safe_password_length = 17;
 
 std::uint16_t get_u16(const record& r, std::size_t offset);
 std::uint32_t get_u32(const record& r, std::size_t offset);

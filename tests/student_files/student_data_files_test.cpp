@@ -225,6 +225,8 @@ TEST_F(StudentFilesTest, UnsafeNamesAndLongPasswordsAreRefused)
     EXPECT_FALSE(files->create_results_file("Johnny", std::string(40, 'z'), true, true, true, true));
     EXPECT_FALSE(std::filesystem::exists(program.file("RESULTS/Johnny.results")));
     EXPECT_TRUE(password_problem(std::string(17, '~')).empty());
+    EXPECT_TRUE(password_problem(std::string(max_safe_password_length, '\xff')).empty());
+    EXPECT_FALSE(password_problem(std::string(max_safe_password_length + 1, '\xff')).empty());
     EXPECT_FALSE(password_problem(std::string(30, '~')).empty());
 }
 
