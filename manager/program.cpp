@@ -7,6 +7,7 @@
 #include "manager/windows.h"
 #include "platform/qt_presenters.h"
 #include "student_files/student_data_files.h"
+#include "tutor/ExerciseDForm.h"
 
 #include <QApplication>
 
@@ -22,6 +23,8 @@ int run_students_manager(int argc, char** argv)
     CreateResultsFileDialog = &create_dialog;
     TEditResultsFileDialog edit_dialog(main_form, &main_form);
     EditResultsFileDialog = &edit_dialog;
+    TExerciseDForm exercise_d_form;   // never shown here: it supplies the exercise titles
+    ExerciseDForm = &exercise_d_form;
     main_form.show();
     return application.exec();
 }

@@ -5,7 +5,9 @@
 class TRFM_MainForm;
 class TCreateResultsFileDialog;
 class TEditResultsFileDialog;
+class TExerciseDForm;
 
 extern TRFM_MainForm* RFM_MainForm;
 extern TCreateResultsFileDialog* CreateResultsFileDialog;
 extern TEditResultsFileDialog* EditResultsFileDialog;
+extern TExerciseDForm* ExerciseDForm;

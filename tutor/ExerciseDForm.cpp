@@ -1,0 +1,6 @@
+#include "tutor/ExerciseDForm.h"
+
+TExerciseDForm::TExerciseDForm(QWidget* parent) : TPracticeForm(parent)
+{
+    setObjectName("ExerciseDForm");
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The practice window: the base of every exercise window. Here it holds the
+// texts of the nine exercises, read when the window is created; running an
+// exercise is not part of it yet.
+
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+
+class TPracticeForm : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int exercise_count = 9;
+
+    explicit TPracticeForm(QWidget* parent = nullptr);
+
+    // The caption of exercise k; k outside 1..9 is a programming error and throws std::out_of_range.
+    const std::string& get_exercise_title(int k) const;
+    // Instruction line 1..3 of exercise k; the same range rule.
+    const std::string& get_exercise_instruction(int k, int line) const;
+
+private:
+    void load_exercise_texts();
+
+    struct exercise_texts {
+        std::string caption;
+        std::array<std::string, 3> instructions;
+    };
+    std::array<exercise_texts, exercise_count> exercises_;
+};
