@@ -1,5 +1,6 @@
 #include "manager/RFM_MainForm.h"
 
+#include "manager/AboutStudentsManagerForm.h"
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/windows.h"
@@ -276,4 +277,8 @@ void TRFM_MainForm::edit_results_file_buttonClick()
 // The windows these open are not built yet; until then the actions do nothing.
 void TRFM_MainForm::results_buttonClick() {}
 void TRFM_MainForm::concise_results_for_all_ButtonClick() {}
-void TRFM_MainForm::about_menu_itemClick() {}
+void TRFM_MainForm::about_menu_itemClick()
+{
+    if (AboutStudentsManagerForm)
+        AboutStudentsManagerForm->exec();
+}

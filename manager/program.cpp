@@ -1,6 +1,7 @@
 #include "manager/program.h"
 
 #include "foundation/startup.h"
+#include "manager/AboutStudentsManagerForm.h"
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
@@ -25,6 +26,8 @@ int run_students_manager(int argc, char** argv)
     EditResultsFileDialog = &edit_dialog;
     TExerciseDForm exercise_d_form;   // never shown here: it supplies the exercise titles
     ExerciseDForm = &exercise_d_form;
+    TAboutStudentsManagerForm about_form(&main_form);
+    AboutStudentsManagerForm = &about_form;
     main_form.show();
     return application.exec();
 }

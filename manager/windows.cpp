@@ -4,3 +4,4 @@ TRFM_MainForm* RFM_MainForm = nullptr;
 TCreateResultsFileDialog* CreateResultsFileDialog = nullptr;
 TEditResultsFileDialog* EditResultsFileDialog = nullptr;
 TExerciseDForm* ExerciseDForm = nullptr;
+TAboutStudentsManagerForm* AboutStudentsManagerForm = nullptr;

@@ -6,8 +6,10 @@ class TRFM_MainForm;
 class TCreateResultsFileDialog;
 class TEditResultsFileDialog;
 class TExerciseDForm;
+class TAboutStudentsManagerForm;
 
 extern TRFM_MainForm* RFM_MainForm;
 extern TCreateResultsFileDialog* CreateResultsFileDialog;
 extern TEditResultsFileDialog* EditResultsFileDialog;
 extern TExerciseDForm* ExerciseDForm;
+extern TAboutStudentsManagerForm* AboutStudentsManagerForm;
