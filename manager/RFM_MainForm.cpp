@@ -1,6 +1,7 @@
 #include "manager/RFM_MainForm.h"
 
 #include "manager/AboutStudentsManagerForm.h"
+#include "manager/ConciseResultsForAllStudentsDialog.h"
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/windows.h"
@@ -276,7 +277,22 @@ void TRFM_MainForm::edit_results_file_buttonClick()
 
 // The windows these open are not built yet; until then the actions do nothing.
 void TRFM_MainForm::results_buttonClick() {}
-void TRFM_MainForm::concise_results_for_all_ButtonClick() {}
+void TRFM_MainForm::concise_results_for_all_ButtonClick()
+{
+    if (!ConciseResultsForAllStudentsDialog || !student_data_files)
+        return;
+    std::vector<std::string> items;
+    for (int i = 0; i < students_ListBox_->count(); ++i) {
+        const std::string name = students_ListBox_->item(i)->text().toStdString();
+        if (i > 0)
+            items.push_back("\n\n");
+        items.push_back(name);
+        items.push_back("");
+        items.push_back(student_data_files->concise_results_text(name));
+    }
+    ConciseResultsForAllStudentsDialog->tell_parameters_before_show(manager_texts_[5], items);
+    ConciseResultsForAllStudentsDialog->exec();
+}
 void TRFM_MainForm::about_menu_itemClick()
 {
     if (AboutStudentsManagerForm)

@@ -2,6 +2,7 @@
 
 #include "foundation/startup.h"
 #include "manager/AboutStudentsManagerForm.h"
+#include "manager/ConciseResultsForAllStudentsDialog.h"
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
@@ -26,6 +27,8 @@ int run_students_manager(int argc, char** argv)
     EditResultsFileDialog = &edit_dialog;
     TExerciseDForm exercise_d_form;   // never shown here: it supplies the exercise titles
     ExerciseDForm = &exercise_d_form;
+    TConciseResultsForAllStudentsDialog concise_dialog(&main_form);
+    ConciseResultsForAllStudentsDialog = &concise_dialog;
     TAboutStudentsManagerForm about_form(&main_form);
     AboutStudentsManagerForm = &about_form;
     main_form.show();

@@ -5,3 +5,4 @@ TCreateResultsFileDialog* CreateResultsFileDialog = nullptr;
 TEditResultsFileDialog* EditResultsFileDialog = nullptr;
 TExerciseDForm* ExerciseDForm = nullptr;
 TAboutStudentsManagerForm* AboutStudentsManagerForm = nullptr;
+TConciseResultsForAllStudentsDialog* ConciseResultsForAllStudentsDialog = nullptr;

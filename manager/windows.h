@@ -7,9 +7,11 @@ class TCreateResultsFileDialog;
 class TEditResultsFileDialog;
 class TExerciseDForm;
 class TAboutStudentsManagerForm;
+class TConciseResultsForAllStudentsDialog;
 
 extern TRFM_MainForm* RFM_MainForm;
 extern TCreateResultsFileDialog* CreateResultsFileDialog;
 extern TEditResultsFileDialog* EditResultsFileDialog;
 extern TExerciseDForm* ExerciseDForm;
 extern TAboutStudentsManagerForm* AboutStudentsManagerForm;
+extern TConciseResultsForAllStudentsDialog* ConciseResultsForAllStudentsDialog;

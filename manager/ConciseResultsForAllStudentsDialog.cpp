@@ -1,0 +1,72 @@
+#include "manager/ConciseResultsForAllStudentsDialog.h"
+
+#include "foundation/globals.h"
+#include "foundation/textfile_handler.h"
+#include "manager/qt_text.h"
+#include "platform/clipboard.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+TConciseResultsForAllStudentsDialog::TConciseResultsForAllStudentsDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("ConciseResultsForAllStudentsDialog");
+    text_handler->read_section("STUDENTS_MANAGER_CONCISE_RESULTS", texts_, 5);
+    Memo_ = new QPlainTextEdit(this);
+    Memo_->setObjectName("Memo");
+    Memo_->setReadOnly(true);
+    Memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    OKBtn_ = new QPushButton("OK", this);
+    OKBtn_->setObjectName("OKBtn");
+    print_button_ = new QPushButton(qt(texts_[0]), this);
+    print_button_->setObjectName("print_button");
+    copy_to_clipboard_button_ = new QPushButton(qt(texts_[1]), this);
+    copy_to_clipboard_button_->setObjectName("copy_to_clipboard_button");
+    OKBtn_->setGeometry(20, 0, 100, 28);
+    print_button_->setGeometry(140, 0, 100, 28);
+    copy_to_clipboard_button_->setGeometry(260, 0, 160, 28);
+    connect(OKBtn_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(copy_to_clipboard_button_, &QPushButton::clicked, this, [this] { copy_to_clipboard_buttonClick(); });
+    resize(440, 400);
+    remembered_width_ = width();
+}
+
+void TConciseResultsForAllStudentsDialog::tell_parameters_before_show(const std::string& caption,
+                                                                     const std::vector<std::string>& items)
+{
+    setWindowTitle(qt(caption));
+    QStringList lines;
+    for (const std::string& item : items)
+        lines << qt(item).split('\n');
+    Memo_->setPlainText(lines.join('\n'));
+}
+
+void TConciseResultsForAllStudentsDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    remembered_width_ = width();
+    FormResize();
+    Memo_->setFocus();
+}
+
+void TConciseResultsForAllStudentsDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    FormResize();
+}
+
+void TConciseResultsForAllStudentsDialog::FormResize()
+{
+    const int d = (width() - remembered_width_) / 2;
+    const int top = height() - OKBtn_->height() * 11 / 10;
+    for (QPushButton* button : {OKBtn_, print_button_, copy_to_clipboard_button_})
+        button->move(button->x() + d, top);
+    Memo_->setGeometry(0, 0, width(), top - (height() - top - OKBtn_->height()));
+    remembered_width_ = width();
+}
+
+void TConciseResultsForAllStudentsDialog::copy_to_clipboard_buttonClick()
+{
+    platform::set_clipboard_text(Memo_->toPlainText().replace('\n', "\r\n").toStdString());
+}
