@@ -10,18 +10,23 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <random>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 std::string work_directory()
 {
+    // A fresh folder per run, so parallel fuzzers never share a file.
     static const std::string dir = [] {
-        std::string pattern = "/tmp/fuzz-results-XXXXXX";
-        if (!mkdtemp(pattern.data()) || !platform::make_directory(pattern + "/RESULTS"))
+        const auto base = std::filesystem::temp_directory_path()
+            / ("fuzz-results-" + std::to_string(std::random_device{}()));
+        std::error_code error;
+        std::filesystem::create_directories(base / "RESULTS", error);
+        if (error)
             std::abort();
-        return pattern;
+        return base.string();
     }();
     return dir;
 }

@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <vector>
 
 using namespace results_format;
@@ -55,6 +56,22 @@ bool has_sound_frame(binary_file& file)
     }
     return true;
 }
+
+} // namespace
+
+Tdate_time date_unpacker::operator()(std::uint32_t packed)
+{
+    // The date part is the costly one and repeats from record to record.
+    const std::uint32_t date = packed & 0xFFFF0000u;
+    if (!known_ || date != date_bits_) {
+        known_ = true;
+        date_bits_ = date;
+        midnight_ = unpack_date_time(date);
+    }
+    return midnight_ + unpack_duration(packed & 0xFFFFu);
+}
+
+namespace {
 
 std::string time_text(Tdate_time duration, const std::string* texts)
 {
@@ -144,6 +161,12 @@ bool Tstudent_data_files_object::refuse(const std::string& message)
     return false;
 }
 
+bool Tstudent_data_files_object::name_refused(const std::string& student_name)
+{
+    const std::string problem = student_name_problem(student_name);
+    return !problem.empty() && !refuse(problem);
+}
+
 bool Tstudent_data_files_object::validity_test(const std::string& path, const std::string* password)
 {
     pending_error_ = 0;
@@ -188,7 +211,11 @@ bool Tstudent_data_files_object::create_results_file(const std::string& student_
         return refuse(problem);
     if (const std::string problem = password_problem(password); !problem.empty())
         return refuse(problem);
-    const std::string path = directory_ + platform::directory_separator + student_name + results_extension;
+    // The name as typed, unless a file of that name in another case exists:
+    // a system that ignores case would overwrite that one, so do the same.
+    std::string path = results_file_name(student_name);
+    if (platform::path_status(path).kind != platform::entry_kind::file)
+        path = directory_ + platform::directory_separator + student_name + results_extension;
     settings s;
     s.guidance_is_on = guidance_is_on;
     s.guidance_is_switchable = guidance_is_switchable;
@@ -212,6 +239,8 @@ bool Tstudent_data_files_object::change_results_file(const std::string& student_
                                                      bool restart_guidance_enabled, bool store_test_results,
                                                      bool start_with_first_statement)
 {
+    if (name_refused(student_name))
+        return false;
     if (const std::string problem = password_problem(new_password); !problem.empty())
         return refuse(problem);
     const std::string path = results_file_name(student_name);
@@ -241,7 +270,7 @@ bool Tstudent_data_files_object::change_results_file(const std::string& student_
 bool Tstudent_data_files_object::add_result(const std::string& student_name, int exercise, Tdate_time start_time,
                                             Tdate_time end_time, int level, int objects, int correct)
 {
-    if (student_name.empty())
+    if (student_name.empty() || name_refused(student_name))
         return false;
     if (exercise < 1 || exercise > exercises || level < 0 || level > 255 || objects < 0 || objects > 65535
         || correct < 0 || correct > 65535)
@@ -252,20 +281,27 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
     if (file.open(path, binary_file::mode::read_write) && has_sound_frame(file)) {
         const std::uint32_t n = record_count(file);
         const std::uint32_t r = n - 1;   // the end marker, overwritten by the result
-        record heads{};
+        // One read of the whole file (at most 983040 bytes): a long chain is
+        // then walked in memory rather than one read per record.
+        std::vector<std::uint8_t> all(static_cast<std::size_t>(n) * record_size);
+        const auto record_at = [&](std::uint32_t number) {
+            record x{};
+            std::copy_n(all.begin() + static_cast<std::ptrdiff_t>(number * record_size), record_size, x.begin());
+            return x;
+        };
+        bool chain_sound = file.read_at(0, all.data(), all.size());
+        record heads = record_at(static_cast<std::uint32_t>(head_record_of(exercise)));
         std::uint32_t last = 0;
-        bool chain_sound = read_record(file, static_cast<std::uint32_t>(head_record_of(exercise)), heads);
         std::uint32_t current = get_u16(heads, head_offset_of(exercise));
         // A chain that loops or leaves the result records is a damaged file.
         for (std::uint32_t steps = 0; chain_sound && current != 0; ++steps) {
-            record x{};
-            if (steps >= n || current < first_result_record || current >= r || !read_record(file, current, x)) {
+            if (steps >= n || current < first_result_record || current >= r) {
                 file.set_error(damaged_file_error);
                 chain_sound = false;
                 break;
             }
             last = current;
-            current = decode_result(x).next_result;
+            current = get_u16(record_at(current), 13);
         }
         full = chain_sound && n >= max_records;
         if (chain_sound && !full) {
@@ -276,18 +312,17 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
             x.objects = static_cast<std::uint16_t>(objects);
             x.correct = static_cast<std::uint16_t>(correct);
             const record bytes = encode_result(x);
-            record old_marker{};
+            const record old_marker = record_at(r);
             // Marker first, then the result, then the link: the file is valid after every write.
-            bool done = read_record(file, r, old_marker) && write_record(file, r + 1, end_marker_after(bytes))
+            bool done = write_record(file, r + 1, end_marker_after(bytes))
                 && write_record(file, r, bytes);
             if (done && last == 0) {
                 put_u16(heads, head_offset_of(exercise), static_cast<std::uint16_t>(r));
                 done = write_record(file, static_cast<std::uint32_t>(head_record_of(exercise)), heads);
             } else if (done) {
-                record previous{};
-                done = read_record(file, last, previous);
+                record previous = record_at(last);
                 put_u16(previous, 13, static_cast<std::uint16_t>(r));
-                done = done && write_record(file, last, previous);
+                done = write_record(file, last, previous);
             }
             done = done && file.sync();
             if (!done) {
@@ -310,8 +345,10 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
 bool Tstudent_data_files_object::store_guidance_state(const std::string& student_name, bool guidance_is_on,
                                                       int guidance_statement, std::uint32_t guidance_time)
 {
-    if (student_name.empty())
+    if (student_name.empty() || name_refused(student_name))
         return false;
+    if (guidance_statement < INT16_MIN || guidance_statement > INT16_MAX)
+        return refuse("A guidance statement number that does not fit the results file was not stored.");
     const std::string path = results_file_name(student_name);
     binary_file file;
     record r{};
@@ -330,7 +367,7 @@ bool Tstudent_data_files_object::store_guidance_state(const std::string& student
 
 bool Tstudent_data_files_object::read_settings(const std::string& student_name, settings& out)
 {
-    if (student_name.empty())
+    if (student_name.empty() || name_refused(student_name))
         return false;
     const std::string path = results_file_name(student_name);
     binary_file file;
@@ -342,45 +379,54 @@ bool Tstudent_data_files_object::read_settings(const std::string& student_name, 
     return !check_io_result(path);
 }
 
-results_sums Tstudent_data_files_object::sum_results(const std::string& student_name)
+bool Tstudent_data_files_object::read_summary(const std::string& path, results_sums& sums, settings* out)
 {
-    results_sums sums;
-    if (student_name.empty())
-        return sums;
-    const std::string path = results_file_name(student_name);
     binary_file file;
     if (file.open(path, binary_file::mode::read_only)) {
         const std::uint32_t n = std::min<std::uint64_t>(record_count(file), max_records);
-        if (n > fresh_file_records) {
-            // One read for all results: files of 65536 records stay quick.
-            const std::uint32_t results = n - 1 - first_result_record;
-            std::vector<std::uint8_t> bytes(static_cast<std::size_t>(results) * record_size);
-            if (file.read_at(first_result_record * record_size, bytes.data(), bytes.size())) {
-                for (std::uint32_t i = 0; i < results; ++i) {
-                    record r;
-                    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(i * record_size), record_size, r.begin());
-                    const result x = decode_result(r);
-                    sums.total_objects += x.objects;
-                    sums.total_correct += x.correct;
-                    if (x.level >= 1 && x.level <= 3) {
-                        level_sums& level = sums.levels[x.level - 1];
-                        level.objects += x.objects;
-                        level.correct += x.correct;
-                        level.duration += unpack_date_time(x.end_time) - unpack_date_time(x.start_time);
-                    }
+        // One read of the whole file: files of 65536 records stay quick.
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(n) * record_size);
+        if (file.read_at(0, bytes.data(), bytes.size())) {
+            const auto record_at = [&](std::uint32_t number) {
+                record r;
+                std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(number * record_size), record_size, r.begin());
+                return r;
+            };
+            if (out && n > static_cast<std::uint32_t>(settings_record))
+                *out = decode_settings(record_at(settings_record));
+            else if (out)
+                file.set_error(EIO);   // as reading past the end would report it
+            date_unpacker start_of, end_of;
+            for (std::uint32_t i = first_result_record; i + 1 < n; ++i) {
+                const result x = decode_result(record_at(i));
+                sums.total_objects += x.objects;
+                sums.total_correct += x.correct;
+                if (x.level >= 1 && x.level <= 3) {
+                    level_sums& level = sums.levels[x.level - 1];
+                    level.objects += x.objects;
+                    level.correct += x.correct;
+                    level.duration += end_of(x.end_time) - start_of(x.start_time);
                 }
             }
         }
     }
     file.close();
     pending_error_ = file.take_error();
-    check_io_result(path);
+    return !check_io_result(path);
+}
+
+results_sums Tstudent_data_files_object::sum_results(const std::string& student_name)
+{
+    results_sums sums;
+    if (student_name.empty() || name_refused(student_name))
+        return sums;
+    read_summary(results_file_name(student_name), sums, nullptr);
     return sums;
 }
 
 bool Tstudent_data_files_object::remove_results(const std::string& student_name)
 {
-    if (student_name.empty())
+    if (student_name.empty() || name_refused(student_name))
         return false;
     const std::string path = results_file_name(student_name);
     binary_file file;
@@ -401,12 +447,17 @@ bool Tstudent_data_files_object::remove_results(const std::string& student_name)
 
 std::string Tstudent_data_files_object::concise_results_text(const std::string& student_name)
 {
+    // One message for a bad name, not one per reading below.
+    if (!student_name.empty() && name_refused(student_name))
+        return {};
     std::string texts[10];
     if (text_handler)
         text_handler->read_section("STUDENT_RESULTS_TEXTS", texts, 10);
-    const results_sums sums = sum_results(student_name);
+    results_sums sums;
     settings s;
-    read_settings(student_name, s);
+    // Sums and settings from one reading of the file, one message on failure.
+    if (!student_name.empty())
+        read_summary(results_file_name(student_name), sums, &s);
     std::string text;
     for (int level = 1; level <= 3; ++level) {
         const level_sums& l = sums.levels[level - 1];

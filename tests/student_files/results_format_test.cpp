@@ -1,4 +1,5 @@
 #include "student_files/results_format.h"
+#include "student_files/student_data_files.h"
 
 #include <gtest/gtest.h>
 
@@ -57,4 +58,15 @@ TEST(ResultsFormat, RecordsRoundTripInLittleEndian)
     EXPECT_EQ(head_record_of(8), 1);
     EXPECT_EQ(head_offset_of(8), 0u);
     EXPECT_EQ(head_offset_of(14), 12u);
+}
+
+TEST(DateUnpacker, GivesExactlyWhatUnpackDateTimeGives)
+{
+    date_unpacker unpack;
+    std::uint32_t x = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        x = x * 1664525u + 1013904223u;   // every bit pattern, dates and times out of range too
+        const std::uint32_t packed = i % 3 == 0 ? x : (x & 0xFFFF0000u) | (i & 0xFFFF);
+        ASSERT_EQ(unpack(packed), unpack_date_time(packed)) << std::hex << packed;
+    }
 }

@@ -262,3 +262,139 @@ TEST(StudentFilesDirectory, FoundCreatedOnYesOrTheProgramStops)
     EXPECT_EQ(responder.count(), 1u) << "no question for a file of that name";
     text_handler.reset();
 }
+
+TEST_F(StudentFilesTest, ResultRecordBytesAreLittleEndianAtTheirOffsets)
+{
+    files->create_results_file("Johnny", "abc", false, false, false, true);
+    const Tdate_time start = at(1, 10, 0, 0), end = at(1, 10, 12, 0);
+    ASSERT_TRUE(files->add_result("johnny", 3, start, end, 2, 0x0107, 0x0205));
+    const record r = record_of("Johnny", 4);
+    EXPECT_EQ(get_u32(r, 0), pack_date_time(start));
+    EXPECT_EQ(r[0], pack_date_time(start) & 0xFF);
+    EXPECT_EQ(get_u32(r, 4), pack_date_time(end));
+    EXPECT_EQ(r[8], 2);
+    EXPECT_EQ(r[9], 0x07);
+    EXPECT_EQ(r[10], 0x01);
+    EXPECT_EQ(r[11], 0x05);
+    EXPECT_EQ(r[12], 0x02);
+    EXPECT_EQ(r[13], 0);
+    EXPECT_EQ(r[14], 0);
+    const record marker = record_of("Johnny", 5);
+    EXPECT_TRUE(std::equal(r.begin(), r.begin() + 13, marker.begin()));
+    EXPECT_EQ(marker[13], 0xFD);
+    EXPECT_EQ(marker[14], 0xFF);
+}
+
+TEST_F(StudentFilesTest, EveryOperationRefusesNamesOutsideTheDirectory)
+{
+    // A valid file one level above the student files directory.
+    files->create_results_file("Outside", "abc", true, true, true, true);
+    std::filesystem::rename(program.file("RESULTS/Outside.results"), program.file("OUTSIDE.results"));
+    const std::string before = program.read("OUTSIDE.results");
+    const std::string name = "../Outside";
+    responder.clear();
+    EXPECT_FALSE(files->add_result(name, 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3));
+    EXPECT_FALSE(files->store_guidance_state(name, true, 3, 77));
+    settings s;
+    s.guidance_statement = 42;
+    EXPECT_FALSE(files->read_settings(name, s));
+    EXPECT_EQ(s.guidance_statement, 42) << "outputs stay as they were";
+    EXPECT_EQ(files->sum_results(name).total_objects, 0);
+    EXPECT_FALSE(files->remove_results(name));
+    EXPECT_FALSE(files->change_results_file(name, "new", false, false, false, false, true));
+    EXPECT_EQ(files->concise_results_text(name), "");
+    EXPECT_EQ(responder.count(), 7u) << "one clear message per operation";
+    for (const auto& box : responder.boxes())
+        EXPECT_NE(box.text.find("student name"), std::string::npos) << box.text;
+    EXPECT_EQ(program.read("OUTSIDE.results"), before);
+}
+
+TEST_F(StudentFilesTest, EmptyNamesDoNothingSilently)
+{
+    settings s;
+    s.guidance_statement = 9;
+    EXPECT_FALSE(files->add_result("", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3));
+    EXPECT_FALSE(files->store_guidance_state("", true, 3, 77));
+    EXPECT_FALSE(files->read_settings("", s));
+    EXPECT_EQ(s.guidance_statement, 9);
+    EXPECT_EQ(files->sum_results("").total_correct, 0);
+    EXPECT_FALSE(files->remove_results(""));
+    EXPECT_EQ(responder.count(), 0u);
+    EXPECT_TRUE(platform::list_files(program.file("RESULTS")).empty());
+}
+
+TEST_F(StudentFilesTest, CreatingOverAFileInAnotherCaseKeepsOneFile)
+{
+    ASSERT_TRUE(files->create_results_file("SMITH", "first", true, true, true, true));
+    files->add_result("smith", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
+    ASSERT_TRUE(files->create_results_file("Smith", "second", false, false, false, false));
+    const auto names = platform::list_files(program.file("RESULTS"));
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0], "SMITH.results");
+    EXPECT_EQ(bytes("SMITH").size(), 75u) << "created afresh";
+    EXPECT_TRUE(files->check_results_file(files->results_file_name("smith"), "second"));
+    EXPECT_EQ(files->results_file_name("Nobody"), program.file("RESULTS/NOBODY.results"));
+}
+
+TEST_F(StudentFilesTest, OutOfRangeValuesAreRefusedAndTheFileUnchanged)
+{
+    files->create_results_file("Johnny", "abc", false, false, false, true);
+    const std::string before = bytes("Johnny");
+    for (const int exercise : {0, 15})
+        EXPECT_FALSE(files->add_result("johnny", exercise, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3));
+    EXPECT_FALSE(files->add_result("johnny", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 256, 4, 3));
+    EXPECT_FALSE(files->add_result("johnny", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 65536, 3));
+    EXPECT_FALSE(files->add_result("johnny", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, -1));
+    EXPECT_FALSE(files->store_guidance_state("johnny", true, 40000, 1));
+    EXPECT_EQ(responder.count(), 6u);
+    EXPECT_EQ(bytes("Johnny"), before);
+    EXPECT_TRUE(files->add_result("johnny", 14, at(1, 1, 0, 0), at(1, 1, 5, 0), 0, 65535, 65535));
+    EXPECT_EQ(get_u16(record_of("Johnny", 1), 12), 4);
+    EXPECT_TRUE(files->store_guidance_state("johnny", false, -32768, 1));
+    settings s;
+    files->read_settings("johnny", s);
+    EXPECT_EQ(s.guidance_statement, -32768);
+}
+
+TEST_F(StudentFilesTest, InputOutputFailuresShowTheErrorNumberAndPath)
+{
+    program.make_dir("RESULTS/Folder.results");
+    EXPECT_FALSE(files->is_results_file(program.file("RESULTS/Folder.results")));
+    ASSERT_EQ(responder.count(), 1u);
+    EXPECT_EQ(responder.last().text, "IO 21.      at " + program.file("RESULTS/Folder.results"));
+    EXPECT_EQ(responder.last().flags, 16u);
+    settings s;
+    EXPECT_FALSE(files->read_settings("Nobody", s));
+    EXPECT_EQ(responder.last().text, "IO 2.      at " + program.file("RESULTS/NOBODY.results"));
+    EXPECT_FALSE(files->change_results_file("Nobody", "", false, false, false, false, false));
+    EXPECT_FALSE(files->remove_results("Nobody"));
+    EXPECT_FALSE(files->store_guidance_state("Nobody", true, 1, 1));
+    EXPECT_EQ(responder.count(), 5u);
+    EXPECT_FALSE(std::filesystem::exists(program.file("RESULTS/NOBODY.results")));
+}
+
+TEST_F(StudentFilesTest, ConciseTextOfAFreshFileAndTextsReadEachTime)
+{
+    files->create_results_file("Johnny", "abc", false, false, false, true);
+    EXPECT_EQ(files->concise_results_text("johnny"),
+              "Level 1: nothing\nLevel 2: nothing\nLevel 3: nothing\nTotal: 0 of 0.\n\nGuidance: 0 h 0 min");
+    std::string problem;
+    text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(
+        "$[STUDENT_RESULTS_TEXTS]\nu\nm\n/\nt\n-\nL\nT\n/\nG\n", problem));
+    files->add_result("johnny", 5, at(1, 1, 0, 0), at(1, 3, 7, 59), 3, 3, 1);
+    EXPECT_EQ(files->concise_results_text("johnny"), "L 1: -\nL 2: -\nL 3: 1 / 3 (33 %). t 2u7m.\nT 1 / 3 (33 %).\n\nG 0u0m");
+}
+
+TEST_F(StudentFilesTest, ADamagedFrameIsNeitherChangedNorEmptied)
+{
+    files->create_results_file("Johnny", "abc", false, false, false, true);
+    std::string b = bytes("Johnny");
+    b[74] = 0;   // no end marker
+    program.write("RESULTS/Johnny.results", b);
+    EXPECT_FALSE(files->remove_results("johnny"));
+    EXPECT_FALSE(files->change_results_file("johnny", "x", true, true, true, true, true));
+    EXPECT_FALSE(files->store_guidance_state("johnny", true, 1, 1));
+    EXPECT_EQ(responder.count(), 3u);
+    EXPECT_EQ(responder.last().text.substr(0, 7), "IO 100.");
+    EXPECT_EQ(bytes("Johnny"), b);
+}
