@@ -2,8 +2,11 @@
 
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
+#include "manager/printed_list.h"
 #include "manager/qt_text.h"
 #include "platform/clipboard.h"
+#include "platform/printer_canvas.h"
+#include "platform/printing.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,6 +30,7 @@ TConciseResultsForAllStudentsDialog::TConciseResultsForAllStudentsDialog(QWidget
     print_button_->setGeometry(140, 0, 100, 28);
     copy_to_clipboard_button_->setGeometry(260, 0, 160, 28);
     connect(OKBtn_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(print_button_, &QPushButton::clicked, this, [this] { print_buttonClick(); });
     connect(copy_to_clipboard_button_, &QPushButton::clicked, this, [this] { copy_to_clipboard_buttonClick(); });
     resize(440, 400);
     remembered_width_ = width();
@@ -69,4 +73,24 @@ void TConciseResultsForAllStudentsDialog::FormResize()
 void TConciseResultsForAllStudentsDialog::copy_to_clipboard_buttonClick()
 {
     platform::set_clipboard_text(Memo_->toPlainText().replace('\n', "\r\n").toStdString());
+}
+
+// The whole memo on one page, at fixed line spacing below the caption.
+void TConciseResultsForAllStudentsDialog::print_buttonClick()
+{
+    if (!platform::run_print_dialog(this))
+        return;
+    platform::printer_canvas canvas(platform::program_printer(), {"MS Sans Serif", 10, 0, false});
+    if (canvas.started()) {
+        print_caption(canvas, windowTitle().toStdString());
+        platform::font_choice font = canvas.font();
+        font.bold = false;
+        canvas.set_font(font);
+        const int h = canvas.text_height(line_height_sample);
+        const QStringList lines = Memo_->toPlainText().split('\n');
+        for (int i = 0; i < lines.size(); ++i)
+            canvas.text_out(10, (i + 2) * h, lines[i].toStdString());
+    }
+    if (!canvas.end())
+        report_print_failure();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The concise results of every student in one read-only text, to read and
-// copy. Printing it is not built yet.
+// The concise results of every student in one read-only text, to read,
+// print and copy.
 
 #include <QDialog>
 
@@ -18,6 +18,7 @@ public:
     // Every item is split into lines at its line feeds.
     void tell_parameters_before_show(const std::string& caption, const std::vector<std::string>& items);
     void FormResize();
+    void print_buttonClick();
     void copy_to_clipboard_buttonClick();
     int remembered_width() const { return remembered_width_; }
 

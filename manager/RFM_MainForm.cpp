@@ -4,6 +4,7 @@
 #include "manager/ConciseResultsForAllStudentsDialog.h"
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
+#include "manager/ResultsForm.h"
 #include "manager/windows.h"
 
 #include "foundation/globals.h"
@@ -276,7 +277,14 @@ void TRFM_MainForm::edit_results_file_buttonClick()
 }
 
 // The windows these open are not built yet; until then the actions do nothing.
-void TRFM_MainForm::results_buttonClick() {}
+void TRFM_MainForm::results_buttonClick()
+{
+    const std::string name = selected_name();
+    if (!ResultsForm || name.empty())
+        return;
+    ResultsForm->tell_pupil_name_before_FormShow(name);
+    ResultsForm->exec();
+}
 void TRFM_MainForm::concise_results_for_all_ButtonClick()
 {
     if (!ConciseResultsForAllStudentsDialog || !student_data_files)

@@ -6,6 +6,7 @@
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
+#include "manager/ResultsForm.h"
 #include "manager/windows.h"
 #include "platform/qt_presenters.h"
 #include "student_files/student_data_files.h"
@@ -21,6 +22,8 @@ int run_students_manager(int argc, char** argv)
     student_data_files = std::make_unique<Tstudent_data_files_object>();
     TRFM_MainForm main_form;
     RFM_MainForm = &main_form;
+    TResultsForm results_form(&main_form);
+    ResultsForm = &results_form;
     TCreateResultsFileDialog create_dialog(main_form, &main_form);
     CreateResultsFileDialog = &create_dialog;
     TEditResultsFileDialog edit_dialog(main_form, &main_form);

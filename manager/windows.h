@@ -3,6 +3,7 @@
 // for the whole run. A pointer is null until its window is created.
 
 class TRFM_MainForm;
+class TResultsForm;
 class TCreateResultsFileDialog;
 class TEditResultsFileDialog;
 class TExerciseDForm;
@@ -10,6 +11,7 @@ class TAboutStudentsManagerForm;
 class TConciseResultsForAllStudentsDialog;
 
 extern TRFM_MainForm* RFM_MainForm;
+extern TResultsForm* ResultsForm;
 extern TCreateResultsFileDialog* CreateResultsFileDialog;
 extern TEditResultsFileDialog* EditResultsFileDialog;
 extern TExerciseDForm* ExerciseDForm;

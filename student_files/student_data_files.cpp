@@ -8,7 +8,9 @@
 #include "platform/binary_file.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "student_files/results_image.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <vector>
@@ -281,28 +283,16 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
     if (file.open(path, binary_file::mode::read_write) && has_sound_frame(file)) {
         const std::uint32_t n = record_count(file);
         const std::uint32_t r = n - 1;   // the end marker, overwritten by the result
-        // One read of the whole file (at most 983040 bytes): a long chain is
-        // then walked in memory rather than one read per record.
-        std::vector<std::uint8_t> all(static_cast<std::size_t>(n) * record_size);
-        const auto record_at = [&](std::uint32_t number) {
-            record x{};
-            std::copy_n(all.begin() + static_cast<std::ptrdiff_t>(number * record_size), record_size, x.begin());
-            return x;
-        };
-        bool chain_sound = file.read_at(0, all.data(), all.size());
-        record heads = record_at(static_cast<std::uint32_t>(head_record_of(exercise)));
-        std::uint32_t last = 0;
-        std::uint32_t current = get_u16(heads, head_offset_of(exercise));
+        results_image image;
+        std::vector<std::uint32_t> chain;
+        bool chain_sound = image.load(file);
         // A chain that loops or leaves the result records is a damaged file.
-        for (std::uint32_t steps = 0; chain_sound && current != 0; ++steps) {
-            if (steps >= n || current < first_result_record || current >= r) {
-                file.set_error(damaged_file_error);
-                chain_sound = false;
-                break;
-            }
-            last = current;
-            current = get_u16(record_at(current), 13);
+        if (chain_sound && !image.follow_chain(exercise, chain)) {
+            file.set_error(damaged_file_error);
+            chain_sound = false;
         }
+        const std::uint32_t last = chain.empty() ? 0 : chain.back();
+        record heads = chain_sound ? image.record_at(static_cast<std::uint32_t>(head_record_of(exercise))) : record{};
         full = chain_sound && n >= max_records;
         if (chain_sound && !full) {
             result x;
@@ -312,7 +302,7 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
             x.objects = static_cast<std::uint16_t>(objects);
             x.correct = static_cast<std::uint16_t>(correct);
             const record bytes = encode_result(x);
-            const record old_marker = record_at(r);
+            const record old_marker = image.record_at(r);
             // Marker first, then the result, then the link: the file is valid after every write.
             bool done = write_record(file, r + 1, end_marker_after(bytes))
                 && write_record(file, r, bytes);
@@ -320,7 +310,7 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
                 put_u16(heads, head_offset_of(exercise), static_cast<std::uint16_t>(r));
                 done = write_record(file, static_cast<std::uint32_t>(head_record_of(exercise)), heads);
             } else if (done) {
-                record previous = record_at(last);
+                record previous = image.record_at(last);
                 put_u16(previous, 13, static_cast<std::uint16_t>(r));
                 done = write_record(file, last, previous);
             }
@@ -383,22 +373,16 @@ bool Tstudent_data_files_object::read_summary(const std::string& path, results_s
 {
     binary_file file;
     if (file.open(path, binary_file::mode::read_only)) {
-        const std::uint32_t n = std::min<std::uint64_t>(record_count(file), max_records);
-        // One read of the whole file: files of 65536 records stay quick.
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(n) * record_size);
-        if (file.read_at(0, bytes.data(), bytes.size())) {
-            const auto record_at = [&](std::uint32_t number) {
-                record r;
-                std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(number * record_size), record_size, r.begin());
-                return r;
-            };
+        results_image image;
+        if (image.load(file)) {
+            const std::uint32_t n = image.record_count();
             if (out && n > static_cast<std::uint32_t>(settings_record))
-                *out = decode_settings(record_at(settings_record));
+                *out = decode_settings(image.record_at(settings_record));
             else if (out)
                 file.set_error(EIO);   // as reading past the end would report it
             date_unpacker start_of, end_of;
             for (std::uint32_t i = first_result_record; i + 1 < n; ++i) {
-                const result x = decode_result(record_at(i));
+                const result x = decode_result(image.record_at(i));
                 sums.total_objects += x.objects;
                 sums.total_correct += x.correct;
                 if (x.level >= 1 && x.level <= 3) {
@@ -443,6 +427,29 @@ bool Tstudent_data_files_object::remove_results(const std::string& student_name)
             pending_error_ = errno != 0 ? errno : EIO;
     }
     return !check_io_result(path);
+}
+
+result_chains Tstudent_data_files_object::read_result_chains(const std::string& path, int count)
+{
+    result_chains out;
+    binary_file file;
+    results_image image;
+    if (file.open(path, binary_file::mode::read_only) && image.load(file)) {
+        std::vector<std::uint32_t> chain;
+        bool sound = true;
+        for (int k = 1; sound && k <= std::min(count, exercises); ++k) {
+            sound = image.follow_chain(k, chain);
+            auto& results = out.exercises.emplace_back();
+            for (const std::uint32_t number : chain)
+                results.push_back(decode_result(image.record_at(number)));
+        }
+        if (!sound)
+            file.set_error(damaged_file_error);
+    }
+    file.close();
+    pending_error_ = file.take_error();
+    out.complete = !check_io_result(path);
+    return out;
 }
 
 std::string Tstudent_data_files_object::concise_results_text(const std::string& student_name)

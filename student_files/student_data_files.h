@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Empty when the name can be a student's file name; otherwise why not.
 std::string student_name_problem(const std::string& name);
@@ -43,6 +44,13 @@ struct results_sums {
     level_sums levels[3];
 };
 
+struct result_chains {
+    // Exercise 1 first, each in chain order. After a failure the last one
+    // holds the results read before it and later exercises are missing.
+    std::vector<std::vector<results_format::result>> exercises;
+    bool complete = false;
+};
+
 class Tstudent_data_files_object {
 public:
     // Finds or, on the teacher's Yes, creates the student files directory;
@@ -68,6 +76,9 @@ public:
     results_sums sum_results(const std::string& student_name);
     bool remove_results(const std::string& student_name);
     std::string concise_results_text(const std::string& student_name);
+    // The results of exercises 1..count (at most 14) as their chains link
+    // them; a failure, a damaged chain too, is shown with the I/O message.
+    result_chains read_result_chains(const std::string& path, int count);
 
 private:
     bool validity_test(const std::string& path, const std::string* password);
