@@ -5,6 +5,7 @@
 #include "platform/binary_file.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "student_files/results_lines.h"
 #include "student_files/student_data_files.h"
 
 #include <benchmark/benchmark.h>
@@ -167,6 +168,20 @@ void BM_io_floor_60000_records(benchmark::State& state)
     timed_against_floor(state, {path}, [&](benchmark::State&) { benchmark::DoNotOptimize(read_bytes({path})); });
 }
 BENCHMARK(BM_io_floor_60000_records)->Unit(benchmark::kMicrosecond);
+
+// What the results window does when it opens on the fullest file there can be.
+void BM_results_window_lines_65535_records(benchmark::State& state)
+{
+    bench_folder folder("lines");
+    const std::string path = folder.fill_student("Full", 65535 - 5);
+    const std::array<std::string, listed_exercises> titles{};
+    const std::array<std::string, 5> labels{"Started at: ", "Duration: ", "Level: ", "Objects: ", "Correct: "};
+    timed_against_floor(state, {path}, [&](benchmark::State&) {
+        benchmark::DoNotOptimize(
+            build_results_lines(folder.files->read_result_chains(path, listed_exercises), titles, labels));
+    });
+}
+BENCHMARK(BM_results_window_lines_65535_records)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -276,7 +276,6 @@ void TRFM_MainForm::edit_results_file_buttonClick()
     show_selected_student();
 }
 
-// The windows these open are not built yet; until then the actions do nothing.
 void TRFM_MainForm::results_buttonClick()
 {
     const std::string name = selected_name();
@@ -285,6 +284,7 @@ void TRFM_MainForm::results_buttonClick()
     ResultsForm->tell_pupil_name_before_FormShow(name);
     ResultsForm->exec();
 }
+
 void TRFM_MainForm::concise_results_for_all_ButtonClick()
 {
     if (!ConciseResultsForAllStudentsDialog || !student_data_files)
@@ -301,6 +301,7 @@ void TRFM_MainForm::concise_results_for_all_ButtonClick()
     ConciseResultsForAllStudentsDialog->tell_parameters_before_show(manager_texts_[5], items);
     ConciseResultsForAllStudentsDialog->exec();
 }
+
 void TRFM_MainForm::about_menu_itemClick()
 {
     if (AboutStudentsManagerForm)

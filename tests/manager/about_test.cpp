@@ -1,9 +1,14 @@
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
 #include "manager/AboutStudentsManagerForm.h"
+#include "manager/RFM_MainForm.h"
+#include "manager/windows.h"
 #include "tests/manager/gui_fixture.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 class AboutTest : public gui_fixture {};
 
@@ -25,4 +30,20 @@ TEST_F(AboutTest, WithoutItsSectionOnlyTheVersionNumberRemains)
     EXPECT_TRUE(about.windowTitle().isEmpty());
     EXPECT_TRUE(about.findChild<QLabel*>("ProductName")->text().isEmpty());
     EXPECT_EQ(about.findChild<QLabel*>("Version")->text(), " 1.0");
+}
+
+TEST_F(AboutTest, TheHelpMenuItemShowsTheBoxAndOkClosesIt)
+{
+    TRFM_MainForm main_form;
+    TAboutStudentsManagerForm about(&main_form);
+    AboutStudentsManagerForm = &about;
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        shown = about.isVisible();
+        about.findChild<QPushButton*>("OKButton")->click();
+    });
+    main_form.findChild<QAction*>("about_menu_item")->trigger();
+    AboutStudentsManagerForm = nullptr;
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(about.isVisible());
 }

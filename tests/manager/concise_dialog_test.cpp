@@ -2,9 +2,12 @@
 #include "manager/RFM_MainForm.h"
 #include "manager/windows.h"
 #include "platform/clipboard.h"
+#include "platform/printing.h"
+#include "tests/support/pdf_text.h"
 #include "tests/manager/gui_fixture.h"
 
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -47,4 +50,51 @@ TEST_F(ConciseDialogTest, WideningMovesTheButtonsByHalf)
     EXPECT_EQ(ok->x(), x + 20);
     EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("Memo")->width(), memo_width + 40);
     EXPECT_EQ(ok->y(), dialog.height() - ok->height() * 11 / 10);
+}
+
+class ConciseDialogPrintTest : public ConciseDialogTest {
+protected:
+    void TearDown() override
+    {
+        platform::set_print_dialog_answer({});
+        ConciseDialogTest::TearDown();
+    }
+    std::vector<std::string> print(TConciseResultsForAllStudentsDialog& dialog)
+    {
+        const std::string pdf = program.file("concise.pdf");
+        platform::set_print_dialog_answer([&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf));
+            return true;
+        });
+        dialog.print_buttonClick();
+        return test_support::pdf_page_texts(pdf);
+    }
+};
+
+TEST_F(ConciseDialogPrintTest, WithoutStudentsOnlyTheCaptionIsPrinted)
+{
+    TConciseResultsForAllStudentsDialog dialog;
+    dialog.tell_parameters_before_show("All pupils", {});
+    const std::vector<std::string> pages = print(dialog);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(QString::fromStdString(pages[0]).simplified().toStdString(), "All pupils");
+}
+
+TEST_F(ConciseDialogPrintTest, EveryMemoLineIsPrintedOnTheFirstPageInOrder)
+{
+    ASSERT_TRUE(student_data_files->create_results_file("Carla", "secret", true, true, true, true));
+    const std::string text = student_data_files->concise_results_text("Carla");
+    TConciseResultsForAllStudentsDialog dialog;
+    dialog.tell_parameters_before_show("All pupils", {"Carla", "", text});
+    const std::vector<std::string> pages = print(dialog);
+    ASSERT_EQ(pages.size(), 1u);
+    std::string::size_type at = pages[0].find("All pupils");
+    ASSERT_NE(at, std::string::npos);
+    for (const QString& line : QString::fromStdString("Carla\n" + text).split('\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        at = pages[0].find(line.simplified().section(' ', 0, 0).toStdString(), at);
+        EXPECT_NE(at, std::string::npos) << line.toStdString();
+    }
 }
