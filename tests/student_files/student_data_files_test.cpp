@@ -340,6 +340,9 @@ TEST_F(StudentFilesTest, ConciseTextOfAFreshFileAndTextsReadEachTime)
         "$[STUDENT_RESULTS_TEXTS]\nu\nm\n/\nt\n-\nL\nT\n/\nG\n", problem));
     files->add_result("johnny", 5, at(1, 1, 0, 0), at(1, 3, 7, 59), 3, 3, 1);
     EXPECT_EQ(files->concise_results_text("johnny"), "L 1: -\nL 2: -\nL 3: 1 / 3 (33 %). t 2u7m.\nT 1 / 3 (33 %).\n\nG 0u0m");
+    // Percentages are whole numbers cut toward zero: 300 div 7.
+    files->add_result("johnny", 2, at(2, 1, 0, 0), at(2, 1, 1, 0), 1, 7, 3);
+    EXPECT_EQ(files->concise_results_text("johnny").substr(0, 31), "L 1: 3 / 7 (42 %). t 0u1m.\nL 2:");
 }
 
 TEST_F(StudentFilesTest, ADamagedFrameIsNeitherChangedNorEmptied)
