@@ -11,6 +11,7 @@
 #include "platform/qt_presenters.h"
 #include "student_files/student_data_files.h"
 #include "tutor/ExerciseDForm.h"
+#include "tutor/Monopolize_DLL_Interface.h"
 
 #include <QApplication>
 
@@ -35,5 +36,7 @@ int run_students_manager(int argc, char** argv)
     TAboutStudentsManagerForm about_form(&main_form);
     AboutStudentsManagerForm = &about_form;
     main_form.show();
-    return application.exec();
+    const int code = application.exec();
+    release_monopolize();
+    return code;
 }
