@@ -150,7 +150,8 @@ void Tguidance_object::set_on()
 
 void Tguidance_object::advance()
 {
-    current_ = static_cast<std::int16_t>(resolve(current_ + 1));
+    // Past the end it stays just past the end, so the number always fits.
+    current_ = static_cast<std::int16_t>(resolve(std::min(current_ + 1, table_.count() + 1)));
     if (finished())
         show_message(end_of_guidance_text_, platform::MB_ICONWARNING);
 }

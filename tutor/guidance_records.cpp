@@ -80,7 +80,7 @@ const statement_record& statement_table::statement(int number) const
 
 void statement_table::set_statement(int number, const statement_record& record)
 {
-    statement(number);
+    statement(number);   // throws when out of range
     statements_[static_cast<std::size_t>(number) - 1] = record;
 }
 

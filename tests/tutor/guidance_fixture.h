@@ -32,6 +32,19 @@ inline guidance_compilation compiled(std::string_view text, int theory_chapters 
     return compile_guidance(reading.text, theory_chapters);
 }
 
+// The exit code of the program's end inside f; -1 (and a failure) when it did not end.
+template <class F>
+int exit_code_of(F&& f)
+{
+    try {
+        f();
+    } catch (const platform::program_stopped& stop) {
+        return stop.code;
+    }
+    ADD_FAILURE() << "the program did not stop";
+    return -1;
+}
+
 class GuidanceTest : public testing::Test {
 protected:
     void SetUp() override
