@@ -4,38 +4,13 @@
 #include "foundation/globals.h"
 #include "foundation/messages.h"
 #include "foundation/settings.h"
+#include "foundation/text_lines.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 
 #include <optional>
 
 namespace {
-
-class line_reader {
-public:
-    explicit line_reader(std::string_view text) : text_(text) {}
-
-    // The next line without its line end, cut to 255 characters.
-    std::optional<std::string> next()
-    {
-        if (position_ >= text_.size())
-            return std::nullopt;
-        auto end = text_.find('\n', position_);
-        if (end == std::string_view::npos)
-            end = text_.size();
-        std::string_view line = text_.substr(position_, end - position_);
-        position_ = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.size() > Ttextfile_handler::max_line_length)
-            line = line.substr(0, Ttextfile_handler::max_line_length);
-        return std::string(line);
-    }
-
-private:
-    std::string_view text_;
-    std::size_t position_ = 0;
-};
 
 bool starts_section_line(const std::string& line)
 {
@@ -53,17 +28,6 @@ std::optional<std::string> header_name(const std::string& line)
     if (close == std::string::npos)
         return std::nullopt;
     return line.substr(open + 1, close - open - 1);
-}
-
-bool is_comment(const std::string& line)
-{
-    return !line.empty() && (line.front() == '*' || line.front() == '\f');
-}
-
-std::string without_remark(const std::string& line)
-{
-    const auto hash = line.find('#');
-    return hash == std::string::npos ? line : line.substr(0, hash);
 }
 
 } // namespace
@@ -99,7 +63,7 @@ Ttextfile_handler Ttextfile_handler::from_text(std::string_view contents, std::s
 
 std::string Ttextfile_handler::parse(std::string_view contents)
 {
-    line_reader reader(contents);
+    text_line_reader reader(contents, max_line_length);
     std::optional<std::string> current = reader.next();
     while (current && !starts_section_line(*current))
         current = reader.next();
@@ -117,7 +81,7 @@ std::string Ttextfile_handler::parse(std::string_view contents)
                 current = std::move(line);
                 break;
             }
-            if (!is_comment(*line))
+            if (!is_comment_line(*line))
                 entries.push_back(without_remark(*line));
         }
         if (!sections_.emplace(platform::ascii_upper(*name), std::move(entries)).second)

@@ -12,6 +12,7 @@
 #include "student_files/student_data_files.h"
 #include "tutor/ExerciseDForm.h"
 #include "tutor/Monopolize_DLL_Interface.h"
+#include "tutor/guidance.h"
 
 #include <QApplication>
 
@@ -21,6 +22,7 @@ int run_students_manager(int argc, char** argv)
     platform::install_qt_presenters();
     start_up_foundation(argc > 0 ? argv[0] : "");
     student_data_files = std::make_unique<Tstudent_data_files_object>();
+    guidance = std::make_unique<Tguidance_object>();
     TRFM_MainForm main_form;
     RFM_MainForm = &main_form;
     TResultsForm results_form(&main_form);

@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -159,16 +157,29 @@ std::vector<std::string> list_files(const std::string& directory)
     return names;
 }
 
+file_contents read_file_contents(const std::string& path)
+{
+    file_contents result{read_outcome::cannot_open, {}};
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in)
+        return result;
+    char buffer[65536];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+        result.text.append(buffer, n);
+    result.outcome = std::ferror(in) ? read_outcome::read_error : read_outcome::read;
+    std::fclose(in);
+    if (result.outcome != read_outcome::read)
+        result.text.clear();
+    return result;
+}
+
 std::optional<std::string> read_whole_file(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    file_contents contents = read_file_contents(path);
+    if (contents.outcome != read_outcome::read)
         return std::nullopt;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return contents.str();
+    return std::move(contents.text);
 }
 
 bool replace_file_atomically(const std::string& path, const std::string& contents)

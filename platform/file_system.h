@@ -41,6 +41,13 @@ bool remove_file(const std::string& path);
 std::vector<std::string> list_files(const std::string& directory);
 
 std::optional<std::string> read_whole_file(const std::string& path);
+// The same, telling a file that cannot be opened from one whose reading fails.
+enum class read_outcome { read, cannot_open, read_error };
+struct file_contents {
+    read_outcome outcome;
+    std::string text;   // empty unless read
+};
+file_contents read_file_contents(const std::string& path);
 // Writes a temporary file beside the target, flushes it, renames it over the target.
 bool replace_file_atomically(const std::string& path, const std::string& contents);
 

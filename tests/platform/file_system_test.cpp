@@ -39,3 +39,19 @@ TEST(FileSystem, AtomicReplaceWritesWholeContentsOrNothing)
     EXPECT_FALSE(replace_file_atomically(dir.file("missing/f"), "x"));
     EXPECT_FALSE(read_whole_file(dir.file("missing/f")));
 }
+
+TEST(FileSystem, ReadingTellsOpeningFromReadingFailures)
+{
+    test_support::temp_dir dir;
+    const std::string big(200000, 'x');   // more than one buffer
+    ASSERT_TRUE(replace_file_atomically(dir.file("big"), big));
+    const file_contents read = read_file_contents(dir.file("big"));
+    EXPECT_EQ(read.outcome, read_outcome::read);
+    EXPECT_EQ(read.text, big);
+    EXPECT_EQ(read_file_contents(dir.file("missing")).outcome, read_outcome::cannot_open);
+    // This file opens, but reading its first bytes fails with an input/output error.
+    const file_contents failed = read_file_contents("/proc/self/mem");
+    EXPECT_EQ(failed.outcome, read_outcome::read_error);
+    EXPECT_EQ(failed.text, "");
+    EXPECT_FALSE(read_whole_file("/proc/self/mem"));
+}

@@ -1,0 +1,246 @@
+#include "tests/tutor/guidance_fixture.h"
+#include "tutor/guidance_resolver.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+using namespace guidance_records;
+
+namespace {
+
+template <std::size_t N>
+std::vector<int> as_ints(const std::array<std::uint8_t, N>& bytes)
+{
+    return {bytes.begin(), bytes.end()};
+}
+
+std::string error_of(std::string_view text, int theory_chapters = 4)
+{
+    return compiled(text, theory_chapters).error;
+}
+
+std::string message(const std::string& line, const std::string& detail)
+{
+    return "Error in Guidance Order, Line = \"" + line + "\", error is: " + detail;
+}
+
+// Fixed values for COUNT, SCORE, TIME and TOTAL_TIME; remembers the SCORE window asked for.
+struct fixed_values : condition_values {
+    std::int32_t count_value = 0, score_value = 0, time_value = 0, total_value = 0;
+    int last_window = -1;
+    std::int32_t count() override { return count_value; }
+    std::int32_t score(int window) override
+    {
+        last_window = window;
+        return score_value;
+    }
+    std::int32_t exercise_minutes() override { return time_value; }
+    std::int32_t total_minutes() override { return total_value; }
+};
+
+} // namespace
+
+TEST(GuidanceCompiler, SmallLettersAndBlanksCompileLikeCapitals)
+{
+    const auto capitals = compiled("EX 3 /L=2 /EXIT_OK=(SCORE(5) >= 80);");
+    const auto small = compiled("ex 3 /l=2 /exit_ok=(score(5)>=80);");
+    const auto spread = compiled("E X3/ L =\t2/EXIT_ OK=(SC ORE ( 5) > = 8 0)\n;");
+    for (const auto* c : {&capitals, &small, &spread}) {
+        ASSERT_EQ(c->error, "");
+        ASSERT_EQ(c->table.count(), 1);
+        ASSERT_EQ(c->table.condition_count(), 1u);
+        EXPECT_EQ(as_ints(c->table.statement(1).bytes()), (std::vector<int>{0, 0, 3, 2, 2, 1, 0, 0, 0, 0, 0, 0, 0}));
+        EXPECT_EQ(as_ints(c->table.condition(1).bytes()),
+                  (std::vector<int>{5, 0, 0, 0, 1, 0, 5, 0, 0, 0, 0, 0, 4, 0, 80, 0, 0, 0, 0, 0}));
+    }
+}
+
+TEST(GuidanceCompiler, RecordLayoutsOfEveryStatementKind)
+{
+    const auto c = compiled("7: TH 4;\n"
+                            "TE 9 /EXIT=((COUNT > 5) OR (TOTAL_TIME <> 300)) /exit_ok=(TIME < 2);\n"
+                            "300: IF (COUNT > 5) GOTO 20;\n"
+                            "GOTO 0;\n"
+                            "HALT 300;\n"
+                            "HALT;\n"
+                            "65535: ;");
+    ASSERT_EQ(c.error, "");
+    ASSERT_EQ(c.table.count(), 7);
+    EXPECT_EQ(as_ints(c.table.statement(1).bytes()), (std::vector<int>{7, 0, 4, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    // Conditions are numbered as they are completed: inner ones first.
+    EXPECT_EQ(as_ints(c.table.statement(2).bytes()), (std::vector<int>{0, 0, 9, 3, 1, 4, 0, 0, 0, 3, 0, 0, 0}));
+    EXPECT_EQ(as_ints(c.table.condition(3).bytes()),
+              (std::vector<int>{1, 0, 0, 0, 5, 0, 0, 0, 1, 0, 0, 0, 5, 0, 0, 0, 2, 0, 0, 0}));
+    EXPECT_EQ(as_ints(c.table.condition(2).bytes()),
+              (std::vector<int>{7, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 4, 0, 44, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(as_ints(c.table.statement(3).bytes()), (std::vector<int>{44, 1, 0, 4, 5, 0, 0, 0, 20, 0, 0, 0, 0}));
+    EXPECT_EQ(as_ints(c.table.statement(4).bytes()), (std::vector<int>{0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(c.table.statement(5).exit_code(), 300);
+    EXPECT_EQ(c.table.statement(5).kind(), kind_halt);
+    EXPECT_EQ(c.table.statement(6).exit_code(), 0);
+    EXPECT_EQ(c.table.statement(7).label(), 65535);
+    EXPECT_EQ(c.table.statement(7).kind(), kind_empty);
+    EXPECT_THROW(c.table.statement(8), std::out_of_range);
+    EXPECT_THROW(c.table.statement(0), std::out_of_range);
+    EXPECT_THROW(c.table.condition(6), std::out_of_range);
+}
+
+TEST(GuidanceCompiler, SemicolonRunsCommentsAndRemarks)
+{
+    EXPECT_EQ(compiled(";;;").table.count(), 1);
+    EXPECT_EQ(compiled("TH 1;;; ;\n;TH 2;").table.count(), 2);
+    const auto comments = compiled("* a comment\n\f another\n*TH 1;");
+    EXPECT_EQ(comments.error, "");
+    EXPECT_EQ(comments.table.count(), 0);
+    const auto remark = compiled("EX 4 /L=3;   # TH 7; /L=9\nTH 2 # ; a remark hides this semicolon\n;");
+    ASSERT_EQ(remark.error, "");
+    ASSERT_EQ(remark.table.count(), 2);
+    EXPECT_EQ(remark.table.statement(1).level(), 3);
+    EXPECT_EQ(remark.table.statement(2).number(), 2);
+    EXPECT_EQ(compiled("").table.count(), 0);
+    EXPECT_EQ(compiled("  \t\n\n").table.count(), 0);
+    EXPECT_EQ(compiled(std::string(300, ' ') + "TH 1;").table.count(), 1) << "long lines are kept whole";
+}
+
+TEST(GuidanceCompiler, EveryErrorNamesTheLineAndTheFault)
+{
+    struct faulty_line {
+        const char* text;
+        const char* detail;   // empty: it compiles
+    };
+    const faulty_line cases[] = {
+        {"TH;", "digit expected"},
+        {"TH 5;", "value out of range"},
+        {"EX 0;", "value out of range"},
+        {"EX 10;", "value out of range"},
+        {"EX 300;", "value out of range"},
+        {"TE 1 /L=4;", "value out of range"},
+        {"EX 1 /L=256;", "value out of range"},
+        {"GOTO 65535;", ""},
+        {"GOTO 65536;", "value out of range"},
+        {"HALT 99999999999999999999999;", "value out of range"},
+        {"0: TH 1;", "wrong label value"},
+        {"10 TH 1;", "wrong character = \"T\""},
+        {"EX 1 /Q;", "wrong character = \"Q\""},
+        {"EX 1 /EXIT:(COUNT > 1);", "wrong character = \":\""},
+        {"IF (COUNT ! 3) GOTO 1;", "wrong character = \"!\""},
+        {"IF (TEN > 3) GOTO 1;", "wrong character = \"E\""},
+        {"IF (COUNT > X) GOTO 1;", "digit expected"},
+        {"IF COUNT > 5 GOTO 20;", "wrong character = \"C\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(error_of(c.text), *c.detail ? message(c.text, c.detail) : "") << c.text;
+    EXPECT_EQ(error_of("TH 5;", 5), "") << "a fifth chapter with one additional subject";
+    EXPECT_EQ(error_of("tx 1; # remark"), message("tx 1; ", "wrong character = \"X\""));
+    // At the end of the text the current character is a blank.
+    EXPECT_EQ(error_of("TH 1;\nTH 2\n\n"), message("TH 2", "wrong character = \" \""));
+    EXPECT_EQ(error_of("TH 1;\nTH 2;\nEX 1 /L=1\n /L=7;\nTH 3;"), message(" /L=7;", "value out of range"));
+}
+
+TEST(GuidanceCompiler, OperatorsMustJoinTheirSortOfOperands)
+{
+    const std::string combination = "wrong operands/operator combination";
+    EXPECT_EQ(error_of("IF ((COUNT > 1) AND 5) GOTO 1;"), message("IF ((COUNT > 1) AND 5) GOTO 1;", combination));
+    EXPECT_EQ(error_of("IF (5 OR (COUNT > 1)) GOTO 1;"), message("IF (5 OR (COUNT > 1)) GOTO 1;", combination));
+    EXPECT_EQ(error_of("IF (COUNT AND SCORE) GOTO 1;"), message("IF (COUNT AND SCORE) GOTO 1;", combination));
+    EXPECT_EQ(error_of("IF (1 < (COUNT > 1)) GOTO 1;"), message("IF (1 < (COUNT > 1)) GOTO 1;", combination));
+    EXPECT_EQ(error_of("IF (((COUNT>1) AND (SCORE>=50)) OR (TIME<3)) GOTO 1;"), "");
+}
+
+TEST(GuidanceCompiler, LimitsOnNestingAndStatementCount)
+{
+    std::string condition = "(COUNT > 1)";
+    for (int depth = 1; depth < max_condition_nesting; ++depth)
+        condition = "(" + condition + " AND (COUNT > 1))";
+    EXPECT_EQ(error_of("IF " + condition + " GOTO 1;"), "");
+    condition = "(" + condition + " AND (COUNT > 1))";
+    const std::string too_deep = "IF " + condition + " GOTO 1;";
+    EXPECT_EQ(error_of(too_deep), message(too_deep, "conditions nested too deeply"));
+
+    std::string line;
+    for (int k = 0; k < 100; ++k)
+        line += "TH1;";
+    std::string many;
+    for (int k = 0; k < 40; ++k)
+        many += line + "\n";
+    const auto four_thousand = compiled(many);
+    EXPECT_EQ(four_thousand.error, "");
+    EXPECT_EQ(four_thousand.table.count(), statement_table::max_statements);
+    EXPECT_EQ(error_of(many + "TH 1;"), message("TH 1;", "more than 4000 statements"));
+}
+
+TEST(GuidanceResolver, JumpsFallThroughAndFinish)
+{
+    const auto c = compiled("1: IF (COUNT > 5) GOTO 20;\nEX 1;\n20: EX 2;\nGOTO 99;\nGOTO 0;\n6: ;\n5: EX 3;\nTH 1;");
+    ASSERT_EQ(c.error, "");
+    fixed_values v;
+    v.count_value = 5;
+    EXPECT_EQ(resolve_statement(c.table, 1, v).statement, 2) << "five answers fall through";
+    v.count_value = 6;
+    EXPECT_EQ(resolve_statement(c.table, 1, v).statement, 3);
+    EXPECT_EQ(resolve_statement(c.table, 4, v).statement, 9) << "a missing label finishes";
+    EXPECT_EQ(resolve_statement(c.table, 5, v).statement, 2) << "label 0 is the first unlabelled statement";
+    EXPECT_EQ(resolve_statement(c.table, 6, v).statement, 7);
+    EXPECT_EQ(resolve_statement(c.table, 0, v).statement, 0);
+    EXPECT_EQ(resolve_statement(c.table, -3, v).statement, 0);
+    EXPECT_EQ(resolve_statement(c.table, 9, v).statement, 9);
+    EXPECT_EQ(resolve_statement(c.table, 30, v).statement, 30);
+    EXPECT_FALSE(resolve_statement(c.table, 1, v).endless_jumps);
+}
+
+TEST(GuidanceResolver, JumpCyclesAreFoundNotFollowedForever)
+{
+    const auto self = compiled("TH 1;\n10: GOTO 10;");
+    fixed_values v;
+    const resolution r = resolve_statement(self.table, 2, v);
+    EXPECT_TRUE(r.endless_jumps);
+    EXPECT_EQ(r.statement, 2);
+
+    const auto loop = compiled("1: GOTO 2;\n2: IF (COUNT < 100) GOTO 1;\nEX 1;");
+    EXPECT_TRUE(resolve_statement(loop.table, 1, v).endless_jumps);
+    v.count_value = 100;
+    const resolution out = resolve_statement(loop.table, 1, v);
+    EXPECT_FALSE(out.endless_jumps);
+    EXPECT_EQ(out.statement, 3);
+
+    // The longest chain without a circle is still followed to its end.
+    const auto chain = compiled("GOTO 2;\n3: GOTO 4;\n2: GOTO 3;\n4: TH 1;");
+    EXPECT_EQ(resolve_statement(chain.table, 1, v).statement, 4);
+}
+
+TEST(GuidanceResolver, ConditionsCompareSigned32BitValues)
+{
+    struct expectation {
+        const char* condition;
+        bool holds;
+    };
+    const expectation cases[] = {
+        {"(COUNT = 7)", true},         {"(COUNT <> 7)", false}, {"(COUNT < 8)", true},
+        {"(COUNT <= 7)", true},        {"(COUNT > 7)", false},  {"(COUNT >= 8)", false},
+        {"(SCORE = 65)", true},        {"(TIME = 12)", true},   {"(TOTAL_TIME > 65535)", true},
+        {"(0 < 1)", true},             {"(65535 >= 65535)", true},
+        {"((COUNT = 7) AND (TIME = 11))", false},
+        {"((COUNT = 7) OR (TIME = 11))", true},
+        {"(((COUNT = 6) OR (TIME = 11)) OR ((SCORE > 64) AND (0 = 0)))", true},
+    };
+    fixed_values v;
+    v.count_value = 7;
+    v.score_value = 65;
+    v.time_value = 12;
+    v.total_value = 70000;
+    for (const auto& c : cases) {
+        const auto program = compiled(std::string("IF ") + c.condition + " GOTO 0; TH 1;");
+        ASSERT_EQ(program.error, "") << c.condition;
+        // The outermost condition is completed last.
+        const auto outermost = static_cast<condition_ref>(program.table.condition_count());
+        EXPECT_EQ(program.table.statement(1).jump_condition(), outermost);
+        EXPECT_EQ(condition_holds(program.table, outermost, v), c.holds) << c.condition;
+    }
+    const auto score_window = compiled("IF (SCORE(50) > 0) GOTO 1; IF (SCORE(0) > 0) GOTO 1;");
+    condition_holds(score_window.table, 1, v);
+    EXPECT_EQ(v.last_window, 30) << "SCORE(50) looks at 30 answers";
+    condition_holds(score_window.table, 2, v);
+    EXPECT_EQ(v.last_window, 0);
+}

@@ -1,0 +1,43 @@
+#include "foundation/form_helpers.h"
+#include "tutor/guidance.h"
+#include "tutor/guidance_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+TEST(GuidanceMenu, FollowsTheFileAndThePupilsChoices)
+{
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name};
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
+
+    QMainWindow form;
+    QMenu* menu = form.menuBar()->addMenu("Guidance");
+    menu->menuAction()->setProperty("tag", guidance_menu_tag);
+    QAction* switch_item = menu->addAction("Switch");
+    switch_item->setProperty("tag", guidance_menu_tag_1);
+    QAction* again_item = menu->addAction("Again");
+    again_item->setProperty("tag", guidance_menu_tag_2);
+
+    guidance.reset();
+    enable_guidance_menu(&form);
+    EXPECT_FALSE(menu->menuAction()->isEnabled()) << "no guidance at all";
+
+    guidance = std::make_unique<Tguidance_object>("TH 1;", "course.txt");
+    results_format::settings pupil;
+    pupil.guidance_is_switchable = false;
+    pupil.restart_guidance_enabled = true;
+    guidance->restore_state("", pupil);
+    enable_guidance_menu(&form);
+    EXPECT_TRUE(menu->menuAction()->isEnabled());
+    EXPECT_FALSE(switch_item->isEnabled());
+    EXPECT_TRUE(again_item->isEnabled());
+    guidance.reset();
+}
