@@ -54,3 +54,8 @@ std::vector<listed_student> list_students(const std::string& directory)
     });
     return students;
 }
+
+std::string results_path(const std::string& directory, const listed_student& student)
+{
+    return directory + platform::directory_separator + student.file_name;
+}

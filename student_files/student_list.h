@@ -21,3 +21,6 @@ std::string student_name_of_file(const std::string& file_name);
 bool listed_before(const std::string& a, const std::string& b);
 
 std::vector<listed_student> list_students(const std::string& directory);
+
+// The student's file in the directory.
+std::string results_path(const std::string& directory, const listed_student& student);
