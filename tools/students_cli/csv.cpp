@@ -107,8 +107,9 @@ csv_table read_csv(std::string_view text)
 
 std::string csv_cell(std::string_view text)
 {
+    // A leading byte order mark is quoted too, or a reader would drop it from a first cell.
     const bool plain = text.find_first_of(",\"\r\n") == std::string_view::npos
-        && (text.empty() || (text.front() != ' ' && text.back() != ' '));
+        && (text.empty() || (text.front() != ' ' && text.back() != ' ')) && text.substr(0, 3) != "\xEF\xBB\xBF";
     if (plain)
         return std::string(text);
     std::string cell = "\"";

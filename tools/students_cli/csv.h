@@ -24,7 +24,8 @@ struct csv_table {
 csv_table read_csv(std::string_view text);
 
 // A cell as a writer puts it: in quotes, with its quotes doubled, when it
-// holds a comma, a quote, a line break or blanks at either end.
+// holds a comma, a quote, a line break, blanks at either end or begins with
+// a byte order mark.
 std::string csv_cell(std::string_view text);
 // The cells joined by commas, ended by CR LF.
 std::string csv_line(const std::vector<std::string>& cells);

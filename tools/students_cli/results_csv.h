@@ -21,6 +21,3 @@ struct results_export {
 
 results_export export_results(Tstudent_data_files_object& files, const std::vector<listed_student>& students,
                               const exercise_texts& titles);
-
-// "2026-10-05T09:00:00" for a packed date-time of the results file.
-std::string iso_date_time(std::uint32_t packed);
