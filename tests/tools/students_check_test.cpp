@@ -65,6 +65,11 @@ TEST_F(StudentsCheckTest, DamagedFilesAreNamedWithTheirFaultAndNothingChanges)
               std::string::npos)
         << listed.out;
     EXPECT_NE(listed.out.find("Sound Pupil           3  yes"), std::string::npos) << listed.out;
+    // The results window's lines up to the damage, its message, and code 1.
+    const tool_run shown = run({"show", "Looping Pupil"});
+    EXPECT_EQ(shown.code, 1);
+    EXPECT_NE(shown.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100."), std::string::npos) << shown.err;
+    EXPECT_EQ(shown.out.rfind("   " + entry("PRACTICE_COLORING_CAPTION", 1) + "\n", 0), 0u) << shown.out;
     for (const auto& [file, bytes] : before)
         EXPECT_EQ(program.read("RESULTS/" + file), bytes) << file << " changed";
 }

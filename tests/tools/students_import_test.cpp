@@ -111,4 +111,7 @@ TEST_F(StudentsImportTest, CreateMakesTheDialogsChecksAndItsFlags)
     EXPECT_NE(refusal({"create", "Someone", "--password", "abcde", "--guidance"}).find("unknown option --guidance"),
               std::string::npos);
     EXPECT_EQ(results_files(), std::vector<std::string>{"Eve Adams.results"});
+    const tool_run dashed = run({"create", "--password", "secret", "--", "--Dash Pupil"});
+    EXPECT_EQ(dashed.code, 0) << dashed.err;
+    EXPECT_TRUE(password_is("--Dash Pupil", "secret"));
 }

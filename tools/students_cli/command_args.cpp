@@ -7,12 +7,12 @@ command_args::command_args(const std::vector<std::string>& words, const std::vec
     bool options_ended = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (options_ended || word.size() < 3 || word.compare(0, 2, "--") != 0) {
-            operands_.push_back(word);
+        if (!options_ended && word == "--") {
+            options_ended = true;
             continue;
         }
-        if (word == "--") {
-            options_ended = true;
+        if (options_ended || word.compare(0, 2, "--") != 0) {
+            operands_.push_back(word);
             continue;
         }
         const auto equals = word.find('=');
