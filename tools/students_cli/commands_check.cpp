@@ -4,6 +4,7 @@
 
 #include "student_files/new_student.h"
 #include "student_files/results_check.h"
+#include "tools/students_cli/class_list.h"
 #include "tools/students_cli/json.h"
 
 #include <algorithm>
@@ -29,23 +30,23 @@ std::string padded(const std::string& text, std::size_t width)
     return text + std::string(width > length ? width - length : 0, ' ');
 }
 
-std::string yes_no(const std::optional<results_format::settings>& s, bool results_format::settings::*flag)
-{
-    return s ? (*s.*flag ? "yes" : "no") : "-";
-}
-
-std::string json_flag(const std::optional<results_format::settings>& s, bool results_format::settings::*flag)
-{
-    return s ? (*s.*flag ? "true" : "false") : "null";
-}
-
 using flag_member = bool results_format::settings::*;
+// In the order of the class list's flag columns, whose names head them.
 const flag_member flags[4] = {&results_format::settings::guidance_is_on,
                               &results_format::settings::guidance_is_switchable,
                               &results_format::settings::restart_guidance_enabled,
                               &results_format::settings::test_results_are_stored};
-const char* const flag_headings[4] = {"guidance-on", "switchable", "restart-enabled", "store-results"};
 const char* const flag_keys[4] = {"guidance_on", "switchable", "restart_enabled", "store_results"};
+
+std::string yes_no(const std::optional<results_format::settings>& s, flag_member flag)
+{
+    return s ? (*s.*flag ? "yes" : "no") : "-";
+}
+
+std::string json_flag(const std::optional<results_format::settings>& s, flag_member flag)
+{
+    return s ? (*s.*flag ? "true" : "false") : "null";
+}
 
 void list_as_text(std::ostream& out, const std::vector<checked_student>& checked)
 {
@@ -53,15 +54,15 @@ void list_as_text(std::ostream& out, const std::vector<checked_student>& checked
     for (const checked_student& c : checked)
         width = std::max(width, std::min<std::size_t>(characters_in(c.student.name), 40));
     out << padded("name", width) << "  results";
-    for (const char* heading : flag_headings)
+    for (const char* heading : flag_column_names)
         out << "  " << heading;
     out << "  file\n";
     for (const checked_student& c : checked) {
         const std::string results = c.report.results ? std::to_string(*c.report.results) : "-";
         out << padded(c.student.name, width) << "  " << std::string(7 - std::min<std::size_t>(7, results.size()), ' ')
             << results;
-        for (int k = 0; k < 4; ++k)
-            out << "  " << padded(yes_no(c.report.settings, flags[k]), std::char_traits<char>::length(flag_headings[k]));
+        for (std::size_t k = 0; k < 4; ++k)
+            out << "  " << padded(yes_no(c.report.settings, flags[k]), std::string(flag_column_names[k]).size());
         out << "  " << (c.report.valid() ? "valid" : c.report.problems.front()) << '\n';
     }
 }
