@@ -7,11 +7,21 @@
 
 void start_up_foundation(const std::string& program_file)
 {
+    set_program_paths(program_file);
+    read_settings_and_texts();
+}
+
+void set_program_paths(const std::string& program_file)
+{
     settings_file_name = "WinTola.ini";
     platform::set_executable_path(program_file);
     start_directory = platform::current_directory();
     program_directory = platform::executable_directory();
     settings_file_path = program_directory + settings_file_name;
+}
+
+void read_settings_and_texts()
+{
     check_settings_file(false);
     store_settings_between_sessions = read_yes_no_setting("", "GENERAL", "Store Settings between Sessions", false);
     palette_device = false;

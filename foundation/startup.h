@@ -7,3 +7,9 @@
 #include <string>
 
 void start_up_foundation(const std::string& program_file);
+
+// Its two halves, for a program that points the settings elsewhere between
+// them: the directories and the settings file's path from the program's own
+// file, then the settings check, the flags and the text-section file.
+void set_program_paths(const std::string& program_file);
+void read_settings_and_texts();

@@ -1,10 +1,12 @@
-// Arbitrary bytes as a results file, given to every operation that reads one
-// and to an append. Boxes are answered by script; nothing may crash or hang,
-// and an append either refuses or leaves a valid file.
+// Arbitrary bytes as a results file, given to the read-only check, to every
+// operation that reads one and to an append. Boxes are answered by script;
+// nothing may crash or hang, and an append either refuses or leaves a valid
+// file (one the check passes when it passed before).
 #include "foundation/globals.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
+#include "student_files/results_check.h"
 #include "student_files/student_data_files.h"
 
 #include <cstddef>
@@ -44,7 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = files.results_file_name("PUPIL");
     if (!platform::replace_file_atomically(path, std::string(reinterpret_cast<const char*>(data), size)))
         std::abort();
-    files.is_results_file(path);
+    const results_file_report report = check_results_bytes(data, size, "PUPIL.results");
+    // A file the check passes passes the validity test too.
+    if (report.valid() && !files.is_results_file(path))
+        __builtin_trap();
     files.check_results_file(path, "secret");
     results_format::settings s;
     files.read_settings("PUPIL", s);
@@ -53,6 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool was_valid = files.is_results_file(path);
     if (files.add_result("PUPIL", 1 + static_cast<int>(size % 14), 45000.5, 45000.6, 2, 7, 5) && was_valid
         && !files.is_results_file(path))
+        __builtin_trap();
+    // An append to a file whose chains are sound keeps them sound.
+    if (report.valid() && !check_results_file_at(path).valid())
         __builtin_trap();
     files.store_guidance_state("PUPIL", true, 4, 99);
     files.remove_results("PUPIL");

@@ -7,6 +7,7 @@
 #include "platform/clipboard.h"
 #include "platform/printer_canvas.h"
 #include "platform/printing.h"
+#include "student_files/concise_results.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,8 +42,8 @@ void TConciseResultsForAllStudentsDialog::tell_parameters_before_show(const std:
 {
     setWindowTitle(qt(caption));
     QStringList lines;
-    for (const std::string& item : items)
-        lines << qt(item).split('\n');
+    for (const std::string& line : concise_results_lines(items))
+        lines << qt(line);
     Memo_->setPlainText(lines.join('\n'));
 }
 

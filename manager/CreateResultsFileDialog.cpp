@@ -4,9 +4,9 @@
 #include "foundation/messages.h"
 #include "foundation/textfile_handler.h"
 #include "manager/RFM_MainForm.h"
-#include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "manager/qt_text.h"
+#include "student_files/new_student.h"
 #include "student_files/student_data_files.h"
 
 #include <QCheckBox>
@@ -117,44 +117,20 @@ void TCreateResultsFileDialog::student_name_edit_controlExit()
     const std::string name = student_name_edit_control_->text().toStdString();
     if (name.empty() || !student_name_problem(name).empty())
         return;
-    if (platform::path_status(student_data_files->results_file_name(name)).kind != platform::entry_kind::missing)
-        refuse(5, student_name_edit_control_);
-}
-
-bool TCreateResultsFileDialog::refuse(int entry, QLineEdit* focus)
-{
-    show_message(texts_[entry - 1], platform::MB_ICONERROR);
-    if (focus)
-        focus->setFocus();
-    return false;
+    if (results_file_exists(*student_data_files, name)) {
+        show_message(texts_[4], platform::MB_ICONERROR);
+        student_name_edit_control_->setFocus();
+    }
 }
 
 void TCreateResultsFileDialog::OKBtnClick()
 {
     const std::string name = student_name_edit_control_->text().toStdString();
     const std::string password = password_edit_control_->text().toStdString();
-    if (student_name_edit_control_->text().size() < 6) {
-        refuse(2, student_name_edit_control_);
-        return;
-    }
-    if (password.empty()) {
-        refuse(6, password_edit_control_);
-        return;
-    }
-    if (password_edit_control_->text().size() < 5) {
-        refuse(2, password_edit_control_);
-        return;
-    }
-    if (const std::string problem = student_name_problem(name); !problem.empty()) {
-        show_message(problem, platform::MB_ICONERROR);
-        return;
-    }
-    if (platform::path_status(student_data_files->results_file_name(name)).kind != platform::entry_kind::missing) {
-        refuse(5, student_name_edit_control_);
-        return;
-    }
-    if (const std::string problem = password_problem(password); !problem.empty()) {
-        show_message(problem, platform::MB_ICONERROR);
+    if (const auto refusal = refuse_new_student(*student_data_files, name, password)) {
+        show_message(refusal->message, platform::MB_ICONERROR);
+        (refusal->field == new_student_refusal::name_field ? student_name_edit_control_ : password_edit_control_)
+            ->setFocus();
         return;
     }
     student_data_files->create_results_file(name, password, guidance_is_on_CheckBox_->isChecked(),

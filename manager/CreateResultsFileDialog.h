@@ -28,7 +28,6 @@ protected:
 private:
     void FormCreate(const TRFM_MainForm& main_form);
     void FormShow();
-    bool refuse(int entry, QLineEdit* focus);
 
     std::string texts_[6];
     QLabel* explanation_label_ = nullptr;

@@ -14,7 +14,9 @@
 #include "platform/message_box.h"
 #include "platform/printing.h"
 #include "manager/qt_text.h"
+#include "student_files/concise_results.h"
 #include "student_files/student_data_files.h"
+#include "student_files/student_list.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,16 +44,6 @@ constexpr int group_top = 36;
 constexpr int list_left = 8, list_width = 190;
 constexpr int group_left = 206, group_width = 350;
 constexpr int button_left = 564, button_width = 230, button_height = 30;
-
-// The extension is matched without regard to case; the name is cut at its first occurrence.
-std::string student_of(const std::string& file_name)
-{
-    const std::string upper = platform::ascii_upper(file_name);
-    const auto at = upper.find(".RESULTS");
-    if (at == std::string::npos || upper.size() < 8 || upper.compare(upper.size() - 8, 8, ".RESULTS") != 0)
-        return {};
-    return file_name.substr(0, at);
-}
 
 } // namespace
 
@@ -195,13 +187,9 @@ void TRFM_MainForm::fill_student_list()
 {
     students_ListBox_->clear();
     shown_index_ = -1;
-    QStringList names;
     if (student_data_files)
-        for (const std::string& file : platform::list_files(student_data_files->directory()))
-            if (const std::string name = student_of(file); !name.empty())
-                names << qt(name);
-    names.sort(Qt::CaseInsensitive);
-    students_ListBox_->addItems(names);
+        for (const listed_student& student : list_students(student_data_files->directory()))
+            students_ListBox_->addItem(qt(student.name));
     show_selected_student();
 }
 
@@ -289,16 +277,11 @@ void TRFM_MainForm::concise_results_for_all_ButtonClick()
 {
     if (!ConciseResultsForAllStudentsDialog || !student_data_files)
         return;
-    std::vector<std::string> items;
-    for (int i = 0; i < students_ListBox_->count(); ++i) {
-        const std::string name = students_ListBox_->item(i)->text().toStdString();
-        if (i > 0)
-            items.push_back("\n\n");
-        items.push_back(name);
-        items.push_back("");
-        items.push_back(student_data_files->concise_results_text(name));
-    }
-    ConciseResultsForAllStudentsDialog->tell_parameters_before_show(manager_texts_[5], items);
+    std::vector<std::string> names;
+    for (int i = 0; i < students_ListBox_->count(); ++i)
+        names.push_back(students_ListBox_->item(i)->text().toStdString());
+    ConciseResultsForAllStudentsDialog->tell_parameters_before_show(
+        manager_texts_[5], concise_results_items(*student_data_files, names));
     ConciseResultsForAllStudentsDialog->exec();
 }
 

@@ -103,6 +103,8 @@ std::string ini_update(const std::string& contents, const std::string& section,
                        const std::string& key, const std::string& value)
 {
     const auto lines = split_lines(contents);
+    // Written lines end as the file's first line does, so a CR LF file stays one.
+    const std::string eol = !lines.empty() && !lines.front().empty() && lines.front().back() == '\r' ? "\r\n" : "\n";
     const std::string new_line = std::string(trim(key)) + "=" + value;
     bool in_section = false;
     std::optional<std::size_t> insert_after;   // last entry line of the section
@@ -129,15 +131,15 @@ std::string ini_update(const std::string& contents, const std::string& section,
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (replace && *replace == i) {
             // The key keeps the spelling the file gave it.
-            out += std::string(entry_of(lines[i])->key) + "=" + value + "\n";
+            out += std::string(entry_of(lines[i])->key) + "=" + value + eol;
             continue;
         }
         out += std::string(lines[i]) + "\n";
         if (!replace && insert_after && *insert_after == i)
-            out += new_line + "\n";
+            out += new_line + eol;
     }
     if (!replace && !insert_after)
-        out += "[" + std::string(trim(section)) + "]\n" + new_line + "\n";
+        out += "[" + std::string(trim(section)) + "]" + eol + new_line + eol;
     return out;
 }
 

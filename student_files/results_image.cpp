@@ -17,6 +17,12 @@ bool results_image::load(platform::binary_file& file)
     return false;
 }
 
+void results_image::assign(const std::uint8_t* data, std::size_t size)
+{
+    const std::size_t records = std::min<std::size_t>(size / record_size, max_records);
+    bytes_.assign(data, data + records * record_size);
+}
+
 record results_image::record_at(std::uint32_t number) const
 {
     if (number >= record_count())
@@ -28,23 +34,30 @@ record results_image::record_at(std::uint32_t number) const
 
 bool results_image::follow_chain(int exercise, std::vector<std::uint32_t>& chain) const
 {
+    return walk_chain(exercise, chain).fault == chain_walk::sound;
+}
+
+chain_walk results_image::walk_chain(int exercise, std::vector<std::uint32_t>& chain) const
+{
     if (exercise < 1 || exercise > exercises)
         throw std::out_of_range("exercise " + std::to_string(exercise) + " outside 1..14");
     chain.clear();
     const std::uint32_t n = record_count();
     const auto head = static_cast<std::uint32_t>(head_record_of(exercise));
     if (head >= n)
-        return false;
+        return {chain_walk::leaves_results, head};
     std::uint32_t current = get_u16(record_at(head), head_offset_of(exercise));
     std::vector<bool> visited(n, false);
     while (current != 0) {
-        if (current < first_result_record || current + 1 >= n || visited[current])
-            return false;
+        if (current < first_result_record || current + 1 >= n)
+            return {chain_walk::leaves_results, current};
+        if (visited[current])
+            return {chain_walk::loops, current};
         visited[current] = true;
         chain.push_back(current);
         current = decode_result(record_at(current)).next_result;
     }
-    return true;
+    return {};
 }
 
 } // namespace results_format

@@ -109,10 +109,15 @@ std::string password_problem(const std::string& password)
 }
 
 Tstudent_data_files_object::Tstudent_data_files_object()
+    : Tstudent_data_files_object(read_setting("", "GENERAL", "Student Files Directory", "RESULTS"))
+{
+}
+
+Tstudent_data_files_object::Tstudent_data_files_object(const std::string& directory_name)
 {
     if (text_handler)
         text_handler->read_section("RESULTS_ERROR_MESSAGES", messages_, 6);
-    const std::string d = platform::ascii_upper(read_setting("", "GENERAL", "Student Files Directory", "RESULTS"));
+    const std::string d = platform::ascii_upper(directory_name);
     const file_status_result status = file_status(d, true);
     directory_ = status.path;
     if (status.status == file_is_directory)

@@ -53,9 +53,11 @@ struct result_chains {
 
 class Tstudent_data_files_object {
 public:
-    // Finds or, on the teacher's Yes, creates the student files directory;
-    // stops the program when it cannot be used.
+    // Finds or, on the teacher's Yes, creates the student files directory
+    // named by the settings; stops the program when it cannot be used.
     Tstudent_data_files_object();
+    // The same for a directory name given in place of the setting's text.
+    explicit Tstudent_data_files_object(const std::string& directory_name);
 
     const std::string& directory() const { return directory_; }
 

@@ -3,15 +3,16 @@
 // texts of the nine exercises, read when the window is created; running an
 // exercise is not part of it yet.
 
+#include "tutor/exercise_texts.h"
+
 #include <QMainWindow>
 
-#include <array>
 #include <string>
 
 class TPracticeForm : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int exercise_count = 9;
+    static constexpr int exercise_count = exercise_texts::exercise_count;
 
     explicit TPracticeForm(QWidget* parent = nullptr);
 
@@ -21,11 +22,5 @@ public:
     const std::string& get_exercise_instruction(int k, int line) const;
 
 private:
-    void load_exercise_texts();
-
-    struct exercise_texts {
-        std::string caption;
-        std::array<std::string, 3> instructions;
-    };
-    std::array<exercise_texts, exercise_count> exercises_;
+    exercise_texts exercises_;   // read at creation
 };

@@ -27,6 +27,9 @@ TEST(IniFile, UpdateReplacesInsertsOrAppendsAndKeepsEveryOtherLine)
     EXPECT_EQ(ini_update(text, "C", "w", "4"), text + "[C]\nw=4\n");
     EXPECT_EQ(ini_update("", "S", "k", "v"), "[S]\nk=v\n");
     EXPECT_EQ(ini_update("[E]\n", "E", "k", "v"), "[E]\nk=v\n");
+    // A file with CR LF line ends keeps them on the lines written.
+    EXPECT_EQ(ini_update("[A]\r\nx=1\r\n", "A", "x", "2"), "[A]\r\nx=2\r\n");
+    EXPECT_EQ(ini_update("[A]\r\nx=1\r\n", "B", "y", "3"), "[A]\r\nx=1\r\n[B]\r\ny=3\r\n");
 }
 
 TEST(IniFile, WriteCreatesAndRewritesTheFileAndLeavesNoTemporaryBehind)

@@ -1,0 +1,46 @@
+#include "student_files/new_student.h"
+
+#include "foundation/globals.h"
+#include "platform/file_system.h"
+#include "student_files/student_data_files.h"
+
+namespace {
+
+new_student_refusal entry_refusal(int entry, new_student_refusal::field_kind field)
+{
+    return {field, text_entry("NEW_STUDENT_DIALOG", entry)};
+}
+
+} // namespace
+
+std::optional<new_student_refusal> refuse_new_student(const Tstudent_data_files_object& files,
+                                                      const std::string& name, const std::string& password)
+{
+    using field = new_student_refusal;
+    if (characters_in(name) < min_student_name_length)
+        return entry_refusal(2, field::name_field);
+    if (password.empty())
+        return entry_refusal(6, field::password_field);
+    if (characters_in(password) < min_password_length)
+        return entry_refusal(2, field::password_field);
+    if (std::string problem = student_name_problem(name); !problem.empty())
+        return new_student_refusal{field::name_field, std::move(problem)};
+    if (results_file_exists(files, name))
+        return entry_refusal(5, field::name_field);
+    if (std::string problem = password_problem(password); !problem.empty())
+        return new_student_refusal{field::password_field, std::move(problem)};
+    return std::nullopt;
+}
+
+bool results_file_exists(const Tstudent_data_files_object& files, const std::string& name)
+{
+    return platform::path_status(files.results_file_name(name)).kind != platform::entry_kind::missing;
+}
+
+std::size_t characters_in(const std::string& text)
+{
+    std::size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}

@@ -1,0 +1,77 @@
+#include "student_files/concise_results.h"
+#include "student_files/new_student.h"
+#include "student_files/student_list.h"
+#include "tests/student_files/student_files_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> names_in(const std::string& directory)
+{
+    std::vector<std::string> names;
+    for (const listed_student& s : list_students(directory))
+        names.push_back(s.name);
+    return names;
+}
+
+} // namespace
+
+class StudentListTest : public StudentFilesTest {};
+
+TEST_F(StudentListTest, NamesAreCutAtTheExtensionAndSortedWithoutRegardToCase)
+{
+    for (const char* file : {"zed.results", "Zara.RESULTS", "Eva.Results", "\xC3\xA9mile.results",
+                             "\xC3\x89mile2.results", "SMITH.results", "smith.results", "A.results.results",
+                             "notes.txt", ".hidden.results", "results"})
+        program.write(std::string("RESULTS/") + file, "");
+    program.make_dir("RESULTS/Folder.results");
+    EXPECT_EQ(names_in(files->directory()),
+              (std::vector<std::string>{"A", "Eva", "SMITH", "smith", "Zara", "zed", "\xC3\xA9mile",
+                                        "\xC3\x89mile2"}));
+    EXPECT_EQ(list_students(files->directory()).front().file_name, "A.results.results");
+    EXPECT_EQ(student_name_of_file("x.results.txt"), "");
+    EXPECT_TRUE(listed_before("\xC3\x89mile", "\xC3\xA9mile2")) << "Latin-1 capitals fold to small letters";
+    EXPECT_TRUE(names_in(program.file("missing")).empty());
+}
+
+TEST_F(StudentListTest, ConciseItemsSplitIntoTheDialogsLines)
+{
+    files->create_results_file("Alpha1", "secret", true, true, true, true);
+    files->create_results_file("Bravo2", "secret", true, true, true, true);
+    const auto items = concise_results_items(*files, {"Alpha1", "Bravo2"});
+    const std::string text = files->concise_results_text("Alpha1");
+    ASSERT_EQ(items, (std::vector<std::string>{"Alpha1", "", text, "\n\n", "Bravo2", "", text}));
+    const auto lines = concise_results_lines(items);
+    ASSERT_EQ(lines.size(), 2 * 8 + 3u);
+    EXPECT_EQ(lines[0], "Alpha1");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], text.substr(0, text.find('\n')));
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 8, lines.begin() + 12),
+              (std::vector<std::string>{"", "", "", "Bravo2"}));
+    EXPECT_TRUE(concise_results_lines({}).empty());
+}
+
+TEST_F(StudentListTest, NewStudentChecksInTheDialogsOrder)
+{
+    std::string problem;
+    text_handler = std::make_unique<Ttextfile_handler>(
+        Ttextfile_handler::from_text("$[NEW_STUDENT_DIALOG]\nT\nShort\nN\nP\nExists\nNo password\n", problem));
+    files->create_results_file("Taken1", "secret", true, true, true, true);
+    const auto refusal = [&](const std::string& name, const std::string& password) {
+        const auto r = refuse_new_student(*files, name, password);
+        return r ? r->message + (r->field == new_student_refusal::name_field ? " @name" : " @password") : "";
+    };
+    EXPECT_EQ(refusal("Five5", ""), "Short @name");
+    EXPECT_EQ(refusal("\xC3\x89mile", "secret"), "Short @name") << "five characters in six bytes";
+    EXPECT_EQ(refusal("Sixsix", ""), "No password @password");
+    EXPECT_EQ(refusal("Sixsix", "abcd"), "Short @password");
+    EXPECT_EQ(refusal("Bad/name", "abcde"), student_name_problem("Bad/name") + " @name");
+    EXPECT_EQ(refusal("TAKEN1", "abcde"), "Exists @name");
+    EXPECT_EQ(refusal("Sixsix", std::string(30, 'z')), password_problem(std::string(30, 'z')) + " @password");
+    EXPECT_EQ(refusal("Six ch", "abcde"), "");
+    EXPECT_EQ(refusal("\xC3\x89minem", "abcde"), "");
+    EXPECT_TRUE(results_file_exists(*files, "taken1"));
+    EXPECT_FALSE(results_file_exists(*files, "Taken2"));
+    EXPECT_EQ(characters_in("\xC3\x89t\xC3\xA9"), 3u);
+}

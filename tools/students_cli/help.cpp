@@ -1,0 +1,96 @@
+#include "tools/students_cli/help.h"
+
+namespace {
+
+const std::vector<cli_command>& commands()
+{
+    static const std::vector<cli_command> all{
+        {"list", "list [--json]", "every results file: name, results, settings and whether it is valid",
+         "One line per results file of the student files directory, in the order of the manager's list: the\n"
+         "student's name, the number of results, the four settings and \"valid\" or the first fault found.\n"
+         "  --json  the same as a JSON array of objects, with every fault\n",
+         {{"json", false}}, cli_command::texts, list_command},
+        {"show", "show NAME", "one student's results, as the results window copies them",
+         "The lines of the results window for the student: per exercise its title, then every result with its\n"
+         "start, duration, level, objects and objects done correctly.\n",
+         {}, cli_command::texts, show_command},
+        {"concise", "concise", "the concise results of all students, as their dialog copies them",
+         "The text of the concise results of all students: per student the name and the totals per level,\n"
+         "the grand total and the guidance time.\n",
+         {}, cli_command::texts, concise_command},
+        {"check", "check [NAME...]", "check every (or the named) results file and name each fault",
+         "Reads every results file (or those of the named students) without changing it and names each fault:\n"
+         "size, end marker, name check (a renamed file), a chain that loops, points outside the result records\n"
+         "or links back to an earlier record, a record in two chains, records no chain reaches.\n"
+         "Exit code 1 when a file is invalid, 2 when a named student has no results file.\n",
+         {}, cli_command::texts, check_command},
+        {"create", "create NAME --password P [--guidance-on] [--switchable] [--restart-enabled] [--store-results]",
+         "add a student, with the checks of the create dialog",
+         "Creates the student's results file after the checks of the create dialog: a name of at least 6\n"
+         "characters that can be a file name, a password of at least 5, no results file of that name yet.\n"
+         "The settings are off unless their option is given.\n",
+         {{"password", true}, {"guidance-on", false}, {"switchable", false}, {"restart-enabled", false},
+          {"store-results", false}},
+         cli_command::texts, create_command},
+        {"import", "import FILE.csv [--dry-run]", "add the students of a class list (CSV)",
+         "Creates a results file for every row of a class list saved as CSV (commas, quotes as spreadsheets\n"
+         "write them, UTF-8 with or without a byte order mark, CR LF or LF line ends). The header row names\n"
+         "the columns name and password and, if wanted, guidance-on, switchable, restart-enabled and\n"
+         "store-results, whose cells read 1/0, yes/no or true/false (empty or missing: no).\n"
+         "Every row is checked first: the create dialog's checks, names that cannot be file names, the same\n"
+         "name twice, students that exist. When a row is refused, nothing is created and every refused row\n"
+         "is listed with its line number (exit code 2).\n"
+         "  --dry-run  check only\n",
+         {{"dry-run", false}}, cli_command::texts, import_command},
+        {"export", "export [--out FILE]", "every stored result as CSV, for a spreadsheet",
+         "One row per stored result: student, exercise, title, level, start and end (local time,\n"
+         "YYYY-MM-DDTHH:MM:SS), duration_seconds, objects, correct. Cells are quoted as spreadsheets read\n"
+         "them; rows end in CR LF.\n"
+         "  --out FILE  write FILE (replaced whole) instead of the standard output\n",
+         {{"out", true}}, cli_command::texts, export_command},
+        {"config", "config get SECTION KEY [--default D] | config set SECTION KEY VALUE",
+         "read or write a setting of the settings file",
+         "Reads a setting (the default, empty unless given, when it is missing) or writes one, keeping every\n"
+         "other line of the file. The file is replaced whole; a missing settings file is created by a set.\n"
+         "  --default D  the value printed when the setting is missing\n",
+         {{"default", true}}, cli_command::settings_only, config_command},
+        {"text", "text SECTION K", "entry K of a section of the text file",
+         "Prints entry K (from 1) of the section of the text-section file; a missing entry prints as an\n"
+         "empty line.\n",
+         {}, cli_command::texts, text_command},
+    };
+    return all;
+}
+
+} // namespace
+
+const cli_command* find_command(const std::string& name)
+{
+    for (const cli_command& c : commands())
+        if (name == c.name)
+            return &c;
+    return nullptr;
+}
+
+std::string general_help()
+{
+    std::string text = "usage: students [--settings FILE] [--dir DIR] COMMAND [ARGUMENTS]\n\n"
+                       "The students manager's work on the student files directory, from a command line.\n\n"
+                       "Commands (\"students COMMAND --help\" tells more):\n";
+    for (const cli_command& c : commands())
+        text += "  " + std::string(c.name) + std::string(10 - std::string(c.name).size(), ' ') + c.summary + "\n";
+    return text
+        + "\nOptions of every command:\n"
+          "  --settings FILE  the settings file (default: WinTola.ini beside the program, as for the manager)\n"
+          "  --dir DIR        the student files directory (default: \"Student Files Directory\" of the\n"
+          "                   settings; a relative one is looked for in the current directory, then beside\n"
+          "                   the program). A missing directory is never created.\n"
+          "  --help           help\n\n"
+          "Exit codes: 0 done; 1 a results file is invalid or could not be read or written;\n"
+          "2 bad usage or refused input (nothing is changed). Messages go to the standard error.\n";
+}
+
+std::string command_help(const cli_command& command)
+{
+    return "usage: students " + std::string(command.synopsis) + "\n\n" + command.description;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Every stored result of the listed students as CSV for a spreadsheet: a
+// header row, then one row per result in list order, each student's
+// exercises in order and each exercise's results as its chain links them
+// (what the results window shows, exercises 10 to 14 too when a file holds
+// any). Times are local, as the files keep them.
+
+#include "student_files/student_list.h"
+
+#include <string>
+#include <vector>
+
+class Tstudent_data_files_object;
+class exercise_texts;
+
+struct results_export {
+    std::string csv;
+    std::size_t rows = 0;
+    bool complete = true;   // false when a file could not be read to its end (the message is shown)
+};
+
+results_export export_results(Tstudent_data_files_object& files, const std::vector<listed_student>& students,
+                              const exercise_texts& titles);
