@@ -73,6 +73,8 @@ void image_canvas::set_pixel(int x, int y, colour_ref colour)
 
 void image_canvas::text_out(int x, int y, const std::string& text)
 {
+    if (text.empty())
+        return;
     QPainter painter(&image_);
     painter.setFont(exact_font(font_));
     painter.setPen(qt_colour(font_.colour));

@@ -1,7 +1,7 @@
 #pragma once
 // The primary screen's size in pixels, as the system metrics give it.
-// Without a screen (no application object yet) it answers 800 x 600, what
-// the offscreen platform reports.
+// Without a screen (no application object yet) it answers a 4:3 screen's
+// 800 x 600.
 
 namespace platform {
 
