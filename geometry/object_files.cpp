@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <new>
 #include <utility>
 
 Texercise_object_table exercise_object_table;
@@ -210,6 +211,20 @@ void add_image(Tobject_file_image image, catalogue_builder& builder)
     image_parser(object_file_images.back(), object_file_images.size() - 1, builder).parse();
 }
 
+// Files are read and parsed one after the other, then the whole is checked.
+template <class Add_images>
+void load_each(TThingCatCollection& catalogue, Add_images add_images)
+{
+    clear_object_files();
+    catalogue_builder builder{catalogue};
+    try {
+        add_images(builder);
+    } catch (const std::bad_alloc&) {
+        stop_out_of_memory();
+    }
+    builder.finish();
+}
+
 } // namespace
 
 std::vector<std::string> object_file_names()
@@ -231,23 +246,21 @@ void load_object_files(TThingCatCollection& catalogue)
 
 void load_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue)
 {
-    clear_object_files();
-    catalogue_builder builder{catalogue};
-    for (std::string name : names) {
-        remove_spaces(name);
-        if (name.empty())
-            continue;
-        add_default_extension(name, ".obj");
-        add_image({name, read_object_file(name)}, builder);
-    }
-    builder.finish();
+    load_each(catalogue, [&](catalogue_builder& builder) {
+        for (std::string name : names) {
+            remove_spaces(name);
+            if (name.empty())
+                continue;
+            add_default_extension(name, ".obj");
+            add_image({name, read_object_file(name)}, builder);
+        }
+    });
 }
 
 void load_object_images(std::vector<Tobject_file_image> images, TThingCatCollection& catalogue)
 {
-    clear_object_files();
-    catalogue_builder builder{catalogue};
-    for (Tobject_file_image& image : images)
-        add_image(std::move(image), builder);
-    builder.finish();
+    load_each(catalogue, [&](catalogue_builder& builder) {
+        for (Tobject_file_image& image : images)
+            add_image(std::move(image), builder);
+    });
 }

@@ -53,22 +53,24 @@ enum class raster_operation { copy, and_destination };
 // surface: fills the connected pixels that have the given colour.
 enum class flood_style { border, surface };
 
+// The pen, brush, font and text background are the canvas's drawing state,
+// kept here the same way for every kind of canvas.
 class Canvas {
 public:
     virtual ~Canvas() = default;
 
-    virtual font_choice font() const = 0;
-    virtual void set_font(const font_choice& font) = 0;
+    font_choice font() const { return font_; }
+    virtual void set_font(const font_choice& font) { font_ = font; }
+    text_background background_mode() const { return background_; }
+    void set_background_mode(text_background mode) { background_ = mode; }
+    platform::pen pen() const { return pen_; }
+    void set_pen(const platform::pen& pen) { pen_ = pen; }
+    platform::brush brush() const { return brush_; }
+    void set_brush(const platform::brush& brush) { brush_ = brush; }
+
     virtual void text_out(int x, int y, const std::string& text) = 0;
     // Height of the text in the present font: ascent plus descent.
     virtual int text_height(const std::string& text) = 0;
-    virtual text_background background_mode() const = 0;
-    virtual void set_background_mode(text_background mode) = 0;
-
-    virtual platform::pen pen() const = 0;
-    virtual void set_pen(const platform::pen& pen) = 0;
-    virtual platform::brush brush() const = 0;
-    virtual void set_brush(const platform::brush& brush) = 0;
 
     virtual void line(pixel_point from, pixel_point to) = 0;
     virtual void polyline(std::span<const pixel_point> points) = 0;
@@ -83,6 +85,12 @@ public:
     virtual bitmap read_area(int left, int top, int width, int height) const = 0;
     // Fills with the brush.
     virtual void flood_fill(int x, int y, colour_ref colour, flood_style style) = 0;
+
+protected:
+    font_choice font_;
+    platform::pen pen_;
+    platform::brush brush_;
+    text_background background_ = text_background::transparent;
 };
 
 // Size times 1.5, rounded to the nearest integer with halves to even, as

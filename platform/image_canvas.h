@@ -19,17 +19,8 @@ public:
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
 
-    font_choice font() const override { return font_; }
-    void set_font(const font_choice& font) override { font_ = font; }
     void text_out(int x, int y, const std::string& text) override;
     int text_height(const std::string& text) override;
-    text_background background_mode() const override { return background_; }
-    void set_background_mode(text_background mode) override { background_ = mode; }
-
-    platform::pen pen() const override { return pen_; }
-    void set_pen(const platform::pen& pen) override { pen_ = pen; }
-    platform::brush brush() const override { return brush_; }
-    void set_brush(const platform::brush& brush) override { brush_ = brush; }
 
     void line(pixel_point from, pixel_point to) override;
     void polyline(std::span<const pixel_point> points) override;
@@ -48,10 +39,6 @@ private:
     void fill_span(int y, int left, int right);
 
     QImage image_;
-    font_choice font_;
-    platform::pen pen_;
-    platform::brush brush_;
-    text_background background_ = text_background::transparent;
 };
 
 } // namespace platform
