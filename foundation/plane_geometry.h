@@ -1,6 +1,8 @@
 #pragma once
 // Points and angles in the plane. Angles are radians in [0, 2*pi).
 
+#include "platform/pixel_point.h"
+
 #include <cstdint>
 
 struct Tpoint {
@@ -8,10 +10,8 @@ struct Tpoint {
     long double y = 0;
 };
 
-struct Tinteger_point {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
+// The canvas's pixel point: drawing code hands these to the canvas as they are.
+using Tinteger_point = platform::pixel_point;
 
 inline constexpr long double two_pi = 6.283185307179586476925286766559L;
 inline constexpr long double pi = 3.1415926535897932384626433832795L;

@@ -1,6 +1,7 @@
 #include "manager/program.h"
 
 #include "foundation/startup.h"
+#include "geometry/geometry_startup.h"
 #include "manager/AboutStudentsManagerForm.h"
 #include "manager/ConciseResultsForAllStudentsDialog.h"
 #include "manager/CreateResultsFileDialog.h"
@@ -21,6 +22,8 @@ int run_students_manager(int argc, char** argv)
     QApplication application(argc, argv);
     platform::install_qt_presenters();
     start_up_foundation(argc > 0 ? argv[0] : "");
+    start_up_screen_drawing();
+    start_up_kernel();
     student_data_files = std::make_unique<Tstudent_data_files_object>();
     guidance = std::make_unique<Tguidance_object>();
     TRFM_MainForm main_form;

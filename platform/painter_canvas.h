@@ -1,17 +1,17 @@
 #pragma once
 // The canvas over a QPainter on any paint device: a widget being painted,
-// an image, a printer.
+// a printer. It cannot read what it drew: a pixel read answers the window
+// background colour, an area read is all background and a flood fill does
+// nothing. Drawing that needs exact pixels goes to an image_canvas.
 
 #include "platform/canvas.h"
+#include "platform/qt_drawing.h"
 
 #include <QPainter>
 
-class QFont;
 class QPaintDevice;
 
 namespace platform {
-
-QFont qt_font(const font_choice& font);
 
 class painter_canvas : public Canvas {
 public:
@@ -20,17 +20,28 @@ public:
     // False when painting could not start on the device; then nothing is drawn.
     bool started() const { return started_; }
 
-    font_choice font() const override { return font_; }
     void set_font(const font_choice& font) override;
     void text_out(int x, int y, const std::string& text) override;
     int text_height(const std::string& text) override;
+
+    void line(pixel_point from, pixel_point to) override;
+    void polyline(std::span<const pixel_point> points) override;
+    void polygon(std::span<const pixel_point> points) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+
+    colour_ref pixel(int x, int y) const override;
+    void set_pixel(int x, int y, colour_ref colour) override;
+    void draw_bitmap(int x, int y, const bitmap& picture, raster_operation operation) override;
+    bitmap read_area(int left, int top, int width, int height) const override;
+    void flood_fill(int x, int y, colour_ref colour, flood_style style) override;
 
 protected:
     QPaintDevice& device_;
     QPainter painter_;
 
 private:
-    font_choice font_;
+    void use_pen_and_brush(bool filled);
+
     bool started_ = false;
 };
 

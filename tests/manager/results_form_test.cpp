@@ -23,7 +23,7 @@
 
 namespace {
 
-// Remembers what was drawn, so a test sees which lines a paint touched.
+// Remembers the texts drawn, so a test sees which lines a paint touched.
 class recording_canvas : public platform::Canvas {
 public:
     struct drawn {
@@ -31,15 +31,19 @@ public:
         std::string text;
         bool bold;
     };
-    platform::font_choice font() const override { return font_; }
-    void set_font(const platform::font_choice& font) override { font_ = font; }
-    void text_out(int, int y, const std::string& text) override { texts.push_back({y, text, font_.bold}); }
+    void text_out(int, int y, const std::string& text) override { texts.push_back({y, text, font().bold}); }
     int text_height(const std::string&) override { return 10; }
+    void line(platform::pixel_point, platform::pixel_point) override {}
+    void polyline(std::span<const platform::pixel_point>) override {}
+    void polygon(std::span<const platform::pixel_point>) override {}
+    void rectangle(int, int, int, int) override {}
+    platform::colour_ref pixel(int, int) const override { return platform::white; }
+    void set_pixel(int, int, platform::colour_ref) override {}
+    void draw_bitmap(int, int, const platform::bitmap&, platform::raster_operation) override {}
+    platform::bitmap read_area(int, int, int, int) const override { return {}; }
+    void flood_fill(int, int, platform::colour_ref, platform::flood_style) override {}
 
     std::vector<drawn> texts;
-
-private:
-    platform::font_choice font_;
 };
 
 std::size_t occurrences(const std::string& text, const std::string& word)

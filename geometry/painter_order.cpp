@@ -1,0 +1,140 @@
+#include "geometry/kernel.h"
+
+#include "foundation/messages.h"
+#include "platform/message_box.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr long double e = kernel_tolerance;
+constexpr long double degenerate = 0.01L;
+
+struct box {
+    Tpoint3d low;
+    Tpoint3d high;
+};
+
+box bounding_box(const Tsolid& solid, int s)
+{
+    box b{solid.corner(s, 1), solid.corner(s, 1)};
+    for (int i = 2; i < solid.surface_length[s]; ++i) {
+        const Tpoint3d& p = solid.corner(s, i);
+        b.low = {std::min(b.low.x, p.x), std::min(b.low.y, p.y), std::min(b.low.z, p.z)};
+        b.high = {std::max(b.high.x, p.x), std::max(b.high.y, p.y), std::max(b.high.z, p.z)};
+    }
+    return b;
+}
+
+// Whether the boxes leave room for a lying behind b.
+bool boxes_allow_hiding(const box& a, const box& b)
+{
+    return a.high.x >= b.low.x + e && a.low.x <= b.high.x - e && a.high.y >= b.low.y + e &&
+           a.low.y <= b.high.y - e && a.low.z <= b.high.z - e;
+}
+
+bool too_short(long double dx, long double dy)
+{
+    return std::fabs(dx) < degenerate && std::fabs(dy) < degenerate;
+}
+
+// Whether edge p1-p2 crosses edge p3-p4 in the picture at a point where it
+// lies further away. Edges that share a vertex never do.
+bool edge_passes_behind(const Tsolid& solid, int p1, int p2, int p3, int p4)
+{
+    if (p1 == p3 || p1 == p4 || p2 == p3 || p2 == p4)
+        return false;
+    const Tpoint3d &a = solid.vertices[p1], &b = solid.vertices[p2], &c = solid.vertices[p3], &d = solid.vertices[p4];
+    const long double d1x = b.x - a.x, d1y = b.y - a.y;
+    const long double d2x = d.x - c.x, d2y = d.y - c.y;
+    const long double wx = d.x - a.x, wy = d.y - a.y;
+    if (too_short(d1x, d1y) || too_short(d2x, d2y))
+        return false;
+    const long double det = d1x * d2y - d2x * d1y;
+    if (std::fabs(det) <= e)
+        return false;
+    const long double t = (wx * d2y - d2x * wy) / det;   // along p1-p2
+    const long double u = (d1x * wy - wx * d1y) / det;   // along p4-p3
+    const long double z1 = a.z + t * (b.z - a.z);
+    const long double z2 = d.z + u * (c.z - d.z);
+    return z1 - z2 < -e && -e < t && t < 1 + e && -e < u && u < 1 + e;
+}
+
+bool outlines_cross_behind(const Tsolid& solid, int a, int b)
+{
+    const Tsurface_list& la = solid.surface_vertices[a];
+    const Tsurface_list& lb = solid.surface_vertices[b];
+    for (int i = 1; i < solid.surface_length[a]; ++i)
+        for (int j = 1; j < solid.surface_length[b]; ++j)
+            if (edge_passes_behind(solid, la[i], la[i + 1], lb[j], lb[j + 1]))
+                return true;
+    return false;
+}
+
+bool hidden_within(const Tsolid& solid, int a, const box& box_a, int b, const box& box_b)
+{
+    return boxes_allow_hiding(box_a, box_b) && outlines_cross_behind(solid, a, b);
+}
+
+struct sorter {
+    const Tsolid& solid;
+    Tdrawing_order& order;
+    std::array<box, max_surfaces + 1> boxes{};   // by surface number
+
+    bool hidden(int a, int b) const { return hidden_within(solid, a, boxes[a], b, boxes[b]); }
+
+    // The first position after i whose surface lies behind the one at i; 0 when none.
+    int first_hidden_after(int i, int last) const
+    {
+        for (int j = i + 1; j <= last; ++j)
+            if (hidden(order[j], order[i]))
+                return j;
+        return 0;
+    }
+
+    // Moves surfaces forward until the one at i hides none after it. A cycle
+    // of surfaces hiding each other would swap for ever: after last + 1 tries
+    // the position is left as it is, with a message.
+    void settle(int i, int last)
+    {
+        for (int tries = 1; tries <= last + 1; ++tries) {
+            const int j = first_hidden_after(i, last);
+            if (j == 0)
+                return;
+            std::swap(order[i], order[j]);
+        }
+        show_message("object has 2 surfaces which hide each other!", platform::MB_ICONERROR);
+    }
+
+    void sort(int first, int last)
+    {
+        for (int i = first; i <= last; ++i)
+            boxes[order[i]] = bounding_box(solid, order[i]);
+        for (int i = first; i < last; ++i)
+            settle(i, last);
+    }
+};
+
+} // namespace
+
+bool surface_hidden_by(const Tsolid& solid, int a, int b)
+{
+    return hidden_within(solid, a, bounding_box(solid, a), b, bounding_box(solid, b));
+}
+
+int order_surfaces(const Tsolid& solid, const Tvisibility& visible, Tdrawing_order& order)
+{
+    int m = 0;
+    for (int s = 1; s <= solid.surface_count; ++s)
+        if (visible[s] && solid.surface_sorted[s] != 0)
+            order[++m] = static_cast<std::uint8_t>(s);
+    sorter{solid, order}.sort(1, m);
+    int position = m;
+    for (int s = 1; s <= solid.surface_count; ++s)
+        if (visible[s] && solid.surface_sorted[s] == 0)
+            order[++position] = static_cast<std::uint8_t>(s);
+    order[position + 1] = 0;
+    return position + 1;
+}

@@ -1,0 +1,3 @@
+#include "geometry/projection_convention.h"
+
+bool mirror_objects = false;

@@ -1,0 +1,65 @@
+#include "geometry/kernel.h"
+
+#include "foundation/messages.h"
+#include "geometry/screen_metrics.h"
+
+#include <algorithm>
+
+void surface_normals(const Tsolid& solid, Tnormals& normals, bool z_only)
+{
+    for (int s = 1; s <= solid.surface_count; ++s) {
+        const Tpoint3d& p1 = solid.corner(s, 1);
+        const Tpoint3d& p2 = solid.corner(s, 2);
+        const Tpoint3d& p3 = solid.corner(s, 3);
+        const Tpoint3d a{p2.x - p1.x, p2.y - p1.y, p2.z - p1.z};
+        const Tpoint3d b{p3.x - p1.x, p3.y - p1.y, p3.z - p1.z};
+        Tpoint3d& n = normals[s];
+        if (!z_only) {
+            n.x = a.y * b.z - a.z * b.y;
+            n.y = a.z * b.x - a.x * b.z;
+        }
+        n.z = a.x * b.y - a.y * b.x;
+    }
+}
+
+void front_surfaces(const Tsolid& solid, bool use_eye, const Tnormals& normals, Tvisibility& visible)
+{
+    for (int s = 1; s <= solid.surface_count; ++s) {
+        const Tpoint3d& n = normals[s];
+        if (!use_eye) {
+            visible[s] = n.z > kernel_tolerance;
+            continue;
+        }
+        const Tpoint3d& p1 = solid.corner(s, 1);
+        visible[s] = -n.x * p1.x - n.y * p1.y + (eye_distance - p1.z) * n.z > kernel_tolerance;
+    }
+}
+
+namespace {
+
+bool edge_walked_backwards(const Tsolid& solid, int p, int q)
+{
+    for (int e = 1; e <= solid.edge_count; ++e)
+        if (solid.edges[e].from_vertex == q && solid.edges[e].to_vertex == p)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void find_edges(Tsolid& solid, int skipped_surfaces)
+{
+    solid.edge_count = 0;
+    for (int s = 1; s <= solid.surface_count - skipped_surfaces; ++s) {
+        const Tsurface_list& list = solid.surface_vertices[s];
+        const int length = std::min<int>(solid.surface_length[s], max_surface_entries);
+        for (int j = 1; j < length; ++j) {
+            const int p = list[j], q = list[j + 1];
+            if (edge_walked_backwards(solid, p, q))
+                continue;
+            if (solid.edge_count == max_edges)
+                stop_with_message("object has too many edges");
+            solid.edges[++solid.edge_count] = {list[j], list[j + 1]};
+        }
+    }
+}

@@ -1,0 +1,120 @@
+#include "tests/geometry/object_bytes.h"
+
+#include <algorithm>
+
+namespace test_objects {
+
+bytes object::record() const
+{
+    bytes b{187, static_cast<std::uint8_t>(name.size())};
+    b.insert(b.end(), name.begin(), name.end());
+    b.insert(b.end(), {level, mask, theory, static_cast<std::uint8_t>(rotated ? 1 : 0)});
+    if (rotated)
+        for (const std::int16_t a : angles) {
+            b.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(a) >> 8));
+            b.push_back(static_cast<std::uint8_t>(a & 0xFF));
+        }
+    std::size_t w = 0;
+    for (const face& f : faces)
+        w = std::max(w, f.corners.size());
+    const std::size_t row = width >= 0 ? static_cast<std::size_t>(width) : w;
+    b.insert(b.end(), {static_cast<std::uint8_t>(vertices.size()), static_cast<std::uint8_t>(faces.size()),
+                       static_cast<std::uint8_t>(row)});
+    for (const auto& v : vertices)
+        for (const std::int8_t c : v)
+            b.push_back(static_cast<std::uint8_t>(c));
+    for (const face& f : faces)
+        b.insert(b.end(), {static_cast<std::uint8_t>(f.corners.size()), f.colour, f.sorted});
+    for (const face& f : faces) {
+        bytes cells(row, 0);
+        std::copy_n(f.corners.begin(), std::min(row, f.corners.size()), cells.begin());
+        b.insert(b.end(), cells.begin(), cells.end());
+    }
+    b.push_back(187);
+    return b;
+}
+
+object cube(const std::string& name)
+{
+    object o;
+    o.name = name;
+    // 1..4 the back square, 5..8 the front square, both counter-clockwise seen from the front.
+    o.vertices = {{-50, -50, -50}, {50, -50, -50}, {50, 50, -50}, {-50, 50, -50},
+                  {-50, -50, 50},  {50, -50, 50},  {50, 50, 50},  {-50, 50, 50}};
+    o.faces = {{11, 1, {5, 6, 7, 8}}, {8, 1, {1, 4, 3, 2}}, {10, 1, {2, 3, 7, 6}},
+               {13, 1, {1, 5, 8, 4}}, {14, 1, {4, 8, 7, 3}}, {7, 1, {1, 2, 6, 5}}};
+    return o;
+}
+
+object empty_object(const std::string& name)
+{
+    object o;
+    o.name = name;
+    return o;
+}
+
+bytes submenu(const std::string& name, const std::vector<object>& objects)
+{
+    bytes b{170, static_cast<std::uint8_t>(name.size())};
+    b.insert(b.end(), name.begin(), name.end());
+    for (const object& o : objects) {
+        const bytes r = o.record();
+        b.insert(b.end(), r.begin(), r.end());
+    }
+    b.push_back(170);
+    return b;
+}
+
+bytes operator+(bytes a, const bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+} // namespace test_objects
+
+#include "geometry/kernel.h"
+
+namespace test_objects {
+
+Tsolid solid_of(const object& o)
+{
+    Tsolid solid;
+    solid.vertex_count = static_cast<std::int32_t>(o.vertices.size());
+    for (std::size_t v = 0; v < o.vertices.size(); ++v)
+        solid.vertices[v + 1] = {o.vertices[v][0] / 100.0L, o.vertices[v][1] / 100.0L, o.vertices[v][2] / 100.0L};
+    solid.surface_count = static_cast<std::int32_t>(o.faces.size());
+    for (std::size_t s = 0; s < o.faces.size(); ++s) {
+        const face& f = o.faces[s];
+        for (std::size_t j = 0; j < f.corners.size(); ++j)
+            solid.surface_vertices[s + 1][j + 1] = f.corners[j];
+        solid.surface_vertices[s + 1][f.corners.size() + 1] = f.corners[0];
+        solid.surface_length[s + 1] = static_cast<std::uint8_t>(f.corners.size() + 1);
+        solid.surface_colour[s + 1] = f.colour;
+        solid.surface_sorted[s + 1] = f.sorted;
+    }
+    solid.view_arrows = {Tpoint3d{0, 0, 2.3L}, Tpoint3d{0, 2.3L, 0}};
+    find_edges(solid, 0);
+    return solid;
+}
+
+object l_block()
+{
+    object o;
+    o.name = "L-block";
+    // The L seen from the front, counter-clockwise from its bottom left: 1..6 at the front, 7..12 behind.
+    const std::int8_t outline[6][2] = {{-50, -50}, {50, -50}, {50, 0}, {0, 0}, {0, 50}, {-50, 50}};
+    for (const std::int8_t z : {std::int8_t{40}, std::int8_t{-40}})
+        for (const auto& p : outline)
+            o.vertices.push_back({p[0], p[1], z});
+    o.faces.push_back({11, 1, {1, 2, 3, 4, 5, 6}});
+    o.faces.push_back({8, 1, {7, 12, 11, 10, 9, 8}});
+    for (std::uint8_t i = 1; i <= 6; ++i) {
+        const std::uint8_t next = static_cast<std::uint8_t>(i % 6 + 1);
+        o.faces.push_back({static_cast<std::uint8_t>(9 + i), 1, {i, static_cast<std::uint8_t>(i + 6),
+                                                                 static_cast<std::uint8_t>(next + 6), next}});
+    }
+    return o;
+}
+
+} // namespace test_objects

@@ -1,0 +1,56 @@
+#pragma once
+// Object files put together byte by byte for tests.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace test_objects {
+
+using bytes = std::vector<std::uint8_t>;
+
+struct face {
+    std::uint8_t colour = 7;
+    std::uint8_t sorted = 1;
+    std::vector<std::uint8_t> corners;
+};
+
+struct object {
+    std::string name = "Cube";
+    std::uint8_t level = 1;
+    std::uint8_t mask = 0;
+    std::uint8_t theory = 0;
+    bool rotated = false;
+    std::array<std::int16_t, 3> angles{};
+    std::vector<std::array<std::int8_t, 3>> vertices;
+    std::vector<face> faces;
+    int width = -1;   // row width; -1: the largest corner count
+
+    // From the opening 187 to the closing 187.
+    bytes record() const;
+};
+
+// A cube of side 1 around the origin, every face turning counter-clockwise seen from outside.
+object cube(const std::string& name = "Cube");
+// An object with no vertices and no surfaces: the smallest record.
+object empty_object(const std::string& name = "");
+
+// 170, the name, the records, 170.
+bytes submenu(const std::string& name, const std::vector<object>& objects);
+
+bytes operator+(bytes a, const bytes& b);
+
+} // namespace test_objects
+
+#include "geometry/solid.h"
+
+namespace test_objects {
+
+// The object as a solid, built directly (no file): closed lists and edges.
+Tsolid solid_of(const object& o);
+
+// A block with an L-shaped front: a concave front and back face and six sides.
+object l_block();
+
+} // namespace test_objects

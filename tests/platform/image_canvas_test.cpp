@@ -1,0 +1,157 @@
+#include "platform/image_canvas.h"
+#include "platform/line_walk.h"
+#include "tests/support/gui_app.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+int count_colour(const image_canvas& canvas, colour_ref colour)
+{
+    int n = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            n += canvas.pixel(x, y) == colour;
+    return n;
+}
+
+constexpr colour_ref red = rgb(255, 0, 0);
+constexpr colour_ref navy = rgb(0, 0, 128);
+
+} // namespace
+
+TEST(ImageCanvas, PixelsReadBackExactlyAndOutsideReadsInvalid)
+{
+    image_canvas canvas(20, 10);
+    EXPECT_EQ(canvas.pixel(0, 0), window_background_colour());
+    canvas.set_pixel(3, 4, rgb(1, 2, 3));
+    EXPECT_EQ(canvas.pixel(3, 4), rgb(1, 2, 3));
+    canvas.set_pixel(-1, 4, red);
+    canvas.set_pixel(20, 4, red);
+    EXPECT_EQ(canvas.pixel(-1, 4), invalid_colour);
+    EXPECT_EQ(canvas.pixel(20, 0), invalid_colour);
+    EXPECT_EQ(count_colour(canvas, red), 0);
+}
+
+TEST(ImageCanvas, ThinLinesAreTheLineWalkAndDottedPensSkipEveryOtherPixel)
+{
+    image_canvas canvas(40, 40);
+    canvas.set_pen({red, 1, pen_style::solid});
+    canvas.line({2, 3}, {30, 17});
+    int walked = 0;
+    walk_line({2, 3}, {30, 17}, [&](int x, int y) {
+        EXPECT_EQ(canvas.pixel(x, y), red);
+        ++walked;
+    });
+    EXPECT_EQ(count_colour(canvas, red), walked);
+    EXPECT_EQ(canvas.pixel(30, 17), white) << "the end pixel is not drawn";
+
+    canvas.set_pen({navy, 1, pen_style::dotted});
+    canvas.line({0, 39}, {10, 39});
+    EXPECT_EQ(count_colour(canvas, navy), 5);
+    EXPECT_EQ(canvas.pixel(0, 39), navy);
+    EXPECT_EQ(canvas.pixel(1, 39), white);
+
+    canvas.set_pen({navy, 1, pen_style::none});
+    canvas.line({0, 0}, {39, 0});
+    EXPECT_EQ(count_colour(canvas, navy), 5);
+}
+
+TEST(ImageCanvas, PolygonIsFilledByTheWindingRuleThenOutlined)
+{
+    image_canvas canvas(30, 30);
+    canvas.set_pen({black, 1, pen_style::solid});
+    canvas.set_brush({brush_style::solid, red});
+    const pixel_point square[] = {{5, 5}, {15, 5}, {15, 15}, {5, 15}};
+    canvas.polygon(square);
+    EXPECT_EQ(canvas.pixel(10, 10), red);
+    EXPECT_EQ(canvas.pixel(5, 10), black);
+    EXPECT_EQ(canvas.pixel(15, 15), black) << "the outline closes through every corner";
+    EXPECT_EQ(canvas.pixel(16, 10), white);
+    EXPECT_EQ(count_colour(canvas, black), 40);
+    EXPECT_EQ(count_colour(canvas, red), 81);
+}
+
+TEST(ImageCanvas, HatchedBrushDrawsOnlyItsDiagonalLines)
+{
+    image_canvas canvas(32, 32, rgb(0, 255, 0));
+    canvas.set_pen({black, 1, pen_style::none});
+    canvas.set_brush({brush_style::forward_diagonal, navy});
+    canvas.rectangle(0, 0, 32, 32);
+    EXPECT_EQ(canvas.pixel(0, 0), navy);
+    EXPECT_EQ(canvas.pixel(9, 1), navy);
+    EXPECT_EQ(canvas.pixel(1, 0), rgb(0, 255, 0)) << "between the lines the picture stays";
+    EXPECT_EQ(count_colour(canvas, navy), 32 * 32 / 8);
+}
+
+TEST(ImageCanvas, RectangleExcludesRightAndBottom)
+{
+    image_canvas canvas(20, 20);
+    canvas.set_pen({black, 1, pen_style::solid});
+    canvas.set_brush({brush_style::solid, red});
+    canvas.rectangle(2, 2, 8, 6);
+    EXPECT_EQ(canvas.pixel(2, 2), black);
+    EXPECT_EQ(canvas.pixel(7, 5), black);
+    EXPECT_EQ(canvas.pixel(8, 5), white);
+    EXPECT_EQ(canvas.pixel(7, 6), white);
+    EXPECT_EQ(count_colour(canvas, red), 4 * 2);
+}
+
+TEST(ImageCanvas, BitmapBlitCopiesOrAndsAndAreasReadBack)
+{
+    image_canvas canvas(10, 10, rgb(0, 255, 255));
+    bitmap picture = bitmap::filled(2, 2, white);
+    picture.set(1, 1, rgb(255, 0, 255));
+    canvas.draw_bitmap(3, 3, picture, raster_operation::and_destination);
+    EXPECT_EQ(canvas.pixel(3, 3), rgb(0, 255, 255)) << "white leaves the picture";
+    EXPECT_EQ(canvas.pixel(4, 4), rgb(0, 0, 255));
+    canvas.draw_bitmap(3, 3, picture, raster_operation::copy);
+    EXPECT_EQ(canvas.pixel(3, 3), white);
+    const bitmap area = canvas.read_area(2, 2, 3, 3);
+    EXPECT_EQ(area.at(0, 0), rgb(0, 255, 255));
+    EXPECT_EQ(area.at(2, 2), rgb(255, 0, 255));
+    canvas.draw_bitmap(9, 9, picture, raster_operation::copy);   // clipped, nothing past the edge
+    EXPECT_EQ(canvas.pixel(9, 9), white);
+}
+
+TEST(ImageCanvas, FloodFillBySurfaceAndByBorderStaysInsideTheOutline)
+{
+    image_canvas canvas(20, 20);
+    canvas.set_pen({black, 1, pen_style::solid});
+    canvas.set_brush({brush_style::none, white});
+    canvas.rectangle(5, 5, 15, 15);
+    canvas.set_brush({brush_style::solid, red});
+    canvas.flood_fill(10, 10, white, flood_style::surface);
+    EXPECT_EQ(count_colour(canvas, red), 8 * 8);
+    canvas.set_brush({brush_style::solid, white});
+    canvas.flood_fill(10, 10, black, flood_style::border);
+    EXPECT_EQ(count_colour(canvas, red), 0);
+    EXPECT_EQ(canvas.pixel(0, 0), white);
+    canvas.set_brush({brush_style::solid, navy});
+    canvas.flood_fill(5, 5, white, flood_style::surface);   // a start pixel of another colour fills nothing
+    EXPECT_EQ(count_colour(canvas, navy), 0);
+}
+
+TEST(ImageCanvas, TextInTheFontColourTransparentOrOpaque)
+{
+    test_support::gui_app();
+    image_canvas canvas(100, 30, rgb(0, 255, 0));
+    font_choice font;
+    font.height = 16;
+    font.colour = red;
+    canvas.set_font(font);
+    canvas.text_out(2, 2, "XW");
+    EXPECT_GT(count_colour(canvas, red), 10);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const colour_ref c = canvas.pixel(x, y);
+            ASSERT_TRUE(c == red || c == rgb(0, 255, 0)) << "no smoothed pixels";
+        }
+    canvas.set_brush({brush_style::solid, white});
+    canvas.set_background_mode(text_background::opaque);
+    canvas.text_out(50, 2, "XW");
+    EXPECT_GT(count_colour(canvas, white), 10);
+    EXPECT_GT(canvas.text_height("XW"), 10);
+}

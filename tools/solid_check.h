@@ -1,0 +1,16 @@
+#pragma once
+// Checks that a solid is a closed polyhedron whose surfaces all face out:
+// each surface flat, its first three corners turning the way the whole
+// outline turns, every edge shared by two surfaces walking it opposite ways,
+// and the whole enclosing a positive volume. Then every normal the kernel
+// computes from a surface's first three corners points out of the solid,
+// which the visibility test relies on.
+
+#include "geometry/solid.h"
+
+#include <string>
+#include <vector>
+
+// One message per fault, naming vertices by `vertex_names` (index 0 for
+// vertex 1); empty when the solid is sound.
+std::vector<std::string> check_solid(const Tsolid& solid, const std::vector<std::string>& vertex_names);
