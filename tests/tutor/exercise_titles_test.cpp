@@ -1,18 +1,13 @@
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
+#include "tests/tutor/tutor_gui.h"
 #include "tutor/ExerciseDForm.h"
-
-#include <QApplication>
 
 #include <gtest/gtest.h>
 
 TEST(ExerciseTitles, ReadAtCreationAndGuardedByRange)
 {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name};
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
+    tutor_application();
 
     std::string problem;
     text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(

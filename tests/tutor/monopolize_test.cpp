@@ -4,6 +4,7 @@
 #include "platform/dynamic_library.h"
 #include "platform/message_box.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tutor/tutor_gui.h"
 #include "tutor/BackGroundScreen.h"
 #include "tutor/Monopolize_DLL_Interface.h"
 
@@ -17,15 +18,6 @@
 namespace {
 
 const char* const monopolize_texts = "$[MONOPOLIZE_STRINGS]\n<1>\n<2>\n<3>\n<4>\n<5>\n<6>\n<7>\n";
-
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "tutor";
-    static char* argv[] = {name};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 std::string fake_library(const char* kind)
 {
@@ -50,7 +42,7 @@ class MonopolizeTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        application();
+        tutor_application();
         test_support::reset_globals_to(program.path());
         start_directory = start.path();
         std::string problem;
@@ -158,6 +150,28 @@ TEST_F(MonopolizeTest, TheLibraryInTheStartDirectoryComesFirstAndNoOtherPlaceIsT
     test_support::current_directory_change in_elsewhere(elsewhere.path());
     monopolize();
     EXPECT_EQ(responder.last().text, message_head() + "WSOLOSYS.DLL<4>") << "the current directory is not tried";
+}
+
+TEST_F(MonopolizeTest, TheSettingsSayWhetherToMonopolizeAndToShowTheBackground)
+{
+    install("full");
+    TBackGroundScreen screen;
+    monopolize_as_set(screen);
+    EXPECT_FALSE(monopolize_library_loaded()) << "both are off without a settings file";
+    EXPECT_EQ(responder.count(), 0u);
+    EXPECT_FALSE(screen.isVisible());
+
+    program.write("WinTola.ini", "[GENERAL]\nMonopolize System=No\nUse Background Screen=Yes\n");
+    monopolize_as_set(screen);
+    EXPECT_FALSE(monopolize_library_loaded());
+    EXPECT_EQ(responder.count(), 0u);
+    EXPECT_TRUE(screen.isVisible());
+
+    program.write("WinTola.ini", "[GENERAL]\nMonopolize System=Yes\n");
+    monopolize_as_set(screen);
+    EXPECT_TRUE(monopolize_library_loaded());
+    EXPECT_TRUE(monopolize_hook_installed());
+    EXPECT_EQ(responder.count(), 0u);
 }
 
 TEST_F(MonopolizeTest, TheBackgroundScreenCoversTheScreenWithoutABorder)
