@@ -108,6 +108,7 @@ private:
     void refresh_OK_button();
     void make_default(QPushButton* button);
     void record_answer(bool correct);
+    bool ended_by_guidance();
     void install_drawn_object();
     void close_for_guidance(int tag);
     bool ask_end_of_exercise(const std::string& results);

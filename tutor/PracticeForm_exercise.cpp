@@ -59,6 +59,16 @@ void TPracticeForm::record_answer(bool correct)
         guidance->record_answer(correct);
 }
 
+// After an answer, the guidance's EXIT ends the exercise at once.
+bool TPracticeForm::ended_by_guidance()
+{
+    if (!guidance_is_on() || !guidance->exit_holds())
+        return false;
+    OK_button->show();
+    close();
+    return true;
+}
+
 void TPracticeForm::ready_buttonClick()
 {
     if (showing_solution_) {
@@ -79,11 +89,8 @@ void TPracticeForm::ready_buttonClick()
     if (!correct && !test_mode_)
         return;
     record_answer(correct);
-    if (guidance_is_on() && guidance->exit_holds()) {
-        OK_button->show();
-        close();
+    if (ended_by_guidance())
         return;
-    }
     install_drawn_object();
     if (guidance_is_on() && guidance->exit_ok_holds())
         OK_button->show();
@@ -104,11 +111,8 @@ void TPracticeForm::show_buttonClick()
 void TPracticeForm::show_ready_buttonClick()
 {
     record_answer(false);
-    if (guidance_is_on() && guidance->exit_holds()) {
-        OK_button->show();
-        close();
+    if (ended_by_guidance())
         return;
-    }
     remove_wanted_parts();
     install_drawn_object();
     refresh_exercise_buttons();

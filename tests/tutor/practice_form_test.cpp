@@ -2,6 +2,7 @@
 #include "tests/tutor/practice_form_fixture.h"
 
 #include <QAction>
+#include <QImage>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -75,6 +76,22 @@ TEST_F(PracticeFormTest, FourCorrectAndOneShownSolutionScoreEightyInExerciseMode
     EXPECT_EQ(left[1], "Level 1");
     EXPECT_EQ(left[2], "Object 6 (4 correct)");
     EXPECT_EQ(form->status_lines(1)[2], "Line three");
+    QWidget* status_bar = form->findChild<QWidget*>("StatusBar");
+    ASSERT_TRUE(status_bar);
+    QFont standard = status_bar->font();
+    EXPECT_EQ(standard.family(), "MS Sans Serif");
+    EXPECT_EQ(status_bar->height(), QFontMetrics(standard).height() * 13 / 4);
+    const QImage shown = status_bar->grab().toImage();
+    const auto dark_pixels = [&](int from, int to) {
+        int dark = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = from; x < to && x < shown.width(); ++x)
+                dark += qGray(shown.pixel(x, y)) < 100;
+        return dark;
+    };
+    const int left_width = QFontMetrics(standard).horizontalAdvance("abcdefghijklmnopqr");
+    EXPECT_GT(dark_pixels(2, left_width - 2), 20) << "the counts are written in the left panel";
+    EXPECT_GT(dark_pixels(left_width + 2, shown.width()), 20) << "the instructions in the right one";
 
     responder.answer_next(platform::IDNO);
     EXPECT_TRUE(form->close());
