@@ -4,6 +4,7 @@
 #include "platform/resource_cursor.h"
 #include "resources/resources.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 

@@ -58,7 +58,6 @@ class ExerciseControlsTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        tutor_application();
         window.resize(400, 300);
     }
     const TExerciseControls::tool& tool(int index) { return controls.tool_of(index); }
@@ -74,6 +73,7 @@ protected:
         return window.canvas().pixel(r.left + 30, r.top + 30) == marker;
     }
 
+    QApplication& application = tutor_application();   // before any widget
     platform::canvas_widget window;
     TExerciseControls controls{window};
 };

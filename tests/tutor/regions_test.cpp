@@ -39,7 +39,6 @@ class RegionsTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        tutor_application();
         window.resize(400, 300);
         window.show();
         window.paint = busy_picture;
@@ -75,6 +74,7 @@ protected:
         return changed;
     }
 
+    QApplication& application = tutor_application();   // before any widget
     platform::canvas_widget window;
     Tregions regions{window};
     QImage picture;
