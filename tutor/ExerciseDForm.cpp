@@ -1,6 +1,6 @@
 #include "tutor/ExerciseDForm.h"
 
-TExerciseDForm::TExerciseDForm(QWidget* parent) : TPracticeForm(parent)
+TExerciseDForm::TExerciseDForm(practice_main_window* main_window, QWidget* parent) : TPracticeForm(main_window, parent)
 {
     setObjectName("ExerciseDForm");
 }

@@ -7,5 +7,5 @@
 class TExerciseDForm : public TPracticeForm {
     Q_OBJECT
 public:
-    explicit TExerciseDForm(QWidget* parent = nullptr);
+    explicit TExerciseDForm(practice_main_window* main_window = nullptr, QWidget* parent = nullptr);
 };

@@ -3,10 +3,12 @@
 #include "foundation/file_location.h"
 #include "foundation/globals.h"
 #include "foundation/messages.h"
+#include "foundation/settings.h"
 #include "foundation/textfile_handler.h"
 #include "platform/cbt_hook.h"
 #include "platform/dynamic_library.h"
 #include "platform/message_box.h"
+#include "tutor/BackGroundScreen.h"
 
 #include <cstdint>
 
@@ -58,6 +60,14 @@ void monopolize()
     if (hook == 0)
         return report(hook_failed);
     tell_hook_handle(hook);
+}
+
+void monopolize_as_set(TBackGroundScreen& background_screen)
+{
+    if (read_yes_no_setting("", "GENERAL", "Monopolize System", false))
+        monopolize();
+    if (read_yes_no_setting("", "GENERAL", "Use Background Screen", false))
+        background_screen.FormShow();
 }
 
 // A hook that cannot be removed may still call into the library: then it stays loaded.

@@ -7,11 +7,18 @@
 
 #include <string>
 
+class TBackGroundScreen;
+
 inline const std::string monopolize_library_name = "WSOLOSYS.DLL";
 
 // Loads the library, tells it the process, installs the hook and tells it the
 // hook. Called by the tutor main window when "Monopolize System" is on.
 void monopolize();
+
+// What the tutor main window does each time it is shown: monopolizes when
+// the setting "Monopolize System" is on, and shows the background screen
+// when "Use Background Screen" is on (both in "GENERAL", default No).
+void monopolize_as_set(TBackGroundScreen& background_screen);
 
 // At program end: removes the hook and, unless that failed, unloads the library.
 void release_monopolize();

@@ -19,6 +19,11 @@ using namespace guidance_records;
 
 std::unique_ptr<Tguidance_object> guidance;
 
+bool guidance_is_on()
+{
+    return guidance && guidance->is_on();
+}
+
 std::int32_t whole_minutes(Tdate_time span)
 {
     const double minutes = std::trunc(std::round(span * 86400.0) / 60.0);

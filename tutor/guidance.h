@@ -113,3 +113,6 @@ private:
 std::int32_t whole_minutes(Tdate_time span);
 
 extern std::unique_ptr<Tguidance_object> guidance;
+
+// The global guidance exists and is on.
+bool guidance_is_on();

@@ -3,7 +3,6 @@
 #include "tests/support/widget_app.h"
 #include "tutor/ExerciseDForm.h"
 
-
 #include <gtest/gtest.h>
 
 TEST(ExerciseTitles, ReadAtCreationAndGuardedByRange)

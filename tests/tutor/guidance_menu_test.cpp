@@ -1,7 +1,7 @@
 #include "foundation/form_helpers.h"
+#include "tests/support/widget_app.h"
 #include "tutor/guidance.h"
 #include "tutor/guidance_menu.h"
-#include "tests/support/widget_app.h"
 
 #include <QAction>
 #include <QMainWindow>

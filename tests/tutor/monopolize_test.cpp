@@ -9,6 +9,8 @@
 #include "tutor/Monopolize_DLL_Interface.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -148,6 +150,28 @@ TEST_F(MonopolizeTest, TheLibraryInTheStartDirectoryComesFirstAndNoOtherPlaceIsT
     test_support::current_directory_change in_elsewhere(elsewhere.path());
     monopolize();
     EXPECT_EQ(responder.last().text, message_head() + "WSOLOSYS.DLL<4>") << "the current directory is not tried";
+}
+
+TEST_F(MonopolizeTest, TheSettingsSayWhetherToMonopolizeAndToShowTheBackground)
+{
+    install("full");
+    TBackGroundScreen screen;
+    monopolize_as_set(screen);
+    EXPECT_FALSE(monopolize_library_loaded()) << "both are off without a settings file";
+    EXPECT_EQ(responder.count(), 0u);
+    EXPECT_FALSE(screen.isVisible());
+
+    program.write("WinTola.ini", "[GENERAL]\nMonopolize System=No\nUse Background Screen=Yes\n");
+    monopolize_as_set(screen);
+    EXPECT_FALSE(monopolize_library_loaded());
+    EXPECT_EQ(responder.count(), 0u);
+    EXPECT_TRUE(screen.isVisible());
+
+    program.write("WinTola.ini", "[GENERAL]\nMonopolize System=Yes\n");
+    monopolize_as_set(screen);
+    EXPECT_TRUE(monopolize_library_loaded());
+    EXPECT_TRUE(monopolize_hook_installed());
+    EXPECT_EQ(responder.count(), 0u);
 }
 
 TEST_F(MonopolizeTest, TheBackgroundScreenCoversTheScreenWithoutABorder)

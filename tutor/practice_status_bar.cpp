@@ -1,0 +1,39 @@
+#include "tutor/practice_status_bar.h"
+
+#include "foundation/form_helpers.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+practice_status_bar::practice_status_bar(QWidget* parent) : QStatusBar(parent)
+{
+    setObjectName("StatusBar");
+    setSizeGripEnabled(false);
+    QFont standard = font();
+    set_standard_font(standard);
+    setFont(standard);
+    const QFontMetrics metrics(standard);
+    setFixedHeight(metrics.height() * 13 / 4);
+    widths_[0] = metrics.horizontalAdvance("abcdefghijklmnopqr");
+    widths_[1] = metrics.horizontalAdvance(QString("abcdefghijklmnopqrstuvwxyzabcdefghijklmno") + QString(17, ' '));
+}
+
+QRect practice_status_bar::panel_rect(int panel) const
+{
+    const int left = panel == 0 ? 0 : widths_[0];
+    return QRect(left, 0, panel_width(panel), height());
+}
+
+void practice_status_bar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    for (int panel = 0; panel < 2; ++panel) {
+        const QRect rect = panel_rect(panel);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(QPalette::WindowText));
+        if (draw_panel)
+            draw_panel(painter, panel, rect);
+    }
+}
