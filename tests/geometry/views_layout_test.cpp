@@ -1,5 +1,6 @@
 #include "geometry/screen_metrics.h"
 #include "geometry/views.h"
+#include "geometry/workbench_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -153,4 +154,43 @@ TEST_F(ViewsLayout, ANewLayoutTakesTheLabelsOffAndViewsOutsideTheSixAreLeftAlone
     EXPECT_FALSE(is_view(6));
     EXPECT_TRUE(is_view(0));
     EXPECT_TRUE(is_view(5));
+}
+
+TEST(WorkbenchLayout, PlacesTheViewsLeftOfTheFrameOrEitherAloneInTheMiddle)
+{
+    const Tworkbench_layout both3 = workbench_layout(800, 600, true, true, false);
+    EXPECT_EQ(both3.frame_height, 300);
+    EXPECT_EQ(both3.cell_height, 160);
+    EXPECT_EQ(both3.views_origin.x, (800 - 352 - 300) / 2);
+    EXPECT_EQ(both3.views_origin.y, 140);
+    EXPECT_EQ(both3.frame_origin.x, 74 + 352);
+    EXPECT_EQ(both3.frame_origin.y, 150);
+
+    const Tworkbench_layout both6 = workbench_layout(800, 600, true, true, true);
+    EXPECT_EQ(both6.frame_height, 240);
+    EXPECT_EQ(both6.cell_height, 108);
+    EXPECT_EQ(both6.views_origin.x, (800 - 464 - 240) / 2) << "4.3 cells, 464.4 rounded";
+    EXPECT_EQ(both6.views_origin.y, (600 - 324) / 2);
+    EXPECT_EQ(both6.frame_origin.x, 48 + 454) << "4.2 cells, 453.6 rounded";
+
+    const Tworkbench_layout oblique = workbench_layout(800, 600, true, false, false);
+    EXPECT_EQ(oblique.frame_height, 510);
+    EXPECT_EQ(oblique.frame_origin.x, 290 * 9 / 20);
+    EXPECT_EQ(oblique.frame_origin.y, 45);
+    EXPECT_EQ(oblique.cell_height, 0);
+
+    const Tworkbench_layout normal6 = workbench_layout(600, 600, false, true, true);
+    EXPECT_EQ(normal6.cell_height, 116) << "0.29 of 400";
+    EXPECT_EQ(normal6.views_origin.x, (600 - 464) / 2);
+    EXPECT_EQ(normal6.views_origin.y, (600 - 348) * 8 / 20);
+    EXPECT_EQ(normal6.frame_height, 0);
+
+    const Tworkbench_layout normal3 = workbench_layout(900, 500, false, true, false);
+    EXPECT_EQ(normal3.cell_height, 215);
+    EXPECT_EQ(normal3.views_origin.x, (900 - 430) / 2);
+    EXPECT_EQ(normal3.views_origin.y, (500 - 430) / 2);
+
+    const Tworkbench_layout none = workbench_layout(800, 600, false, false, true);
+    EXPECT_EQ(none.frame_height, 0);
+    EXPECT_EQ(none.cell_height, 0);
 }
