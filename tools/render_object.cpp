@@ -10,13 +10,18 @@
 //   --plain           surfaces in the window colour instead of their own
 //   --hatch           hatch cut surfaces even when plain
 //   --dashed          every edge dashed on top, so hidden edges show
+//   --hidden-lines    a line drawing: hidden edges dashed, no surfaces
+//   --cut             cut away what lies in front of the plane z = 0 first
+//                     (after the start rotation, before --angles)
 //   --mirror          the European convention: objects mirrored when loaded
 //   --size WxH        picture size in pixels (default 400x300)
 //   --scale S         picture scale (default: what a frame of that width uses)
 //   --aspect A        the screen aspect factor (default 1, a 4:3 screen)
 // Each drawing is one "mode" below; further modes slot in beside "filled".
 #include "foundation/globals.h"
+#include "geometry/cutting.h"
 #include "geometry/geometry_startup.h"
+#include "geometry/hidden_lines_drawing.h"
 #include "geometry/object_files.h"
 #include "geometry/picture_drawing.h"
 #include "geometry/projection_convention.h"
@@ -35,7 +40,7 @@
 
 namespace {
 
-enum class render_mode { filled };
+enum class render_mode { filled, hidden_lines };
 
 struct render_options {
     render_mode mode = render_mode::filled;
@@ -48,6 +53,7 @@ struct render_options {
     bool hatch = false;
     bool dashed = false;
     bool mirror = false;
+    bool cut = false;
     int width = 400;
     int height = 300;
     std::optional<long double> scale;
@@ -60,7 +66,8 @@ struct render_options {
 {
     std::cerr << "render_object: " << problem << "\n"
               << "usage: render_object [--object N|NAME] [--angles X Y Z] [--perspective] [--arrows] [--labels A B]\n"
-                 "                     [--plain] [--hatch] [--dashed] [--mirror] [--size WxH] [--scale S] [--aspect A]\n"
+                 "                     [--plain] [--hatch] [--dashed] [--hidden-lines] [--cut] [--mirror] [--size WxH]\n"
+                 "                     [--scale S] [--aspect A]\n"
                  "                     OUT.png OBJECT_FILE...\n";
     std::exit(2);
 }
@@ -107,6 +114,10 @@ render_options parse_options(int argc, char** argv)
             o.hatch = true;
         } else if (a == "--dashed") {
             o.dashed = true;
+        } else if (a == "--hidden-lines") {
+            o.mode = render_mode::hidden_lines;
+        } else if (a == "--cut") {
+            o.cut = true;
         } else if (a == "--mirror") {
             o.mirror = true;
         } else if (a == "--size") {
@@ -151,6 +162,10 @@ void render(platform::Canvas& canvas, const Tsolid& solid, const render_options&
         show_solid(canvas, solid, o.angles[0], o.angles[1], o.arrows, o.colours, o.hatch, o.dashed, o.perspective, centre_x,
                    centre_y, scale, o.angles[2]);
         break;
+    case render_mode::hidden_lines:
+        draw_object_with_hidden_lines(canvas, solid, o.angles[0], o.angles[1], o.angles[2], o.arrows, platform::black,
+                                      o.perspective, centre_y, centre_x, scale);
+        break;
     }
 }
 
@@ -177,6 +192,13 @@ int main(int argc, char** argv)
         usage("the files hold objects 0 to " + std::to_string(last_object_number));
     Tsolid solid;
     load_object(number, solid);
+    if (options.cut) {
+        bool success = false, bridged = false;
+        std::int32_t sections = 0;
+        cut_solid(solid, success, sections, bridged);
+        std::cerr << "render_object: " << (success ? "cut, " + std::to_string(sections) + " section(s)" : "not cut")
+                  << (bridged ? ", a hole bridged" : "") << "\n";
+    }
 
     platform::image_canvas canvas(options.width, options.height);
     render(canvas, solid, options);
