@@ -13,6 +13,7 @@
 // Views are those of projection_convention.h, 0 to 5; an operation asked for
 // a view outside them does nothing.
 
+#include "geometry/hidden_lines.h"
 #include "geometry/picture.h"
 #include "geometry/projection_convention.h"
 #include "geometry/solid.h"
@@ -66,10 +67,13 @@ public:
     // stand 1.3 cells apart, so their labels keep room. Returns the cell width.
     int layout_views(Tinteger_point origin, int height, int mode);
 
-    // The solid in the oblique frame as a filled picture, optionally given
-    // the isometric turn first (left or right by the convention, then down).
+    // The solid in the oblique frame, optionally cut first (what lies in
+    // front of its plane z = 0 sawn off; a cut that cannot be made leaves it
+    // whole) and given the isometric turn (left or right by the convention,
+    // then down); as a black line drawing with hidden lines dashed, or as a
+    // filled picture.
     void draw_oblique(platform::Canvas& canvas, bool clear, const Tsolid& solid, bool show_arrows, bool colours,
-                      bool dashed_edges, bool perspective, bool isometric, bool hatch);
+                      bool dashed_edges, bool perspective, bool hidden_lines, bool isometric, bool hatch, bool cut);
 
     // The solid given the isometric turn and projected at the frame's
     // centre and scale, without perspective.
@@ -77,15 +81,25 @@ public:
     // The picture with lines 3 pixels wide and cut surfaces hatched.
     void draw_picture_in_frame(platform::Canvas& canvas, bool clear, const Tpicture& picture, bool show_arrows,
                                bool colours, bool dashed_edges);
+    // A line drawing computed before, in the colour, with its view arrows.
+    void draw_drawing_in_frame(platform::Canvas& canvas, bool clear, platform::colour_ref colour,
+                               const Tscreen_drawing& drawing);
+    // Only the drawing's view arrows, over what is there.
+    void draw_arrows_in_frame(platform::Canvas& canvas, const Tscreen_drawing& drawing);
 
-    // View k in its cell as a filled picture, cut surfaces hatched, no
-    // arrows; with `rotate` the solid is first turned so that view k looks
-    // along -z, else it is drawn as it stands.
+    // View k in its cell without arrows: a filled picture with cut surfaces
+    // hatched, or a black line drawing with hidden lines dashed, in which a
+    // marked edge seen end-on shows as a blue cross. With `rotate` the solid
+    // is first turned so that view k looks along -z, else it is drawn as it
+    // stands.
     void draw_view(platform::Canvas& canvas, bool clear, bool grid, bool colours, bool dashed_edges, int k,
-                   bool rotate, const Tsolid& solid);
+                   bool hidden_lines, bool rotate, const Tsolid& solid);
     // Every view of the layout, then the symbol and the labels when asked.
     void draw_views(platform::Canvas& canvas, bool clear, bool show_labels, bool show_symbol, bool colours,
-                    bool dashed_edges, const Tsolid& solid);
+                    bool dashed_edges, bool hidden_lines, const Tsolid& solid);
+    // A line drawing computed before, in cell k in the colour, without arrows.
+    void draw_drawing_in_view(platform::Canvas& canvas, bool clear, bool grid, platform::colour_ref colour, int k,
+                              const Tscreen_drawing& drawing);
 
     // The cell in the window background colour, its label erased when the
     // labels are on the screen.

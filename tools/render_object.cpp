@@ -10,6 +10,10 @@
 //   --plain           surfaces in the window colour instead of their own
 //   --hatch           hatch cut surfaces even when plain
 //   --dashed          every edge dashed on top, so hidden edges show
+//   --hidden-lines    a line drawing: hidden edges dashed, no surfaces
+//   --cut             cut away what lies in front of the plane z = 0 first
+//                     (after the start rotation, before --angles); on the
+//                     workbench only the oblique picture is cut
 //   --european        the European convention: objects mirrored when loaded,
 //                     the isometric turn to the right, European layouts
 //   --size WxH        picture size in pixels (default 400x300, 800x600 for
@@ -20,7 +24,9 @@
 //                     isometric picture in its frame with its view arrows
 //                     beside the normal views with their labels and the
 //                     projection method symbol, placed as the main window
-//                     places them; --angles, --arrows and --scale do not apply
+//                     places them; --angles, --arrows and --scale do not
+//                     apply; with --hidden-lines every picture is a line
+//                     drawing
 //   --views 3|6       the workbench's number of normal views (default 3)
 //   --texts FILE      the text-section file whose "VIEW_LABELS" label the
 //                     views and arrows (default WINTOLA.TXT, looked for in
@@ -28,7 +34,9 @@
 // Each drawing is one "mode" below.
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
+#include "geometry/cutting.h"
 #include "geometry/geometry_startup.h"
+#include "geometry/hidden_lines_drawing.h"
 #include "geometry/object_files.h"
 #include "geometry/picture_drawing.h"
 #include "geometry/projection_convention.h"
@@ -51,7 +59,7 @@
 
 namespace {
 
-enum class render_mode { filled, workbench };
+enum class render_mode { filled, hidden_lines, workbench };
 
 struct render_options {
     render_mode mode = render_mode::filled;
@@ -64,6 +72,8 @@ struct render_options {
     bool hatch = false;
     bool dashed = false;
     bool european = false;
+    bool hidden_lines = false;
+    bool cut = false;
     std::optional<int> width;
     std::optional<int> height;
     std::optional<long double> scale;
@@ -78,8 +88,8 @@ struct render_options {
 {
     std::cerr << "render_object: " << problem << "\n"
               << "usage: render_object [--object N|NAME] [--angles X Y Z] [--perspective] [--arrows] [--labels A B]\n"
-                 "                     [--plain] [--hatch] [--dashed] [--european] [--size WxH] [--scale S] [--aspect A]\n"
-                 "                     [--workbench] [--views 3|6] [--texts FILE]\n"
+                 "                     [--plain] [--hatch] [--dashed] [--hidden-lines] [--cut] [--european] [--size WxH]\n"
+                 "                     [--scale S] [--aspect A] [--workbench] [--views 3|6] [--texts FILE]\n"
                  "                     OUT.png OBJECT_FILE...\n";
     std::exit(2);
 }
@@ -126,6 +136,10 @@ render_options parse_options(int argc, char** argv)
             o.hatch = true;
         } else if (a == "--dashed") {
             o.dashed = true;
+        } else if (a == "--hidden-lines") {
+            o.hidden_lines = true;
+        } else if (a == "--cut") {
+            o.cut = true;
         } else if (a == "--european") {
             o.european = true;
         } else if (a == "--size") {
@@ -158,6 +172,8 @@ render_options parse_options(int argc, char** argv)
     if (o.output.empty() || o.files.empty())
         usage("an output picture and at least one object file are needed");
     const bool workbench = o.mode == render_mode::workbench;
+    if (!workbench && o.hidden_lines)
+        o.mode = render_mode::hidden_lines;
     o.width = o.width.value_or(workbench ? 800 : 400);
     o.height = o.height.value_or(workbench ? 600 : 300);
     return o;
@@ -187,8 +203,8 @@ void read_view_labels(const std::string& texts)
 }
 
 // As the main window paints both projections: the isometric picture with
-// its arrows, hatched cuts and the options' colours, dashes and
-// perspective; every view with dashed hidden edges, labels and the symbol.
+// its arrows, hatched cuts and the options' colours, dashes, perspective
+// and cut; every view with dashed hidden edges, labels and the symbol.
 void render_workbench(platform::Canvas& canvas, const Tsolid& solid, const render_options& o)
 {
     const bool six = o.views == 6;
@@ -196,8 +212,9 @@ void render_workbench(platform::Canvas& canvas, const Tsolid& solid, const rende
     Tviews views;
     views.set_oblique_frame(place.frame_origin, place.frame_height);
     views.layout_views(place.views_origin, place.cell_height, six ? six_view_mode : three_view_mode);
-    views.draw_oblique(canvas, false, solid, true, o.colours, o.dashed, o.perspective, true, true);
-    views.draw_views(canvas, false, true, true, o.colours, true, solid);
+    views.draw_oblique(canvas, false, solid, true, o.colours, o.dashed, o.perspective, o.hidden_lines, true, true,
+                       o.cut);
+    views.draw_views(canvas, false, true, true, o.colours, true, o.hidden_lines, solid);
 }
 
 void render(platform::Canvas& canvas, const Tsolid& solid, const render_options& o)
@@ -208,6 +225,10 @@ void render(platform::Canvas& canvas, const Tsolid& solid, const render_options&
     case render_mode::filled:
         show_solid(canvas, solid, o.angles[0], o.angles[1], o.arrows, o.colours, o.hatch, o.dashed, o.perspective, centre_x,
                    centre_y, scale, o.angles[2]);
+        break;
+    case render_mode::hidden_lines:
+        draw_object_with_hidden_lines(canvas, solid, o.angles[0], o.angles[1], o.angles[2], o.arrows, platform::black,
+                                      o.perspective, centre_y, centre_x, scale);
         break;
     case render_mode::workbench:
         render_workbench(canvas, solid, o);
@@ -245,6 +266,13 @@ int main(int argc, char** argv)
         usage("the files hold objects 0 to " + std::to_string(last_object_number));
     Tsolid solid;
     load_object(number, solid);
+    if (options.cut && options.mode != render_mode::workbench) {
+        bool success = false, bridged = false;
+        std::int32_t sections = 0;
+        cut_solid(solid, success, sections, bridged);
+        std::cerr << "render_object: " << (success ? "cut, " + std::to_string(sections) + " section(s)" : "not cut")
+                  << (bridged ? ", a hole bridged" : "") << "\n";
+    }
 
     platform::image_canvas canvas(*options.width, *options.height);
     render(canvas, solid, options);

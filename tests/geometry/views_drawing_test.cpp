@@ -105,7 +105,7 @@ TEST_F(ViewsDrawing, TheViewsOfACubeLandInTheirCellsWithTheirLabelsAndTheSymbol)
     for (const int mode : {american_three_views, american_six_views, european_three_views, european_six_views}) {
         fill(background);
         views.layout_views({20, 20}, 100, mode);
-        views.draw_views(canvas, false, true, true, true, true, cube);
+        views.draw_views(canvas, false, true, true, true, true, false, cube);
         EXPECT_TRUE(views.labels_shown);
         for (int k = 0; k < view_count; ++k) {
             const Tinteger_point centre = views.cell_centre(k);
@@ -131,7 +131,7 @@ TEST_F(ViewsDrawing, TheViewsOfACubeLandInTheirCellsWithTheirLabelsAndTheSymbol)
 TEST_F(ViewsDrawing, WithoutLabelsOrSymbolOnlyTheSolidsAreDrawn)
 {
     views.layout_views({20, 20}, 100, american_three_views);
-    views.draw_views(canvas, false, false, false, false, true, cube);
+    views.draw_views(canvas, false, false, false, false, true, false, cube);
     EXPECT_FALSE(views.labels_shown);
     for (const int k : {1, 2, 4}) {
         EXPECT_EQ(count_in(canvas, label_box(k), platform::black), 0) << k;
@@ -149,8 +149,8 @@ TEST_F(ViewsDrawing, ClearingAViewErasesItAndItsLabelButNothingBeside)
     views.layout_views({20, 20}, 100, american_three_views);
     for (const int k : {1, 2, 4})
         views.clear_view(canvas, k);
-    views.draw_views(canvas, false, true, false, true, true, cube);
-    views.draw_view(canvas, true, false, true, true, 2, false, cube);   // the front view again, not turned
+    views.draw_views(canvas, false, true, false, true, true, false, cube);
+    views.draw_view(canvas, true, false, true, true, 2, false, false, cube);   // the front view again, not turned
     EXPECT_EQ(count_in(canvas, label_box(2), platform::black), 0);
     EXPECT_GT(count_in(canvas, label_box(1), platform::black), 10);
     const Tinteger_point centre = views.cell_centre(2);
@@ -160,9 +160,9 @@ TEST_F(ViewsDrawing, ClearingAViewErasesItAndItsLabelButNothingBeside)
     EXPECT_EQ(canvas.pixel(views.view_x[2] + 50, views.view_y[2] + 100), red) << "the cell's bottom is excluded";
 
     // Not turned, view 1's cell shows the cube from the front too.
-    views.draw_view(canvas, true, false, true, true, 1, false, cube);
+    views.draw_view(canvas, true, false, true, true, 1, false, false, cube);
     EXPECT_EQ(canvas.pixel(views.cell_centre(1).x, views.cell_centre(1).y), palette[11]);
-    views.draw_view(canvas, true, false, true, true, 1, true, cube);
+    views.draw_view(canvas, true, false, true, true, 1, false, true, cube);
     EXPECT_EQ(canvas.pixel(views.cell_centre(1).x, views.cell_centre(1).y), palette[14]);
 }
 
@@ -258,20 +258,20 @@ TEST_F(ViewsDrawing, HelpLinesAreDottedTealInTheCellUpToTheirPoint)
 TEST_F(ViewsDrawing, TheIsometricTurnShowsTheSideTheConventionPutsBesideTheFrontView)
 {
     views.set_oblique_frame({40, 40}, 300);
-    views.draw_oblique(canvas, false, cube, false, true, false, false, true, true);
+    views.draw_oblique(canvas, false, cube, false, true, false, false, false, true, true, false);
     std::set<platform::colour_ref> seen = colours_in(canvas, frame());
     EXPECT_TRUE(seen.count(palette[11]) && seen.count(palette[14]) && seen.count(palette[10]))
         << "front, top and right side";
     EXPECT_FALSE(seen.count(palette[13]));
 
     set_projection_convention(true);
-    views.draw_oblique(canvas, true, cube, false, true, false, false, true, true);
+    views.draw_oblique(canvas, true, cube, false, true, false, false, false, true, true, false);
     seen = colours_in(canvas, frame());
     EXPECT_TRUE(seen.count(palette[11]) && seen.count(palette[14]) && seen.count(palette[13]))
         << "front, top and left side";
     EXPECT_FALSE(seen.count(palette[10]));
 
-    views.draw_oblique(canvas, true, cube, false, true, false, false, false, true);
+    views.draw_oblique(canvas, true, cube, false, true, false, false, false, false, true, false);
     seen = colours_in(canvas, frame());
     EXPECT_EQ(seen, (std::set{background, platform::black, palette[11]})) << "square on: the front face only";
     const Tinteger_point centre = views.frame_centre();
