@@ -2,14 +2,13 @@
 #include "geometry/cutting.h"
 #include "geometry/hidden_lines_drawing.h"
 #include "geometry/kernel.h"
+#include "geometry/palette.h"
 #include "geometry/picture_drawing.h"
 #include "geometry/screen_drawing.h"
 #include "geometry/views.h"
 #include "geometry/views_canvas.h"
 
 namespace {
-
-constexpr platform::colour_ref blue = platform::rgb(0, 0, 255);
 
 // A cut that fails has shown why and left the solid whole, which is then
 // drawn as it is.

@@ -88,8 +88,9 @@ int Tviews::layout_views(Tinteger_point origin, int height, int mode)
     view_y = y;
     view_scale = w * 0.0075L;
 
-    // In a free cell: below the right side view with six views; at the foot
-    // of the cell above it, or near the top of the cell below it, with three.
+    // In the free cell beside the front view's column: with six views the
+    // one under the side view there; with three the one over the side view
+    // (American, the symbol at its foot) or under it (European, near its top).
     if (six) {
         symbol_x = grid.column(1) + w / 10;
         symbol_y = grid.row(2) + h / 5;

@@ -1,5 +1,6 @@
 // What the views draw besides the solid: cleared cells, labels, the dot
 // grid, the projection symbol and help lines.
+#include "geometry/palette.h"
 #include "geometry/projection_symbols.h"
 #include "geometry/rounding.h"
 #include "geometry/screen_drawing.h"
@@ -8,12 +9,6 @@
 #include "geometry/views_canvas.h"
 
 #include <algorithm>
-
-namespace {
-
-constexpr platform::colour_ref teal = platform::rgb(0, 128, 128);
-
-} // namespace
 
 void clear_rectangle(platform::Canvas& canvas, const platform::pixel_rect& area)
 {

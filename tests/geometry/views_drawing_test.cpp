@@ -18,7 +18,7 @@ using platform::image_canvas;
 namespace {
 
 constexpr platform::colour_ref background = platform::window_background_colour();
-constexpr platform::colour_ref teal = platform::rgb(0, 128, 128);
+constexpr platform::colour_ref dot_teal = platform::rgb(0, 128, 128);
 constexpr platform::colour_ref red = platform::rgb(255, 0, 0);
 
 // The colour of the cube's face that each view looks at: left fuchsia,
@@ -170,19 +170,19 @@ TEST_F(ViewsDrawing, TheDotGridIsTwelvePixelsAcrossAndAsFarAsItLooksDown)
 {
     views.layout_views({20, 20}, 100, american_three_views);
     views.draw_grid(canvas, 2);
-    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, teal), 8 * 8);
-    EXPECT_EQ(canvas.pixel(20 + 9, 120 + 11), teal);
-    EXPECT_EQ(canvas.pixel(20 + 96 - 3, 120 + 96 - 1), teal);
+    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, dot_teal), 8 * 8);
+    EXPECT_EQ(canvas.pixel(20 + 9, 120 + 11), dot_teal);
+    EXPECT_EQ(canvas.pixel(20 + 96 - 3, 120 + 96 - 1), dot_teal);
 
     fill(background);
     aspect = 1.25L;   // rows 10 pixels apart
     views.layout_views({20, 20}, 100, american_three_views);
     views.draw_grid(canvas, 4);
-    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, teal), (views.cell_width / 12) * 10);
-    EXPECT_EQ(canvas.pixel(views.view_x[4] + 9, views.view_y[4] + 9), teal);
-    EXPECT_EQ(canvas.pixel(views.view_x[4] + 9, views.view_y[4] + 19), teal);
+    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, dot_teal), (views.cell_width / 12) * 10);
+    EXPECT_EQ(canvas.pixel(views.view_x[4] + 9, views.view_y[4] + 9), dot_teal);
+    EXPECT_EQ(canvas.pixel(views.view_x[4] + 9, views.view_y[4] + 19), dot_teal);
     views.draw_grid(canvas, 6);
-    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, teal), (views.cell_width / 12) * 10);
+    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, dot_teal), (views.cell_width / 12) * 10);
 }
 
 TEST_F(ViewsDrawing, TheSymbolIsAndedOntoThePictureAndErasedAsARectangle)
@@ -221,38 +221,38 @@ TEST_F(ViewsDrawing, HelpLinesAreDottedTealInTheCellUpToTheirPoint)
     points.points[2] = {170, 260};
 
     views.draw_help_lines(canvas, points, help_line_from_left, false, 2);
-    EXPECT_EQ(count_in(canvas, {100, 240, 200, 241}, teal), 25) << "every fourth pixel across the cell";
-    EXPECT_EQ(count_in(canvas, {100, 260, 200, 261}, teal), 25);
-    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, teal), 50);
+    EXPECT_EQ(count_in(canvas, {100, 240, 200, 241}, dot_teal), 25) << "every fourth pixel across the cell";
+    EXPECT_EQ(count_in(canvas, {100, 260, 200, 261}, dot_teal), 25);
+    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, dot_teal), 50);
 
     fill(background);
     views.draw_help_lines(canvas, points, help_line_from_left, true, 2);
-    EXPECT_EQ(count_in(canvas, {100, 240, 150, 241}, teal), 12);
-    EXPECT_EQ(count_in(canvas, {100, 260, 170, 261}, teal), 17);
-    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, teal), 12 + 17) << "nothing right of the points";
+    EXPECT_EQ(count_in(canvas, {100, 240, 150, 241}, dot_teal), 12);
+    EXPECT_EQ(count_in(canvas, {100, 260, 170, 261}, dot_teal), 17);
+    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, dot_teal), 12 + 17) << "nothing right of the points";
 
     fill(background);
     views.draw_help_lines(canvas, points, help_line_to_right, true, 2);
-    EXPECT_EQ(count_in(canvas, {0, 230, 150, 270}, teal), 0) << "nothing left of the first point";
-    EXPECT_GT(count_in(canvas, {150, 240, 200, 241}, teal), 10);
-    EXPECT_EQ(count_in(canvas, {200, 0, 640, 480}, teal), 0) << "the right edge excluded";
+    EXPECT_EQ(count_in(canvas, {0, 230, 150, 270}, dot_teal), 0) << "nothing left of the first point";
+    EXPECT_GT(count_in(canvas, {150, 240, 200, 241}, dot_teal), 10);
+    EXPECT_EQ(count_in(canvas, {200, 0, 640, 480}, dot_teal), 0) << "the right edge excluded";
 
     fill(background);
     views.draw_help_lines(canvas, points, help_line_from_top, true, 2);
-    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, teal),
-              count_in(canvas, {150, 200, 151, 240}, teal) + count_in(canvas, {170, 200, 171, 260}, teal));
-    EXPECT_EQ(count_in(canvas, {150, 200, 151, 240}, teal), 10);
+    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, dot_teal),
+              count_in(canvas, {150, 200, 151, 240}, dot_teal) + count_in(canvas, {170, 200, 171, 260}, dot_teal));
+    EXPECT_EQ(count_in(canvas, {150, 200, 151, 240}, dot_teal), 10);
 
     fill(background);
     views.draw_help_lines(canvas, points, help_line_to_bottom, false, 2);
-    EXPECT_EQ(count_in(canvas, {150, 200, 151, 300}, teal), 25) << "down the whole cell";
-    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, teal), 50);
+    EXPECT_EQ(count_in(canvas, {150, 200, 151, 300}, dot_teal), 25) << "down the whole cell";
+    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, dot_teal), 50);
 
     fill(background);
     points.count = 99;   // more than the list holds: only its 25 places are read
     views.draw_help_lines(canvas, points, help_line_to_bottom, false, 2);
-    EXPECT_EQ(count_in(canvas, {0, 200, 1, 300}, teal), 25) << "places 3 to 25 hold (0, 0): one line down x = 0";
-    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, teal), 75);
+    EXPECT_EQ(count_in(canvas, {0, 200, 1, 300}, dot_teal), 25) << "places 3 to 25 hold (0, 0): one line down x = 0";
+    EXPECT_EQ(count_in(canvas, {0, 0, 640, 480}, dot_teal), 75);
 }
 
 TEST_F(ViewsDrawing, TheIsometricTurnShowsTheSideTheConventionPutsBesideTheFrontView)

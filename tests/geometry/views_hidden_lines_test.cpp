@@ -19,8 +19,8 @@ using platform::image_canvas;
 namespace {
 
 constexpr platform::colour_ref background = platform::window_background_colour();
-constexpr platform::colour_ref blue = platform::rgb(0, 0, 255);
-constexpr platform::colour_ref teal = platform::rgb(0, 128, 128);
+constexpr platform::colour_ref cross_blue = platform::rgb(0, 0, 255);
+constexpr platform::colour_ref dot_teal = platform::rgb(0, 128, 128);
 constexpr platform::colour_ref red = platform::rgb(255, 0, 0);
 
 int count_in(const image_canvas& canvas, const platform::pixel_rect& r, platform::colour_ref colour)
@@ -112,7 +112,7 @@ TEST_F(ViewsHiddenLines, AMarkedEdgeSeenEndOnGetsTheBlueCrossOnlyInHiddenLineMod
     views.layout_views({20, 20}, 100, american_three_views);
 
     views.draw_view(canvas, false, false, true, true, 2, false, true, cube);
-    EXPECT_EQ(count_in(canvas, whole(), blue), 0) << "filled picture: no cross";
+    EXPECT_EQ(count_in(canvas, whole(), cross_blue), 0) << "filled picture: no cross";
 
     views.draw_view(canvas, true, false, true, true, 2, true, true, cube);
     const std::array<Tinteger_point, 2> ends = views.marked_edge_in_view(cube, 2);   // the front view does not turn
@@ -120,15 +120,15 @@ TEST_F(ViewsHiddenLines, AMarkedEdgeSeenEndOnGetsTheBlueCrossOnlyInHiddenLineMod
     const Tinteger_point end = ends[0];
     for (const Tinteger_point arm : {Tinteger_point{end.x - 2, end.y}, Tinteger_point{end.x + 2, end.y},
                                      Tinteger_point{end.x, end.y - 2}, Tinteger_point{end.x, end.y + 2}})
-        EXPECT_EQ(canvas.pixel(arm.x, arm.y), blue);
-    EXPECT_EQ(count_in(canvas, whole(), blue),
-              count_in(canvas, {end.x - 4, end.y - 4, end.x + 5, end.y + 5}, blue))
+        EXPECT_EQ(canvas.pixel(arm.x, arm.y), cross_blue);
+    EXPECT_EQ(count_in(canvas, whole(), cross_blue),
+              count_in(canvas, {end.x - 4, end.y - 4, end.x + 5, end.y + 5}, cross_blue))
         << "the cross and nothing else is blue";
 
     // From the top the marked edge is seen along its length: a blue line, no cross.
     views.draw_view(canvas, true, false, true, true, 1, true, true, cube);
     const Tinteger_point top = views.cell_centre(1);
-    EXPECT_GT(count_in(canvas, {top.x - 20, top.y - 20, top.x + 20, top.y + 20}, blue), 20);
+    EXPECT_GT(count_in(canvas, {top.x - 20, top.y - 20, top.x + 20, top.y + 20}, cross_blue), 20);
 }
 
 TEST_F(ViewsHiddenLines, TheObliqueLineDrawingIsBlackAndTheCutIsMadeOnACopy)
@@ -194,7 +194,7 @@ TEST_F(ViewsHiddenLines, KeptDrawingsAreRedrawnInTheFrameAndTheCellsInTheirColou
     views.draw_drawing_in_view(canvas, true, true, palette[4], 2, front);
     const platform::pixel_rect cell{views.view_x[2], views.view_y[2], views.view_x[2] + views.cell_width,
                                     views.view_y[2] + views.cell_height};
-    EXPECT_EQ(colours_in(canvas, cell), (std::set{background, teal, palette[4]})) << "grid and lines, no arrows";
+    EXPECT_EQ(colours_in(canvas, cell), (std::set{background, dot_teal, palette[4]})) << "grid and lines, no arrows";
     EXPECT_EQ(canvas.pixel(vc.x - 14, vc.y), palette[4]);
     EXPECT_EQ(canvas.pixel(views.view_x[2] - 1, vc.y), red);
 }
