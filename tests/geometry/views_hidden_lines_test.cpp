@@ -1,46 +1,15 @@
-#include "geometry/geometry_startup.h"
 #include "geometry/hidden_lines.h"
 #include "geometry/palette.h"
-#include "geometry/projection_symbols.h"
-#include "geometry/screen_metrics.h"
-#include "geometry/views.h"
-#include "platform/image_canvas.h"
 #include "platform/message_box.h"
-#include "tests/geometry/object_bytes.h"
-#include "tests/support/gui_app.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <set>
+#include "tests/geometry/views_fixture.h"
 
 using platform::image_canvas;
+using namespace test_support;
 
 namespace {
 
-constexpr platform::colour_ref background = platform::window_background_colour();
 constexpr platform::colour_ref cross_blue = platform::rgb(0, 0, 255);
 constexpr platform::colour_ref dot_teal = platform::rgb(0, 128, 128);
-constexpr platform::colour_ref red = platform::rgb(255, 0, 0);
-
-int count_in(const image_canvas& canvas, const platform::pixel_rect& r, platform::colour_ref colour)
-{
-    int n = 0;
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, canvas.height()); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.right, canvas.width()); ++x)
-            if (canvas.pixel(x, y) == colour)
-                ++n;
-    return n;
-}
-
-std::set<platform::colour_ref> colours_in(const image_canvas& canvas, const platform::pixel_rect& r)
-{
-    std::set<platform::colour_ref> found;
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, canvas.height()); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.right, canvas.width()); ++x)
-            found.insert(canvas.pixel(x, y));
-    return found;
-}
 
 bool same_solid(const Tsolid& a, const Tsolid& b)
 {
@@ -52,23 +21,8 @@ bool same_solid(const Tsolid& a, const Tsolid& b)
     return a.surface_vertices == b.surface_vertices && a.surface_colour == b.surface_colour;
 }
 
-class ViewsHiddenLines : public testing::Test {
+class ViewsHiddenLines : public views_fixture {
 protected:
-    void SetUp() override
-    {
-        test_support::gui_app();
-        aspect = 1.0L;
-        start_up_kernel();
-        load_projection_symbols();
-        set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
-    }
-
-    platform::pixel_rect frame() const
-    {
-        return {views.frame_left, views.frame_top, views.frame_right, views.frame_bottom};
-    }
-    platform::pixel_rect whole() const { return {0, 0, canvas.width(), canvas.height()}; }
-
     // The number of the cube's edge that runs along z (seen end-on from the front).
     int edge_along_z() const
     {
@@ -80,10 +34,6 @@ protected:
         }
         return 0;
     }
-
-    Tsolid cube = test_objects::solid_of(test_objects::cube());
-    Tviews views;
-    image_canvas canvas{640, 480};
 };
 
 } // namespace
