@@ -132,6 +132,7 @@ public:
 
 private:
     void clear_oblique_frame(platform::Canvas& canvas) const;
+    void prepare_cell(platform::Canvas& canvas, bool clear, bool grid, int k);
     void draw_view_label_in(platform::Canvas& canvas, int k, platform::colour_ref colour) const;
 };
 

@@ -84,15 +84,20 @@ void Tviews::draw_arrows_in_frame(platform::Canvas& canvas, const Tscreen_drawin
     draw_drawing_arrows(canvas, drawing);
 }
 
+void Tviews::prepare_cell(platform::Canvas& canvas, bool clear, bool grid, int k)
+{
+    if (clear)
+        clear_view(canvas, k);
+    if (grid)
+        draw_grid(canvas, k);
+}
+
 void Tviews::draw_view(platform::Canvas& canvas, bool clear, bool grid, bool colours, bool dashed_edges, int k,
                        bool hidden_lines, bool rotate, const Tsolid& solid)
 {
     if (!is_view(k))
         return;
-    if (clear)
-        clear_view(canvas, k);
-    if (grid)
-        draw_grid(canvas, k);
+    prepare_cell(canvas, clear, grid, k);
     Tsolid copy = solid;
     if (rotate)
         rotate_solid(copy, view_rotations[k].angle_x, view_rotations[k].angle_y, true, view_rotations[k].angle_z);
@@ -128,9 +133,6 @@ void Tviews::draw_drawing_in_view(platform::Canvas& canvas, bool clear, bool gri
 {
     if (!is_view(k))
         return;
-    if (clear)
-        clear_view(canvas, k);
-    if (grid)
-        draw_grid(canvas, k);
+    prepare_cell(canvas, clear, grid, k);
     draw_screen_drawing(canvas, drawing, colour, false);
 }
