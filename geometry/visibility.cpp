@@ -57,8 +57,7 @@ bool collect_edges(Tsolid& solid, int skipped_surfaces)
     solid.edge_count = 0;
     for (int s = 1; s <= solid.surface_count - skipped_surfaces; ++s) {
         const Tsurface_list& list = solid.surface_vertices[s];
-        const int length = std::min<int>(solid.surface_length[s], max_surface_entries);
-        for (int j = 1; j < length; ++j) {
+        for (int j = 1; j <= solid.corner_count(s); ++j) {
             const int p = list[j], q = list[j + 1];
             if (edge_walked_backwards(solid, p, q))
                 continue;
