@@ -69,9 +69,9 @@ public:
 
     // The solid in the oblique frame, optionally cut first (what lies in
     // front of its plane z = 0 sawn off; a cut that cannot be made leaves it
-    // whole) and given the isometric turn (left or right by the convention,
-    // then down); as a black line drawing with hidden lines dashed, or as a
-    // filled picture.
+    // whole) and given the isometric turn (about the vertical, which way by
+    // the convention, then tipped towards the viewer); as a black line
+    // drawing with hidden lines dashed, or as a filled picture.
     void draw_oblique(platform::Canvas& canvas, bool clear, const Tsolid& solid, bool show_arrows, bool colours,
                       bool dashed_edges, bool perspective, bool hidden_lines, bool isometric, bool hatch, bool cut);
 

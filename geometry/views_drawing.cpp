@@ -19,8 +19,10 @@ void cut_away_front(Tsolid& solid)
     cut_solid(solid, done, sections, done);
 }
 
-// Left for the American method, right for the European one, then down, so
-// the picture shows the front, the top and the side next to the front view.
+// An eighth of a turn about the vertical, one way for the American
+// method and the other for the European one, then its top tipped towards
+// the viewer: the picture shows the front, the top, and the side that the
+// method puts beside the front view.
 void give_isometric_turn(Tsolid& solid)
 {
     rotate_solid(solid, 0, mirror_objects ? 45 : -45, true, 0);
