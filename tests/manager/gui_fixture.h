@@ -6,20 +6,14 @@
 #include "platform/message_box.h"
 #include "student_files/student_data_files.h"
 #include "tests/support/temp_dir.h"
-
-#include <QApplication>
+#include "tests/support/widget_app.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
 inline QApplication& gui_application()
 {
-    static int argc = 1;
-    static char name[] = "students_manager";
-    static char* argv[] = {name};
-    // Never destroyed: tearing Qt down among other statics at exit is not safe.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return test_support::widget_app();
 }
 
 class gui_fixture : public testing::Test {

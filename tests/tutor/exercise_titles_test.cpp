@@ -1,18 +1,14 @@
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
+#include "tests/support/widget_app.h"
 #include "tutor/ExerciseDForm.h"
 
-#include <QApplication>
 
 #include <gtest/gtest.h>
 
 TEST(ExerciseTitles, ReadAtCreationAndGuardedByRange)
 {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name};
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
+    test_support::widget_app();
 
     std::string problem;
     text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(

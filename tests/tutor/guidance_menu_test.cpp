@@ -1,9 +1,9 @@
 #include "foundation/form_helpers.h"
 #include "tutor/guidance.h"
 #include "tutor/guidance_menu.h"
+#include "tests/support/widget_app.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,11 +12,7 @@
 
 TEST(GuidanceMenu, FollowsTheFileAndThePupilsChoices)
 {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name};
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
+    test_support::widget_app();
 
     QMainWindow form;
     QMenu* menu = form.menuBar()->addMenu("Guidance");

@@ -4,12 +4,11 @@
 #include "platform/dynamic_library.h"
 #include "platform/message_box.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/widget_app.h"
 #include "tutor/BackGroundScreen.h"
 #include "tutor/Monopolize_DLL_Interface.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -17,15 +16,6 @@
 namespace {
 
 const char* const monopolize_texts = "$[MONOPOLIZE_STRINGS]\n<1>\n<2>\n<3>\n<4>\n<5>\n<6>\n<7>\n";
-
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "tutor";
-    static char* argv[] = {name};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 std::string fake_library(const char* kind)
 {
@@ -50,7 +40,7 @@ class MonopolizeTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        application();
+        test_support::widget_app();
         test_support::reset_globals_to(program.path());
         start_directory = start.path();
         std::string problem;
