@@ -306,9 +306,7 @@ void split_cut_surfaces(Tsolid& solid, Tcut_work& work)
         const int m = corners_on_plane(solid, s);
         if (corners < 3 || (m == corners && !faces_plus_z(work.normals[s])))
             solid.surface_length[s] = 0;
-        else if (m == corners)
-            continue;
-        else if (m < 3)
+        else if (m == corners || m < 3)
             choose_outline_start(solid, work.normals[s], s, work.failed);
         else
             split_surface(solid, s, work.normals[s], work.failed);
