@@ -138,22 +138,49 @@ void clip_surfaces_at_plane(Tsolid& solid, Tcut_work& work)
         clip_surface(solid, k, work);
 }
 
+namespace {
+
+bool sound_normal(const Tpoint3d& n, const Tpoint3d& reference)
+{
+    const bool some = std::fabs(n.x) > 1e-8L || std::fabs(n.y) > 1e-8L || std::fabs(n.z) > 1e-8L;
+    return some && n.x * reference.x >= -eps && n.y * reference.y >= -eps && n.z * reference.z >= -eps;
+}
+
+long double length_of(const Tpoint3d& n) { return std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z); }
+
+// Turns the outline by one corner: the second becomes the first.
+void turn_outline(Tsolid& solid, int s)
+{
+    const int corners = solid.corner_count(s);
+    Tsurface_list& list = solid.surface_vertices[s];
+    if (corners >= 1) {
+        std::rotate(list.begin() + 1, list.begin() + 2, list.begin() + corners + 1);
+        list[corners + 1] = list[1];
+    }
+}
+
+} // namespace
+
+// A start whose first three corners almost coincide or lie almost in line
+// gives a normal of the right sign but so short that the test for facing
+// the viewer misjudges the surface when it is seen nearly edge-on, so a
+// start whose normal is at least a hundredth of the longest is preferred.
 void choose_outline_start(Tsolid& solid, const Tpoint3d& reference, int s, bool& failed)
 {
     if (failed)
         return;
-    const int corners = solid.corner_count(s);
-    Tsurface_list& list = solid.surface_vertices[s];
-    for (int attempt = 1; attempt <= 100; ++attempt) {
+    const int corners = std::max(solid.corner_count(s), 1);
+    long double longest = 0;
+    for (int k = 1; k <= corners; ++k, turn_outline(solid, s))
+        longest = std::max(longest, length_of(surface_normal(solid, s)));
+    for (int k = 1; k <= corners; ++k, turn_outline(solid, s)) {
         const Tpoint3d n = surface_normal(solid, s);
-        const bool some = std::fabs(n.x) > 1e-8L || std::fabs(n.y) > 1e-8L || std::fabs(n.z) > 1e-8L;
-        if (some && n.x * reference.x >= -eps && n.y * reference.y >= -eps && n.z * reference.z >= -eps)
+        if (sound_normal(n, reference) && length_of(n) >= longest / 100)
             return;
-        if (corners >= 1) {
-            std::rotate(list.begin() + 1, list.begin() + 2, list.begin() + corners + 1);
-            list[corners + 1] = list[1];
-        }
     }
+    for (int attempt = 1; attempt <= 100; ++attempt, turn_outline(solid, s))
+        if (sound_normal(surface_normal(solid, s), reference))
+            return;
     report_cut_failure("surface too small?", failed);
 }
 
