@@ -52,8 +52,9 @@ void report_cut_failure(const std::string& reason, bool& failed);
 int plane_crossing_vertex(Tsolid& solid, const Tpoint3d& p, const Tpoint3d& q, bool& failed);
 
 // Turns surface s's closed outline until its first three corners give a
-// sound normal, one whose components agree in sign with the reference;
-// after 100 tries the cut fails with "surface too small?".
+// sound normal, one not almost zero whose components agree in sign with
+// the reference, preferring one at least a hundredth as long as the longest;
+// when no start is sound the cut fails with "surface too small?".
 void choose_outline_start(Tsolid& solid, const Tpoint3d& reference, int s, bool& failed);
 
 // Appends a stretch between two vertices with its cover count, made to

@@ -60,14 +60,8 @@ void build_drawing_lines(const Tsolid& transformed, const Tedge_visibilities& re
 void compute_line_drawing(const Tsolid& solid, int angle_x, int angle_y, int angle_z, Tline_drawing& drawing,
                           bool join_touching, bool perspective)
 {
-    Tsolid transformed = solid;
-    rotate_solid(transformed, angle_x, angle_y, true, angle_z);
-    if (perspective)
-        perspective_transform(transformed);
-    Tnormals normals{};
     Tvisibility front{};
-    surface_normals(transformed, normals, true);
-    front_surfaces(transformed, false, normals, front);
+    const Tsolid transformed = turned_for_view(solid, angle_x, angle_y, angle_z, perspective, front);
 
     Tedge_visibilities records{};
     bool refused = false;

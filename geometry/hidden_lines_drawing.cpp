@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr platform::colour_ref highlight_colour = 0xFF0000;   // blue
+constexpr platform::colour_ref highlight_colour = platform::rgb(0, 0, 255);
 
 void draw_hidden_lines(platform::Canvas& canvas, const Tscreen_lines& lines, bool highlighted, platform::colour_ref colour)
 {

@@ -35,6 +35,11 @@ Tpoint3d surface_normal(const Tsolid& solid, int s);
 // positive; with it, when the normal points towards the eye at (0, 0, 5.4).
 void front_surfaces(const Tsolid& solid, bool use_eye, const Tnormals& normals, Tvisibility& visible);
 
+// A copy of the solid turned by the angles (view arrows too), with the
+// perspective when asked, and which of its surfaces then face the viewer:
+// what a picture or a line drawing of one view starts from.
+Tsolid turned_for_view(const Tsolid& solid, int angle_x, int angle_y, int angle_z, bool perspective, Tvisibility& front);
+
 // The edges of surfaces 1 .. surface_count - skipped_surfaces: each side of
 // a surface once, unless a neighbour already walked it the other way.
 // More than 48 edges stop the program.

@@ -3,7 +3,6 @@
 #include "foundation/messages.h"
 #include "geometry/screen_metrics.h"
 
-#include <algorithm>
 
 Tpoint3d surface_normal(const Tsolid& solid, int s)
 {
@@ -38,6 +37,18 @@ void front_surfaces(const Tsolid& solid, bool use_eye, const Tnormals& normals, 
         const Tpoint3d& p1 = solid.corner(s, 1);
         visible[s] = -n.x * p1.x - n.y * p1.y + (eye_distance - p1.z) * n.z > kernel_tolerance;
     }
+}
+
+Tsolid turned_for_view(const Tsolid& solid, int angle_x, int angle_y, int angle_z, bool perspective, Tvisibility& front)
+{
+    Tsolid copy = solid;
+    rotate_solid(copy, angle_x, angle_y, true, angle_z);
+    if (perspective)
+        perspective_transform(copy);
+    Tnormals normals{};
+    surface_normals(copy, normals, true);
+    front_surfaces(copy, false, normals, front);
+    return copy;
 }
 
 namespace {

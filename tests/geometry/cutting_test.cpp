@@ -299,3 +299,28 @@ TEST(Cutting, TheFortyNinthEdgeMakesCollectingEdgesFailWithoutWritingPastTheList
     EXPECT_EQ(solid.edge_count, max_edges);
     EXPECT_TRUE(collect_edges(solid, 1));
 }
+
+TEST(Cutting, AnOutlineStartsWhereItsFirstCornersGiveAFullSizedNormalOfTheRightSign)
+{
+    Tsolid solid;
+    solid.vertex_count = 5;
+    solid.vertices[1] = {1, 0, 0};
+    solid.vertices[2] = {1.001L, 0.001L, 0};   // a hair from vertex 1
+    solid.vertices[3] = {1, 1, 0};
+    solid.vertices[4] = {0, 1, 0};
+    solid.vertices[5] = {0, 0, 0};
+    solid.surface_count = 1;
+    solid.surface_vertices[1] = {0, 1, 2, 3, 4, 5, 1};
+    solid.surface_length[1] = 6;
+    bool failed = false;
+    choose_outline_start(solid, {0, 0, 1}, 1, failed);
+    EXPECT_FALSE(failed);
+    EXPECT_GT(surface_normal(solid, 1).z, 0.5L) << "not the tiny turn at vertices 1, 2, 3";
+    EXPECT_EQ(solid.surface_vertices[1][1], solid.surface_vertices[1][6]);
+
+    // Facing the other way, no start is sound: the cut fails.
+    platform::scripted_responder responder;
+    choose_outline_start(solid, {0, 0, -1}, 1, failed);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(responder.last().text, "Cutting on XY-plane impossible: surface too small?");
+}

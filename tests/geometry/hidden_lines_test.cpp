@@ -247,3 +247,36 @@ TEST(HiddenLines, ScreenLinesAreTheKernelsPixelsAroundTheOrigin)
     EXPECT_EQ(screen.hidden.lines[1].y2, b.y);
     EXPECT_LT(screen.hidden.lines[1].y2, 100) << "y up becomes pixels up";
 }
+
+TEST(HiddenLines, AnEdgeWithMoreStretchesThanItsRecordHoldsIsReportedOnceAndDrawnAsFarAsItFits)
+{
+    // A row of eleven triangles in front of a long edge, each hiding a piece of it.
+    Tsolid solid;
+    const int triangles = 11;
+    for (int k = 0; k <= triangles; ++k)
+        solid.vertices[++solid.vertex_count] = {2.0L * k, -1, 0};
+    for (int k = 0; k < triangles; ++k) {
+        solid.vertices[++solid.vertex_count] = {2.0L * k + 1, 1, 0};
+        const int s = ++solid.surface_count;
+        solid.surface_vertices[s] = {0, static_cast<std::uint8_t>(k + 1), static_cast<std::uint8_t>(k + 2),
+                                     static_cast<std::uint8_t>(solid.vertex_count), static_cast<std::uint8_t>(k + 1)};
+        solid.surface_length[s] = 4;
+    }
+    find_edges(solid, 0);
+    solid.vertices[++solid.vertex_count] = {-1, 0, -1};
+    solid.vertices[++solid.vertex_count] = {2.0L * triangles + 1, 0, -1};
+    solid.edges[++solid.edge_count] = {static_cast<std::uint8_t>(solid.vertex_count - 1),
+                                       static_cast<std::uint8_t>(solid.vertex_count)};
+
+    platform::scripted_responder responder;
+    Tline_drawing drawing;
+    compute_line_drawing(solid, 0, 0, 0, drawing, true, false);
+    ASSERT_EQ(responder.count(), 1u);
+    EXPECT_EQ(responder.last().text, "Too many crossings on an edge in drawing!");
+    EXPECT_EQ(responder.last().flags, platform::MB_ICONINFORMATION);
+    int hidden_on_the_edge = 0;
+    for (int i = 1; i <= drawing.hidden.count; ++i)
+        hidden_on_the_edge += drawing.hidden.lines[i].y1 == 0 && drawing.hidden.lines[i].y2 == 0 ? 1 : 0;
+    EXPECT_GE(hidden_on_the_edge, 8);
+    EXPECT_LT(hidden_on_the_edge, triangles);
+}

@@ -1,5 +1,7 @@
 #include "tests/geometry/ray_visibility.h"
 
+#include "tools/solid_check.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -7,20 +9,6 @@
 namespace ray_check {
 
 namespace {
-
-// Newell's normal of a face: robust whatever corner the outline starts at.
-Tpoint3d face_normal(const Tsolid& solid, int s)
-{
-    Tpoint3d n;
-    for (int i = 1; i <= solid.corner_count(s); ++i) {
-        const Tpoint3d& p = solid.corner(s, i);
-        const Tpoint3d& q = solid.corner(s, i + 1);
-        n.x += (p.y - q.y) * (p.z + q.z);
-        n.y += (p.z - q.z) * (p.x + q.x);
-        n.z += (p.x - q.x) * (p.y + q.y);
-    }
-    return n;
-}
 
 // Winding number of the outline around (x, y).
 int winding(const Tsolid& solid, int s, long double x, long double y)
@@ -62,7 +50,7 @@ seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin)
 {
     bool doubtful = false;
     for (int s = 1; s <= transformed.surface_count; ++s) {
-        const Tpoint3d n = face_normal(transformed, s);
+        const Tpoint3d n = outline_normal(transformed, s);
         const long double size = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
         if (size == 0 || std::fabs(n.z) < 1e-9L * size)
             continue;   // seen edge-on: a ray along z never passes through it
@@ -118,7 +106,7 @@ long double cross_section_area(const Tsolid& solid)
 {
     long double twice = 0;
     for (int s = 1; s <= solid.surface_count; ++s) {
-        const Tpoint3d n = face_normal(solid, s);
+        const Tpoint3d n = outline_normal(solid, s);
         bool in_plane = true;
         for (int i = 1; i <= solid.corner_count(s); ++i)
             in_plane &= std::fabs(solid.corner(s, i).z) < 1e-9L;
