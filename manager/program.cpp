@@ -2,6 +2,7 @@
 
 #include "foundation/startup.h"
 #include "geometry/geometry_startup.h"
+#include "geometry/projection_symbols.h"
 #include "manager/AboutStudentsManagerForm.h"
 #include "manager/ConciseResultsForAllStudentsDialog.h"
 #include "manager/CreateResultsFileDialog.h"
@@ -24,6 +25,7 @@ int run_students_manager(int argc, char** argv)
     start_up_foundation(argc > 0 ? argv[0] : "");
     start_up_screen_drawing();
     start_up_kernel();
+    start_up_projection_views();
     student_data_files = std::make_unique<Tstudent_data_files_object>();
     guidance = std::make_unique<Tguidance_object>();
     TRFM_MainForm main_form;
@@ -43,5 +45,6 @@ int run_students_manager(int argc, char** argv)
     main_form.show();
     const int code = application.exec();
     release_monopolize();
+    release_projection_symbols();
     return code;
 }
