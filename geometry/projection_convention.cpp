@@ -1,5 +1,6 @@
 #include "geometry/projection_convention.h"
 
+#include "geometry/kernel.h"
 #include "geometry/picture.h"
 
 #include <cctype>
@@ -25,4 +26,10 @@ void set_view_labels(const std::array<std::string, view_count>& labels)
 {
     view_labels = labels;
     arrow_labels = {view_labels[2], view_labels[1]};
+}
+
+void give_isometric_turn(Tsolid& solid)
+{
+    rotate_solid(solid, 0, mirror_objects ? 45 : -45, true, 0);
+    rotate_solid(solid, 45, 0, true, 0);
 }

@@ -136,19 +136,4 @@ private:
     void draw_view_label_in(platform::Canvas& canvas, int k, platform::colour_ref colour) const;
 };
 
-// The rotation that turns a solid so that view k looks along -z.
-struct Tview_rotation {
-    int angle_x = 0;
-    int angle_y = 0;
-    int angle_z = 0;
-};
-inline constexpr std::array<Tview_rotation, view_count> view_rotations{{
-    {0, 90, 0},    // left side
-    {90, 0, 0},    // top
-    {0, 0, 0},     // front
-    {-90, 0, 0},   // bottom
-    {0, -90, 0},   // right side
-    {0, 180, 0},   // rear
-}};
-
 bool is_view(int k);

@@ -19,16 +19,6 @@ void cut_away_front(Tsolid& solid)
     cut_solid(solid, done, sections, done);
 }
 
-// An eighth of a turn about the vertical, one way for the American
-// method and the other for the European one, then its top tipped towards
-// the viewer: the picture shows the front, the top, and the side that the
-// method puts beside the front view.
-void give_isometric_turn(Tsolid& solid)
-{
-    rotate_solid(solid, 0, mirror_objects ? 45 : -45, true, 0);
-    rotate_solid(solid, 45, 0, true, 0);
-}
-
 } // namespace
 
 void Tviews::clear_oblique_frame(platform::Canvas& canvas) const

@@ -68,9 +68,10 @@ public:
     void switch_guidance_on_off_menu_itemClick();
     void start_guidance_again_menu_itemClick();
     void exit_program_menu_itemClick();
-    void FormShow();
-    bool FormCloseQuery();
-    void FormClose();
+    // The exercise windows add to what the practice window does when shown and closed.
+    virtual void FormShow();
+    virtual bool FormCloseQuery();
+    virtual void FormClose();
     void StatusBarDrawPanel(QPainter& painter, int panel, const QRect& rect);
     void timer_start_exercise_when_this_one_closedTimer();
 
