@@ -151,9 +151,9 @@ Tconstruction_surface simplified_outline(std::span<const Tinteger_point> corners
     std::vector<Tinteger_point> outline(corners.begin(), corners.end());
     remove_repeated_neighbours(outline);
     bool removed = true;
-    while (removed && outline.size() > 3) {
+    while (removed && outline.size() >= 3) {
         removed = false;
-        for (std::size_t i = 0; i < outline.size() && outline.size() > 3; ++i) {
+        for (std::size_t i = 0; i < outline.size() && outline.size() >= 3; ++i) {
             const std::size_t n = outline.size();
             if (corner_on_stretch(outline[(i + n - 1) % n], outline[i], outline[(i + 1) % n])) {
                 outline.erase(outline.begin() + static_cast<std::ptrdiff_t>(i));

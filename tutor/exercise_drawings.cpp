@@ -151,7 +151,8 @@ void take_out_lines(Tscreen_drawing& given, Tconstruction_items& wanted, int cou
                 candidates.push_back({list, i});
     Tscreen_drawing taken;
     std::vector<place_in_list> chosen;
-    for (int k = 0; k < std::min(count, static_cast<int>(candidates.size()) - 1); ++k) {
+    const int taking = std::min(count, static_cast<int>(candidates.size()) - 1);
+    for (int k = 0; k < taking; ++k) {
         const int n = static_cast<int>(candidates.size());
         const std::size_t c = static_cast<std::size_t>(std::clamp(choose(n), 0, n - 1));
         chosen.push_back(candidates[c]);
