@@ -41,7 +41,7 @@ void TExerciseDForm::install_next_object(int object_number, bool later)
 
 void TExerciseDForm::prepare_object()
 {
-    picture_ = views().picture_in_frame(current_solid());
+    picture_ = window_views().picture_in_frame(current_solid());
     make_surface_regions();
     if (regions() && regions()->count() >= 1) {
         Tregion& frame = regions()->region(1);

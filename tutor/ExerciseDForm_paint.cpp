@@ -23,8 +23,8 @@ void TExerciseDForm::paint_objects(platform::Canvas& canvas)
 {
     if (!laid_out() || surface_count_ == 0)
         return;
-    views().draw_picture_in_frame(canvas, false, picture_, false, false, false);
-    views().draw_views(canvas, false, true, true, true, false, false, current_solid());
+    window_views().draw_picture_in_frame(canvas, false, picture_, false, false, false);
+    window_views().draw_views(canvas, false, true, true, true, false, false, current_solid());
     for (const Tcolouring_entry& entry : entries())
         fill_entry(canvas, entry);
     TExerciseForm::paint_objects(canvas);
@@ -66,7 +66,9 @@ void TExerciseDForm::show_wanted_parts()
     if (!solution_views_) {
         solution_views_ = std::make_unique<Tviews>();
         const int width = column_width() - 20;
-        solution_views_->set_oblique_frame(column_origin(), width * 3 / 4);
+        const int width_of_frame = solution_views_->set_oblique_frame(column_origin(), width * 3 / 4);
+        solution_views_->frame_scale = fitted_frame_scale(current_solid(), width_of_frame, width * 3 / 4,
+                                                          solution_views_->frame_scale);
     }
     platform::Canvas& canvas = client_area().canvas();
     draw_swatch(canvas, true);

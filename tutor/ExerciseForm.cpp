@@ -76,7 +76,7 @@ void TExerciseForm::FormShow()
     if (!object_installed_)
         install_first_object();
     else
-        prepare_object();
+        prepare_installed_object();
     repaint_construction();
 }
 

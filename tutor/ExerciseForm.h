@@ -121,12 +121,13 @@ protected:
     bool solution_painted() const { return solution_painted_; }
     int choose(int n) const;
     Tsolid& current_solid() { return solid_; }
-    Tviews& views() { return views_; }
+    Tviews& window_views() { return views_; }
     std::array<platform::colour_ref, 3> colours() const { return colours_; }
 
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void prepare_installed_object();
     void choose_tool();
     void tool_changed(int previous_tool);
     void plan_projections();
@@ -167,6 +168,8 @@ private:
     int missing_choice_ = 0;   // which view of the layout the pupil constructs
     bool laid_out_ = false;
     bool solution_painted_ = false;
+    long double usual_view_scale_ = 0;    // as the layout makes them
+    long double usual_frame_scale_ = 0;
     Tinteger_point column_origin_{};
     int column_width_ = 0;
 

@@ -3,6 +3,7 @@
 // of a surface being clicked, and the solution in red.
 #include "tutor/ExerciseForm.h"
 
+#include "geometry/hidden_lines_drawing.h"
 #include "geometry/screen_drawing.h"
 #include "geometry/views_canvas.h"
 #include "tutor/ExerciseControls.h"
@@ -31,14 +32,16 @@ void TExerciseForm::paint_objects(platform::Canvas& canvas)
 }
 
 // As line drawings with hidden lines dashed and the marked edge in blue;
-// the cut object as a coloured picture with its sections hatched.
+// the cut object as a coloured picture with its sections hatched. The
+// picture is drawn larger than the view arrows would leave room for, so
+// they are left out.
 void TExerciseForm::paint_references(platform::Canvas& canvas)
 {
     if (reference_frame_) {
         if (cut_exercise())
-            views_.draw_oblique(canvas, false, solid_, true, true, false, false, false, true, true, true);
+            views_.draw_oblique(canvas, false, solid_, false, true, false, false, false, true, true, true);
         else
-            views_.draw_oblique(canvas, false, solid_, true, false, false, false, true, true, false, false);
+            views_.draw_oblique(canvas, false, solid_, false, false, false, false, true, true, false, false);
     }
     for (int k = 0; k < view_count; ++k)
         if (reference_views_[static_cast<std::size_t>(k)])
@@ -48,7 +51,7 @@ void TExerciseForm::paint_references(platform::Canvas& canvas)
 void TExerciseForm::paint_area(platform::Canvas& canvas, const Tconstruction_area& area)
 {
     if (area.projection == oblique_projection)
-        views_.draw_drawing_in_frame(canvas, false, colours_[0], area.given_drawing);
+        draw_screen_drawing(canvas, area.given_drawing, colours_[0], false);
     else
         views_.draw_drawing_in_view(canvas, false, kind_ == exercise_kind::construction, colours_[0], area.projection,
                                     area.given_drawing);

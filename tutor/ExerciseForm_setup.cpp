@@ -4,7 +4,6 @@
 #include "tutor/ExerciseForm.h"
 
 #include "geometry/object_files.h"
-#include "geometry/workbench_layout.h"
 #include "platform/canvas_widget.h"
 #include "tutor/ExerciseControls.h"
 #include "tutor/Regions.h"
@@ -85,13 +84,21 @@ void TExerciseForm::install_next_object(int object_number, bool later)
     object_installed_ = true;
     solution_painted_ = false;
     if (laid_out_)
-        prepare_object();
+        prepare_installed_object();
     if (later)
         repaint_construction();
 }
 
+// Each object as large as its cells and frame let it be.
+void TExerciseForm::prepare_installed_object()
+{
+    views_.view_scale = fitted_view_scale(solid_, views_.cell_width, views_.cell_height, usual_view_scale_);
+    views_.frame_scale = fitted_frame_scale(solid_, views_.frame_width, views_.frame_height, usual_frame_scale_);
+    prepare_object();
+}
+
 // The palette at the top of the column beside the views, above the buttons;
-// the views fill the rest as the workbench places them when it shows both.
+// the views and the frame fill the rest.
 void TExerciseForm::lay_out_window()
 {
     const int width = client_area().width();
@@ -102,9 +109,11 @@ void TExerciseForm::lay_out_window()
     const int column_left = width - column_width_;
     palette_->place_tools(column_left + (column_width_ - tools_width) / 2, margin);
     column_origin_ = {column_left + margin, margin + 2 * palette_->button_height() + margin};
-    const Tworkbench_layout layout = workbench_layout(column_left, height, true, true, six_view_layout());
+    const Tworkbench_layout layout = exercise_layout(column_left, height, six_view_layout());
     views_.set_oblique_frame(layout.frame_origin, layout.frame_height);
     views_.layout_views(layout.views_origin, layout.cell_height, six_view_layout() ? six_view_mode : three_view_mode);
+    usual_view_scale_ = views_.view_scale;
+    usual_frame_scale_ = views_.frame_scale;
     laid_out_ = true;
 }
 

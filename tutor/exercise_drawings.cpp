@@ -4,6 +4,8 @@
 #include "geometry/kernel.h"
 #include "geometry/picture.h"
 #include "geometry/projection_convention.h"
+#include "geometry/rounding.h"
+#include "geometry/screen_metrics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,12 +35,63 @@ bool markable(const std::vector<Tsolid>& views, const Tsolid& picture, int e)
     });
 }
 
+// The scale that puts a drawing reaching `extent` units from its centre
+// within `share` of the width and of the height.
+long double scale_to_fit(long double extent, int width, int height, long double share, long double usual)
+{
+    if (extent <= 0 || usual <= 0)
+        return usual;
+    const long double across = share * width / (extent * pixels_per_unit_x);
+    const long double up = share * height / (extent * pixels_per_unit_y);
+    return std::clamp(std::min(across, up), usual, 2 * usual);
+}
+
 bool has_length(const Tscreen_line& line)
 {
     return line.x1 != line.x2 || line.y1 != line.y2;
 }
 
 } // namespace
+
+Tworkbench_layout exercise_layout(int width, int height, bool six_views)
+{
+    constexpr int margin = 10;
+    const long double frame_share = six_views ? 1.3L : 1.5L;   // of a cell's height
+    const long double columns = (six_views ? 4.2L : 2.2L) + frame_share;
+    const long double rows = six_views ? 3.05L : 2.05L;
+    const long double usable_width = std::max(width - 2 * margin, 0);
+    const long double usable_height = std::max(height - 2 * margin, 0);
+    const long double v = std::min(usable_width / (columns * aspect), usable_height / rows);
+    Tworkbench_layout layout;
+    layout.cell_height = round_to_pixel(v);
+    layout.frame_height = round_to_pixel(frame_share * v);
+    const int x0 = margin + round_to_pixel((usable_width - columns * aspect * v) / 2);
+    layout.views_origin = {x0, (height - (six_views ? 3 : 2) * layout.cell_height) / 2};
+    layout.frame_origin = {x0 + round_to_pixel((six_views ? 4.2L : 2.2L) * aspect * v),
+                           (height - layout.frame_height) / 2};
+    return layout;
+}
+
+long double fitted_view_scale(const Tsolid& solid, int cell_width, int cell_height, long double usual)
+{
+    long double extent = 0;
+    for (int v = 1; v <= std::min(solid.vertex_count, max_vertices); ++v) {
+        const Tpoint3d& p = solid.vertices[static_cast<std::size_t>(v)];
+        extent = std::max({extent, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
+    }
+    return scale_to_fit(extent, cell_width, cell_height, 0.38L, usual);
+}
+
+long double fitted_frame_scale(const Tsolid& solid, int frame_width, int frame_height, long double usual)
+{
+    const Tsolid turned = solid_in_projection(solid, oblique_projection, false);
+    long double extent = 0;
+    for (int v = 1; v <= std::min(turned.vertex_count, max_vertices); ++v) {
+        const Tpoint3d& p = turned.vertices[static_cast<std::size_t>(v)];
+        extent = std::max({extent, std::fabs(p.x), std::fabs(p.y)});
+    }
+    return scale_to_fit(extent, frame_width, frame_height, 0.42L, usual);
+}
 
 std::array<int, 3> three_views()
 {

@@ -5,6 +5,7 @@
 // draw there.
 
 #include "geometry/hidden_lines.h"
+#include "geometry/workbench_layout.h"
 #include "geometry/solid.h"
 #include "tutor/attractors.h"
 #include "tutor/construction_items.h"
@@ -22,6 +23,19 @@ struct Tprojection_place {
     Tinteger_point centre{};
     long double scale = 0;
 };
+
+// Where an exercise window places its projections in a drawing area of
+// width x height pixels: the normal views (three or six cells) at the left
+// and the oblique frame, half as high again as a cell (a third with six
+// views), to their right, as large as the area lets them be.
+Tworkbench_layout exercise_layout(int width, int height, bool six_views);
+
+// The scale at which the solid fills the projections of a cell (any normal
+// view) or of the frame (the isometric picture) of that size: its widest
+// extent about four fifths of the width or the height; never below the
+// usual scale nor above twice that.
+long double fitted_view_scale(const Tsolid& solid, int cell_width, int cell_height, long double usual);
+long double fitted_frame_scale(const Tsolid& solid, int frame_width, int frame_height, long double usual);
 
 // A choice among n things: 0 to n - 1.
 using Tchoice = std::function<int(int n)>;

@@ -1,0 +1,163 @@
+#pragma once
+// Exercise windows on the shipped sample objects, on a 4:3 screen, with the
+// practice texts and a fake main window; the pupil's clicks sent to the
+// client area at window pixels, and the drawing of what an area wants.
+
+#include "geometry/geometry_startup.h"
+#include "geometry/projection_convention.h"
+#include "geometry/projection_symbols.h"
+#include "geometry/screen_metrics.h"
+#include "platform/canvas_widget.h"
+#include "tests/geometry/fatal_stop.h"
+#include "tests/tutor/practice_form_fixture.h"
+#include "tutor/ExerciseControls.h"
+#include "tutor/ExerciseDForm.h"
+#include "tutor/ExerciseForm.h"
+#include "tutor/Regions.h"
+
+#include <QTest>
+
+#include <filesystem>
+#include <string>
+
+class ExerciseFormTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        test_support::widget_app();
+        std::filesystem::copy_file(test_support::shipped_data_file("WinTola.ini"), program.file("WinTola.ini"));
+        for (const char* name : {"SOLIDS.OBJ", "BLOCKS.OBJ"})
+            std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + name, program.file(name));
+        test_support::reset_globals_to(program.path());
+        std::string problem;
+        text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(practice_texts, problem));
+        program.make_dir("RESULTS");
+        student_data_files = std::make_unique<Tstudent_data_files_object>();
+        saved_table = exercise_object_table;
+        saved_last = last_object_number;
+        aspect = 1.0L;
+        start_up_kernel();
+        load_projection_symbols();
+        set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
+        ASSERT_EQ(test_support::stop_message([&] { load_object_files(catalogue); }), "");
+    }
+    void TearDown() override
+    {
+        form.reset();
+        colouring.reset();
+        guidance.reset();
+        exercise_object_table = saved_table;
+        last_object_number = saved_last;
+        set_projection_convention(false);
+        student_data_files.reset();
+        text_handler.reset();
+    }
+
+    int object_number(const std::string& name) const
+    {
+        for (const auto& category : catalogue.categories)
+            for (const auto& thing : category->things)
+                if (thing->name == name)
+                    return thing->object_number;
+        ADD_FAILURE() << "no object " << name;
+        return 0;
+    }
+    // The exercise at the level uses this object alone.
+    void only(int exercise, int level, const std::string& name)
+    {
+        Texercise_cell& cell = exercise_object_table[static_cast<std::size_t>(exercise_group(exercise))]
+                                                    [static_cast<std::size_t>(level)];
+        cell = {};
+        cell.objects.set(static_cast<std::size_t>(object_number(name)));
+        cell.count = 1;
+    }
+    // A drawing exercise's window, its chances all taking the first choice, set up by the call and shown.
+    template <class Setup>
+    TExerciseForm& open(Setup&& setup)
+    {
+        form = std::make_unique<TExerciseForm>(&main_window);
+        form->set_random_source([](int) { return 0; });
+        form->set_choice_source([](int) { return 0; });
+        setup(*form);
+        form->show();
+        return *form;
+    }
+
+    static platform::canvas_widget& client(TPracticeForm& window)
+    {
+        auto* area = window.findChild<platform::canvas_widget*>("client_area");
+        EXPECT_TRUE(area);
+        return *area;
+    }
+    static void click(TPracticeForm& window, Tinteger_point p, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::mouseClick(&client(window), Qt::LeftButton, modifiers, QPoint(p.x, p.y));
+    }
+    static void press(TPracticeForm& window, const char* name)
+    {
+        auto* b = window.findChild<QPushButton*>(name);
+        ASSERT_TRUE(b) << name;
+        ASSERT_FALSE(b->isHidden()) << name;
+        b->click();
+    }
+    static void choose_tool(TExerciseForm& window, int code)
+    {
+        for (int i = 1; i <= TExerciseControls::tool_count; ++i) {
+            const TExerciseControls::tool& t = window.palette().tool_of(i);
+            if (t.code == code) {
+                ASSERT_TRUE(t.available) << "tool " << code;
+                click(window, {(t.rectangle.left + t.rectangle.right) / 2, (t.rectangle.top + t.rectangle.bottom) / 2});
+                ASSERT_EQ(window.palette().current_tool(), code);
+                return;
+            }
+        }
+    }
+    // A line from one point to another, a run of lines ended by clicking its
+    // end again; the clicks a pixel beside the points, where snapping finds them.
+    static void draw_line(TExerciseForm& window, const Tconstruction_line& line)
+    {
+        choose_tool(window, line.kind == dashed_kind ? dashed_line_tool : solid_line_tool);
+        click(window, {line.from.x + 1, line.from.y});
+        click(window, {line.to.x, line.to.y + 1});
+        if (window.kind() != exercise_kind::indicate)
+            click(window, line.to);
+    }
+    static void draw_surface(TExerciseForm& window, const Tconstruction_surface& surface)
+    {
+        choose_tool(window, surface_tool);
+        for (int i = 0; i < surface.corner_count; ++i)
+            click(window, surface.corners[static_cast<std::size_t>(i)]);
+        click(window, surface.corners[0]);
+    }
+    // The window as it looks, in build/screenshots/NAME.png, for people to look at.
+    static void screenshot(QWidget& window, const std::string& name)
+    {
+        const std::string dir = std::string(WINTOLA_BIN_DIR) + "/../screenshots";
+        std::filesystem::create_directories(dir);
+        EXPECT_TRUE(window.grab().save(QString::fromStdString(dir + "/" + name + ".png")));
+    }
+    // Everything area k wants, drawn by mouse.
+    static void draw_wanted(TExerciseForm& window, int k)
+    {
+        const Tconstruction_items wanted = window.area(k).record.wanted;
+        for (const Tconstruction_line& line : wanted.line_list())
+            draw_line(window, line);
+        for (const Tconstruction_surface& surface : wanted.surface_list())
+            draw_surface(window, surface);
+        for (Tinteger_point p : wanted.marked_points()) {
+            choose_tool(window, solid_line_tool);
+            click(window, p);
+            click(window, p);
+        }
+    }
+
+    test_support::temp_dir program;
+    test_support::current_directory_change in_program{program.path()};
+    platform::scripted_responder responder;
+    fake_main_window main_window;
+    TThingCatCollection catalogue;
+    std::unique_ptr<TExerciseForm> form;
+    std::unique_ptr<TExerciseDForm> colouring;
+    Texercise_object_table saved_table;
+    int saved_last = -1;
+};

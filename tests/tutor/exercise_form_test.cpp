@@ -1,0 +1,247 @@
+#include "tests/tutor/exercise_form_fixture.h"
+
+#include <QCursor>
+#include <QImage>
+
+namespace {
+
+int pixels_of(const QImage& image, const platform::pixel_rect& r, QRgb colour)
+{
+    int n = 0;
+    for (int y = r.top; y <= r.bottom; ++y)
+        for (int x = r.left; x <= r.right; ++x)
+            n += image.pixel(x, y) == colour;
+    return n;
+}
+
+const QRgb blue_pixel = qRgb(0, 0, 255);
+
+} // namespace
+
+TEST_F(ExerciseFormTest, TheMarkedEdgeIndicatedInEachOfTheThreeViewsIsJudgedRight)
+{
+    only(3, 1, "L-shaped block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_indicate_exercise(3, 2, 1, false); });
+    EXPECT_EQ(w.windowTitle(), "");
+    ASSERT_EQ(w.area_count(), 3);
+    EXPECT_TRUE(w.solid().edge_marked);
+    EXPECT_TRUE(w.palette().tool_of(1).available);
+    EXPECT_FALSE(w.palette().tool_of(2).available) << "indicating takes the solid line and the rubber only";
+    EXPECT_TRUE(w.palette().tool_of(4).available);
+    EXPECT_EQ(w.palette().current_tool(), solid_line_tool);
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(w.area(k).record.wanted.line_count + w.area(k).record.wanted.point_count, 1);
+        EXPECT_EQ(w.regions()->region(k).rectangle.left,
+                  w.views().view_x[static_cast<std::size_t>(w.area(k).projection)]);
+    }
+
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Incomplete.");
+    for (int k = 1; k <= 3; ++k)
+        draw_wanted(w, k);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(w.judge_view(k), view_right) << "view " << k;
+    screenshot(w, "exercise_3_indicated");
+    const platform::pixel_rect first = w.regions()->region(1).rectangle;
+    EXPECT_GT(pixels_of(client(w).canvas().image(), first, blue_pixel), 20) << "the pupil's line in blue";
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(w.count(), 1);
+    EXPECT_EQ(w.correct(), 1);
+    EXPECT_EQ(w.area(1).record.pupil.line_count + w.area(1).record.pupil.point_count, 0) << "the next object";
+}
+
+TEST_F(ExerciseFormTest, TheMarkedEdgeDrawnInThePictureAndAWrongLineRubbedOut)
+{
+    only(2, 1, "Triangular prism");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_indicate_exercise(2, 1, 1, true); });
+    ASSERT_EQ(w.area_count(), 1);
+    EXPECT_EQ(w.area(1).projection, oblique_projection);
+    const Tconstruction_line wanted = w.area(1).record.wanted.lines[0];
+    ASSERT_EQ(w.area(1).record.wanted.line_count, 1);
+    EXPECT_EQ(wanted.width, 2);
+
+    // Another line of the picture first: wrong.
+    const Tattractors& a = w.area(1).attractors;
+    Tinteger_point other_end{};
+    for (int i = 0; i < a.count; ++i)
+        if (!points_equal(a.points[static_cast<std::size_t>(i)], wanted.from)
+            && !points_equal(a.points[static_cast<std::size_t>(i)], wanted.to))
+            other_end = a.points[static_cast<std::size_t>(i)];
+    draw_line(w, {solid_kind, 2, wanted.from, other_end});
+    EXPECT_EQ(w.judge_view(1), view_wrong);
+    choose_tool(w, rubout_tool);
+    EXPECT_EQ(w.regions()->inside_cursor(), region_cursor::rubout);
+    const int beeps = platform::beep_count();
+    click(w, {(wanted.from.x + other_end.x) / 2, (wanted.from.y + other_end.y) / 2});
+    EXPECT_EQ(w.area(1).record.pupil.line_count, 0);
+    click(w, {(wanted.from.x + other_end.x) / 2, (wanted.from.y + other_end.y) / 2});
+    EXPECT_EQ(platform::beep_count(), beeps + 1) << "nothing left there to rub out";
+    choose_tool(w, solid_line_tool);
+    EXPECT_EQ(w.regions()->inside_cursor(), region_cursor::construction);
+    draw_line(w, wanted);
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Right.");
+}
+
+TEST_F(ExerciseFormTest, LinesTakenOutOfTheViewsDrawnBackSolidAndDashedAreJudgedRight)
+{
+    only(5, 2, "L-shaped block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_add_line_exercise(5, 2, 2, false); });
+    ASSERT_EQ(w.area_count(), 3);
+    EXPECT_TRUE(w.palette().tool_of(2).available);
+    for (int k = 1; k <= 3; ++k) {
+        const Tconstruction_area& a = w.area(k);
+        EXPECT_EQ(a.record.wanted.line_count, 2) << "level 2 takes two lines out of each view";
+        EXPECT_EQ(a.given_drawing.visible.count + a.given_drawing.hidden.count + 2,
+                  a.wanted_drawing.visible.count + a.wanted_drawing.hidden.count);
+    }
+    screenshot(w, "exercise_5_lines_taken_out");
+    for (int k = 1; k <= 3; ++k)
+        draw_wanted(w, k);
+    screenshot(w, "exercise_5_lines_drawn_back");
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(w.correct(), 1);
+}
+
+TEST_F(ExerciseFormTest, ALineDrawnInTwoPiecesCountsAsTheOneLineTakenOut)
+{
+    only(4, 1, "Cube");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_add_line_exercise(4, 1, 1, false); });
+    ASSERT_EQ(w.area(1).record.wanted.line_count, 2);
+    const Tconstruction_line first = w.area(1).record.wanted.lines[0];
+    choose_tool(w, first.kind == dashed_kind ? dashed_line_tool : solid_line_tool);
+    // Through its middle: the middle is no attractor, so that click only beeps.
+    const int beeps = platform::beep_count();
+    click(w, first.from);
+    click(w, {(first.from.x + first.to.x) / 2 + 1, (first.from.y + first.to.y) / 2 + 1});
+    EXPECT_EQ(platform::beep_count(), beeps + 1);
+    click(w, first.to);
+    ASSERT_EQ(w.area(1).record.pupil.line_count, 1);
+    EXPECT_TRUE(lines_equal(w.area(1).record.pupil.lines[0], first));
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Incomplete.");
+    EXPECT_EQ(w.count(), 0) << "not counted in exercise mode";
+}
+
+TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRight)
+{
+    only(9, 1, "L-shaped block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(9, 4, 1, false); });
+    ASSERT_EQ(w.area_count(), 1);
+    EXPECT_EQ(w.area(1).projection, 2);
+    EXPECT_TRUE(w.palette().tool_of(3).available) << "the surface tool";
+    const Tconstruction_items& wanted = w.area(1).record.wanted;
+    EXPECT_GE(wanted.surface_count, 1);
+    EXPECT_GE(wanted.line_count, 4);
+    for (const Tconstruction_line& l : wanted.line_list())
+        EXPECT_EQ(l.kind, solid_kind) << "a section shows no hidden lines";
+
+    for (const Tconstruction_line& line : wanted.line_list())
+        draw_line(w, line);
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Incomplete.") << "the cut surface is still missing";
+    draw_surface(w, wanted.surfaces[0]);
+    EXPECT_EQ(w.area(1).record.pupil.surface_count, 1);
+    for (int s = 1; s < wanted.surface_count; ++s)
+        draw_surface(w, wanted.surfaces[static_cast<std::size_t>(s)]);
+    screenshot(w, "exercise_9_section_constructed");
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(w.correct(), 1);
+}
+
+TEST_F(ExerciseFormTest, AMissingViewOfSixConstructedIsJudgedRight)
+{
+    only(7, 1, "Wedge");
+    TExerciseForm& w = open([](TExerciseForm& f) {
+        f.set_choice_source([](int n) { return n - 1; });
+        f.init_construction_exercise(7, 2, 1, false);
+    });
+    ASSERT_EQ(w.area_count(), 1);
+    EXPECT_EQ(w.area(1).projection, 5) << "the last of the six: the rear view";
+    EXPECT_EQ(w.area(1).given_drawing.visible.count, 0);
+    draw_wanted(w, 1);
+    screenshot(w, "exercise_7_missing_view_constructed");
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Right.");
+}
+
+TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
+{
+    only(8, 1, "Block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
+    ASSERT_EQ(w.area_count(), 3);
+    const Tconstruction_line right = w.area(2).record.wanted.lines[0];
+    draw_line(w, right);
+    EXPECT_EQ(w.judge_view(2), view_incomplete);
+    // A diagonal across the first view's rectangle, corner to corner.
+    const Tconstruction_items& first = w.area(1).record.wanted;
+    Tinteger_point low = first.lines[0].from, high = first.lines[0].from;
+    for (const Tconstruction_line& l : first.line_list())
+        for (Tinteger_point p : {l.from, l.to}) {
+            if (p.x + p.y < low.x + low.y)
+                low = p;
+            if (p.x + p.y > high.x + high.y)
+                high = p;
+        }
+    draw_line(w, {solid_kind, 1, low, high});
+    EXPECT_EQ(w.judge_view(1), view_wrong);
+    EXPECT_FALSE(w.construction_incomplete());
+    EXPECT_FALSE(w.construction_OK());
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Wrong.");
+    EXPECT_EQ(w.count(), 1) << "counted in test mode";
+    EXPECT_EQ(w.correct(), 0);
+}
+
+TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
+{
+    only(8, 1, "Block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, false); });
+    const platform::pixel_rect cell = w.regions()->region(1).rectangle;
+    const QRgb red = qRgb(255, 0, 0);
+    EXPECT_EQ(pixels_of(client(w).canvas().image(), cell, red), 0);
+    press(w, "show_button");
+    EXPECT_GT(pixels_of(client(w).canvas().image(), cell, red), 50);
+    screenshot(w, "exercise_8_solution");
+    const Tconstruction_line line = w.area(1).record.wanted.lines[0];
+    const int beeps = platform::beep_count();
+    click(w, line.from);
+    EXPECT_EQ(platform::beep_count(), beeps + 1);
+    EXPECT_EQ(w.area(1).record.pupil.line_count, 0);
+    press(w, "show_ready_button");
+    EXPECT_EQ(w.count(), 1);
+    EXPECT_EQ(pixels_of(client(w).canvas().image(), cell, red), 0) << "gone with the next object";
+}
+
+TEST_F(ExerciseFormTest, EscClosesThroughTheCloseQuery)
+{
+    only(8, 1, "Block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
+    press(w, "ready_button");   // incomplete: a wrong answer in test mode
+    ASSERT_EQ(w.count(), 1);
+    responder.answer_next(platform::IDCANCEL);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible()) << "Cancel keeps it open";
+    EXPECT_NE(responder.last().text.find("Objects: 1"), std::string::npos) << "the results were asked about";
+    responder.answer_next(platform::IDNO);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(ExerciseFormTest, TheWindowsCursorIsGivenToTheRegionsAndPutBackWhenItCloses)
+{
+    only(6, 1, "Block");
+    form = std::make_unique<TExerciseForm>(&main_window);
+    client(*form).setCursor(Qt::CrossCursor);
+    form->init_construction_exercise(6, 1, 1, false);
+    form->show();
+    const platform::pixel_rect r = form->regions()->region(1).rectangle;
+    form->FormMouseMove({r.left + 3, r.top + 3});
+    EXPECT_EQ(form->regions()->current_cursor(), region_cursor::construction);
+    EXPECT_NE(client(*form).cursor().shape(), Qt::CrossCursor);
+    form->close();
+    EXPECT_EQ(client(*form).cursor().shape(), Qt::CrossCursor);
+}
