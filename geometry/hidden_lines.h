@@ -65,8 +65,9 @@ using Tedge_visibilities = std::array<Tedge_visibility, max_edges + 1>;
 // asked, finds the visible and hidden stretches of every edge, merges
 // overlapping collinear lines (lines that only touch too with
 // join_touching) and converts the lists to pixels around the origin at the
-// scale. The solid itself is not changed. Capacities that a solid would
-// exceed are reported once, with a message, and the drawing goes on.
+// scale. The solid itself is not changed. Edges with more crossings or
+// stretches than their lists hold say "Too many crossings on an edge in
+// drawing!" once per drawing, and the drawing goes on with what fitted.
 void compute_hidden_line_drawing(const Tsolid& solid, int angle_x, int angle_y, int angle_z, Tscreen_drawing& result,
                                  bool join_touching, bool perspective, int origin_y, int origin_x, long double scale);
 
