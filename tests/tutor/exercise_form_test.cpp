@@ -3,6 +3,9 @@
 #include <QCursor>
 #include <QImage>
 
+#include <algorithm>
+#include <bitset>
+
 namespace {
 
 int pixels_of(const QImage& image, const platform::pixel_rect& r, QRgb colour)
@@ -244,4 +247,110 @@ TEST_F(ExerciseFormTest, TheWindowsCursorIsGivenToTheRegionsAndPutBackWhenItClos
     EXPECT_NE(client(*form).cursor().shape(), Qt::CrossCursor);
     form->close();
     EXPECT_EQ(client(*form).cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKeepsTheRun)
+{
+    only(9, 1, "L-shaped block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(9, 4, 1, false); });
+    const Tconstruction_line line = w.area(1).record.wanted.lines[0];
+    const platform::pixel_rect cell = w.regions()->region(1).rectangle;
+    const QRgb red = qRgb(255, 0, 0);
+    click(w, line.from);
+    EXPECT_EQ(pixels_of(client(w).canvas().image(), cell, red), 0);
+    QTest::mouseMove(&client(w), QPoint(line.to.x, line.to.y));
+    QCoreApplication::processEvents();
+    EXPECT_GT(pixels_of(client(w).canvas().image(), cell, red), 5) << "the band to the mouse";
+    EXPECT_TRUE(w.regions()->region(1).band_solid);
+
+    choose_tool(w, dashed_line_tool);
+    EXPECT_FALSE(w.regions()->region(1).band_solid);
+    click(w, line.to);
+    ASSERT_EQ(w.area(1).record.pupil.line_count, 1) << "the run went on with the dashed tool";
+    EXPECT_EQ(w.area(1).record.pupil.lines[0].kind, dashed_kind);
+    EXPECT_EQ(w.judge_view(1), view_wrong) << "a visible edge drawn dashed";
+
+    QTest::mouseMove(&client(w), QPoint(line.from.x, line.from.y));
+    QCoreApplication::processEvents();
+    EXPECT_GT(pixels_of(client(w).canvas().image(), cell, red), 5);
+    choose_tool(w, surface_tool);
+    EXPECT_EQ(pixels_of(client(w).canvas().image(), cell, red), 0) << "the surface tool takes the band away";
+    EXPECT_FALSE(w.regions()->region(1).band_on);
+    click(w, line.to);
+    EXPECT_EQ(w.area(1).record.pupil.line_count, 1) << "the surface tool draws no line";
+}
+
+TEST_F(ExerciseFormTest, TheThirdViewOfTheEuropeanMethodConstructedIsJudgedRight)
+{
+    set_projection_convention(true);
+    only(6, 2, "T-shaped block");
+    TExerciseForm& w = open([](TExerciseForm& f) {
+        f.set_choice_source([](int n) { return n - 1; });
+        f.init_construction_exercise(6, 1, 2, false);
+    });
+    ASSERT_EQ(w.area_count(), 1);
+    EXPECT_EQ(w.area(1).projection, 0) << "the left side view stands right of the front view";
+    EXPECT_FALSE(w.views().american);
+    draw_wanted(w, 1);
+    press(w, "ready_button");
+    EXPECT_EQ(responder.last().text, "Right.");
+}
+
+namespace {
+
+bool attracts(const Tattractors& a, Tinteger_point p)
+{
+    return std::any_of(a.points.begin(), a.points.begin() + a.count, [p](Tinteger_point q) { return points_equal(p, q); });
+}
+
+} // namespace
+
+// Every exercise on every sample object it may use: something is wanted,
+// every point of it can be clicked, and its lines drawn in another order
+// make the wanted lines.
+TEST_F(ExerciseFormTest, EveryDrawingExerciseCanBeDoneOnEverySampleObject)
+{
+    struct setup {
+        int exercise;
+        int mode;
+    };
+    for (const setup s : {setup{2, 1}, setup{3, 2}, setup{4, 1}, setup{5, 2}, setup{6, 1}, setup{7, 2}, setup{8, 3}, setup{9, 4}}) {
+        TExerciseForm& w = open([&](TExerciseForm& f) {
+            if (s.exercise <= 3)
+                f.init_indicate_exercise(s.exercise, s.mode, 1, false);
+            else if (s.exercise <= 5)
+                f.init_add_line_exercise(s.exercise, s.mode, 1, false);
+            else
+                f.init_construction_exercise(s.exercise, s.mode, 1, false);
+        });
+        std::bitset<256> used;
+        for (int level = 1; level <= practice_levels; ++level)
+            used |= exercise_object_table[static_cast<std::size_t>(exercise_group(s.exercise))][static_cast<std::size_t>(level)].objects;
+        EXPECT_GE(used.count(), 6u) << "exercise " << s.exercise;
+        for (int n = 0; n <= last_object_number; ++n) {
+            if (!used.test(static_cast<std::size_t>(n)))
+                continue;
+            w.install_next_object(n, true);
+            for (int k = 1; k <= w.area_count(); ++k) {
+                const Tconstruction_record& r = w.area(k).record;
+                const std::string where = "exercise " + std::to_string(s.exercise) + ", object " + std::to_string(n)
+                                        + ", area " + std::to_string(k);
+                EXPECT_GT(r.wanted.line_count + r.wanted.point_count, 0) << where;
+                EXPECT_EQ(r.wanted.surface_count > 0, s.exercise == 9) << where;
+                for (const Tconstruction_line& l : r.wanted.line_list())
+                    EXPECT_TRUE(attracts(w.area(k).attractors, l.from) && attracts(w.area(k).attractors, l.to)) << where;
+                for (const Tconstruction_surface& c : r.wanted.surface_list())
+                    for (int i = 0; i < c.corner_count; ++i)
+                        EXPECT_TRUE(attracts(w.area(k).attractors, c.corners[static_cast<std::size_t>(i)])) << where;
+                Tconstruction_items pupil;
+                for (int i = r.wanted.line_count - 1; i >= 0; --i)
+                    add_construction_line(pupil, r.wanted.lines[static_cast<std::size_t>(i)]);
+                pupil.points = r.wanted.points;
+                pupil.point_count = r.wanted.point_count;
+                pupil.surfaces = r.wanted.surfaces;
+                pupil.surface_count = r.wanted.surface_count;
+                EXPECT_EQ(judge_items(r.wanted, pupil, true), view_right) << where;
+            }
+        }
+    }
 }
