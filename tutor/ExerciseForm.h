@@ -139,6 +139,7 @@ private:
     void line_point(int region, Tinteger_point point, int tool);
     void surface_corner(int region, Tinteger_point point);
     void rub_out(int region, Tinteger_point point);
+    bool continues_pending(int region, Tinteger_point point, Tinteger_point& snapped);
     void start_pending(int region, Tinteger_point point);
     void end_pending();
     void arm_band();

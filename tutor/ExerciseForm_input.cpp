@@ -93,15 +93,8 @@ Tconstruction_items& TExerciseForm::pupil_items(int region)
 void TExerciseForm::line_point(int region, Tinteger_point point, int tool)
 {
     Tinteger_point snapped;
-    if (!snap_to_attractor(point, fine_, area(region).attractors, snapped)) {
-        platform::beep();
+    if (!continues_pending(region, point, snapped))
         return;
-    }
-    if (pending_region_ != region) {
-        end_pending();
-        start_pending(region, snapped);
-        return;
-    }
     const Tinteger_point anchor = pending_points_[static_cast<std::size_t>(pending_count_ - 1)];
     const bool indicating = kind_ == exercise_kind::indicate;
     if (points_equal(snapped, anchor)) {
@@ -132,15 +125,8 @@ void TExerciseForm::line_point(int region, Tinteger_point point, int tool)
 void TExerciseForm::surface_corner(int region, Tinteger_point point)
 {
     Tinteger_point snapped;
-    if (!snap_to_attractor(point, fine_, area(region).attractors, snapped)) {
-        platform::beep();
+    if (!continues_pending(region, point, snapped))
         return;
-    }
-    if (pending_region_ != region) {
-        end_pending();
-        start_pending(region, snapped);
-        return;
-    }
     if (points_equal(snapped, pending_points_[0]) && pending_count_ >= 3) {
         const bool added = add_construction_surface(pupil_items(region), {pending_points_.data(), std::size_t(pending_count_)});
         if (!added)
@@ -164,6 +150,22 @@ void TExerciseForm::rub_out(int region, Tinteger_point point)
         repaint_construction();
     else
         platform::beep();
+}
+
+// The click snapped to a point of the area; one that finds none beeps. The
+// first point in an area begins a run or a surface there, and that is all
+// the click does; otherwise the click goes on with what was begun.
+bool TExerciseForm::continues_pending(int region, Tinteger_point point, Tinteger_point& snapped)
+{
+    if (!snap_to_attractor(point, fine_, area(region).attractors, snapped)) {
+        platform::beep();
+        return false;
+    }
+    if (pending_region_ == region)
+        return true;
+    end_pending();
+    start_pending(region, snapped);
+    return false;
 }
 
 void TExerciseForm::start_pending(int region, Tinteger_point point)

@@ -62,8 +62,7 @@ TEST_F(ColouringFormTest, EverySurfaceColouredFromTheViewsIsJudgedRight)
     EXPECT_FALSE(w.regions_needed()) << "clicks outside the picture pick colours";
     ASSERT_EQ(w.surfaces_to_colour(), 3) << "front, top and side";
     EXPECT_EQ(w.current_colour(), platform::white);
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Incomplete.");
+    EXPECT_EQ(answer_to_ready(w), "Incomplete.");
     for (int k = 1; k <= w.surfaces_to_colour(); ++k) {
         pick(w.surface_colour_of(k));
         EXPECT_EQ(w.current_colour(), w.surface_colour_of(k));
@@ -75,8 +74,7 @@ TEST_F(ColouringFormTest, EverySurfaceColouredFromTheViewsIsJudgedRight)
     }
     EXPECT_EQ(w.entries().size(), 3u);
     screenshot(w, "exercise_1_coloured");
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.count(), 2) << "in test mode the incomplete answer counted too";
     EXPECT_EQ(w.correct(), 1);
     EXPECT_TRUE(w.entries().empty()) << "the next object starts uncoloured";
@@ -100,8 +98,7 @@ TEST_F(ColouringFormTest, ColouringTwiceKeepsTheSecondEntryAndAWrongColourMadeRi
     EXPECT_TRUE(w.entries()[0].correct);
     EXPECT_EQ(w.entries()[0].surface, 1);
     EXPECT_TRUE(w.construction_incomplete());
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Incomplete.");
+    EXPECT_EQ(answer_to_ready(w), "Incomplete.");
 }
 
 TEST_F(ColouringFormTest, AColourDifferingOnlyInTheLowFourBitsCountsAsCorrect)

@@ -20,21 +20,14 @@
 #include <filesystem>
 #include <string>
 
-class ExerciseFormTest : public testing::Test {
+class ExerciseFormTest : public PracticeFormTest {
 protected:
     void SetUp() override
     {
-        test_support::widget_app();
+        PracticeFormTest::SetUp();
         std::filesystem::copy_file(test_support::shipped_data_file("WinTola.ini"), program.file("WinTola.ini"));
         for (const char* name : {"SOLIDS.OBJ", "BLOCKS.OBJ"})
             std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + name, program.file(name));
-        test_support::reset_globals_to(program.path());
-        std::string problem;
-        text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(practice_texts, problem));
-        program.make_dir("RESULTS");
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
-        saved_table = exercise_object_table;
-        saved_last = last_object_number;
         aspect = 1.0L;
         start_up_kernel();
         load_projection_symbols();
@@ -43,14 +36,10 @@ protected:
     }
     void TearDown() override
     {
-        form.reset();
+        drawing.reset();
         colouring.reset();
-        guidance.reset();
-        exercise_object_table = saved_table;
-        last_object_number = saved_last;
         set_projection_convention(false);
-        student_data_files.reset();
-        text_handler.reset();
+        PracticeFormTest::TearDown();
     }
 
     int object_number(const std::string& name) const
@@ -75,12 +64,12 @@ protected:
     template <class Setup>
     TExerciseForm& open(Setup&& setup)
     {
-        form = std::make_unique<TExerciseForm>(&main_window);
-        form->set_random_source([](int) { return 0; });
-        form->set_choice_source([](int) { return 0; });
-        setup(*form);
-        form->show();
-        return *form;
+        drawing = std::make_unique<TExerciseForm>(&main_window);
+        drawing->set_random_source([](int) { return 0; });
+        drawing->set_choice_source([](int) { return 0; });
+        setup(*drawing);
+        drawing->show();
+        return *drawing;
     }
 
     static platform::canvas_widget& client(TPracticeForm& window)
@@ -151,13 +140,14 @@ protected:
         }
     }
 
-    test_support::temp_dir program;
-    test_support::current_directory_change in_program{program.path()};
-    platform::scripted_responder responder;
-    fake_main_window main_window;
+    // The answer to Ready.
+    std::string answer_to_ready(TPracticeForm& window)
+    {
+        press(window, "ready_button");
+        return responder.count() > 0 ? responder.last().text : "";
+    }
+
     TThingCatCollection catalogue;
-    std::unique_ptr<TExerciseForm> form;
+    std::unique_ptr<TExerciseForm> drawing;
     std::unique_ptr<TExerciseDForm> colouring;
-    Texercise_object_table saved_table;
-    int saved_last = -1;
 };

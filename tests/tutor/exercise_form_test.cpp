@@ -38,8 +38,7 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeIndicatedInEachOfTheThreeViewsIsJudgedRigh
                   w.views().view_x[static_cast<std::size_t>(w.area(k).projection)]);
     }
 
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Incomplete.");
+    EXPECT_EQ(answer_to_ready(w), "Incomplete.");
     for (int k = 1; k <= 3; ++k)
         draw_wanted(w, k);
     for (int k = 1; k <= 3; ++k)
@@ -47,8 +46,7 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeIndicatedInEachOfTheThreeViewsIsJudgedRigh
     screenshot(w, "exercise_3_indicated");
     const platform::pixel_rect first = w.regions()->region(1).rectangle;
     EXPECT_GT(pixels_of(client(w).canvas().image(), first, blue_pixel), 20) << "the pupil's line in blue";
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.count(), 1);
     EXPECT_EQ(w.correct(), 1);
     EXPECT_EQ(w.area(1).record.pupil.line_count + w.area(1).record.pupil.point_count, 0) << "the next object";
@@ -83,8 +81,7 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeDrawnInThePictureAndAWrongLineRubbedOut)
     choose_tool(w, solid_line_tool);
     EXPECT_EQ(w.regions()->inside_cursor(), region_cursor::construction);
     draw_line(w, wanted);
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
 TEST_F(ExerciseFormTest, LinesTakenOutOfTheViewsDrawnBackSolidAndDashedAreJudgedRight)
@@ -103,8 +100,7 @@ TEST_F(ExerciseFormTest, LinesTakenOutOfTheViewsDrawnBackSolidAndDashedAreJudged
     for (int k = 1; k <= 3; ++k)
         draw_wanted(w, k);
     screenshot(w, "exercise_5_lines_drawn_back");
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.correct(), 1);
 }
 
@@ -123,8 +119,7 @@ TEST_F(ExerciseFormTest, ALineDrawnInTwoPiecesCountsAsTheOneLineTakenOut)
     click(w, first.to);
     ASSERT_EQ(w.area(1).record.pupil.line_count, 1);
     EXPECT_TRUE(lines_equal(w.area(1).record.pupil.lines[0], first));
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Incomplete.");
+    EXPECT_EQ(answer_to_ready(w), "Incomplete.");
     EXPECT_EQ(w.count(), 0) << "not counted in exercise mode";
 }
 
@@ -143,15 +138,13 @@ TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRig
 
     for (const Tconstruction_line& line : wanted.line_list())
         draw_line(w, line);
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Incomplete.") << "the cut surface is still missing";
+    EXPECT_EQ(answer_to_ready(w), "Incomplete.") << "the cut surface is still missing";
     draw_surface(w, wanted.surfaces[0]);
     EXPECT_EQ(w.area(1).record.pupil.surface_count, 1);
     for (int s = 1; s < wanted.surface_count; ++s)
         draw_surface(w, wanted.surfaces[static_cast<std::size_t>(s)]);
     screenshot(w, "exercise_9_section_constructed");
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.correct(), 1);
 }
 
@@ -167,8 +160,7 @@ TEST_F(ExerciseFormTest, AMissingViewOfSixConstructedIsJudgedRight)
     EXPECT_EQ(w.area(1).given_drawing.visible.count, 0);
     draw_wanted(w, 1);
     screenshot(w, "exercise_7_missing_view_constructed");
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
 TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
@@ -193,8 +185,7 @@ TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
     EXPECT_EQ(w.judge_view(1), view_wrong);
     EXPECT_FALSE(w.construction_incomplete());
     EXPECT_FALSE(w.construction_OK());
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Wrong.");
+    EXPECT_EQ(answer_to_ready(w), "Wrong.");
     EXPECT_EQ(w.count(), 1) << "counted in test mode";
     EXPECT_EQ(w.correct(), 0);
 }
@@ -237,16 +228,16 @@ TEST_F(ExerciseFormTest, EscClosesThroughTheCloseQuery)
 TEST_F(ExerciseFormTest, TheWindowsCursorIsGivenToTheRegionsAndPutBackWhenItCloses)
 {
     only(6, 1, "Block");
-    form = std::make_unique<TExerciseForm>(&main_window);
-    client(*form).setCursor(Qt::CrossCursor);
-    form->init_construction_exercise(6, 1, 1, false);
-    form->show();
-    const platform::pixel_rect r = form->regions()->region(1).rectangle;
-    form->FormMouseMove({r.left + 3, r.top + 3});
-    EXPECT_EQ(form->regions()->current_cursor(), region_cursor::construction);
-    EXPECT_NE(client(*form).cursor().shape(), Qt::CrossCursor);
-    form->close();
-    EXPECT_EQ(client(*form).cursor().shape(), Qt::CrossCursor);
+    drawing = std::make_unique<TExerciseForm>(&main_window);
+    client(*drawing).setCursor(Qt::CrossCursor);
+    drawing->init_construction_exercise(6, 1, 1, false);
+    drawing->show();
+    const platform::pixel_rect r = drawing->regions()->region(1).rectangle;
+    drawing->FormMouseMove({r.left + 3, r.top + 3});
+    EXPECT_EQ(drawing->regions()->current_cursor(), region_cursor::construction);
+    EXPECT_NE(client(*drawing).cursor().shape(), Qt::CrossCursor);
+    drawing->close();
+    EXPECT_EQ(client(*drawing).cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKeepsTheRun)
@@ -292,8 +283,7 @@ TEST_F(ExerciseFormTest, TheThirdViewOfTheEuropeanMethodConstructedIsJudgedRight
     EXPECT_EQ(w.area(1).projection, 0) << "the left side view stands right of the front view";
     EXPECT_FALSE(w.views().american);
     draw_wanted(w, 1);
-    press(w, "ready_button");
-    EXPECT_EQ(responder.last().text, "Right.");
+    EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
 namespace {
