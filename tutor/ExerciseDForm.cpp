@@ -102,13 +102,14 @@ void TExerciseDForm::handle_point(int region, Tinteger_point point)
         platform::beep();
         return;
     }
-    colour_surface(surface, point);
-    fill_entry(canvas, entries_[static_cast<std::size_t>(entry_count_ - 1)]);
-    client_area().show_changes();
+    if (colour_surface(surface, point)) {
+        fill_entry(canvas, entries_[static_cast<std::size_t>(entry_count_ - 1)]);
+        client_area().show_changes();
+    }
 }
 
-// Only the last colouring of a surface counts.
-void TExerciseDForm::colour_surface(int surface, Tinteger_point point)
+// Only the last colouring of a surface counts; whether it was taken.
+bool TExerciseDForm::colour_surface(int surface, Tinteger_point point)
 {
     const auto end = entries_.begin() + entry_count_;
     entry_count_ = static_cast<int>(
@@ -116,8 +117,10 @@ void TExerciseDForm::colour_surface(int surface, Tinteger_point point)
         - entries_.begin());
     const bool correct
         = (current_colour_ & significant_bits) == (surface_colours_[static_cast<std::size_t>(surface - 1)] & significant_bits);
-    if (entry_count_ < max_coloured_surfaces)
-        entries_[static_cast<std::size_t>(entry_count_++)] = {point, current_colour_, surface, correct};
+    if (entry_count_ >= max_coloured_surfaces)
+        return false;
+    entries_[static_cast<std::size_t>(entry_count_++)] = {point, current_colour_, surface, correct};
+    return true;
 }
 
 bool TExerciseDForm::construction_incomplete()

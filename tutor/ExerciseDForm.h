@@ -57,7 +57,7 @@ protected:
 private:
     void make_surface_regions();
     int surface_at(Tinteger_point point) const;
-    void colour_surface(int surface, Tinteger_point point);
+    bool colour_surface(int surface, Tinteger_point point);
     void fill_entry(platform::Canvas& canvas, const Tcolouring_entry& entry);
     void draw_swatch(platform::Canvas& canvas, bool erase);
     void draw_solution(platform::Canvas& canvas);
