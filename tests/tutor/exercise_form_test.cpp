@@ -344,3 +344,18 @@ TEST_F(ExerciseFormTest, EveryDrawingExerciseCanBeDoneOnEverySampleObject)
         }
     }
 }
+
+TEST_F(ExerciseFormTest, ShiftSnapsOnlyFromNearby)
+{
+    only(8, 1, "Block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, false); });
+    const Tconstruction_line line = w.area(1).record.wanted.lines[0];
+    const int beeps = platform::beep_count();
+    click(w, {line.from.x + 3, line.from.y}, Qt::ShiftModifier);
+    EXPECT_EQ(platform::beep_count(), beeps + 1) << "3 pixels is too far to snap finely";
+    click(w, {line.from.x + 1, line.from.y}, Qt::ShiftModifier);
+    click(w, {line.to.x + 3, line.to.y});
+    EXPECT_EQ(platform::beep_count(), beeps + 1);
+    ASSERT_EQ(w.area(1).record.pupil.line_count, 1);
+    EXPECT_TRUE(lines_equal(w.area(1).record.pupil.lines[0], line));
+}
