@@ -2,7 +2,7 @@
 
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
-#include "manager/qt_text.h"
+#include "foundation/qt_text.h"
 #include "resources/resources.h"
 
 #include <QFrame>

@@ -6,7 +6,7 @@
 #include "manager/RFM_MainForm.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "manager/qt_text.h"
+#include "foundation/qt_text.h"
 #include "student_files/student_data_files.h"
 
 #include <QCheckBox>

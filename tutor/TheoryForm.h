@@ -1,0 +1,43 @@
+#pragma once
+// The theory window: one chapter, told before each showing. Chapters 1 to 4
+// are the tutor's own (perspective, isometric, normal projection, hidden
+// lines); 5 to 14 are the additional chapters 1 to 10 that the settings
+// name. It shows the chapter's title and a short text from the text-section
+// file.
+
+#include "geometry/solid.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+class TTheoryForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int chapter_count = 14;
+
+    explicit TTheoryForm(QWidget* parent = nullptr);
+
+    // Chapter 1..14; another number shows nothing but the close button.
+    void tell_chapter_before_show(int chapter);
+    // The object the pupil has on the workbench.
+    void tell_object_before_show(const Tsolid& solid);
+
+    int chapter() const { return chapter_; }
+    // The title and the text of chapter k (empty outside 1..14).
+    static std::string chapter_title(int k);
+    static std::string chapter_text(int k);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+
+    int chapter_ = 0;
+    Tsolid solid_{};
+    QLabel* chapter_title_label;
+    QLabel* chapter_text_label;
+    QPushButton* close_button;
+};
