@@ -1,6 +1,11 @@
 #include "geometry/geometry_startup.h"
 
+#include "foundation/globals.h"
+#include "foundation/settings.h"
+#include "foundation/textfile_handler.h"
 #include "geometry/palette.h"
+#include "geometry/projection_convention.h"
+#include "geometry/projection_symbols.h"
 #include "geometry/screen_metrics.h"
 #include "platform/screen.h"
 
@@ -14,4 +19,14 @@ void start_up_kernel()
 {
     compute_nearest_colours();
     compute_pixel_scales();
+}
+
+void start_up_projection_views()
+{
+    set_projection_convention(names_european_method(read_setting("", "GENERAL", "Standard Technical Projection", "A")));
+    std::array<std::string, view_count> labels;
+    if (text_handler)
+        text_handler->read_section("VIEW_LABELS", labels.data(), view_count);
+    set_view_labels(labels);
+    load_projection_symbols();
 }

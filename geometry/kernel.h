@@ -28,15 +28,25 @@ void perspective_transform(Tsolid& solid);
 // The cross product of the first two sides from the first corner. With
 // z_only only the z part is computed and x and y are left as they were.
 void surface_normals(const Tsolid& solid, Tnormals& normals, bool z_only);
+// The same for surface s alone, all three parts.
+Tpoint3d surface_normal(const Tsolid& solid, int s);
 
 // Without the eye a surface faces the viewer when its normal's z part is
 // positive; with it, when the normal points towards the eye at (0, 0, 5.4).
 void front_surfaces(const Tsolid& solid, bool use_eye, const Tnormals& normals, Tvisibility& visible);
 
+// A copy of the solid turned by the angles (view arrows too), with the
+// perspective when asked, and which of its surfaces then face the viewer:
+// what a picture or a line drawing of one view starts from.
+Tsolid turned_for_view(const Tsolid& solid, int angle_x, int angle_y, int angle_z, bool perspective, Tvisibility& front);
+
 // The edges of surfaces 1 .. surface_count - skipped_surfaces: each side of
 // a surface once, unless a neighbour already walked it the other way.
 // More than 48 edges stop the program.
 void find_edges(Tsolid& solid, int skipped_surfaces);
+// The same, answering false instead of stopping when a 49th edge would be
+// needed (the list then holds the first 48).
+bool collect_edges(Tsolid& solid, int skipped_surfaces);
 
 // x := -x, with every surface's corners reordered so its normal still points out.
 void mirror_solid(Tsolid& solid);

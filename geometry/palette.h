@@ -18,3 +18,7 @@ void compute_nearest_colours();
 platform::colour_ref display_colour(int index);
 
 inline constexpr platform::colour_ref navy = platform::rgb(0, 0, 128);
+// Help lines and the views' dot grid.
+inline constexpr platform::colour_ref teal = platform::rgb(0, 128, 128);
+// A marked edge.
+inline constexpr platform::colour_ref blue = platform::rgb(0, 0, 255);

@@ -54,15 +54,9 @@ void copy_surfaces_in_order(const Tsolid& solid, const Tdrawing_order& order, Tp
 void make_picture(const Tsolid& solid, int angle_x, int angle_y, Tpicture& picture, bool perspective, int centre_x,
                   int centre_y, long double scale, int angle_z)
 {
-    Tsolid copy = solid;
-    rotate_solid(copy, angle_x, angle_y, true, angle_z);
-    if (perspective)
-        perspective_transform(copy);
-    Tnormals normals{};
     Tvisibility visible{};
+    const Tsolid copy = turned_for_view(solid, angle_x, angle_y, angle_z, perspective, visible);
     Tdrawing_order order{};
-    surface_normals(copy, normals, true);
-    front_surfaces(copy, false, normals, visible);
     order_surfaces(copy, visible, order);
 
     picture.vertex_count = copy.vertex_count;

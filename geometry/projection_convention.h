@@ -1,6 +1,37 @@
 #pragma once
-// The program's projection convention as the object loader needs it: true
-// for the European method, whose objects are mirrored when loaded. The
-// projection views set it at start-up; false until then.
+// The program's projection convention, read once at start-up: the American
+// (third angle) or the European (first angle) method. It decides whether
+// objects are mirrored when loaded, which way the isometric picture turns,
+// and the default layouts for three and six views. Until it is set the
+// program follows the American method.
+//
+// Views are numbered 0 left side, 1 top, 2 front, 3 bottom, 4 right side,
+// 5 rear throughout the program; `view_labels` holds their labels.
 
-extern bool mirror_objects;
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Layout modes of the normal views.
+inline constexpr std::uint8_t american_three_views = 0;
+inline constexpr std::uint8_t american_six_views = 1;
+inline constexpr std::uint8_t european_three_views = 2;
+inline constexpr std::uint8_t european_six_views = 3;
+
+inline constexpr int view_count = 6;
+
+extern bool mirror_objects;          // true for the European method
+extern std::uint8_t three_view_mode;
+extern std::uint8_t six_view_mode;
+extern std::array<std::string, view_count> view_labels;
+
+// The method a "Standard Technical Projection" value names: anything whose
+// first letter is not A (either case) is European; empty is American.
+bool names_european_method(const std::string& setting);
+
+// Sets mirror_objects and both default layout modes for the method.
+void set_projection_convention(bool european);
+
+// The labels of views 0 to 5; the front view's label goes to the first view
+// arrow (the front view direction), the top view's to the second.
+void set_view_labels(const std::array<std::string, view_count>& labels);

@@ -47,6 +47,14 @@ struct Tsolid {
     std::uint8_t marked_edge = 0;
     std::array<Tpoint3d, 2> view_arrows{};   // the first and the second view arrow
 
+    // The corners of surface s: its list entries but the closing one, never
+    // more than a list can hold.
+    int corner_count(int s) const
+    {
+        const int length = surface_length[s] < max_surface_entries ? surface_length[s] : max_surface_entries;
+        return length > 0 ? length - 1 : 0;
+    }
+
     // Entry `entry` of surface `s`'s vertex list, as a point.
     const Tpoint3d& corner(int s, int entry) const { return vertices[surface_vertices[s][entry]]; }
 };

@@ -3,22 +3,26 @@
 #include "foundation/messages.h"
 #include "geometry/screen_metrics.h"
 
-#include <algorithm>
+
+Tpoint3d surface_normal(const Tsolid& solid, int s)
+{
+    const Tpoint3d& p1 = solid.corner(s, 1);
+    const Tpoint3d& p2 = solid.corner(s, 2);
+    const Tpoint3d& p3 = solid.corner(s, 3);
+    const Tpoint3d a{p2.x - p1.x, p2.y - p1.y, p2.z - p1.z};
+    const Tpoint3d b{p3.x - p1.x, p3.y - p1.y, p3.z - p1.z};
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 
 void surface_normals(const Tsolid& solid, Tnormals& normals, bool z_only)
 {
     for (int s = 1; s <= solid.surface_count; ++s) {
-        const Tpoint3d& p1 = solid.corner(s, 1);
-        const Tpoint3d& p2 = solid.corner(s, 2);
-        const Tpoint3d& p3 = solid.corner(s, 3);
-        const Tpoint3d a{p2.x - p1.x, p2.y - p1.y, p2.z - p1.z};
-        const Tpoint3d b{p3.x - p1.x, p3.y - p1.y, p3.z - p1.z};
-        Tpoint3d& n = normals[s];
+        const Tpoint3d n = surface_normal(solid, s);
         if (!z_only) {
-            n.x = a.y * b.z - a.z * b.y;
-            n.y = a.z * b.x - a.x * b.z;
+            normals[s].x = n.x;
+            normals[s].y = n.y;
         }
-        n.z = a.x * b.y - a.y * b.x;
+        normals[s].z = n.z;
     }
 }
 
@@ -35,6 +39,18 @@ void front_surfaces(const Tsolid& solid, bool use_eye, const Tnormals& normals, 
     }
 }
 
+Tsolid turned_for_view(const Tsolid& solid, int angle_x, int angle_y, int angle_z, bool perspective, Tvisibility& front)
+{
+    Tsolid copy = solid;
+    rotate_solid(copy, angle_x, angle_y, true, angle_z);
+    if (perspective)
+        perspective_transform(copy);
+    Tnormals normals{};
+    surface_normals(copy, normals, true);
+    front_surfaces(copy, false, normals, front);
+    return copy;
+}
+
 namespace {
 
 bool edge_walked_backwards(const Tsolid& solid, int p, int q)
@@ -47,19 +63,25 @@ bool edge_walked_backwards(const Tsolid& solid, int p, int q)
 
 } // namespace
 
-void find_edges(Tsolid& solid, int skipped_surfaces)
+bool collect_edges(Tsolid& solid, int skipped_surfaces)
 {
     solid.edge_count = 0;
     for (int s = 1; s <= solid.surface_count - skipped_surfaces; ++s) {
         const Tsurface_list& list = solid.surface_vertices[s];
-        const int length = std::min<int>(solid.surface_length[s], max_surface_entries);
-        for (int j = 1; j < length; ++j) {
+        for (int j = 1; j <= solid.corner_count(s); ++j) {
             const int p = list[j], q = list[j + 1];
             if (edge_walked_backwards(solid, p, q))
                 continue;
             if (solid.edge_count == max_edges)
-                stop_with_message("object has too many edges");
+                return false;
             solid.edges[++solid.edge_count] = {list[j], list[j + 1]};
         }
     }
+    return true;
+}
+
+void find_edges(Tsolid& solid, int skipped_surfaces)
+{
+    if (!collect_edges(solid, skipped_surfaces))
+        stop_with_message("object has too many edges");
 }

@@ -1,5 +1,6 @@
 #include "manager/program.h"
 
+#include "geometry/projection_symbols.h"
 #include "manager/program_windows.h"
 #include "platform/qt_presenters.h"
 #include "resources/resources.h"
@@ -26,6 +27,7 @@ int run_program(int argc, char** argv, shown_window shown)
         windows.main_form.show();
     const int code = application.exec();
     release_monopolize();
+    release_projection_symbols();
     return code;
 }
 

@@ -12,6 +12,7 @@ void start_up_program(const std::string& program_file)
     start_up_foundation(program_file);
     start_up_screen_drawing();
     start_up_kernel();
+    start_up_projection_views();
     student_data_files = std::make_unique<Tstudent_data_files_object>();
     guidance = std::make_unique<Tguidance_object>();
 }

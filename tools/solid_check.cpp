@@ -21,20 +21,6 @@ long double dot(const Tpoint3d& a, const Tpoint3d& b)
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 
-// The normal of the whole outline (Newell's sum), as long as its area.
-Tpoint3d outline_normal(const Tsolid& solid, int s)
-{
-    Tpoint3d n;
-    for (int i = 1; i < solid.surface_length[s]; ++i) {
-        const Tpoint3d& p = solid.corner(s, i);
-        const Tpoint3d& q = solid.corner(s, i + 1);
-        n.x += (p.y - q.y) * (p.z + q.z);
-        n.y += (p.z - q.z) * (p.x + q.x);
-        n.z += (p.x - q.x) * (p.y + q.y);
-    }
-    return n;
-}
-
 class checker {
 public:
     checker(const Tsolid& solid, const std::vector<std::string>& names) : solid_(solid), names_(names) {}
@@ -133,6 +119,19 @@ private:
 };
 
 } // namespace
+
+Tpoint3d outline_normal(const Tsolid& solid, int s)
+{
+    Tpoint3d n;
+    for (int i = 1; i <= solid.corner_count(s); ++i) {
+        const Tpoint3d& p = solid.corner(s, i);
+        const Tpoint3d& q = solid.corner(s, i + 1);
+        n.x += (p.y - q.y) * (p.z + q.z);
+        n.y += (p.z - q.z) * (p.x + q.x);
+        n.z += (p.x - q.x) * (p.y + q.y);
+    }
+    return n;
+}
 
 std::vector<std::string> check_solid(const Tsolid& solid, const std::vector<std::string>& vertex_names)
 {

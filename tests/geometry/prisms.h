@@ -1,0 +1,23 @@
+#pragma once
+// Solids put together from prisms for tests: each prism an outline in the
+// x-y plane, counter-clockwise and starting at a convex corner, stretched
+// from z0 to z1. Several prisms in
+// one solid are several separate bodies.
+
+#include "geometry/solid.h"
+
+#include <utility>
+#include <vector>
+
+namespace test_objects {
+
+using outline = std::vector<std::pair<long double, long double>>;
+
+void add_prism(Tsolid& solid, const outline& points, long double z0, long double z1, int colour = 7);
+void add_box(Tsolid& solid, long double x0, long double x1, long double y0, long double y1, long double z0,
+             long double z1, int colour = 7);
+
+// Edges found and the arrows set, as a loaded object has them.
+Tsolid finished(Tsolid solid);
+
+} // namespace test_objects

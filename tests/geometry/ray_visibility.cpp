@@ -1,0 +1,126 @@
+#include "tests/geometry/ray_visibility.h"
+
+#include "tools/solid_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace ray_check {
+
+namespace {
+
+// Winding number of the outline around (x, y).
+int winding(const Tsolid& solid, int s, long double x, long double y)
+{
+    int w = 0;
+    for (int i = 1; i <= solid.corner_count(s); ++i) {
+        const Tpoint3d& a = solid.corner(s, i);
+        const Tpoint3d& b = solid.corner(s, i + 1);
+        const long double cross = (b.x - a.x) * (y - a.y) - (x - a.x) * (b.y - a.y);
+        if (a.y <= y && b.y > y && cross > 0)
+            ++w;
+        else if (a.y > y && b.y <= y && cross < 0)
+            --w;
+    }
+    return w;
+}
+
+long double outline_distance(const Tsolid& solid, int s, long double x, long double y)
+{
+    long double nearest = 1e30L;
+    for (int i = 1; i <= solid.corner_count(s); ++i) {
+        long double t = 0;
+        nearest = std::min(nearest, segment_distance_2d(x, y, solid.corner(s, i), solid.corner(s, i + 1), t));
+    }
+    return nearest;
+}
+
+} // namespace
+
+long double segment_distance_2d(long double x, long double y, const Tpoint3d& a, const Tpoint3d& b, long double& t)
+{
+    const long double dx = b.x - a.x, dy = b.y - a.y;
+    const long double l2 = dx * dx + dy * dy;
+    t = l2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / l2, 0.0L, 1.0L) : 0;
+    return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
+}
+
+seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin)
+{
+    bool doubtful = false;
+    for (int s = 1; s <= transformed.surface_count; ++s) {
+        const Tpoint3d n = outline_normal(transformed, s);
+        const long double size = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+        if (size == 0 || std::fabs(n.z) < 1e-9L * size)
+            continue;   // seen edge-on: a ray along z never passes through it
+        const Tpoint3d& c = transformed.corner(s, 1);
+        const long double z = c.z - (n.x * (p.x - c.x) + n.y * (p.y - c.y)) / n.z;
+        if (z <= p.z + 1e-7L)
+            continue;   // through the point or behind it
+        if (outline_distance(transformed, s, p.x, p.y) < margin)
+            doubtful = true;
+        else if (winding(transformed, s, p.x, p.y) != 0)
+            return seen::hidden;
+    }
+    return doubtful ? seen::uncertain : seen::visible;
+}
+
+long double outline_area2(const Tsolid& solid, int s)
+{
+    long double sum = 0;
+    for (int i = 1; i <= solid.corner_count(s); ++i) {
+        const Tpoint3d& a = solid.corner(s, i);
+        const Tpoint3d& b = solid.corner(s, i + 1);
+        sum += a.x * b.y - b.x * a.y;
+    }
+    return sum;
+}
+
+namespace {
+
+// The stretches where face s meets z = 0, as pairs of points along the
+// line, each pair running from where the face is entered to where it is left.
+std::vector<Tpoint3d> face_crossings(const Tsolid& solid, int s)
+{
+    std::vector<Tpoint3d> points;
+    const auto above = [](const Tpoint3d& v) { return v.z > -1e-12L; };
+    for (int i = 1; i <= solid.corner_count(s); ++i) {
+        const Tpoint3d& a = solid.corner(s, i);
+        const Tpoint3d& b = solid.corner(s, i + 1);
+        if (above(a) == above(b))
+            continue;
+        const long double f = a.z / (a.z - b.z);
+        points.push_back({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y), 0});
+    }
+    return points;
+}
+
+} // namespace
+
+// Green's theorem over the boundary of the solid just below the plane:
+// each face contributes its crossing stretches, run so that the solid lies
+// to their left seen from +z, which is along (-ny, nx) for the face's
+// outward normal n. Faces in the plane that face up are taken off.
+long double cross_section_area(const Tsolid& solid)
+{
+    long double twice = 0;
+    for (int s = 1; s <= solid.surface_count; ++s) {
+        const Tpoint3d n = outline_normal(solid, s);
+        bool in_plane = true;
+        for (int i = 1; i <= solid.corner_count(s); ++i)
+            in_plane &= std::fabs(solid.corner(s, i).z) < 1e-9L;
+        if (in_plane && n.z > 0)
+            twice -= n.z;   // Newell's z part is twice the face's area
+        std::vector<Tpoint3d> points = face_crossings(solid, s);
+        const long double ux = -n.y, uy = n.x;
+        std::sort(points.begin(), points.end(), [&](const Tpoint3d& a, const Tpoint3d& b) {
+            return a.x * ux + a.y * uy < b.x * ux + b.y * uy;
+        });
+        for (std::size_t i = 0; i + 1 < points.size(); i += 2)
+            twice += points[i].x * points[i + 1].y - points[i + 1].x * points[i].y;
+    }
+    return twice / 2;
+}
+
+} // namespace ray_check

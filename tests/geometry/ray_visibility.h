@@ -1,0 +1,31 @@
+#pragma once
+// An independent judge of what a line drawing should show: a point of a
+// transformed solid (viewer along +z, parallel projection) is hidden when a
+// ray from it towards the viewer passes through the inside of some face in
+// front of it. Faces are taken as flat polygons; no edge lists, no crossing
+// lists, no tolerances of the drawing code.
+
+#include "geometry/solid.h"
+
+namespace ray_check {
+
+enum class seen { visible, hidden, uncertain };
+
+// uncertain: no face hides the point for sure, but one in front of it has
+// its outline within `margin` of the point's projection.
+seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin);
+
+// Distance in the drawing plane from (x, y) to the segment from a to b, and
+// the parameter of the nearest point along it.
+long double segment_distance_2d(long double x, long double y, const Tpoint3d& a, const Tpoint3d& b, long double& t);
+
+// Twice the signed area of a closed outline in the plane, counter-clockwise positive.
+long double outline_area2(const Tsolid& solid, int s);
+
+// The area of the cross-section of a closed solid with the plane z = 0
+// where the solid reaches it from below, from the faces' own crossings
+// with the plane. A face in the plane that faces up bounds the solid there
+// and is no part of the section.
+long double cross_section_area(const Tsolid& solid);
+
+} // namespace ray_check

@@ -1,0 +1,50 @@
+#include "tests/geometry/sample_solids.h"
+
+#include "foundation/globals.h"
+#include "geometry/object_files.h"
+#include "geometry/projection_convention.h"
+#include "platform/message_box.h"
+#include "platform/program_exit.h"
+
+#include <stdexcept>
+
+namespace test_objects {
+
+namespace {
+
+std::vector<sample_solid> load_samples()
+{
+    platform::scripted_responder responder;
+    platform::throwing_exit_guard guard;
+    start_directory = program_directory = std::string(WINTOLA_BIN_DIR) + "/";
+    mirror_objects = false;
+    TThingCatCollection catalogue;
+    load_object_file_list({"SOLIDS.OBJ", "BLOCKS.OBJ"}, catalogue);
+    std::vector<sample_solid> samples(static_cast<std::size_t>(last_object_number + 1));
+    for (int number = 0; number <= last_object_number; ++number) {
+        samples[static_cast<std::size_t>(number)].name = "object " + std::to_string(number);
+        load_object(number, samples[static_cast<std::size_t>(number)].solid);
+    }
+    for (const auto& category : catalogue.categories)
+        for (const auto& thing : category->things)
+            samples[thing->object_number].name = thing->name;
+    return samples;
+}
+
+} // namespace
+
+const std::vector<sample_solid>& sample_solids()
+{
+    static const std::vector<sample_solid> samples = load_samples();
+    return samples;
+}
+
+const Tsolid& sample_named(const std::string& name)
+{
+    for (const sample_solid& sample : sample_solids())
+        if (sample.name == name)
+            return sample.solid;
+    throw std::invalid_argument("no sample object named " + name);
+}
+
+} // namespace test_objects

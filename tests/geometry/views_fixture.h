@@ -1,0 +1,83 @@
+#pragma once
+// A cube, a Tviews and a 640 x 480 image canvas on a 4:3 screen, with the
+// symbols loaded and English view labels; and counting what was drawn.
+
+#include "geometry/geometry_startup.h"
+#include "geometry/projection_symbols.h"
+#include "geometry/screen_metrics.h"
+#include "geometry/views.h"
+#include "platform/image_canvas.h"
+#include "tests/geometry/object_bytes.h"
+#include "tests/support/gui_app.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace test_support {
+
+inline constexpr platform::colour_ref background = platform::window_background_colour();
+inline constexpr platform::colour_ref red = platform::rgb(255, 0, 0);
+
+// How many pixels of a colour the canvas has in a rectangle (right and
+// bottom excluded, clipped to the canvas).
+inline int count_in(const platform::image_canvas& canvas, const platform::pixel_rect& r, platform::colour_ref colour)
+{
+    int n = 0;
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, canvas.height()); ++y)
+        for (int x = std::max(r.left, 0); x < std::min(r.right, canvas.width()); ++x)
+            if (canvas.pixel(x, y) == colour)
+                ++n;
+    return n;
+}
+
+inline std::set<platform::colour_ref> colours_in(const platform::image_canvas& canvas, const platform::pixel_rect& r)
+{
+    std::set<platform::colour_ref> found;
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, canvas.height()); ++y)
+        for (int x = std::max(r.left, 0); x < std::min(r.right, canvas.width()); ++x)
+            found.insert(canvas.pixel(x, y));
+    return found;
+}
+
+class views_fixture : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        gui_app();
+        aspect = 1.0L;
+        start_up_kernel();
+        load_projection_symbols();
+        set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
+    }
+    void TearDown() override
+    {
+        aspect = 1.0L;
+        compute_pixel_scales();
+        set_projection_convention(false);
+    }
+
+    platform::pixel_rect whole() const { return {0, 0, canvas.width(), canvas.height()}; }
+    platform::pixel_rect frame() const
+    {
+        return {views.frame_left, views.frame_top, views.frame_right, views.frame_bottom};
+    }
+    platform::pixel_rect cell(int k) const
+    {
+        return {views.view_x[k], views.view_y[k], views.view_x[k] + views.cell_width,
+                views.view_y[k] + views.cell_height};
+    }
+    void fill(platform::colour_ref colour)
+    {
+        canvas.set_pen({colour, 1, platform::pen_style::solid});
+        canvas.set_brush({platform::brush_style::solid, colour});
+        canvas.rectangle(0, 0, canvas.width(), canvas.height());
+    }
+
+    Tsolid cube = test_objects::solid_of(test_objects::cube());
+    Tviews views;
+    platform::image_canvas canvas{640, 480};
+};
+
+} // namespace test_support
