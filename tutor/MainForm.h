@@ -15,6 +15,7 @@
 
 #include "geometry/solid.h"
 #include "geometry/things.h"
+#include "geometry/views.h"
 #include "tutor/practice_main_window.h"
 #include "tutor/workbench_rules.h"
 #include "tutor/workbench_settings.h"
@@ -39,6 +40,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class TBackGroundScreen;
+struct Tworkbench_layout;
 class TPupilLoginDialog;
 class TTheoryForm;
 class Tguidance_driver;
@@ -83,6 +85,9 @@ public:
     bool FormCloseQuery();
     void FormClose();
     void FormResize();
+    // The projections shown, in a drawing area of width w and height h
+    // from the canvas's top left; nothing is cleared first.
+    void FormPaint(platform::Canvas& canvas, int w, int h);
     void wait_until_ready_timerTimer();
     void projections_radio_groupClick();
     void object_class_comboboxChange();
@@ -112,6 +117,10 @@ public:
     // buttons and above the option controls.
     int drawing_width() const;
     int drawing_height() const;
+    const Tviews& views() const { return views_; }
+    // Whether the chosen object's name is written beside its projections;
+    // the tutor's settings would switch it, so it is off.
+    void set_show_object_names(bool show);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -140,6 +149,7 @@ private:
     void enable_option_groups();
     void place_controls();
     void repaint_projections();
+    void write_object_name(platform::Canvas& canvas, const Tworkbench_layout& layout, bool six, bool american);
     void theory_menu_itemClick(int chapter);
     void exercise_menu_itemClick(int exercise);
     void logged_in();
@@ -147,6 +157,8 @@ private:
 
     std::array<std::string, menu_text_count> menu_texts_;
     std::array<std::string, theory_text_count> theory_texts_;
+    Tviews views_;
+    bool show_object_names_ = false;
     bool keep_maximised_ = false;
     TThingCatCollection catalogue_;
     Tsolid solid_{};

@@ -122,6 +122,9 @@ void TMainForm::theory_menu_itemClick(int chapter)
     theory_form_->tell_chapter_before_show(chapter);
     theory_form_->tell_object_before_show(solid_);
     theory_form_->exec();
+    // As after an exercise, the guidance goes on with its next statement.
+    if (guidance_is_on())
+        start_wait_until_ready_timer(tag_next_statement);
 }
 
 void TMainForm::click_exercise_menu_item(int exercise)

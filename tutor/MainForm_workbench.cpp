@@ -75,6 +75,7 @@ void TMainForm::create_workbench()
         left += box->width() + control_gap;
     }
     panel_rotation_buttons->adjustSize();
+    client_->paint = [this](platform::Canvas& canvas) { FormPaint(canvas, drawing_width(), drawing_height()); };
 }
 
 void TMainForm::create_projections_group()

@@ -2,6 +2,10 @@
 
 #include "foundation/globals.h"
 #include "foundation/qt_text.h"
+#include "geometry/projection_convention.h"
+#include "geometry/views.h"
+#include "geometry/workbench_layout.h"
+#include "platform/canvas_widget.h"
 #include "tutor/theory_chapters.h"
 
 #include <QFont>
@@ -13,6 +17,11 @@
 namespace {
 
 constexpr int first_own_chapter_entry = 12;   // of "MAIN_MENUS"
+constexpr int perspective_chapter = 1;
+constexpr int normal_projection_chapter = 3;
+constexpr int hidden_lines_chapter = 4;
+constexpr int picture_width = 480;
+constexpr int picture_height = 360;
 
 } // namespace
 
@@ -34,6 +43,11 @@ TTheoryForm::TTheoryForm(QWidget* parent) : QDialog(parent)
     close_button->setDefault(true);
     layout->addWidget(chapter_title_label);
     layout->addWidget(chapter_text_label);
+    chapter_picture = new platform::canvas_widget(this);
+    chapter_picture->setObjectName("chapter_picture");
+    chapter_picture->setFixedSize(picture_width, picture_height);
+    chapter_picture->paint = [this](platform::Canvas& canvas) { paint_picture(canvas, picture_width, picture_height); };
+    layout->addWidget(chapter_picture, 0, Qt::AlignHCenter);
     layout->addWidget(close_button, 0, Qt::AlignRight);
     connect(close_button, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -79,4 +93,26 @@ void TTheoryForm::FormShow()
     setWindowTitle(qt(chapter_title(chapter_)));
     chapter_title_label->setText(qt(chapter_title(chapter_)));
     chapter_text_label->setText(qt(chapter_text(chapter_)));
+    chapter_picture->setVisible(chapter_ >= 1 && chapter_ <= own_theory_chapters);
+    chapter_picture->repaint_picture();
+    adjustSize();
+}
+
+// Placed as the workbench places one kind of projection alone.
+void TTheoryForm::paint_picture(platform::Canvas& canvas, int w, int h) const
+{
+    if (chapter_ < 1 || chapter_ > own_theory_chapters)
+        return;
+    Tviews views;
+    if (chapter_ == normal_projection_chapter) {
+        const Tworkbench_layout layout = workbench_layout(w, h, false, true, false);
+        views.layout_views(layout.views_origin, layout.cell_height, three_view_mode);
+        views.draw_views(canvas, false, true, true, true, true, false, solid_);
+        return;
+    }
+    const Tworkbench_layout layout = workbench_layout(w, h, true, false, false);
+    views.set_oblique_frame(layout.frame_origin, layout.frame_height);
+    const bool perspective = chapter_ == perspective_chapter;
+    const bool hidden_lines = chapter_ == hidden_lines_chapter;
+    views.draw_oblique(canvas, false, solid_, false, true, false, perspective, hidden_lines, true, true, false);
 }

@@ -3,7 +3,9 @@
 // are the tutor's own (perspective, isometric, normal projection, hidden
 // lines); 5 to 14 are the additional chapters 1 to 10 that the settings
 // name. It shows the chapter's title and a short text from the text-section
-// file.
+// file, and for the own chapters the object of the workbench as the chapter
+// shows it: in perspective, isometrically, in three normal views, or as a
+// line drawing with its hidden edges dashed.
 
 #include "geometry/solid.h"
 
@@ -11,6 +13,10 @@
 
 class QLabel;
 class QPushButton;
+namespace platform {
+class Canvas;
+class canvas_widget;
+}
 
 class TTheoryForm : public QDialog {
     Q_OBJECT
@@ -28,6 +34,8 @@ public:
     // The title and the text of chapter k (empty outside 1..14).
     static std::string chapter_title(int k);
     static std::string chapter_text(int k);
+    // The chapter's picture in an area of width w and height h.
+    void paint_picture(platform::Canvas& canvas, int w, int h) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,5 +47,6 @@ private:
     Tsolid solid_{};
     QLabel* chapter_title_label;
     QLabel* chapter_text_label;
+    platform::canvas_widget* chapter_picture;
     QPushButton* close_button;
 };
