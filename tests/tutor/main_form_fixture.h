@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 #include <filesystem>
@@ -48,6 +49,8 @@ protected:
     }
     void TearDown() override
     {
+        for (const QPointer<QTimer>& watch : watches)
+            delete watch.data();   // one a failed test left waiting
         form.reset();
         set_colouring_window(nullptr);
         guidance.reset();
@@ -89,16 +92,23 @@ protected:
     }
     QAction* item(const char* name) { return control<QAction>(name); }
 
-    // Runs `act` on the modal window once it is open (inside its own event
-    // loop); the name of each modal window seen is recorded.
+    // Runs `act` on the next modal window once it is open (inside its own
+    // event loop); the name of each modal window met is recorded.
     void when_modal(std::function<void(QWidget&)> act)
     {
-        QTimer::singleShot(0, [this, act] {
+        auto* watch = new QTimer;
+        watches.emplace_back(watch);
+        watch->setInterval(5);
+        QObject::connect(watch, &QTimer::timeout, [this, watch, act] {
             QWidget* modal = QApplication::activeModalWidget();
-            ASSERT_TRUE(modal) << "no modal window is open";
+            if (!modal || !modal->isVisible())
+                return;
+            watch->stop();
+            watch->deleteLater();
             modal_windows.push_back(modal->objectName().toStdString());
             act(*modal);
         });
+        watch->start();
     }
 
     test_support::temp_dir program;
@@ -107,4 +117,5 @@ protected:
     platform::throwing_exit_guard exit_guard;
     std::unique_ptr<TMainForm> form;
     std::vector<std::string> modal_windows;
+    std::vector<QPointer<QTimer>> watches;
 };
