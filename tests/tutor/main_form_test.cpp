@@ -220,14 +220,16 @@ TEST_F(MainFormTest, ResizingKeepsFourToThreeAndPlacesTheControls)
     for (const char* name : {"oblique_projection_groupbox", "normal_projection_groupbox", "select_object_groupbox"})
         EXPECT_EQ(control<QWidget>(name)->y(), group->y()) << name;
     EXPECT_EQ(panel->x(), client->width() - static_cast<int>(std::nearbyint(panel->width() * 1.05)));
-    const int room = client->width() - select->x() - select->width();
-    if (room > std::nearbyint(panel->width() * 1.1)) {
-        EXPECT_EQ(panel->y(), (client->height() - panel->height()) / 2);
-    } else {
-        EXPECT_EQ(panel->y(), select->y() - 5 - panel->height());
-    }
+    ASSERT_GT(client->width() - select->x() - select->width(), std::nearbyint(panel->width() * 1.1));
+    EXPECT_EQ(panel->y(), (client->height() - panel->height()) / 2) << "room beside the boxes: halfway up";
     EXPECT_EQ(form->drawing_width(), panel->x());
     EXPECT_EQ(form->drawing_height(), group->y());
+
+    form->resize(640, 480);
+    QApplication::processEvents();
+    ASSERT_LE(client->width() - select->x() - select->width(), std::nearbyint(panel->width() * 1.1));
+    EXPECT_EQ(panel->y(), select->y() - 5 - panel->height()) << "no room: just above the object choice";
+    EXPECT_EQ(panel->x(), client->width() - static_cast<int>(std::nearbyint(panel->width() * 1.05)));
 }
 
 TEST_F(MainFormTest, KeptMaximisedWhenTheSettingsSaySo)
@@ -304,4 +306,15 @@ TEST_F(MainFormTest, RotationButtonsTurnTheSolidByTheConvention)
     control<QPushButton>("button_negative_Z_rotation")->click();
     EXPECT_TRUE(same_solid(form->solid(), turned(0, 90, 0)));
     EXPECT_FALSE(same_solid(turned(0, 90, 0), loaded(number))) << "the turn is seen";
+}
+
+TEST_F(MainFormTest, TheLookOfTheWorkbenchIsKeptForAPersonToCheck)
+{
+    make_form();
+    show_form();
+    form->resize(1000, 750);
+    QApplication::processEvents();
+    const std::string folder = std::string(WINTOLA_BIN_DIR) + "/../screenshots";
+    std::filesystem::create_directories(folder);
+    EXPECT_TRUE(form->grab().save(QString::fromStdString(folder + "/tutor_main_window.png")));
 }
