@@ -54,6 +54,7 @@ void TMainForm::FormCreate()
 {
     setWindowIcon(QApplication::windowIcon());
     setWindowTitle(QCoreApplication::applicationName());
+    resize(800, 600);
     keep_maximised_ = read_yes_no_setting("", "GENERAL", "Keep Main Window Maximized", false);
     if (keep_maximised_)
         setWindowState(Qt::WindowMaximized);

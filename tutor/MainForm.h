@@ -143,6 +143,8 @@ private:
     void create_normal_group();
     void create_select_object_group();
     void create_rotation_panel();
+    // The four boxes side by side along the foot of the client area.
+    std::array<QWidget*, 4> option_boxes() const;
     void load_catalogue();
     void apply_view_settings();
     void fill_object_classes();

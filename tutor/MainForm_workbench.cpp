@@ -65,17 +65,20 @@ void TMainForm::create_workbench()
     create_rotation_panel();
     // Side by side along the foot of the client area, all as high as the highest.
     int height = 0;
-    for (QWidget* box : {static_cast<QWidget*>(projections_radio_group), static_cast<QWidget*>(oblique_projection_groupbox),
-                         static_cast<QWidget*>(normal_projection_groupbox), static_cast<QWidget*>(select_object_groupbox)})
+    for (QWidget* box : option_boxes())
         height = std::max(height, box->sizeHint().height());
     int left = control_gap;
-    for (QWidget* box : {static_cast<QWidget*>(projections_radio_group), static_cast<QWidget*>(oblique_projection_groupbox),
-                         static_cast<QWidget*>(normal_projection_groupbox), static_cast<QWidget*>(select_object_groupbox)}) {
+    for (QWidget* box : option_boxes()) {
         box->setGeometry(left, 0, box->sizeHint().width(), height);
         left += box->width() + control_gap;
     }
     panel_rotation_buttons->adjustSize();
     client_->paint = [this](platform::Canvas& canvas) { FormPaint(canvas, drawing_width(), drawing_height()); };
+}
+
+std::array<QWidget*, 4> TMainForm::option_boxes() const
+{
+    return {projections_radio_group, oblique_projection_groupbox, normal_projection_groupbox, select_object_groupbox};
 }
 
 void TMainForm::create_projections_group()
@@ -327,8 +330,7 @@ void TMainForm::place_controls()
     const int client_height = client_->height();
     const int client_width = client_->width();
     const int top = client_height - round_to_pixel(projections_radio_group->height() * 1.05L);
-    for (QWidget* box : {static_cast<QWidget*>(projections_radio_group), static_cast<QWidget*>(oblique_projection_groupbox),
-                         static_cast<QWidget*>(normal_projection_groupbox), static_cast<QWidget*>(select_object_groupbox)})
+    for (QWidget* box : option_boxes())
         box->move(box->x(), top);
     QFrame* panel = panel_rotation_buttons;
     const int room = client_width - select_object_groupbox->x() - select_object_groupbox->width();
