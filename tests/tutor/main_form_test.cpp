@@ -45,23 +45,17 @@ TEST_F(MainFormTest, CreationTakesItsTextsAndLoadsTheCatalogueWithoutShowingItse
     make_form();
     EXPECT_FALSE(form->isVisible());
     const std::pair<const char*, const char*> captions[] = {
-        {"file_menu_item", "File"},
         {"pupil_menu_item", "Pupil login..."},
         {"change_password_menu_item", "Change password..."},
-        {"settings_menu_item", "Settings..."},
         {"print_menu_item", "Print"},
         {"printer_settings_menu_item", "Printer settings..."},
-        {"exit_menu_item", "Exit"},
         {"perspectivic_theory_menu_item", "Perspective projection"},
         {"hidden_lines_theory_menu_item", "Hidden lines"},
         {"exercise_1_menu_item", "Exercise 1: Colouring surfaces"},
         {"exercise_9_menu_item", "Exercise 9: Constructing a sectional view"},
-        {"test_mode_menu_item", "Test mode"},
         {"practice_level_3_menu_item", "Level 3"},
         {"results_menu_item", "Results..."},
         {"switch_guidance_on_off_menu_item", "Switch guidance on"},
-        {"start_guidance_again_menu_item", "Start guidance again"},
-        {"help_menu_item", "Help"},
         {"about_menu_item", "About the tutor..."},
         {"additional_chapter_10_theory_menu_item", "Additional chapter 10"},
     };

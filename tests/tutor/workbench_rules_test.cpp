@@ -83,35 +83,3 @@ TEST(WorkbenchRules, ResizingKeepsFourToThreeFollowingTheSideThatChanged)
     const window_size low = workbench_window_size({900, 100}, 800);
     EXPECT_EQ(low.height, 675) << "at least 480 high, then the height follows the new width";
 }
-
-TEST(WorkbenchRules, ProjectionsChoiceItems)
-{
-    EXPECT_EQ(projections_item(true, false), 0);
-    EXPECT_EQ(projections_item(false, true), 1);
-    EXPECT_EQ(projections_item(true, true), 2);
-    EXPECT_EQ(projections_item(false, false), 3);
-    for (int item = 0; item < 4; ++item)
-        EXPECT_EQ(projections_item(item_shows_oblique(item), item_shows_normal(item)), item);
-}
-
-TEST(WorkbenchRules, QuarterTurnsByTheConvention)
-{
-    struct row {
-        rotation_button button;
-        quarter_turn american;
-        quarter_turn european;
-    };
-    const row table[] = {
-        {rotation_button::positive_x, {-90, 0, 0}, {0, 0, -90}}, {rotation_button::negative_x, {90, 0, 0}, {0, 0, 90}},
-        {rotation_button::positive_y, {0, 0, -90}, {90, 0, 0}},  {rotation_button::negative_y, {0, 0, 90}, {-90, 0, 0}},
-        {rotation_button::positive_z, {0, -90, 0}, {0, -90, 0}}, {rotation_button::negative_z, {0, 90, 0}, {0, 90, 0}},
-    };
-    for (const row& r : table)
-        for (const bool european : {false, true}) {
-            const quarter_turn turn = quarter_turn_of(r.button, european);
-            const quarter_turn& wanted = european ? r.european : r.american;
-            EXPECT_EQ(turn.angle_x, wanted.angle_x) << static_cast<int>(r.button) << european;
-            EXPECT_EQ(turn.angle_y, wanted.angle_y) << static_cast<int>(r.button) << european;
-            EXPECT_EQ(turn.angle_z, wanted.angle_z) << static_cast<int>(r.button) << european;
-        }
-}
