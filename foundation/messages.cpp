@@ -35,3 +35,8 @@ int ask_termination()
     const std::string text = text_entry("TERMINATION_MESSAGE", 1) + "\n" + text_entry("TERMINATION_MESSAGE", 2);
     return show_message(text, platform::MB_ICONQUESTION | platform::MB_YESNO);
 }
+
+void report_print_failure()
+{
+    show_message("Printing failed: the printer could not start or finish the job.", platform::MB_OK | platform::MB_ICONERROR);
+}

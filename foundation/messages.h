@@ -9,3 +9,5 @@ void show_out_of_memory();
 [[noreturn]] void stop_with_message(const std::string& text);
 [[noreturn]] void stop_out_of_memory();
 int ask_termination();
+// A print job that could not start or finish.
+void report_print_failure();

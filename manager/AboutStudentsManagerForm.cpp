@@ -1,8 +1,8 @@
 #include "manager/AboutStudentsManagerForm.h"
 
 #include "foundation/globals.h"
+#include "foundation/qt_text.h"
 #include "foundation/textfile_handler.h"
-#include "manager/qt_text.h"
 #include "resources/resources.h"
 
 #include <QFrame>

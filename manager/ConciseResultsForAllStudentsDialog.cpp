@@ -1,9 +1,10 @@
 #include "manager/ConciseResultsForAllStudentsDialog.h"
 
 #include "foundation/globals.h"
+#include "foundation/messages.h"
+#include "foundation/qt_text.h"
 #include "foundation/textfile_handler.h"
 #include "manager/printed_list.h"
-#include "manager/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/printer_canvas.h"
 #include "platform/printing.h"

@@ -9,11 +9,11 @@
 
 #include "foundation/globals.h"
 #include "foundation/messages.h"
+#include "foundation/qt_text.h"
 #include "foundation/textfile_handler.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/printing.h"
-#include "manager/qt_text.h"
 #include "student_files/concise_results.h"
 #include "student_files/student_data_files.h"
 #include "student_files/student_list.h"

@@ -1,9 +1,10 @@
 #include "manager/ResultsForm.h"
 
 #include "foundation/globals.h"
+#include "foundation/messages.h"
+#include "foundation/qt_text.h"
 #include "foundation/textfile_handler.h"
 #include "manager/printed_list.h"
-#include "manager/qt_text.h"
 #include "manager/windows.h"
 #include "platform/clipboard.h"
 #include "platform/painter_canvas.h"

@@ -1,8 +1,5 @@
 #include "manager/printed_list.h"
 
-#include "foundation/messages.h"
-#include "platform/message_box.h"
-
 void print_caption(platform::Canvas& canvas, const std::string& caption)
 {
     platform::font_choice font = canvas.font();
@@ -13,9 +10,4 @@ void print_caption(platform::Canvas& canvas, const std::string& caption)
     canvas.text_out(10, 0, caption);
     font.size = size;
     canvas.set_font(font);
-}
-
-void report_print_failure()
-{
-    show_message("Printing failed: the printer could not start or finish the job.", platform::MB_OK | platform::MB_ICONERROR);
 }

@@ -1,6 +1,7 @@
 #include "manager/windows.h"
 
 TRFM_MainForm* RFM_MainForm = nullptr;
+TMainForm* MainForm = nullptr;
 TResultsForm* ResultsForm = nullptr;
 TCreateResultsFileDialog* CreateResultsFileDialog = nullptr;
 TEditResultsFileDialog* EditResultsFileDialog = nullptr;

@@ -3,6 +3,7 @@
 // for the whole run. A pointer is null until its window is created.
 
 class TRFM_MainForm;
+class TMainForm;
 class TResultsForm;
 class TCreateResultsFileDialog;
 class TEditResultsFileDialog;
@@ -11,6 +12,7 @@ class TAboutStudentsManagerForm;
 class TConciseResultsForAllStudentsDialog;
 
 extern TRFM_MainForm* RFM_MainForm;
+extern TMainForm* MainForm;
 extern TResultsForm* ResultsForm;
 extern TCreateResultsFileDialog* CreateResultsFileDialog;
 extern TEditResultsFileDialog* EditResultsFileDialog;

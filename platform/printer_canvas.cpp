@@ -14,6 +14,11 @@ printer_canvas::~printer_canvas()
     end();
 }
 
+int printer_canvas::page_width() const
+{
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).width();
+}
+
 int printer_canvas::page_height() const
 {
     return printer_.pageLayout().paintRectPixels(printer_.resolution()).height();

@@ -14,6 +14,7 @@ public:
     explicit printer_canvas(QPrinter& printer, const font_choice& font = {});
     ~printer_canvas() override;
 
+    int page_width() const;
     int page_height() const;
     void new_page();
     // Ends the job; false when it never started or the printer failed on the way.

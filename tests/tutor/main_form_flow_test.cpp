@@ -1,0 +1,98 @@
+// A pupil's session under guidance, from the login to the guidance's HALT,
+// through the tutor main window's timer. The exercise window is a practice
+// window whose pupil is always right: the colouring window's own judging
+// belongs to the exercise windows.
+#include "tests/tutor/main_form_fixture.h"
+#include "tutor/PracticeForm.h"
+#include "tutor/guidance_driver.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+class always_right_window : public TPracticeForm {
+public:
+    using TPracticeForm::TPracticeForm;
+    void install_next_object(int, bool) override { ++objects_installed; }
+    bool construction_OK() override { return true; }
+    bool construction_incomplete() override { return false; }
+    void show_wanted_parts() override {}
+    int objects_installed = 0;
+};
+
+template <class T>
+T* child(QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(name);
+    EXPECT_TRUE(found) << name;
+    return found;
+}
+
+} // namespace
+
+TEST_F(MainFormTest, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInThePupilsFile)
+{
+    make_guidance("TH 1;\nTE 1 /L=2 /EXIT=(COUNT >= 3);\nHALT 7;", true);
+    make_form();
+    always_right_window exercise_window(form.get());
+    exercise_window.setObjectName("exercise_window");
+    set_colouring_window(&exercise_window);
+
+    form->show();
+    ASSERT_EQ(form->timer_tag(), TMainForm::login_timer_tag);
+    when_modal([](QWidget& login) {
+        child<QLineEdit>(login, "pupil_name_edit")->setText("Anna");
+        child<QLineEdit>(login, "password_edit")->setText("tulip");
+        child<QPushButton>(login, "OK_button")->click();
+    });
+    form->wait_until_ready_timerTimer();
+    ASSERT_TRUE(guidance->is_on());
+    ASSERT_EQ(form->timer_tag(), tag_continue);
+
+    std::string chapter;
+    when_modal([&](QWidget& theory) {
+        chapter = child<QLabel>(theory, "chapter_title_label")->text().toStdString();
+        child<QPushButton>(theory, "close_button")->click();
+    });
+    form->wait_until_ready_timerTimer();
+    EXPECT_EQ(chapter, "Perspective projection");
+    ASSERT_EQ(form->timer_tag(), tag_next_statement);
+
+    when_modal([](QWidget& exercise) {
+        for (int answer = 0; answer < 3 && exercise.isVisible(); ++answer)
+            child<QPushButton>(exercise, "ready_button")->click();
+    });
+    form->wait_until_ready_timerTimer();
+    EXPECT_FALSE(exercise_window.isVisible()) << "the guidance's EXIT ended the test after three answers";
+    EXPECT_TRUE(form->test_mode());
+    EXPECT_EQ(form->practice_level(), 2);
+    EXPECT_EQ(exercise_window.count(), 3);
+    ASSERT_EQ(form->timer_tag(), tag_next_statement);
+
+    int code = -1;
+    try {
+        form->wait_until_ready_timerTimer();
+    } catch (const platform::program_stopped& stop) {
+        code = stop.code;
+    }
+    EXPECT_EQ(code, 7) << "the HALT's code";
+    EXPECT_EQ(modal_windows, (std::vector<std::string>{"PupilLoginDialog", "TheoryForm", "exercise_window"}));
+    EXPECT_EQ(responder.last().text, "The guidance program ends the tutor here.\nPlease ask your teacher what to do next.\n"
+                                     "The tutor will now close.");
+
+    const result_chains chains
+        = student_data_files->read_result_chains(student_data_files->results_file_name("Anna"), 9);
+    ASSERT_TRUE(chains.complete);
+    ASSERT_EQ(chains.exercises[0].size(), 1u) << "one test of exercise 1";
+    EXPECT_EQ(chains.exercises[0][0].objects, 3);
+    EXPECT_EQ(chains.exercises[0][0].correct, 3);
+    EXPECT_EQ(chains.exercises[0][0].level, 2);
+    for (std::size_t k = 1; k < chains.exercises.size(); ++k)
+        EXPECT_TRUE(chains.exercises[k].empty()) << "exercise " << k + 1;
+    results_format::settings stored;
+    ASSERT_TRUE(student_data_files->read_settings("Anna", stored));
+    EXPECT_EQ(stored.guidance_statement, 3) << "the pupil's place: the HALT";
+    EXPECT_TRUE(stored.guidance_is_on);
+}

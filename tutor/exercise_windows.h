@@ -1,0 +1,28 @@
+#pragma once
+// The windows that serve the nine exercises, and the one way the tutor opens
+// an exercise. Exercise 1 is the colouring window's; exercises 2 and 3 are
+// variants 1 and 2 of the indicate window, 4 and 5 of the add-line window,
+// 6 to 9 variants 1 to 4 of the construction window.
+//
+// The program hands over the windows it created at start-up; a window that
+// is not there serves nothing: its exercises open nothing.
+
+class TPracticeForm;
+
+enum class exercise_window { colouring, indicate, add_line, construction };
+
+struct exercise_service {
+    exercise_window window = exercise_window::colouring;
+    int variant = 1;
+};
+
+// Exercise 1..9; anything else throws std::out_of_range.
+exercise_service exercise_served_by(int exercise);
+
+// The colouring window created at start-up; null when it is gone.
+void set_colouring_window(TPracticeForm* window);
+
+// Prepares the window serving the exercise (exercise, variant, test mode,
+// practice level) and shows it modally until it closes. False, with nothing
+// shown, when no window serves the exercise.
+bool show_exercise_window(int exercise, bool test_mode, int level);
