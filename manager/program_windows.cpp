@@ -28,6 +28,7 @@ program_windows::program_windows()
     ConciseResultsForAllStudentsDialog = &concise_dialog;
     AboutStudentsManagerForm = &about_form;
     set_colouring_window(&exercise_d_form);
+    set_exercise_main_window(&tutor_main_form);
     tutor_main_form.set_results_window([this](const std::string& pupil_name) {
         results_form.tell_pupil_name_before_FormShow(pupil_name);
         results_form.exec();
@@ -37,6 +38,7 @@ program_windows::program_windows()
 program_windows::~program_windows()
 {
     tutor_main_form.set_results_window({});
+    set_exercise_main_window(nullptr);
     set_colouring_window(nullptr);
     RFM_MainForm = nullptr;
     MainForm = nullptr;

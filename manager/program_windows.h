@@ -3,9 +3,10 @@
 // window it creates, in their order: the students manager's main window
 // first, then the tutor main window (hidden; its creation loads the object
 // catalogue), the results window, the create and edit dialogs, the exercise
-// D window (hidden), the concise results dialog and the about box. The
-// windows live as long as this object; the globals of windows.h point at
-// them meanwhile.
+// D window (hidden), the concise results dialog and the about box; the
+// windows of the drawing exercises are made when first opened (through
+// exercise_windows.h), for the tutor main window. The windows live as long
+// as this object; the globals of windows.h point at them meanwhile.
 
 #include "manager/AboutStudentsManagerForm.h"
 #include "manager/ConciseResultsForAllStudentsDialog.h"

@@ -33,6 +33,11 @@ void TExerciseDForm::init_colouring_exercise(int exercise, int level, bool test_
     surface_count_ = 0;
 }
 
+void TExerciseDForm::set_up_exercise(int exercise, int, int level, bool test_mode)
+{
+    init_colouring_exercise(exercise, level, test_mode);
+}
+
 void TExerciseDForm::install_next_object(int object_number, bool later)
 {
     entry_count_ = 0;

@@ -30,6 +30,7 @@ public:
     ~TExerciseDForm() override;
 
     void init_colouring_exercise(int exercise, int level, bool test_mode);
+    void set_up_exercise(int exercise, int variant, int level, bool test_mode) override;
 
     void install_next_object(int object_number, bool later) override;
     bool construction_OK() override;

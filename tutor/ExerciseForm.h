@@ -58,6 +58,9 @@ public:
     // missing one of six, all three views, the front view as a section.
     void init_construction_exercise(int exercise, int mode, int level, bool test_mode);
 
+    // The set-up of the exercise's group (exercise_windows.h) with the variant as its mode.
+    void set_up_exercise(int exercise, int variant, int level, bool test_mode) override;
+
     void install_next_object(int object_number, bool later) override;
     bool construction_OK() override;
     bool construction_incomplete() override;

@@ -7,6 +7,7 @@
 #include "platform/canvas_widget.h"
 #include "tutor/ExerciseControls.h"
 #include "tutor/Regions.h"
+#include "tutor/exercise_windows.h"
 
 #include <QPushButton>
 
@@ -68,6 +69,24 @@ void TExerciseForm::init_construction_exercise(int exercise, int mode, int level
     const int areas = mode == 3 ? 3 : 1;
     begin_setup(exercise, level, test_mode,
                 {exercise_kind::construction, mode, tools, solid_line_tool, areas, areas, true});
+}
+
+void TExerciseForm::set_up_exercise(int exercise, int variant, int level, bool test_mode)
+{
+    switch (exercise_served_by(exercise).window) {
+    case exercise_window::indicate:
+        init_indicate_exercise(exercise, variant, level, test_mode);
+        break;
+    case exercise_window::add_line:
+        init_add_line_exercise(exercise, variant, level, test_mode);
+        break;
+    case exercise_window::construction:
+        init_construction_exercise(exercise, variant, level, test_mode);
+        break;
+    case exercise_window::colouring:
+        TPracticeForm::set_up_exercise(exercise, variant, level, test_mode);
+        break;
+    }
 }
 
 void TExerciseForm::install_next_object(int object_number, bool later)

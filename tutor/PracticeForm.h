@@ -46,6 +46,9 @@ public:
     // Before showing: the exercise (1..9), the level (1..3) and the mode;
     // chooses the objects, resets the counts and tells the guidance.
     void init_before_show(int exercise, int level, bool test_mode);
+    // The set-up for exercise `exercise`, served as `variant` of this
+    // window; here only init_before_show, the exercise windows run their own.
+    virtual void set_up_exercise(int exercise, int variant, int level, bool test_mode);
     void install_first_object();
     // Percent, integer division; windowed: over the last min(n, 30, count) answers.
     int get_score(bool windowed, int n) const;

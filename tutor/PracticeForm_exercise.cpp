@@ -32,6 +32,11 @@ void TPracticeForm::init_before_show(int exercise, int level, bool test_mode)
     setWindowTitle(QString::fromStdString(exercises_.title(exercise)));
 }
 
+void TPracticeForm::set_up_exercise(int exercise, int, int level, bool test_mode)
+{
+    init_before_show(exercise, level, test_mode);
+}
+
 void TPracticeForm::install_first_object()
 {
     install_next_object(drawer_.draw(), false);

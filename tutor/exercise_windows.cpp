@@ -1,17 +1,33 @@
 #include "tutor/exercise_windows.h"
 
-#include "tutor/PracticeForm.h"
+#include "tutor/ExerciseForm.h"
 
+#include <array>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
 TPracticeForm* colouring_window = nullptr;
+practice_main_window* exercises_main_window = nullptr;
+// The indicate, add-line and construction windows, by exercise_window - 1.
+std::array<std::unique_ptr<TExerciseForm>, 3> drawing_windows;
+
+const char* const drawing_window_names[3] = {"indicate_window", "add_line_window", "construction_window"};
 
 TPracticeForm* window_of(exercise_window window)
 {
-    return window == exercise_window::colouring ? colouring_window : nullptr;
+    if (window == exercise_window::colouring)
+        return colouring_window;
+    if (!exercises_main_window)
+        return nullptr;
+    const std::size_t i = static_cast<std::size_t>(window) - 1;
+    if (!drawing_windows[i]) {
+        drawing_windows[i] = std::make_unique<TExerciseForm>(exercises_main_window);
+        drawing_windows[i]->setObjectName(drawing_window_names[i]);
+    }
+    return drawing_windows[i].get();
 }
 
 } // namespace
@@ -34,13 +50,26 @@ void set_colouring_window(TPracticeForm* window)
     colouring_window = window;
 }
 
+void set_exercise_main_window(practice_main_window* main_window)
+{
+    if (main_window != exercises_main_window)
+        for (std::unique_ptr<TExerciseForm>& window : drawing_windows)
+            window.reset();
+    exercises_main_window = main_window;
+}
+
+TPracticeForm* exercise_window_for(int exercise)
+{
+    return window_of(exercise_served_by(exercise).window);
+}
+
 bool show_exercise_window(int exercise, bool test_mode, int level)
 {
     const exercise_service service = exercise_served_by(exercise);
     TPracticeForm* window = window_of(service.window);
     if (!window)
         return false;
-    window->init_before_show(exercise, level, test_mode);
+    window->set_up_exercise(exercise, service.variant, level, test_mode);
     window->install_first_object();
     window->ShowModal();
     return true;

@@ -4,10 +4,14 @@
 // variants 1 and 2 of the indicate window, 4 and 5 of the add-line window,
 // 6 to 9 variants 1 to 4 of the construction window.
 //
-// The program hands over the windows it created at start-up; a window that
-// is not there serves nothing: its exercises open nothing.
+// The program hands over the colouring window it created at start-up and
+// the main window the exercise windows belong to; the three windows of the
+// drawing exercises are made the first time one of their exercises is
+// opened. A window that is not there serves nothing: its exercises open
+// nothing.
 
 class TPracticeForm;
+class practice_main_window;
 
 enum class exercise_window { colouring, indicate, add_line, construction };
 
@@ -22,7 +26,16 @@ exercise_service exercise_served_by(int exercise);
 // The colouring window created at start-up; null when it is gone.
 void set_colouring_window(TPracticeForm* window);
 
-// Prepares the window serving the exercise (exercise, variant, test mode,
-// practice level) and shows it modally until it closes. False, with nothing
-// shown, when no window serves the exercise.
+// The main window of the drawing exercises' windows; null frees the windows
+// made for it, so they go before it does.
+void set_exercise_main_window(practice_main_window* main_window);
+
+// The window serving the exercise, made now when it is a drawing
+// exercise's; null when there is none.
+TPracticeForm* exercise_window_for(int exercise);
+
+// Prepares the window serving the exercise (its set-up with the exercise,
+// the variant, the practice level and the test mode, then the first object)
+// and shows it modally until it closes. False, with nothing shown, when no
+// window serves the exercise.
 bool show_exercise_window(int exercise, bool test_mode, int level);

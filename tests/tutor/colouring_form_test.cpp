@@ -31,7 +31,7 @@ protected:
         return *colouring;
     }
     platform::pixel_rect frame() const { return colouring->regions()->region(1).rectangle; }
-    const platform::image_canvas& canvas() { return client(*colouring).canvas(); }
+    const platform::image_canvas& canvas() { return pupil::client(*colouring).canvas(); }
     // A pixel inside surface k of the picture, on top there and not on a line.
     Tinteger_point inside_surface(int k)
     {
@@ -53,7 +53,7 @@ protected:
         ADD_FAILURE() << "no free pixel in surface " << k;
         return {0, 0};
     }
-    void pick(platform::colour_ref colour) { click(*colouring, pixel_of_colour(canvas(), colour, frame())); }
+    void pick(platform::colour_ref colour) { pupil::click(*colouring, pixel_of_colour(canvas(), colour, frame())); }
 };
 
 TEST_F(ColouringFormTest, EverySurfaceColouredFromTheViewsIsJudgedRight)
@@ -69,7 +69,7 @@ TEST_F(ColouringFormTest, EverySurfaceColouredFromTheViewsIsJudgedRight)
         const platform::pixel_rect swatch = w.swatch_rectangle();
         EXPECT_EQ(canvas().pixel(swatch.left + 5, swatch.top + 5), w.current_colour()) << "the swatch shows it";
         const Tinteger_point p = inside_surface(k);
-        click(w, p);
+        pupil::click(w, p);
         EXPECT_EQ(canvas().pixel(p.x, p.y), w.surface_colour_of(k)) << "filled";
     }
     EXPECT_EQ(w.entries().size(), 3u);
@@ -85,15 +85,15 @@ TEST_F(ColouringFormTest, ColouringTwiceKeepsTheSecondEntryAndAWrongColourMadeRi
     TExerciseDForm& w = open_colouring("Cube");
     const Tinteger_point p = inside_surface(1);
     const Tinteger_point white_spot{frame().right + 2, frame().bottom - 2};
-    click(w, white_spot);
+    pupil::click(w, white_spot);
     EXPECT_EQ(w.current_colour(), platform::white);
-    click(w, p);
+    pupil::click(w, p);
     ASSERT_EQ(w.entries().size(), 1u);
     EXPECT_FALSE(w.entries()[0].correct);
     EXPECT_FALSE(w.construction_incomplete());
     EXPECT_FALSE(w.construction_OK());
     pick(w.surface_colour_of(1));
-    click(w, p);
+    pupil::click(w, p);
     ASSERT_EQ(w.entries().size(), 1u);
     EXPECT_TRUE(w.entries()[0].correct);
     EXPECT_EQ(w.entries()[0].surface, 1);
@@ -105,22 +105,22 @@ TEST_F(ColouringFormTest, AColourDifferingOnlyInTheLowFourBitsCountsAsCorrect)
 {
     TExerciseDForm& w = open_colouring("Cube");
     const platform::colour_ref near = w.surface_colour_of(2) ^ 0x0A0B0Cu;
-    platform::image_canvas& c = client(w).canvas();
+    platform::image_canvas& c = pupil::client(w).canvas();
     const Tinteger_point spot{w.swatch_rectangle().left + 5, w.swatch_rectangle().bottom + 20};
     for (int dy = 0; dy < 4; ++dy)
         for (int dx = 0; dx < 4; ++dx)
             c.set_pixel(spot.x + dx, spot.y + dy, near);
-    click(w, {spot.x + 1, spot.y + 1});
+    pupil::click(w, {spot.x + 1, spot.y + 1});
     EXPECT_EQ(w.current_colour(), near);
-    click(w, inside_surface(2));
+    pupil::click(w, inside_surface(2));
     ASSERT_EQ(w.entries().size(), 1u);
     EXPECT_TRUE(w.entries()[0].correct);
     const platform::colour_ref off = w.surface_colour_of(2) ^ 0x100000u;
     for (int dy = 0; dy < 4; ++dy)
         for (int dx = 0; dx < 4; ++dx)
             c.set_pixel(spot.x + dx, spot.y + dy, off);
-    click(w, {spot.x + 1, spot.y + 1});
-    click(w, inside_surface(2));
+    pupil::click(w, {spot.x + 1, spot.y + 1});
+    pupil::click(w, inside_surface(2));
     EXPECT_FALSE(w.entries()[0].correct) << "a high bit differs";
 }
 
@@ -133,12 +133,12 @@ TEST_F(ColouringFormTest, ClicksOnALineOrBesideTheObjectInThePictureBeep)
         if (canvas().pixel(x, (f.top + f.bottom) / 2) == platform::black)
             line = {x, (f.top + f.bottom) / 2};
     const int beeps = platform::beep_count();
-    click(w, line);
-    click(w, {f.left + 1, f.top + 1});
+    pupil::click(w, line);
+    pupil::click(w, {f.left + 1, f.top + 1});
     EXPECT_EQ(platform::beep_count(), beeps + 2);
     EXPECT_TRUE(w.entries().empty());
     const platform::colour_ref before = w.current_colour();
-    click(w, line) ;
+    pupil::click(w, line) ;
     EXPECT_EQ(w.current_colour(), before);
 }
 
@@ -146,7 +146,7 @@ TEST_F(ColouringFormTest, TheSolutionTakesTheSwatchsPlaceAndLocksTheColouring)
 {
     TExerciseDForm& w = open_colouring("Cube");
     const platform::pixel_rect swatch = w.swatch_rectangle();
-    press(w, "show_button");
+    pupil::press(w, "show_button");
     EXPECT_TRUE(w.solution_shown());
     screenshot(w, "exercise_1_solution");
     std::set<platform::colour_ref> seen;
@@ -156,10 +156,10 @@ TEST_F(ColouringFormTest, TheSolutionTakesTheSwatchsPlaceAndLocksTheColouring)
     for (int k = 1; k <= w.surfaces_to_colour(); ++k)
         EXPECT_TRUE(seen.count(w.surface_colour_of(k))) << "surface " << k << " in its colour";
     const int beeps = platform::beep_count();
-    click(w, inside_surface(1));
+    pupil::click(w, inside_surface(1));
     EXPECT_EQ(platform::beep_count(), beeps + 1);
     EXPECT_TRUE(w.entries().empty());
-    press(w, "show_ready_button");
+    pupil::press(w, "show_ready_button");
     EXPECT_FALSE(w.solution_shown());
     EXPECT_EQ(canvas().pixel(swatch.left + 5, swatch.top + 5), w.current_colour());
     EXPECT_EQ(w.count(), 1);

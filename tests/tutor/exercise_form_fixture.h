@@ -14,6 +14,7 @@
 #include "tutor/ExerciseDForm.h"
 #include "tutor/ExerciseForm.h"
 #include "tutor/Regions.h"
+#include "tests/tutor/pupil_clicks.h"
 
 #include <QTest>
 
@@ -72,52 +73,6 @@ protected:
         return *drawing;
     }
 
-    static platform::canvas_widget& client(TPracticeForm& window)
-    {
-        auto* area = window.findChild<platform::canvas_widget*>("client_area");
-        EXPECT_TRUE(area);
-        return *area;
-    }
-    static void click(TPracticeForm& window, Tinteger_point p, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::mouseClick(&client(window), Qt::LeftButton, modifiers, QPoint(p.x, p.y));
-    }
-    static void press(TPracticeForm& window, const char* name)
-    {
-        auto* b = window.findChild<QPushButton*>(name);
-        ASSERT_TRUE(b) << name;
-        ASSERT_FALSE(b->isHidden()) << name;
-        b->click();
-    }
-    static void choose_tool(TExerciseForm& window, int code)
-    {
-        for (int i = 1; i <= TExerciseControls::tool_count; ++i) {
-            const TExerciseControls::tool& t = window.palette().tool_of(i);
-            if (t.code == code) {
-                ASSERT_TRUE(t.available) << "tool " << code;
-                click(window, {(t.rectangle.left + t.rectangle.right) / 2, (t.rectangle.top + t.rectangle.bottom) / 2});
-                ASSERT_EQ(window.palette().current_tool(), code);
-                return;
-            }
-        }
-    }
-    // A line from one point to another, a run of lines ended by clicking its
-    // end again; the clicks a pixel beside the points, where snapping finds them.
-    static void draw_line(TExerciseForm& window, const Tconstruction_line& line)
-    {
-        choose_tool(window, line.kind == dashed_kind ? dashed_line_tool : solid_line_tool);
-        click(window, {line.from.x + 1, line.from.y});
-        click(window, {line.to.x, line.to.y + 1});
-        if (window.kind() != exercise_kind::indicate)
-            click(window, line.to);
-    }
-    static void draw_surface(TExerciseForm& window, const Tconstruction_surface& surface)
-    {
-        choose_tool(window, surface_tool);
-        for (int i = 0; i < surface.corner_count; ++i)
-            click(window, surface.corners[static_cast<std::size_t>(i)]);
-        click(window, surface.corners[0]);
-    }
     // The window as it looks, in build/screenshots/NAME.png, for people to look at.
     static void screenshot(QWidget& window, const std::string& name)
     {
@@ -125,25 +80,10 @@ protected:
         std::filesystem::create_directories(dir);
         EXPECT_TRUE(window.grab().save(QString::fromStdString(dir + "/" + name + ".png")));
     }
-    // Everything area k wants, drawn by mouse.
-    static void draw_wanted(TExerciseForm& window, int k)
-    {
-        const Tconstruction_items wanted = window.area(k).record.wanted;
-        for (const Tconstruction_line& line : wanted.line_list())
-            draw_line(window, line);
-        for (const Tconstruction_surface& surface : wanted.surface_list())
-            draw_surface(window, surface);
-        for (Tinteger_point p : wanted.marked_points()) {
-            choose_tool(window, solid_line_tool);
-            click(window, p);
-            click(window, p);
-        }
-    }
-
     // The answer to Ready.
     std::string answer_to_ready(TPracticeForm& window)
     {
-        press(window, "ready_button");
+        pupil::press(window, "ready_button");
         return responder.count() > 0 ? responder.last().text : "";
     }
 

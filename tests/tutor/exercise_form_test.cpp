@@ -40,12 +40,12 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeIndicatedInEachOfTheThreeViewsIsJudgedRigh
 
     EXPECT_EQ(answer_to_ready(w), "Incomplete.");
     for (int k = 1; k <= 3; ++k)
-        draw_wanted(w, k);
+        pupil::draw_wanted(w, k);
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(w.judge_view(k), view_right) << "view " << k;
     screenshot(w, "exercise_3_indicated");
     const platform::pixel_rect first = w.regions()->region(1).rectangle;
-    EXPECT_GT(pixels_of(client(w).canvas().image(), first, blue_pixel), 20) << "the pupil's line in blue";
+    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), first, blue_pixel), 20) << "the pupil's line in blue";
     EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.count(), 1);
     EXPECT_EQ(w.correct(), 1);
@@ -69,18 +69,18 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeDrawnInThePictureAndAWrongLineRubbedOut)
         if (!points_equal(a.points[static_cast<std::size_t>(i)], wanted.from)
             && !points_equal(a.points[static_cast<std::size_t>(i)], wanted.to))
             other_end = a.points[static_cast<std::size_t>(i)];
-    draw_line(w, {solid_kind, 2, wanted.from, other_end});
+    pupil::draw_line(w, {solid_kind, 2, wanted.from, other_end});
     EXPECT_EQ(w.judge_view(1), view_wrong);
-    choose_tool(w, rubout_tool);
+    pupil::choose_tool(w, rubout_tool);
     EXPECT_EQ(w.regions()->inside_cursor(), region_cursor::rubout);
     const int beeps = platform::beep_count();
-    click(w, {(wanted.from.x + other_end.x) / 2, (wanted.from.y + other_end.y) / 2});
+    pupil::click(w, {(wanted.from.x + other_end.x) / 2, (wanted.from.y + other_end.y) / 2});
     EXPECT_EQ(w.area(1).record.pupil.line_count, 0);
-    click(w, {(wanted.from.x + other_end.x) / 2, (wanted.from.y + other_end.y) / 2});
+    pupil::click(w, {(wanted.from.x + other_end.x) / 2, (wanted.from.y + other_end.y) / 2});
     EXPECT_EQ(platform::beep_count(), beeps + 1) << "nothing left there to rub out";
-    choose_tool(w, solid_line_tool);
+    pupil::choose_tool(w, solid_line_tool);
     EXPECT_EQ(w.regions()->inside_cursor(), region_cursor::construction);
-    draw_line(w, wanted);
+    pupil::draw_line(w, wanted);
     EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
@@ -98,7 +98,7 @@ TEST_F(ExerciseFormTest, LinesTakenOutOfTheViewsDrawnBackSolidAndDashedAreJudged
     }
     screenshot(w, "exercise_5_lines_taken_out");
     for (int k = 1; k <= 3; ++k)
-        draw_wanted(w, k);
+        pupil::draw_wanted(w, k);
     screenshot(w, "exercise_5_lines_drawn_back");
     EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.correct(), 1);
@@ -110,13 +110,13 @@ TEST_F(ExerciseFormTest, ALineDrawnInTwoPiecesCountsAsTheOneLineTakenOut)
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_add_line_exercise(4, 1, 1, false); });
     ASSERT_EQ(w.area(1).record.wanted.line_count, 2);
     const Tconstruction_line first = w.area(1).record.wanted.lines[0];
-    choose_tool(w, first.kind == dashed_kind ? dashed_line_tool : solid_line_tool);
+    pupil::choose_tool(w, first.kind == dashed_kind ? dashed_line_tool : solid_line_tool);
     // Through its middle: the middle is no attractor, so that click only beeps.
     const int beeps = platform::beep_count();
-    click(w, first.from);
-    click(w, {(first.from.x + first.to.x) / 2 + 1, (first.from.y + first.to.y) / 2 + 1});
+    pupil::click(w, first.from);
+    pupil::click(w, {(first.from.x + first.to.x) / 2 + 1, (first.from.y + first.to.y) / 2 + 1});
     EXPECT_EQ(platform::beep_count(), beeps + 1);
-    click(w, first.to);
+    pupil::click(w, first.to);
     ASSERT_EQ(w.area(1).record.pupil.line_count, 1);
     EXPECT_TRUE(lines_equal(w.area(1).record.pupil.lines[0], first));
     EXPECT_EQ(answer_to_ready(w), "Incomplete.");
@@ -137,12 +137,12 @@ TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRig
         EXPECT_EQ(l.kind, solid_kind) << "a section shows no hidden lines";
 
     for (const Tconstruction_line& line : wanted.line_list())
-        draw_line(w, line);
+        pupil::draw_line(w, line);
     EXPECT_EQ(answer_to_ready(w), "Incomplete.") << "the cut surface is still missing";
-    draw_surface(w, wanted.surfaces[0]);
+    pupil::draw_surface(w, wanted.surfaces[0]);
     EXPECT_EQ(w.area(1).record.pupil.surface_count, 1);
     for (int s = 1; s < wanted.surface_count; ++s)
-        draw_surface(w, wanted.surfaces[static_cast<std::size_t>(s)]);
+        pupil::draw_surface(w, wanted.surfaces[static_cast<std::size_t>(s)]);
     screenshot(w, "exercise_9_section_constructed");
     EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.correct(), 1);
@@ -158,7 +158,7 @@ TEST_F(ExerciseFormTest, AMissingViewOfSixConstructedIsJudgedRight)
     ASSERT_EQ(w.area_count(), 1);
     EXPECT_EQ(w.area(1).projection, 5) << "the last of the six: the rear view";
     EXPECT_EQ(w.area(1).given_drawing.visible.count, 0);
-    draw_wanted(w, 1);
+    pupil::draw_wanted(w, 1);
     screenshot(w, "exercise_7_missing_view_constructed");
     EXPECT_EQ(answer_to_ready(w), "Right.");
 }
@@ -169,7 +169,7 @@ TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
     ASSERT_EQ(w.area_count(), 3);
     const Tconstruction_line right = w.area(2).record.wanted.lines[0];
-    draw_line(w, right);
+    pupil::draw_line(w, right);
     EXPECT_EQ(w.judge_view(2), view_incomplete);
     // A diagonal across the first view's rectangle, corner to corner.
     const Tconstruction_items& first = w.area(1).record.wanted;
@@ -181,7 +181,7 @@ TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
             if (p.x + p.y > high.x + high.y)
                 high = p;
         }
-    draw_line(w, {solid_kind, 1, low, high});
+    pupil::draw_line(w, {solid_kind, 1, low, high});
     EXPECT_EQ(w.judge_view(1), view_wrong);
     EXPECT_FALSE(w.construction_incomplete());
     EXPECT_FALSE(w.construction_OK());
@@ -196,25 +196,25 @@ TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, false); });
     const platform::pixel_rect cell = w.regions()->region(1).rectangle;
     const QRgb red = qRgb(255, 0, 0);
-    EXPECT_EQ(pixels_of(client(w).canvas().image(), cell, red), 0);
-    press(w, "show_button");
-    EXPECT_GT(pixels_of(client(w).canvas().image(), cell, red), 50);
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0);
+    pupil::press(w, "show_button");
+    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 50);
     screenshot(w, "exercise_8_solution");
     const Tconstruction_line line = w.area(1).record.wanted.lines[0];
     const int beeps = platform::beep_count();
-    click(w, line.from);
+    pupil::click(w, line.from);
     EXPECT_EQ(platform::beep_count(), beeps + 1);
     EXPECT_EQ(w.area(1).record.pupil.line_count, 0);
-    press(w, "show_ready_button");
+    pupil::press(w, "show_ready_button");
     EXPECT_EQ(w.count(), 1);
-    EXPECT_EQ(pixels_of(client(w).canvas().image(), cell, red), 0) << "gone with the next object";
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0) << "gone with the next object";
 }
 
 TEST_F(ExerciseFormTest, EscClosesThroughTheCloseQuery)
 {
     only(8, 1, "Block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
-    press(w, "ready_button");   // incomplete: a wrong answer in test mode
+    pupil::press(w, "ready_button");   // incomplete: a wrong answer in test mode
     ASSERT_EQ(w.count(), 1);
     responder.answer_next(platform::IDCANCEL);
     QTest::keyClick(&w, Qt::Key_Escape);
@@ -229,15 +229,15 @@ TEST_F(ExerciseFormTest, TheWindowsCursorIsGivenToTheRegionsAndPutBackWhenItClos
 {
     only(6, 1, "Block");
     drawing = std::make_unique<TExerciseForm>(&main_window);
-    client(*drawing).setCursor(Qt::CrossCursor);
+    pupil::client(*drawing).setCursor(Qt::CrossCursor);
     drawing->init_construction_exercise(6, 1, 1, false);
     drawing->show();
     const platform::pixel_rect r = drawing->regions()->region(1).rectangle;
     drawing->FormMouseMove({r.left + 3, r.top + 3});
     EXPECT_EQ(drawing->regions()->current_cursor(), region_cursor::construction);
-    EXPECT_NE(client(*drawing).cursor().shape(), Qt::CrossCursor);
+    EXPECT_NE(pupil::client(*drawing).cursor().shape(), Qt::CrossCursor);
     drawing->close();
-    EXPECT_EQ(client(*drawing).cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(pupil::client(*drawing).cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKeepsTheRun)
@@ -247,27 +247,27 @@ TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKe
     const Tconstruction_line line = w.area(1).record.wanted.lines[0];
     const platform::pixel_rect cell = w.regions()->region(1).rectangle;
     const QRgb red = qRgb(255, 0, 0);
-    click(w, line.from);
-    EXPECT_EQ(pixels_of(client(w).canvas().image(), cell, red), 0);
-    QTest::mouseMove(&client(w), QPoint(line.to.x, line.to.y));
+    pupil::click(w, line.from);
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0);
+    QTest::mouseMove(&pupil::client(w), QPoint(line.to.x, line.to.y));
     QCoreApplication::processEvents();
-    EXPECT_GT(pixels_of(client(w).canvas().image(), cell, red), 5) << "the band to the mouse";
+    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 5) << "the band to the mouse";
     EXPECT_TRUE(w.regions()->region(1).band_solid);
 
-    choose_tool(w, dashed_line_tool);
+    pupil::choose_tool(w, dashed_line_tool);
     EXPECT_FALSE(w.regions()->region(1).band_solid);
-    click(w, line.to);
+    pupil::click(w, line.to);
     ASSERT_EQ(w.area(1).record.pupil.line_count, 1) << "the run went on with the dashed tool";
     EXPECT_EQ(w.area(1).record.pupil.lines[0].kind, dashed_kind);
     EXPECT_EQ(w.judge_view(1), view_wrong) << "a visible edge drawn dashed";
 
-    QTest::mouseMove(&client(w), QPoint(line.from.x, line.from.y));
+    QTest::mouseMove(&pupil::client(w), QPoint(line.from.x, line.from.y));
     QCoreApplication::processEvents();
-    EXPECT_GT(pixels_of(client(w).canvas().image(), cell, red), 5);
-    choose_tool(w, surface_tool);
-    EXPECT_EQ(pixels_of(client(w).canvas().image(), cell, red), 0) << "the surface tool takes the band away";
+    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 5);
+    pupil::choose_tool(w, surface_tool);
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0) << "the surface tool takes the band away";
     EXPECT_FALSE(w.regions()->region(1).band_on);
-    click(w, line.to);
+    pupil::click(w, line.to);
     EXPECT_EQ(w.area(1).record.pupil.line_count, 1) << "the surface tool draws no line";
 }
 
@@ -282,7 +282,7 @@ TEST_F(ExerciseFormTest, TheThirdViewOfTheEuropeanMethodConstructedIsJudgedRight
     ASSERT_EQ(w.area_count(), 1);
     EXPECT_EQ(w.area(1).projection, 0) << "the left side view stands right of the front view";
     EXPECT_FALSE(w.views().american);
-    draw_wanted(w, 1);
+    pupil::draw_wanted(w, 1);
     EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
@@ -351,10 +351,10 @@ TEST_F(ExerciseFormTest, ShiftSnapsOnlyFromNearby)
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, false); });
     const Tconstruction_line line = w.area(1).record.wanted.lines[0];
     const int beeps = platform::beep_count();
-    click(w, {line.from.x + 3, line.from.y}, Qt::ShiftModifier);
+    pupil::click(w, {line.from.x + 3, line.from.y}, Qt::ShiftModifier);
     EXPECT_EQ(platform::beep_count(), beeps + 1) << "3 pixels is too far to snap finely";
-    click(w, {line.from.x + 1, line.from.y}, Qt::ShiftModifier);
-    click(w, {line.to.x + 3, line.to.y});
+    pupil::click(w, {line.from.x + 1, line.from.y}, Qt::ShiftModifier);
+    pupil::click(w, {line.to.x + 3, line.to.y});
     EXPECT_EQ(platform::beep_count(), beeps + 1);
     ASSERT_EQ(w.area(1).record.pupil.line_count, 1);
     EXPECT_TRUE(lines_equal(w.area(1).record.pupil.lines[0], line));

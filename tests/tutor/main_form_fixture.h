@@ -51,6 +51,7 @@ protected:
     {
         for (const QPointer<QTimer>& watch : watches)
             delete watch.data();   // one a failed test left waiting
+        set_exercise_main_window(nullptr);
         form.reset();
         set_colouring_window(nullptr);
         guidance.reset();

@@ -1,14 +1,16 @@
 // A pupil's session under guidance, from the login to the guidance's HALT,
-// through the tutor main window's timer. The exercise window is a practice
-// window whose pupil is always right: the colouring window's own judging
-// belongs to the exercise windows.
+// through the tutor main window's timer: once with a practice window whose
+// pupil is always right, once with the real window of an exercise.
 #include "tests/tutor/main_form_fixture.h"
+#include "tests/tutor/pupil_clicks.h"
 #include "tutor/PracticeForm.h"
 #include "tutor/guidance_driver.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -95,4 +97,55 @@ TEST_F(MainFormTest, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInThe
     ASSERT_TRUE(student_data_files->read_settings("Anna", stored));
     EXPECT_EQ(stored.guidance_statement, 3) << "the pupil's place: the HALT";
     EXPECT_TRUE(stored.guidance_is_on);
+}
+
+// The same with the real window of the exercise: the pupil constructs the
+// three views of two objects by mouse, and the guidance stores the test.
+TEST_F(MainFormTest, AGuidedTestOfThreeViewsConstructedByMouseIsStoredInThePupilsFile)
+{
+    make_guidance("TE 8 /L=1 /EXIT=(COUNT >= 2);\nHALT 3;", true);
+    make_form();
+    set_exercise_main_window(form.get());
+    form->show();
+    when_modal([](QWidget& login) {
+        child<QLineEdit>(login, "pupil_name_edit")->setText("Anna");
+        child<QLineEdit>(login, "password_edit")->setText("tulip");
+        child<QPushButton>(login, "OK_button")->click();
+    });
+    form->wait_until_ready_timerTimer();
+    ASSERT_EQ(form->timer_tag(), tag_continue);
+
+    when_modal([&](QWidget& window) {
+        auto* exercise = dynamic_cast<TExerciseForm*>(&window);
+        ASSERT_TRUE(exercise);
+        for (int object = 0; object < 2 && exercise->isVisible(); ++object) {
+            for (int k = 1; k <= exercise->area_count(); ++k)
+                pupil::draw_wanted(*exercise, k);
+            pupil::press(*exercise, "ready_button");
+        }
+    });
+    form->wait_until_ready_timerTimer();
+    EXPECT_EQ(modal_windows, (std::vector<std::string>{"PupilLoginDialog", "construction_window"}));
+    const auto right = std::count_if(responder.boxes().begin(), responder.boxes().end(), [](const auto& box) {
+        return box.text == "Well done! Your construction is correct.";
+    });
+    EXPECT_EQ(right, 2);
+    EXPECT_EQ(responder.last().text, "Objects done: 2     Done correctly: 2      \nExcellent work!")
+        << "the guidance's EXIT closed the test after two objects";
+    ASSERT_EQ(form->timer_tag(), tag_next_statement);
+    int code = -1;
+    try {
+        form->wait_until_ready_timerTimer();
+    } catch (const platform::program_stopped& stop) {
+        code = stop.code;
+    }
+    EXPECT_EQ(code, 3);
+
+    const result_chains chains
+        = student_data_files->read_result_chains(student_data_files->results_file_name("Anna"), 9);
+    ASSERT_TRUE(chains.complete);
+    ASSERT_EQ(chains.exercises[7].size(), 1u) << "one test of exercise 8";
+    EXPECT_EQ(chains.exercises[7][0].objects, 2);
+    EXPECT_EQ(chains.exercises[7][0].correct, 2);
+    EXPECT_EQ(chains.exercises[7][0].level, 1);
 }

@@ -1,5 +1,6 @@
 #include "platform/canvas_widget.h"
 #include "tests/tutor/main_form_fixture.h"
+#include "tutor/ExerciseForm.h"
 #include "tutor/PracticeForm.h"
 #include "tutor/guidance_driver.h"
 #include "tutor/pupil_login.h"
@@ -238,12 +239,33 @@ TEST_F(MainFormTest, ExerciseItemsOpenTheWindowServingTheExerciseWithModeAndLeve
     EXPECT_EQ(colouring.installed.size(), 1u) << "the first object is installed before showing";
     EXPECT_EQ(colouring.windowTitle(), "Colouring surfaces");
 
-    // The other exercises have no window yet: they open nothing and say nothing.
-    for (int k = 2; k <= 9; ++k)
-        item(("exercise_" + std::to_string(k) + "_menu_item").c_str())->trigger();
+    // Without a main window for them the drawing exercises open nothing and say nothing.
+    item("exercise_2_menu_item")->trigger();
     EXPECT_EQ(modal_windows.size(), 1u);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(responder.count(), 0u);
+
+    // With it, each opens its variant of the window of its group, made the first time.
+    set_exercise_main_window(form.get());
+    const int variants[10] = {0, 0, 1, 2, 1, 2, 1, 2, 3, 4};
+    for (int k = 2; k <= 9; ++k) {
+        when_modal([](QWidget& window) { click(window, "OK_button"); });
+        item(("exercise_" + std::to_string(k) + "_menu_item").c_str())->trigger();
+        auto* window = dynamic_cast<TExerciseForm*>(exercise_window_for(k));
+        ASSERT_TRUE(window) << k;
+        EXPECT_EQ(window->exercise(), k);
+        EXPECT_EQ(window->mode(), variants[k]) << k;
+        EXPECT_EQ(window->level(), 2);
+        EXPECT_TRUE(window->test_mode());
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_EQ(modal_windows, (std::vector<std::string>{"colouring_window", "indicate_window", "indicate_window",
+                                                       "add_line_window", "add_line_window", "construction_window",
+                                                       "construction_window", "construction_window",
+                                                       "construction_window"}));
+    EXPECT_EQ(exercise_window_for(6), exercise_window_for(9)) << "one window for the group";
+    EXPECT_EQ(responder.count(), 0u);
+    set_exercise_main_window(nullptr);
 
     item("exercise_mode_menu_item")->trigger();
     EXPECT_FALSE(form->test_mode());
