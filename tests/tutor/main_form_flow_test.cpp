@@ -34,7 +34,35 @@ T* child(QWidget& window, const char* name)
 
 } // namespace
 
-TEST_F(MainFormTest, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInThePupilsFile)
+class GuidedSession : public MainFormTest {
+protected:
+    // The login the main window's timer opens, answered as Anna.
+    void log_in_anna()
+    {
+        when_modal([](QWidget& login) {
+            child<QLineEdit>(login, "pupil_name_edit")->setText("Anna");
+            child<QLineEdit>(login, "password_edit")->setText("tulip");
+            child<QPushButton>(login, "OK_button")->click();
+        });
+        form->wait_until_ready_timerTimer();
+    }
+    // The timer's next step, which is to reach a HALT: its code.
+    int code_of_halt()
+    {
+        try {
+            form->wait_until_ready_timerTimer();
+        } catch (const platform::program_stopped& stop) {
+            return stop.code;
+        }
+        return -1;
+    }
+    result_chains results_of_anna()
+    {
+        return student_data_files->read_result_chains(student_data_files->results_file_name("Anna"), 9);
+    }
+};
+
+TEST_F(GuidedSession, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInThePupilsFile)
 {
     make_guidance("TH 1;\nTE 1 /L=2 /EXIT=(COUNT >= 3);\nHALT 7;", true);
     make_form();
@@ -44,12 +72,7 @@ TEST_F(MainFormTest, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInThe
 
     form->show();
     ASSERT_EQ(form->timer_tag(), TMainForm::login_timer_tag);
-    when_modal([](QWidget& login) {
-        child<QLineEdit>(login, "pupil_name_edit")->setText("Anna");
-        child<QLineEdit>(login, "password_edit")->setText("tulip");
-        child<QPushButton>(login, "OK_button")->click();
-    });
-    form->wait_until_ready_timerTimer();
+    log_in_anna();
     ASSERT_TRUE(guidance->is_on());
     ASSERT_EQ(form->timer_tag(), tag_continue);
 
@@ -73,19 +96,13 @@ TEST_F(MainFormTest, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInThe
     EXPECT_EQ(exercise_window.count(), 3);
     ASSERT_EQ(form->timer_tag(), tag_next_statement);
 
-    int code = -1;
-    try {
-        form->wait_until_ready_timerTimer();
-    } catch (const platform::program_stopped& stop) {
-        code = stop.code;
-    }
+    const int code = code_of_halt();
     EXPECT_EQ(code, 7) << "the HALT's code";
     EXPECT_EQ(modal_windows, (std::vector<std::string>{"PupilLoginDialog", "TheoryForm", "exercise_window"}));
     EXPECT_EQ(responder.last().text, "The guidance program ends the tutor here.\nPlease ask your teacher what to do next.\n"
                                      "The tutor will now close.");
 
-    const result_chains chains
-        = student_data_files->read_result_chains(student_data_files->results_file_name("Anna"), 9);
+    const result_chains chains = results_of_anna();
     ASSERT_TRUE(chains.complete);
     ASSERT_EQ(chains.exercises[0].size(), 1u) << "one test of exercise 1";
     EXPECT_EQ(chains.exercises[0][0].objects, 3);
@@ -101,18 +118,13 @@ TEST_F(MainFormTest, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInThe
 
 // The same with the real window of the exercise: the pupil constructs the
 // three views of two objects by mouse, and the guidance stores the test.
-TEST_F(MainFormTest, AGuidedTestOfThreeViewsConstructedByMouseIsStoredInThePupilsFile)
+TEST_F(GuidedSession, AGuidedTestOfThreeViewsConstructedByMouseIsStoredInThePupilsFile)
 {
     make_guidance("TE 8 /L=1 /EXIT=(COUNT >= 2);\nHALT 3;", true);
     make_form();
     set_exercise_main_window(form.get());
     form->show();
-    when_modal([](QWidget& login) {
-        child<QLineEdit>(login, "pupil_name_edit")->setText("Anna");
-        child<QLineEdit>(login, "password_edit")->setText("tulip");
-        child<QPushButton>(login, "OK_button")->click();
-    });
-    form->wait_until_ready_timerTimer();
+    log_in_anna();
     ASSERT_EQ(form->timer_tag(), tag_continue);
 
     when_modal([&](QWidget& window) {
@@ -133,16 +145,10 @@ TEST_F(MainFormTest, AGuidedTestOfThreeViewsConstructedByMouseIsStoredInThePupil
     EXPECT_EQ(responder.last().text, "Objects done: 2     Done correctly: 2      \nExcellent work!")
         << "the guidance's EXIT closed the test after two objects";
     ASSERT_EQ(form->timer_tag(), tag_next_statement);
-    int code = -1;
-    try {
-        form->wait_until_ready_timerTimer();
-    } catch (const platform::program_stopped& stop) {
-        code = stop.code;
-    }
+    const int code = code_of_halt();
     EXPECT_EQ(code, 3);
 
-    const result_chains chains
-        = student_data_files->read_result_chains(student_data_files->results_file_name("Anna"), 9);
+    const result_chains chains = results_of_anna();
     ASSERT_TRUE(chains.complete);
     ASSERT_EQ(chains.exercises[7].size(), 1u) << "one test of exercise 8";
     EXPECT_EQ(chains.exercises[7][0].objects, 2);
