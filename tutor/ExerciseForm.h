@@ -121,8 +121,6 @@ protected:
     Tinteger_point column_origin() const { return column_origin_; }
     int column_width() const { return column_width_; }
     bool laid_out() const { return laid_out_; }
-    bool solution_painted() const { return solution_painted_; }
-    int choose(int n) const;
     Tsolid& current_solid() { return solid_; }
     Tviews& window_views() { return views_; }
     std::array<platform::colour_ref, 3> colours() const { return colours_; }
@@ -131,6 +129,7 @@ protected:
 
 private:
     void prepare_installed_object();
+    int choose(int n) const;
     void choose_tool();
     void tool_changed(int previous_tool);
     void plan_projections();
