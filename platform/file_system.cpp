@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,9 +158,22 @@ std::vector<std::string> list_files(const std::string& directory)
     return names;
 }
 
+namespace {
+
+bool next_open_fails = false;
+
+} // namespace
+
+void fail_next_file_open()
+{
+    next_open_fails = true;
+}
+
 file_contents read_file_contents(const std::string& path)
 {
     file_contents result{read_outcome::cannot_open, {}};
+    if (std::exchange(next_open_fails, false))
+        return result;
     FILE* in = std::fopen(path.c_str(), "rb");
     if (!in)
         return result;

@@ -48,6 +48,9 @@ struct file_contents {
     std::string text;   // empty unless read
 };
 file_contents read_file_contents(const std::string& path);
+// Makes the next read_file_contents find its file unopenable, for tests of
+// that failure (permissions do not stop every user).
+void fail_next_file_open();
 // Writes a temporary file beside the target, flushes it, renames it over the target.
 bool replace_file_atomically(const std::string& path, const std::string& contents);
 
