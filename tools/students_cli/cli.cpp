@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::vector<option_spec> global_options{{"settings", true}, {"dir", true}, {"help", false}};
+const std::vector<option_rule> global_options{{"settings", true}, {"dir", true}, {"help", false}};
 
 // The first word that is neither a global option nor its value.
 std::optional<std::size_t> command_position(const std::vector<std::string>& words)
@@ -41,9 +41,9 @@ void check_settings_file_named(const command_args& args, const cli_command& comm
 int run_command(const cli_command& command, const std::string& program_file, const std::vector<std::string>& words,
                 std::ostream& out, std::ostream& err)
 {
-    std::vector<option_spec> specs = global_options;
-    specs.insert(specs.end(), command.options.begin(), command.options.end());
-    const command_args args(words, specs);
+    std::vector<option_rule> known_options = global_options;
+    known_options.insert(known_options.end(), command.options.begin(), command.options.end());
+    const command_args args(words, known_options);
     if (args.has("help")) {
         out << command_help(command);
         return 0;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-command_args::command_args(const std::vector<std::string>& words, const std::vector<option_spec>& specs)
+command_args::command_args(const std::vector<std::string>& words, const std::vector<option_rule>& known_options)
 {
     bool options_ended = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -17,12 +17,13 @@ command_args::command_args(const std::vector<std::string>& words, const std::vec
         }
         const auto equals = word.find('=');
         const std::string name = word.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const option_spec& s) { return s.name == name; });
-        if (spec == specs.end())
+        const auto known = std::find_if(known_options.begin(), known_options.end(),
+                                        [&](const option_rule& rule) { return rule.name == name; });
+        if (known == known_options.end())
             throw usage_error("unknown option --" + name);
-        if (!spec->takes_value && equals != std::string::npos)
+        if (!known->takes_value && equals != std::string::npos)
             throw usage_error("the option --" + name + " takes no value");
-        if (!spec->takes_value) {
+        if (!known->takes_value) {
             flags_.insert(name);
         } else if (equals != std::string::npos) {
             values_[name] = word.substr(equals + 1);

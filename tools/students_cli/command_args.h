@@ -15,15 +15,15 @@ struct usage_error : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct option_spec {
+struct option_rule {
     std::string name;   // without the dashes
     bool takes_value = false;
 };
 
 class command_args {
 public:
-    // Throws usage_error for an option the specs do not name or a value that is missing.
-    command_args(const std::vector<std::string>& words, const std::vector<option_spec>& specs);
+    // Throws usage_error for an option the known options do not name or a value that is missing.
+    command_args(const std::vector<std::string>& words, const std::vector<option_rule>& known_options);
 
     const std::vector<std::string>& operands() const { return operands_; }
     bool has(const std::string& name) const { return flags_.count(name) != 0 || values_.count(name) != 0; }

@@ -12,7 +12,7 @@ struct cli_command {
     const char* synopsis;      // the command line, after "students "
     const char* summary;       // one line for the general help
     const char* description;   // the command's own help, after its synopsis
-    std::vector<option_spec> options;
+    std::vector<option_rule> options;
     needs_kind needs;
     int (*run)(const command_args&, command_context&);
 };
