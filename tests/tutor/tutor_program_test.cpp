@@ -26,7 +26,6 @@ void PrintTo(const stop_case& c, std::ostream* out)
 }
 
 const stop_case stop_cases[] = {
-    {"HALT after the indicate window", "EX 2;\nHALT 7;\n", 7},
     {"HALT after the add-line window, its code cut to eight bits", "EX 5;\nHALT 300;\n", 300 % 256},
     {"endless jumps after the construction window", "EX 8;\n1: GOTO 1;\n", 1},
 };
