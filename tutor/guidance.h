@@ -59,12 +59,9 @@ public:
     // of the pupil's results file. Guidance is on again when it was on and
     // there is a statement to carry out.
     void restore_state(const std::string& pupil_name, const results_format::settings& settings);
-    // The pupil's setting "guidance on" as the login found it, or as start,
-    // stop or set_on left it since. A missing or faulty guidance file or a
-    // finished guidance turns guidance off but leaves the setting as it is.
-    bool setting_on() const { return setting_on_; }
-    // The pupil's setting is on and there are statements to carry on with
-    // (the guidance may be finished: carrying on then ends it as its end does).
+    // The pupil's setting "guidance on" is on and there are statements to
+    // carry on with (the guidance may be finished: carrying on then ends it
+    // as its end does).
     bool carries_on_at_login() const { return setting_on_ && table_.count() > 0; }
 
     void reset_counters();
@@ -113,6 +110,9 @@ private:
     bool restart_enabled_ = false;
     bool store_test_results_ = false;
     bool on_ = false;
+    // The pupil's setting "guidance on" as the login found it, or as start,
+    // stop or set_on left it since. A missing or faulty guidance file or a
+    // finished guidance turns guidance off but leaves the setting as it is.
     bool setting_on_ = false;
     bool setting_chosen_ = false;   // by the pupil since the login
     std::string pupil_;

@@ -101,7 +101,14 @@ const setting_case setting_cases[] = {
      false},
 };
 
-class PupilSettingTest : public GuidanceTest, public testing::WithParamInterface<setting_case> {};
+class PupilSettingTest : public GuidanceTest, public testing::WithParamInterface<setting_case> {
+protected:
+    void TearDown() override
+    {
+        guidance.reset();
+        GuidanceTest::TearDown();
+    }
+};
 
 } // namespace
 
@@ -117,7 +124,6 @@ TEST_P(PupilSettingTest, TheSavedGuidanceSettingChangesOnlyByThePupilOrTheTeache
     const results_format::settings stored = stored_settings("Pupil");
     EXPECT_EQ(stored.guidance_is_on, c.stored_on);
     EXPECT_EQ(stored.guidance_statement, c.statement) << "the place stays";
-    guidance.reset();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PupilSettingTest, testing::ValuesIn(setting_cases));
