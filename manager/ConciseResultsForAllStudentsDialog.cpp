@@ -77,7 +77,8 @@ void TConciseResultsForAllStudentsDialog::copy_to_clipboard_buttonClick()
     platform::set_clipboard_text(Memo_->toPlainText().replace('\n', "\r\n").toStdString());
 }
 
-// The whole memo on one page, at fixed line spacing below the caption.
+// The whole memo at fixed line spacing below the caption, on as many pages
+// as it needs.
 void TConciseResultsForAllStudentsDialog::print_buttonClick()
 {
     if (!platform::run_print_dialog(this))
@@ -88,10 +89,10 @@ void TConciseResultsForAllStudentsDialog::print_buttonClick()
         platform::font_choice font = canvas.font();
         font.bold = false;
         canvas.set_font(font);
-        const int h = canvas.text_height(line_height_sample);
-        const QStringList lines = Memo_->toPlainText().split('\n');
-        for (int i = 0; i < lines.size(); ++i)
-            canvas.text_out(10, (i + 2) * h, lines[i].toStdString());
+        std::vector<std::string> lines;
+        for (const QString& line : Memo_->toPlainText().split('\n'))
+            lines.push_back(line.toStdString());
+        print_lines_on_pages(canvas, lines);
     }
     if (!canvas.end())
         report_print_failure();

@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,13 +58,14 @@ TCreateResultsFileDialog::TCreateResultsFileDialog(const TRFM_MainForm& main_for
         layout->addWidget(box);
     layout->addWidget(buttons);
 
-    // OK validates first; only a valid entry closes the dialog.
+    // OK validates first; only a valid entry closes the dialog. The name is
+    // checked there only: a check when the name field loses the focus would
+    // also run when Enter has just created the file or Cancel is clicked.
     connect(OKBtn_, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(CancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
     connect(guidance_is_on_CheckBox_, &QCheckBox::clicked, this, [this] { enable_restart_guidance_enabled(); });
     connect(guidance_is_switchable_CheckBox_, &QCheckBox::clicked, this,
             [this] { enable_restart_guidance_enabled(); });
-    student_name_edit_control_->installEventFilter(this);
     FormCreate(main_form);
 }
 
@@ -103,24 +103,6 @@ void TCreateResultsFileDialog::enable_restart_guidance_enabled()
 {
     restart_guidance_enabled_CheckBox_->setEnabled(guidance_is_on_CheckBox_->isChecked()
                                                    || guidance_is_switchable_CheckBox_->isChecked());
-}
-
-bool TCreateResultsFileDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == student_name_edit_control_ && event->type() == QEvent::FocusOut && isVisible())
-        student_name_edit_controlExit();
-    return QDialog::eventFilter(watched, event);
-}
-
-void TCreateResultsFileDialog::student_name_edit_controlExit()
-{
-    const std::string name = student_name_edit_control_->text().toStdString();
-    if (name.empty() || !student_name_problem(name).empty())
-        return;
-    if (results_file_exists(*student_data_files, name)) {
-        show_message(texts_[4], platform::MB_ICONERROR);
-        student_name_edit_control_->setFocus();
-    }
 }
 
 void TCreateResultsFileDialog::OKBtnClick()

@@ -19,11 +19,9 @@ public:
 
     void OKBtnClick();
     void enable_restart_guidance_enabled();
-    void student_name_edit_controlExit();
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate(const TRFM_MainForm& main_form);

@@ -1,5 +1,7 @@
 #include "manager/printed_list.h"
 
+#include "platform/printer_canvas.h"
+
 void print_caption(platform::Canvas& canvas, const std::string& caption)
 {
     platform::font_choice font = canvas.font();
@@ -10,4 +12,18 @@ void print_caption(platform::Canvas& canvas, const std::string& caption)
     canvas.text_out(10, 0, caption);
     font.size = size;
     canvas.set_font(font);
+}
+
+void print_lines_on_pages(platform::printer_canvas& canvas, const std::vector<std::string>& lines)
+{
+    const int h = canvas.text_height(line_height_sample);
+    int y = 2 * h;
+    for (const std::string& line : lines) {
+        if (y > 0 && y + h > canvas.page_height()) {
+            canvas.new_page();
+            y = 0;
+        }
+        canvas.text_out(10, y, line);
+        y += h;
+    }
 }

@@ -9,8 +9,10 @@ namespace platform {
 
 using exit_handler = std::function<void(int code)>;
 
-// Ends the program with the exit code. When an installed handler returns
-// instead of throwing, the process ends anyway.
+// Ends the program with the exit code at once, from anywhere (also from
+// inside a modal window), after flushing the standard streams; no static
+// object is destroyed. When an installed handler returns instead of
+// throwing, the process ends anyway.
 [[noreturn]] void terminate_program(int code);
 
 exit_handler set_exit_handler(exit_handler handler);

@@ -1,8 +1,10 @@
 // Creates a demo student files directory: a few students with results of
 // all nine exercises at all three levels, written through the program's own
 // results-file code. Usage: make_demo_students PROGRAM_DIRECTORY
-// The directory must hold WinTola.ini; its "Student Files Directory" is
-// created when missing. Students that already exist are left alone.
+// The directory must exist (it is not created). Its WinTola.ini, when there
+// is one, names the student files directory, by default RESULTS; a relative
+// one lies in the program directory and is created when missing. Students
+// that already exist are left alone.
 #include "foundation/date_time.h"
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
@@ -10,7 +12,10 @@
 #include "platform/message_box.h"
 #include "student_files/student_data_files.h"
 
+#include <filesystem>
 #include <iostream>
+#include <string>
+#include <variant>
 
 namespace {
 
@@ -44,19 +49,49 @@ void add_results(Tstudent_data_files_object& files, const demo_student& s, int s
     files.store_guidance_state(s.name, s.guidance_on, 5 + seed * 3, pack_duration((65 + seed * 40) / 1440.0));
 }
 
+const char* const usage = "usage: make_demo_students PROGRAM_DIRECTORY\n"
+                         "Writes a few demo students with results into the student files directory\n"
+                         "of the program directory (by its WinTola.ini, else RESULTS in it).\n";
+
+// The program directory of the arguments, or the exit code of a refusal.
+std::variant<std::string, int> program_directory_of(int argc, char** argv)
+{
+    const std::string word = argc == 2 ? argv[1] : "";
+    if (word == "--help" || word == "-h") {
+        std::cout << usage;
+        return 2;
+    }
+    if (argc != 2 || word.empty() || word.front() == '-') {
+        std::cerr << usage;
+        return 2;
+    }
+    if (platform::path_status(word).kind != platform::entry_kind::directory) {
+        std::cerr << "make_demo_students: " << word << " is no directory (it is not created)\n";
+        return 2;
+    }
+    std::string dir = platform::full_path(word);
+    if (dir.back() != '/')
+        dir += '/';
+    return dir;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: make_demo_students PROGRAM_DIRECTORY\n";
-        return 2;
-    }
-    std::string dir = argv[1];
-    if (dir.back() != '/')
-        dir += '/';
-    start_directory = program_directory = platform::full_path(dir) + "/";
+    const auto dir = program_directory_of(argc, argv);
+    if (const int* code = std::get_if<int>(&dir))
+        return *code;
+    start_directory = program_directory = std::get<std::string>(dir);
     settings_file_path = program_directory + "WinTola.ini";
+    // A relative student files directory is looked up from the current
+    // directory first: work in the program directory, not where we started.
+    std::error_code failure;
+    std::filesystem::current_path(program_directory, failure);
+    if (failure) {
+        std::cerr << "make_demo_students: cannot work in " << program_directory << ": " << failure.message() << '\n';
+        return 1;
+    }
     // Create the student files directory without asking.
     platform::set_message_presenter([](const platform::message_request& r) {
         std::cerr << r.text << '\n';

@@ -101,13 +101,14 @@ void TMainForm::pupil_menu_itemClick()
         logged_in();
 }
 
-// The guidance now holds the pupil's settings and place; when it is on, the
-// timer carries on with it once the login has gone.
+// The guidance now holds the pupil's settings and place; when the pupil has
+// guidance on, the timer carries on with it once the login has gone (a
+// guidance finished meanwhile ends as its end does).
 void TMainForm::logged_in()
 {
     status_panels_[1]->setText(qt(guidance->pupil_name()));
     update_switch_guidance_caption();
-    if (guidance_is_on())
+    if (guidance->carries_on_at_login())
         start_wait_until_ready_timer(tag_continue);
 }
 

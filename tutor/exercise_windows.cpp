@@ -3,16 +3,18 @@
 #include "tutor/ExerciseForm.h"
 
 #include <array>
-#include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
 TPracticeForm* colouring_window = nullptr;
 practice_main_window* exercises_main_window = nullptr;
 // The indicate, add-line and construction windows, by exercise_window - 1.
-std::array<std::unique_ptr<TExerciseForm>, 3> drawing_windows;
+// Plain pointers: a program that ends itself from inside an exercise runs no
+// destructor of these, so no window is torn down after Qt has gone.
+std::array<TExerciseForm*, 3> drawing_windows{};
 
 const char* const drawing_window_names[3] = {"indicate_window", "add_line_window", "construction_window"};
 
@@ -24,10 +26,10 @@ TPracticeForm* window_of(exercise_window window)
         return nullptr;
     const std::size_t i = static_cast<std::size_t>(window) - 1;
     if (!drawing_windows[i]) {
-        drawing_windows[i] = std::make_unique<TExerciseForm>(exercises_main_window);
+        drawing_windows[i] = new TExerciseForm(exercises_main_window);
         drawing_windows[i]->setObjectName(drawing_window_names[i]);
     }
-    return drawing_windows[i].get();
+    return drawing_windows[i];
 }
 
 } // namespace
@@ -53,8 +55,8 @@ void set_colouring_window(TPracticeForm* window)
 void set_exercise_main_window(practice_main_window* main_window)
 {
     if (main_window != exercises_main_window)
-        for (std::unique_ptr<TExerciseForm>& window : drawing_windows)
-            window.reset();
+        for (TExerciseForm*& window : drawing_windows)
+            delete std::exchange(window, nullptr);
     exercises_main_window = main_window;
 }
 

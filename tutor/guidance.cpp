@@ -86,6 +86,8 @@ void Tguidance_object::restore_state(const std::string& pupil_name, const result
     restart_enabled_ = settings.restart_guidance_enabled;
     store_test_results_ = settings.test_results_are_stored;
     on_ = false;
+    setting_on_ = settings.guidance_is_on;
+    setting_chosen_ = false;
     exit_ok_ = exit_ = no_condition;
     total_time_ = unpack_duration(settings.guidance_time);
     // A damaged position counts as not started; one that a changed file
@@ -94,7 +96,7 @@ void Tguidance_object::restore_state(const std::string& pupil_name, const result
     if (current_ > 0)
         current_ = static_cast<std::int16_t>(resolve(current_));
     if (settings.guidance_is_on)
-        start(false);
+        begin(false);
 }
 
 void Tguidance_object::reset_counters()
@@ -129,6 +131,12 @@ bool Tguidance_object::exit_holds()
 
 void Tguidance_object::start(bool restart)
 {
+    begin(restart);
+    take_setting_from_pupil();
+}
+
+void Tguidance_object::begin(bool restart)
+{
     const bool was_on = on_;
     if (restart || current_ == 0)
         current_ = static_cast<std::int16_t>(resolve(1));
@@ -141,6 +149,12 @@ void Tguidance_object::start(bool restart)
 
 void Tguidance_object::stop()
 {
+    stop_at_end();
+    take_setting_from_pupil();
+}
+
+void Tguidance_object::stop_at_end()
+{
     if (on_)
         accumulate_time();
     on_ = false;
@@ -151,6 +165,13 @@ void Tguidance_object::set_on()
     if (!on_)
         span_start_ = now_();
     on_ = true;
+    take_setting_from_pupil();
+}
+
+void Tguidance_object::take_setting_from_pupil()
+{
+    setting_on_ = on_;
+    setting_chosen_ = true;
 }
 
 void Tguidance_object::advance()
@@ -186,9 +207,17 @@ bool Tguidance_object::save_state()
 {
     if (on_)
         accumulate_time();
-    if (!student_data_files)
+    if (!student_data_files || pupil_.empty())
         return false;
-    return student_data_files->store_guidance_state(pupil_, on_, current_, pack_duration(total_time_));
+    return student_data_files->store_guidance_state(pupil_, setting_to_store(), current_, pack_duration(total_time_));
+}
+
+bool Tguidance_object::setting_to_store()
+{
+    results_format::settings stored;
+    if (setting_chosen_ || !student_data_files->read_settings(pupil_, stored))
+        return setting_on_;
+    return stored.guidance_is_on;
 }
 
 int Tguidance_object::resolve(int n)

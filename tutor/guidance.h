@@ -56,8 +56,13 @@ public:
     const std::string& pupil_name() const { return pupil_; }
 
     // The pupil's login: the pupil's name and the guidance settings and state
-    // of the pupil's results file. Guidance is on again when it was on.
+    // of the pupil's results file. Guidance is on again when it was on and
+    // there is a statement to carry out.
     void restore_state(const std::string& pupil_name, const results_format::settings& settings);
+    // The pupil's setting "guidance on" is on and there are statements to
+    // carry on with (the guidance may be finished: carrying on then ends it
+    // as its end does).
+    bool carries_on_at_login() const { return setting_on_ && table_.count() > 0; }
 
     void reset_counters();
     void mark_exercise_start();
@@ -65,15 +70,22 @@ public:
     bool exit_ok_holds();
     bool exit_holds();
 
+    // Start, stop and set_on are the pupil's choice (through the driver): the
+    // setting saved from then on is whether guidance is on.
     void start(bool restart);
     void stop();
+    // Stops a finished guidance; the pupil's setting stays as it is.
+    void stop_at_end();
     // Puts guidance on where it stands, even when finished, so it is saved as on.
     void set_on();
     void advance();
     bool finished() const { return current_ > table_.count(); }
     // A HALT shows its message, saves the state and ends the program with its exit code.
     guidance_step fetch_current_statement();
-    // Stores the state in the pupil's results file; false when it was not stored.
+    // Stores the state in the pupil's results file; false when it was not
+    // stored. The setting "guidance on" stored is the pupil's choice when the
+    // pupil made one since the login, else the one the file holds now (the
+    // teacher may have changed it meanwhile).
     bool save_state();
 
 private:
@@ -81,6 +93,9 @@ private:
     void compile(const guidance_text& text);
     void read_texts();
     int resolve(int n);
+    void begin(bool restart);
+    void take_setting_from_pupil();
+    bool setting_to_store();
     void accumulate_time();
 
     std::int32_t count() override;
@@ -95,6 +110,11 @@ private:
     bool restart_enabled_ = false;
     bool store_test_results_ = false;
     bool on_ = false;
+    // The pupil's setting "guidance on" as the login found it, or as start,
+    // stop or set_on left it since. A missing or faulty guidance file or a
+    // finished guidance turns guidance off but leaves the setting as it is.
+    bool setting_on_ = false;
+    bool setting_chosen_ = false;   // by the pupil since the login
     std::string pupil_;
     std::int16_t current_ = 0;   // 1-based; 0 before the start
     guidance_records::condition_ref exit_ok_ = guidance_records::no_condition;

@@ -83,7 +83,7 @@ void Tguidance_driver::continue_guidance()
 {
     if (guidance_.finished()) {
         if (guidance_.switchable()) {
-            guidance_.stop();
+            guidance_.stop_at_end();
             window_.update_switch_guidance_caption();
         } else if (!guidance_.restart_enabled() || !ask(texts_[3])) {
             end_tutor();

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <filesystem>
@@ -84,10 +85,36 @@ TEST_F(CreateDialogTest, CreatesTheFileWithTheCheckBoxStatesAndRefusesATwin)
     EXPECT_FALSE(box("guidance_is_on_CheckBox")->isChecked()) << "boxes keep their state between showings";
     responder.clear();
     type("SIX CH", "other");
-    dialog->student_name_edit_controlExit();
-    EXPECT_EQ(responder.last().text, entry(5));
     dialog->OKBtnClick();
-    EXPECT_EQ(responder.count(), 2u);
+    EXPECT_EQ(responder.count(), 1u);
     EXPECT_EQ(responder.last().text, entry(5));
     EXPECT_TRUE(dialog->isVisible());
+}
+
+// The name is checked once, at OK: leaving the name field says nothing,
+// whether Enter has just created the file or Cancel is clicked.
+TEST_F(CreateDialogTest, LeavingTheNameFieldChecksNothing)
+{
+    ASSERT_TRUE(student_data_files->create_results_file("Taken1", "abcde", true, true, true, true));
+    struct leaving {
+        const char* name;
+        bool by_enter;   // else a mouse click on Cancel
+        bool created;
+    };
+    for (const leaving& c : {leaving{"Newcomer", true, true}, leaving{"Taken1", false, false}}) {
+        responder.clear();
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        type(c.name, "abcde");
+        name->setFocus();
+        if (c.by_enter)
+            QTest::keyClick(name, Qt::Key_Return);
+        else
+            QTest::mouseClick(dialog->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+        EXPECT_EQ(responder.count(), 0u) << c.name;
+        EXPECT_FALSE(dialog->isVisible()) << c.name;
+        EXPECT_EQ(dialog->result(), c.created ? QDialog::Accepted : QDialog::Rejected) << c.name;
+    }
+    EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Newcomer.results")));
 }

@@ -7,6 +7,7 @@
 #include <QDateTime>
 
 #include <regex>
+#include <set>
 
 class StudentsExportTest : public StudentsToolTest {
 protected:
@@ -87,4 +88,29 @@ TEST_F(StudentsExportTest, NamesWithCommasAndQuotesSurviveAndTimesAreLocal)
     EXPECT_EQ(read_csv(program.read("out.csv")).rows.size(), 2u);
     program.make_dir("folder.csv");
     EXPECT_EQ(run({"export", "--out", "folder.csv"}).code, 1);
+}
+
+TEST_F(StudentsExportTest, NamesASpreadsheetWouldTakeForFormulasAreWrittenAsText)
+{
+    struct name_case {
+        std::string name;
+        bool guarded;
+    };
+    const name_case cases[] = {{"=HYPERLINK(\"x\")", true}, {"+cmd, run", true}, {"-2+3 Smith", true},
+                               {"@Jansen", true}, {"Kim =Jansen", false}};
+    for (const name_case& c : cases) {
+        ASSERT_TRUE(files->create_results_file(c.name, "secret", true, true, true, true)) << c.name;
+        ASSERT_TRUE(files->add_result(c.name, 1, when(5, 9, 0, 0), when(5, 9, 5, 0), 1, 5, 4)) << c.name;
+    }
+    const tool_run exported = run({"export"});
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    std::set<std::string> student_cells;
+    for (const csv_row& row : read_csv(exported.out).rows)
+        student_cells.insert(row.cells[0]);
+    for (const name_case& c : cases) {
+        const std::string text = c.guarded ? "'" + c.name : c.name;
+        EXPECT_EQ(student_cells.count(text), 1u) << c.name;
+        const std::string row_start = (c.guarded ? "\r\n\"'" : "\r\n") + c.name.substr(0, 1);
+        EXPECT_NE(exported.out.find(row_start), std::string::npos) << "guarded cells are in quotes: " << c.name;
+    }
 }

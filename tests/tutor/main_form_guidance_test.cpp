@@ -105,6 +105,30 @@ TEST_F(MainFormTest, TheLoginRefusesAWrongPasswordAndRestoresTheGuidanceOnTheRig
     EXPECT_EQ(guidance->pupil_name(), "Anna");
 }
 
+TEST_F(MainFormTest, ALoginWithGuidanceOnCarriesOnWithAGuidanceFinishedBefore)
+{
+    guidance = std::make_unique<Tguidance_object>("TH 1;", "course.txt");
+    // Neither switchable nor restartable, and past the last statement.
+    ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", true, false, false, true));
+    ASSERT_TRUE(student_data_files->store_guidance_state("Anna", true, 2, 0));
+    make_form();
+    show_form();
+    when_modal([](QWidget& login) {
+        child<QLineEdit>(login, "pupil_name_edit")->setText("Anna");
+        child<QLineEdit>(login, "password_edit")->setText("tulip");
+        click(login, "OK_button");
+    });
+    form->pupil_menu_itemClick();
+    ASSERT_EQ(form->timer_tag(), tag_continue);
+    form->wait_until_ready_timerTimer();
+    ASSERT_EQ(responder.count(), 1u);
+    EXPECT_EQ(responder.last().text, "You have finished the guidance. The tutor will now close.");
+    EXPECT_FALSE(form->isVisible());
+    results_format::settings stored;
+    ASSERT_TRUE(student_data_files->read_settings("Anna", stored));
+    EXPECT_TRUE(stored.guidance_is_on) << "the pupil stays under guidance";
+}
+
 TEST_F(MainFormTest, TheTimerRunsTheGuidanceDriverForItsOtherTags)
 {
     make_guidance("TH 2;\nTH 3;", false);

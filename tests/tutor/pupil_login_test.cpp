@@ -72,3 +72,58 @@ TEST(PupilLoginWithout, NoStudentFilesOrGuidanceLogsNobodyIn)
 {
     EXPECT_FALSE(log_in_pupil("Anna", "tulip"));
 }
+
+namespace {
+
+struct setting_case {
+    const char* what;
+    const char* course;   // null: the guidance file is missing
+    int statement;        // where the pupil stopped
+    void (*meanwhile)(Tguidance_object&);
+    bool stored_on;
+};
+
+void PrintTo(const setting_case& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
+void nothing(Tguidance_object&) {}
+
+const setting_case setting_cases[] = {
+    {"missing guidance file", nullptr, 2, nothing, true},
+    {"guidance without statements", "* a remark only\n", 1, nothing, true},
+    {"guidance finished before", "TH 1;", 2, nothing, true},
+    {"finished guidance stopped at its end", "TH 1;", 2, [](Tguidance_object& g) { g.stop_at_end(); }, true},
+    {"pupil switched it off", "TH 1;\nTH 2;", 1, [](Tguidance_object& g) { g.stop(); }, false},
+    {"teacher switched it off meanwhile", "TH 1;\nTH 2;", 1,
+     [](Tguidance_object&) { student_data_files->change_results_file("Pupil", "", false, true, true, true, false); },
+     false},
+};
+
+class PupilSettingTest : public GuidanceTest, public testing::WithParamInterface<setting_case> {
+protected:
+    void TearDown() override
+    {
+        guidance.reset();
+        GuidanceTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_P(PupilSettingTest, TheSavedGuidanceSettingChangesOnlyByThePupilOrTheTeacher)
+{
+    const setting_case& c = GetParam();
+    ASSERT_TRUE(student_data_files->create_results_file("Pupil", "secret", true, true, true, true));
+    ASSERT_TRUE(student_data_files->store_guidance_state("Pupil", true, c.statement, 0));
+    guidance = c.course ? make_guidance(c.course) : std::make_unique<Tguidance_object>("missing.txt");
+    ASSERT_TRUE(log_in_pupil("Pupil", "secret"));
+    c.meanwhile(*guidance);
+    ASSERT_TRUE(guidance->save_state());
+    const results_format::settings stored = stored_settings("Pupil");
+    EXPECT_EQ(stored.guidance_is_on, c.stored_on);
+    EXPECT_EQ(stored.guidance_statement, c.statement) << "the place stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PupilSettingTest, testing::ValuesIn(setting_cases));

@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -46,11 +47,22 @@ void append_iso(std::string& out, Tdate_time t)
     append_digits(out, c.second, 2);
 }
 
+// A spreadsheet takes a cell that begins with =, +, -, @, a tab or a carriage
+// return for a formula, so such a text gets a leading quote, which marks it
+// as text, and is put in quotes (OWASP's advice against CSV injection).
+std::string spreadsheet_cell(const std::string& text)
+{
+    if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos)
+        return csv_cell(text);
+    const std::string cell = csv_cell("'" + text);
+    return cell.front() == '"' ? cell : '"' + cell + '"';
+}
+
 class row_writer {
 public:
     explicit row_writer(std::string& out) : out_(out) {}
 
-    // One row: the student's and the exercise's cells as written by csv_cell.
+    // One row: the student's and the exercise's cells as written by spreadsheet_cell.
     void write(const std::string& student_cell, int exercise, const std::string& title_cell,
                const results_format::result& r)
     {
@@ -89,12 +101,12 @@ results_export export_results(Tstudent_data_files_object& files, const std::vect
     out.csv = csv_line(header);
     std::vector<std::string> title_cells;
     for (int k = 1; k <= results_format::exercises; ++k)
-        title_cells.push_back(k <= exercise_texts::exercise_count ? csv_cell(titles.title(k)) : "");
+        title_cells.push_back(k <= exercise_texts::exercise_count ? spreadsheet_cell(titles.title(k)) : "");
     row_writer rows(out.csv);
     for (const listed_student& s : students) {
         const result_chains chains = files.read_result_chains(results_path(files.directory(), s), results_format::exercises);
         out.complete = out.complete && chains.complete;
-        const std::string student_cell = csv_cell(s.name);
+        const std::string student_cell = spreadsheet_cell(s.name);
         for (std::size_t k = 0; k < chains.exercises.size(); ++k) {
             for (const results_format::result& r : chains.exercises[k]) {
                 rows.write(student_cell, static_cast<int>(k) + 1, title_cells[k], r);

@@ -3,7 +3,9 @@
 // header row, then one row per result in list order, each student's
 // exercises in order and each exercise's results as its chain links them
 // (what the results window shows, exercises 10 to 14 too when a file holds
-// any). Times are local, as the files keep them.
+// any). Times are local, as the files keep them. A name or title that a
+// spreadsheet would take for a formula is written as text: in quotes, after
+// a leading quote (').
 
 #include "student_files/student_list.h"
 
