@@ -6,6 +6,7 @@
 #include "tutor/guidance_records.h"
 
 #include <cstdint>
+#include <functional>
 
 // The values behind COUNT, SCORE, TIME and TOTAL_TIME. All are signed 32-bit.
 class condition_values {
@@ -33,4 +34,11 @@ struct resolution {
 // condition holds; the result is the first TH, EX, TE or HALT reached. A
 // jump to a label no statement carries finishes. More jumps than there are
 // statements can only go round in a circle, so resolving gives up then.
-resolution resolve_statement(const guidance_records::statement_table& table, int n, condition_values& values);
+// `observer`, when given, is told of every GOTO passed: its number, where it
+// led and whether it jumped.
+using jump_observer = std::function<void(int statement, int next, bool jumped)>;
+resolution resolve_statement(const guidance_records::statement_table& table, int n, condition_values& values,
+                             const jump_observer& observer = {});
+
+// The first statement that carries the label; count + 1 when none does.
+int labelled_statement(const guidance_records::statement_table& table, std::uint16_t label);

@@ -2,6 +2,23 @@
 
 namespace {
 
+const char* const guidance_help =
+    "FILE is the guidance file (default: \"Guidance File\" of the settings, found as the tutor finds it).\n"
+    "check: compiles it with the tutor's compiler and lists every fault as FILE:LINE: error: ..., then what\n"
+    "compiles but cannot be meant: labels never jumped to, jumps to no label, statements no path reaches,\n"
+    "circles of jumps, loops without a way out, conditions that never hold or always hold, exercises the\n"
+    "object files have no objects for. Exit code 1 when anything is listed.\n"
+    "run: walks the course from its first statement with a simulated pupil and prints every step (statement,\n"
+    "what opens, how the pupil did, which way a jump goes) to its HALT or end. Nothing is written to any file.\n"
+    "  --score S    the pupil's percentage of correct answers: one for every exercise, E=P for exercise E,\n"
+    "               or both, comma-separated: 60,3=80,5=40 (default 100)\n"
+    "  --objects N  objects the pupil answers before leaving when the exercise lets it go (default 10)\n"
+    "  --minutes M  minutes per object (default 1)\n"
+    "  --steps N    stop after N theory chapters, exercises and tests (default 1000)\n"
+    "Exit code of run: 0 at a HALT or the end, 1 otherwise.\n";
+
+const std::vector<option_rule> guidance_options{{"score", true}, {"objects", true}, {"minutes", true}, {"steps", true}};
+
 const std::vector<cli_command>& commands()
 {
     static const std::vector<cli_command> all{
@@ -58,6 +75,9 @@ const std::vector<cli_command>& commands()
          "Prints entry K (from 1) of the section of the text-section file; a missing entry prints as an\n"
          "empty line.\n",
          {}, cli_command::texts, text_command},
+        {"guidance", "guidance check [FILE] | guidance run [FILE] [--score S] [--objects N] [--minutes M] [--steps N]",
+         "check a guidance course, or walk it with a simulated pupil", guidance_help, guidance_options,
+         cli_command::texts, guidance_command},
     };
     return all;
 }
