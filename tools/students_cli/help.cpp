@@ -78,6 +78,14 @@ const std::vector<cli_command>& commands()
         {"guidance", "guidance check [FILE] | guidance run [FILE] [--score S] [--objects N] [--minutes M] [--steps N]",
          "check a guidance course, or walk it with a simulated pupil", guidance_help, guidance_options,
          cli_command::texts, guidance_command},
+        {"report", "report [--pdf FILE] [--png PREFIX]", "the class overview: a table and charts, as PDF and PNG",
+         "Per student and per exercise 1 to 9 the results done, objects, correct answers, percentage and time,\n"
+         "with the class average: a table on as many pages as it needs, a chart of the class's percentage per\n"
+         "exercise and level, and one of every student's percentage.\n"
+         "  --pdf FILE    the table and both charts as a PDF file of A4 pages\n"
+         "  --png PREFIX  the charts as PREFIX-exercises.png and PREFIX-students.png\n"
+         "Files are replaced whole. Exit code 1 when a results file could not be read.\n",
+         {{"pdf", true}, {"png", true}}, cli_command::texts, report_command},
     };
     return all;
 }
