@@ -84,7 +84,7 @@ const std::vector<cli_command>& commands()
          "exercise and level, and one of every student's percentage.\n"
          "  --pdf FILE    the table and both charts as a PDF file of A4 pages\n"
          "  --png PREFIX  the charts as PREFIX-exercises.png and PREFIX-students.png\n"
-         "Files are replaced whole. Exit code 1 when a results file could not be read.\n",
+         "Files are replaced whole. Exit code 1 when a results file could not be read or a file written.\n",
          {{"pdf", true}, {"png", true}}, cli_command::texts, report_command},
     };
     return all;
