@@ -51,10 +51,11 @@ cd "$work"
 # The windowed programs: their main windows appear on a virtual display (a box
 # at start would show instead); without one they must still run after 3 s.
 cat > "$work/windows.sh" <<'CHECK'
+unset QT_QPA_PLATFORM   # the windows go to the virtual display
 seen_window() {   # launcher, window name
   "$1" >/dev/null 2>&1 &
   local pid=$! found=1
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do   # up to 30 s on a busy machine
     if xwininfo -root -tree 2>/dev/null | grep -qF "\"$2\""; then found=0; break; fi
     sleep 0.1
   done
