@@ -284,18 +284,29 @@ std::string error_message(const guidance_scanner& s, const std::string& detail)
     return "Error in Guidance Order, Line = \"" + s.current_line() + "\", error is: " + detail;
 }
 
+// Sizes the table by the count of statements; a fault goes to `on_fault` with the counting scanner.
+template <class OnFault>
+bool sized_table(const guidance_text& text, statement_table& table, OnFault on_fault)
+{
+    guidance_scanner counter(text);
+    try {
+        table = statement_table(count_statements(counter));
+        return true;
+    } catch (const compile_fault& fault) {
+        on_fault(counter, fault);
+        return false;
+    }
+}
+
 } // namespace
 
 guidance_compilation compile_guidance(const guidance_text& text, int theory_chapters)
 {
     guidance_compilation result;
-    guidance_scanner counter(text);
-    try {
-        result.table = statement_table(count_statements(counter));
-    } catch (const compile_fault& fault) {
-        result.error = error_message(counter, fault.detail);
+    if (!sized_table(text, result.table, [&](const guidance_scanner& counter, const compile_fault& fault) {
+            result.error = error_message(counter, fault.detail);
+        }))
         return result;
-    }
     guidance_scanner scanner(text);
     guidance_parser parser(scanner, result.table, theory_chapters);
     try {
@@ -311,13 +322,10 @@ guidance_compilation compile_guidance(const guidance_text& text, int theory_chap
 guidance_check_compilation compile_guidance_collecting(const guidance_text& text, int theory_chapters)
 {
     guidance_check_compilation result;
-    guidance_scanner counter(text);
-    try {
-        result.table = statement_table(count_statements(counter));
-    } catch (const compile_fault& fault) {
-        result.faults.push_back({counter.current_line_index(), fault.detail, 0});
+    if (!sized_table(text, result.table, [&](const guidance_scanner& counter, const compile_fault& fault) {
+            result.faults.push_back({counter.current_line_index(), fault.detail, 0});
+        }))
         return result;
-    }
     result.statement_lines.assign(static_cast<std::size_t>(result.table.count()) + 1, -1);
     guidance_scanner scanner(text);
     guidance_parser parser(scanner, result.table, theory_chapters);

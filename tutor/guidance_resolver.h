@@ -25,6 +25,9 @@ inline constexpr int max_score_window = 30;
 bool condition_holds(const guidance_records::statement_table& table, guidance_records::condition_ref condition,
                      condition_values& values);
 
+// What an operator makes of two values; AND and OR take non-zero as true.
+bool operator_holds(std::uint8_t op, std::int32_t a, std::int32_t b);
+
 struct resolution {
     int statement;       // 0 before the start, beyond the count when finished
     bool endless_jumps;  // gave up: `statement` lies on jumps that never reach one to carry out

@@ -72,24 +72,6 @@ condition_operator mirrored(condition_operator op)
     }
 }
 
-bool compare(condition_operator op, std::int64_t a, std::int64_t b)
-{
-    switch (op) {
-    case op_less:
-        return a < b;
-    case op_less_equal:
-        return a <= b;
-    case op_equal:
-        return a == b;
-    case op_greater_equal:
-        return a >= b;
-    case op_greater:
-        return a > b;
-    default:
-        return a != b;
-    }
-}
-
 // Some a of `a` and b of `b` with a op b.
 bool some_pair(condition_operator op, const value_range& a, const value_range& b)
 {
@@ -188,13 +170,13 @@ private:
         const auto slot_a = slot_of(a), slot_b = slot_of(b);
         if (slot_a && slot_b) {
             if (*slot_a == *slot_b)
-                return compare(op, 0, 0) ? std::optional<value_ranges>(ranges) : std::nullopt;
+                return operator_holds(op, 0, 0) ? std::optional<value_ranges>(ranges) : std::nullopt;
             return some_pair(op, ranges[*slot_a], ranges[*slot_b]) ? std::optional<value_ranges>(ranges)
                                                                      : std::nullopt;
         }
         // The compiler lets comparisons join values only, so what is not an operand slot is a number.
         if (!slot_a && !slot_b)
-            return compare(op, a.value, b.value) ? std::optional<value_ranges>(ranges) : std::nullopt;
+            return operator_holds(op, a.value, b.value) ? std::optional<value_ranges>(ranges) : std::nullopt;
         const std::size_t slot = slot_a ? *slot_a : *slot_b;
         const value_range r = narrowed(ranges[slot], slot_a ? op : mirrored(op), slot_a ? b.value : a.value);
         if (r.empty())
