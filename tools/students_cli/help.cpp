@@ -114,8 +114,9 @@ std::string general_help()
           "                   settings; a relative one is looked for in the current directory, then beside\n"
           "                   the program). A missing directory is never created.\n"
           "  --help           help\n\n"
-          "Exit codes: 0 done; 1 a results file is invalid or could not be read or written;\n"
-          "2 bad usage or refused input (nothing is changed). Messages go to the standard error.\n";
+          "Exit codes: 0 done; 1 a results file is invalid or could not be read or written, or a guidance\n"
+          "course has problems; 2 bad usage or refused input (nothing is changed). Messages go to the\n"
+          "standard error.\n";
 }
 
 std::string command_help(const cli_command& command)
