@@ -1,13 +1,18 @@
 // Arbitrary bytes as a guidance file: compiled, and when it compiles, run
 // statement by statement with answers and time passing, and resolved from a
 // few more places. Fatal stops (compile errors, endless jumps, HALT) are
-// intercepted; nothing may crash or hang.
+// intercepted; nothing may crash or hang. The same bytes are checked as a
+// teacher's check does and walked with a simulated pupil.
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
+#include "tools/students_cli/guidance_check.h"
+#include "tools/students_cli/guidance_dry_run.h"
 #include "tutor/guidance.h"
+#include "tutor/guidance_compiler.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -40,6 +45,20 @@ void run(Tguidance_object& g, double& now)
         resolve_statement(g.table(), n, values);
 }
 
+void check_and_walk(std::string_view text)
+{
+    const guidance_reading reading = split_guidance_text(text, "fuzz.txt");
+    check_guidance_text(reading.text, {4, [](int exercise, int level) { return (exercise + level) % 2 == 0; }});
+    const guidance_check_compilation compiled = compile_guidance_collecting(reading.text, 4);
+    if (!compiled.faults.empty())
+        return;
+    simulated_pupil pupil;
+    pupil.step_limit = 50;
+    pupil.score.fill(55);
+    std::ostringstream out;
+    dry_run({compiled.table, "fuzz.txt", compiled.statement_lines}, pupil, out);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -55,5 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         run(g, now);
     } catch (const platform::program_stopped&) {
     }
+    check_and_walk(text);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "manager/RFM_MainForm.h"
 
 #include "manager/AboutStudentsManagerForm.h"
+#include "manager/ClassOverviewForm.h"
 #include "manager/ConciseResultsForAllStudentsDialog.h"
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
@@ -14,6 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/printing.h"
+#include "student_files/class_overview_table.h"
 #include "student_files/concise_results.h"
 #include "student_files/student_data_files.h"
 #include "student_files/student_list.h"
@@ -124,6 +126,9 @@ void TRFM_MainForm::FormCreate()
     }
     QMenu* file_menu = menuBar()->addMenu(qt(menu_texts_[0]));
     file_menu->menuAction()->setObjectName("file_menu_item");
+    QAction* overview = file_menu->addAction(qt(overview_text(1) + "..."));
+    overview->setObjectName("class_overview_menu_item");
+    connect(overview, &QAction::triggered, this, [this] { class_overview_menu_itemClick(); });
     QAction* printer = file_menu->addAction(qt(menu_texts_[2] + "..."));
     printer->setObjectName("printer_settings_menu_item");
     connect(printer, &QAction::triggered, this, [this] { printer_settings_menu_itemClick(); });
@@ -289,4 +294,14 @@ void TRFM_MainForm::about_menu_itemClick()
 {
     if (AboutStudentsManagerForm)
         AboutStudentsManagerForm->exec();
+}
+
+void TRFM_MainForm::class_overview_menu_itemClick()
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < students_ListBox_->count(); ++i)
+        names.push_back(students_ListBox_->item(i)->text().toStdString());
+    TClassOverviewForm form(this);
+    form.tell_students_before_show(names);
+    form.exec();
 }

@@ -29,6 +29,7 @@ public:
     void results_buttonClick();
     void concise_results_for_all_ButtonClick();
     void about_menu_itemClick();
+    void class_overview_menu_itemClick();
     void TimerTimer();
     void delete_buttonClick();
     void fill_student_list();

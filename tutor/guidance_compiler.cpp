@@ -12,6 +12,7 @@ namespace {
 
 struct compile_fault {
     std::string detail;
+    int theory_chapter = 0;
 };
 
 constexpr std::uint32_t largest_number = 65535;
@@ -24,6 +25,10 @@ public:
     }
 
     statement_record statement();
+    // After a fault: on behind the statement's run of ";".
+    void skip_statement();
+    // The label of the statement being parsed, once read; 0 before.
+    std::uint16_t label_read() const { return label_; }
 
 private:
     [[noreturn]] static void fail(std::string detail) { throw compile_fault{std::move(detail)}; }
@@ -40,6 +45,7 @@ private:
     statement_table& table_;
     int theory_chapters_;
     int depth_ = 0;
+    std::uint16_t label_ = 0;
 };
 
 void guidance_parser::expect(std::string_view keyword)
@@ -78,12 +84,14 @@ std::uint16_t guidance_parser::number_in(std::uint16_t low, std::uint16_t high)
 statement_record guidance_parser::statement()
 {
     statement_record r;
+    label_ = 0;
     if (is_digit(s_.current())) {
         const std::uint16_t label = number();
         if (label == 0)
             fail("wrong label value");
         expect(":");
         r.set_label(label);
+        label_ = label;
     }
     switch (s_.current()) {
     case ';':
@@ -94,7 +102,10 @@ statement_record guidance_parser::statement()
         if (s_.current() == 'H') {
             s_.advance();
             r.set_kind(kind_theory);
-            r.set_number(static_cast<std::uint8_t>(number_in(1, static_cast<std::uint16_t>(theory_chapters_))));
+            const std::uint16_t chapter = number();
+            if (chapter < 1 || chapter > theory_chapters_)
+                throw compile_fault{"value out of range", chapter};
+            r.set_number(static_cast<std::uint8_t>(chapter));
         } else if (s_.current() == 'E') {
             s_.advance();
             r.set_kind(kind_test);
@@ -133,6 +144,15 @@ statement_record guidance_parser::statement()
     while (s_.current() == ';')
         s_.advance();
     return r;
+}
+
+void guidance_parser::skip_statement()
+{
+    depth_ = 0;
+    while (!s_.at_end() && s_.current() != ';')
+        s_.advance();
+    while (s_.current() == ';')
+        s_.advance();
 }
 
 void guidance_parser::exercise(statement_record& r)
@@ -264,18 +284,29 @@ std::string error_message(const guidance_scanner& s, const std::string& detail)
     return "Error in Guidance Order, Line = \"" + s.current_line() + "\", error is: " + detail;
 }
 
+// Sizes the table by the count of statements; a fault goes to `on_fault` with the counting scanner.
+template <class OnFault>
+bool sized_table(const guidance_text& text, statement_table& table, OnFault on_fault)
+{
+    guidance_scanner counter(text);
+    try {
+        table = statement_table(count_statements(counter));
+        return true;
+    } catch (const compile_fault& fault) {
+        on_fault(counter, fault);
+        return false;
+    }
+}
+
 } // namespace
 
 guidance_compilation compile_guidance(const guidance_text& text, int theory_chapters)
 {
     guidance_compilation result;
-    guidance_scanner counter(text);
-    try {
-        result.table = statement_table(count_statements(counter));
-    } catch (const compile_fault& fault) {
-        result.error = error_message(counter, fault.detail);
+    if (!sized_table(text, result.table, [&](const guidance_scanner& counter, const compile_fault& fault) {
+            result.error = error_message(counter, fault.detail);
+        }))
         return result;
-    }
     guidance_scanner scanner(text);
     guidance_parser parser(scanner, result.table, theory_chapters);
     try {
@@ -284,6 +315,41 @@ guidance_compilation compile_guidance(const guidance_text& text, int theory_chap
     } catch (const compile_fault& fault) {
         result.table = statement_table();
         result.error = error_message(scanner, fault.detail);
+    }
+    return result;
+}
+
+guidance_check_compilation compile_guidance_collecting(const guidance_text& text, int theory_chapters)
+{
+    guidance_check_compilation result;
+    if (!sized_table(text, result.table, [&](const guidance_scanner& counter, const compile_fault& fault) {
+            result.faults.push_back({counter.current_line_index(), fault.detail, 0});
+        }))
+        return result;
+    result.statement_lines.assign(static_cast<std::size_t>(result.table.count()) + 1, -1);
+    guidance_scanner scanner(text);
+    guidance_parser parser(scanner, result.table, theory_chapters);
+    // Each statement, faulty or not, takes one run of ";", so numbers stay within the count.
+    for (int number = 1; !scanner.at_end() && number <= result.table.count(); ++number) {
+        result.statement_lines[static_cast<std::size_t>(number)] = scanner.current_line_index();
+        try {
+            result.table.set_statement(number, parser.statement());
+        } catch (const compile_fault& fault) {
+            result.faults.push_back({scanner.current_line_index(), fault.detail, fault.theory_chapter});
+            statement_record empty;
+            empty.set_label(parser.label_read());
+            result.table.set_statement(number, empty);
+            parser.skip_statement();
+        }
+    }
+    // Text after the last ";" is a statement without its end.
+    if (!scanner.at_end()) {
+        guidance_parser tail(scanner, result.table, theory_chapters);
+        try {
+            tail.statement();
+        } catch (const compile_fault& fault) {
+            result.faults.push_back({scanner.current_line_index(), fault.detail, fault.theory_chapter});
+        }
     }
     return result;
 }

@@ -14,6 +14,7 @@
 #include "tutor/guidance_records.h"
 
 #include <string>
+#include <vector>
 
 // Deeper nesting is refused, so compiling and evaluating stay within the stack.
 inline constexpr int max_condition_nesting = 32;
@@ -25,3 +26,21 @@ struct guidance_compilation {
 
 // TH takes chapters 1 to theory_chapters.
 guidance_compilation compile_guidance(const guidance_text& text, int theory_chapters);
+
+// A fault as the tutor would stop on it, where the scanner stood.
+struct guidance_fault {
+    int line = -1;            // index of the kept line; -1 in a text without characters
+    std::string detail;       // the end of the tutor's message: "digit expected", ...
+    int theory_chapter = 0;   // of a TH beyond the chapters: the chapter asked for
+};
+
+// Every fault of a text, for checking it: after a fault compiling goes on
+// behind the statement's ";". A faulty statement stays empty, with its
+// label when that was read.
+struct guidance_check_compilation {
+    guidance_records::statement_table table;
+    std::vector<int> statement_lines;   // [k]: the kept line where statement k starts; [0] unused
+    std::vector<guidance_fault> faults;
+};
+
+guidance_check_compilation compile_guidance_collecting(const guidance_text& text, int theory_chapters);

@@ -23,10 +23,17 @@ const std::string& guidance_text::line(int index) const
     return lines_[static_cast<std::size_t>(index)];
 }
 
-bool guidance_text::add(std::string line)
+int guidance_text::source_line(int index) const
+{
+    line(index);   // checks the index
+    return source_lines_[static_cast<std::size_t>(index)];
+}
+
+bool guidance_text::add(std::string line, int source_line)
 {
     if (count_ >= max_lines)
         return false;
+    source_lines_[static_cast<std::size_t>(count_)] = source_line;
     lines_[static_cast<std::size_t>(count_++)] = std::move(line);
     return true;
 }
@@ -60,10 +67,12 @@ guidance_reading split_guidance_text(std::string_view contents, const std::strin
 {
     guidance_reading reading;
     text_line_reader reader(contents);
+    int number = 0;
     while (auto line = reader.next()) {
+        ++number;
         if (is_comment_line(*line))
             continue;
-        if (!reading.text.add(without_remark(*line))) {
+        if (!reading.text.add(without_remark(*line), number)) {
             reading.problem = "Guidance file " + capitals(name) + " contains too many lines!";
             break;
         }

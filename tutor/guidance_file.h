@@ -16,11 +16,14 @@ public:
     int count() const { return count_; }
     // Line 0 .. count - 1; others throw std::out_of_range.
     const std::string& line(int index) const;
+    // The line's number in the file, from 1 (0 when it was not given).
+    int source_line(int index) const;
     // False, and nothing kept, when the text is full.
-    bool add(std::string line);
+    bool add(std::string line, int source_line = 0);
 
 private:
     std::array<std::string, max_lines> lines_;
+    std::array<int, max_lines> source_lines_{};
     int count_ = 0;
 };
 

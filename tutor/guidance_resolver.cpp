@@ -22,7 +22,17 @@ std::int32_t operand_value(const statement_table& table, const operand& o, condi
     }
 }
 
-bool compare(std::uint8_t op, std::int32_t a, std::int32_t b)
+} // namespace
+
+int labelled_statement(const statement_table& table, std::uint16_t label)
+{
+    for (int k = 1; k <= table.count(); ++k)
+        if (table.statement(k).label() == label)
+            return k;
+    return table.count() + 1;
+}
+
+bool operator_holds(std::uint8_t op, std::int32_t a, std::int32_t b)
 {
     switch (op) {
     case op_and:
@@ -44,25 +54,16 @@ bool compare(std::uint8_t op, std::int32_t a, std::int32_t b)
     }
 }
 
-int labelled_statement(const statement_table& table, std::uint16_t label)
-{
-    for (int k = 1; k <= table.count(); ++k)
-        if (table.statement(k).label() == label)
-            return k;
-    return table.count() + 1;
-}
-
-} // namespace
-
 bool condition_holds(const statement_table& table, condition_ref condition, condition_values& values)
 {
     const condition_node& node = table.condition(condition);
     const std::int32_t first = operand_value(table, node.operand_at(0), values);
     const std::int32_t second = operand_value(table, node.operand_at(1), values);
-    return compare(node.operator_code(), first, second);
+    return operator_holds(node.operator_code(), first, second);
 }
 
-resolution resolve_statement(const statement_table& table, int n, condition_values& values)
+resolution resolve_statement(const statement_table& table, int n, condition_values& values,
+                             const jump_observer& observer)
 {
     int jumps = 0;
     while (n >= 1 && n <= table.count()) {
@@ -71,15 +72,21 @@ resolution resolve_statement(const statement_table& table, int n, condition_valu
         case kind_empty:
             ++n;
             break;
-        case kind_goto:
+        case kind_goto: {
             if (s.jump_condition() != no_condition && !condition_holds(table, s.jump_condition(), values)) {
+                if (observer)
+                    observer(n, n + 1, false);
                 ++n;
                 break;
             }
             if (++jumps > table.count())
                 return {n, true};
-            n = labelled_statement(table, s.target());
+            const int target = labelled_statement(table, s.target());
+            if (observer)
+                observer(n, target, true);
+            n = target;
             break;
+        }
         default:
             return {n, false};
         }

@@ -6,6 +6,7 @@
 #include "tutor/guidance_records.h"
 
 #include <cstdint>
+#include <functional>
 
 // The values behind COUNT, SCORE, TIME and TOTAL_TIME. All are signed 32-bit.
 class condition_values {
@@ -24,6 +25,9 @@ inline constexpr int max_score_window = 30;
 bool condition_holds(const guidance_records::statement_table& table, guidance_records::condition_ref condition,
                      condition_values& values);
 
+// What an operator makes of two values; AND and OR take non-zero as true.
+bool operator_holds(std::uint8_t op, std::int32_t a, std::int32_t b);
+
 struct resolution {
     int statement;       // 0 before the start, beyond the count when finished
     bool endless_jumps;  // gave up: `statement` lies on jumps that never reach one to carry out
@@ -33,4 +37,11 @@ struct resolution {
 // condition holds; the result is the first TH, EX, TE or HALT reached. A
 // jump to a label no statement carries finishes. More jumps than there are
 // statements can only go round in a circle, so resolving gives up then.
-resolution resolve_statement(const guidance_records::statement_table& table, int n, condition_values& values);
+// `observer`, when given, is told of every GOTO passed: its number, where it
+// led and whether it jumped.
+using jump_observer = std::function<void(int statement, int next, bool jumped)>;
+resolution resolve_statement(const guidance_records::statement_table& table, int n, condition_values& values,
+                             const jump_observer& observer = {});
+
+// The first statement that carries the label; count + 1 when none does.
+int labelled_statement(const guidance_records::statement_table& table, std::uint16_t label);

@@ -18,6 +18,8 @@ public:
     void advance();
     // The line of the current character; at the end, the line of the last one.
     const std::string& current_line() const;
+    // The index of that line in the text; -1 for a text without characters.
+    int current_line_index() const { return last_line_; }
 
 private:
     void settle();

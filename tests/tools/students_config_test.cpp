@@ -54,7 +54,8 @@ TEST_F(StudentsConfigTest, TextEntriesAndHelp)
 
     const tool_run help = run({"--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* command : {"list", "show", "concise", "check", "create", "import", "export", "config", "text"}) {
+    for (const char* command :
+         {"list", "show", "concise", "check", "create", "import", "export", "config", "text", "guidance", "report"}) {
         EXPECT_NE(help.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
         const tool_run own = run({command, "--help"});
         EXPECT_EQ(own.code, 0);

@@ -9,20 +9,7 @@
 #include <regex>
 #include <set>
 
-class StudentsExportTest : public StudentsToolTest {
-protected:
-    // The demo folder that the run command uses, made by its own tool.
-    void make_demo()
-    {
-        const tool_run made = [&] {
-            QProcess process;
-            process.start(QString(WINTOLA_BIN_DIR) + "/make_demo_students", {QString::fromStdString(program.path())});
-            process.waitForFinished(20000);
-            return tool_run{process.exitCode(), {}, process.readAllStandardError().toStdString()};
-        }();
-        ASSERT_EQ(made.code, 0) << made.err;
-    }
-};
+using StudentsExportTest = StudentsToolTest;
 
 TEST_F(StudentsExportTest, TheDemoFolderReadsBackRowForResult)
 {

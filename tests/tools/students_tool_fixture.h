@@ -70,6 +70,15 @@ protected:
         return run_tool(program.path(), words);
     }
     std::string entry(const char* section, int k) { return text_entry(section, k); }
+    // The demo students of the run command, made in this folder by their own tool.
+    void make_demo()
+    {
+        QProcess process;
+        process.setWorkingDirectory(QString::fromStdString(program.path()));
+        process.start(QString(WINTOLA_BIN_DIR) + "/make_demo_students", {QString::fromStdString(program.path())});
+        ASSERT_TRUE(process.waitForFinished(20000));
+        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    }
     std::vector<std::string> results_files() const
     {
         std::vector<std::string> names;

@@ -40,6 +40,31 @@ struct fixed_values : condition_values {
     std::int32_t total_minutes() override { return total_value; }
 };
 
+struct faulty_line {
+    const char* text;
+    const char* detail;   // empty: it compiles
+};
+const faulty_line faulty_lines[] = {
+    {"TH;", "digit expected"},
+    {"TH 5;", "value out of range"},
+    {"EX 0;", "value out of range"},
+    {"EX 10;", "value out of range"},
+    {"EX 300;", "value out of range"},
+    {"TE 1 /L=4;", "value out of range"},
+    {"EX 1 /L=256;", "value out of range"},
+    {"GOTO 65535;", ""},
+    {"GOTO 65536;", "value out of range"},
+    {"HALT 99999999999999999999999;", "value out of range"},
+    {"0: TH 1;", "wrong label value"},
+    {"10 TH 1;", "wrong character = \"T\""},
+    {"EX 1 /Q;", "wrong character = \"Q\""},
+    {"EX 1 /EXIT:(COUNT > 1);", "wrong character = \":\""},
+    {"IF (COUNT ! 3) GOTO 1;", "wrong character = \"!\""},
+    {"IF (TEN > 3) GOTO 1;", "wrong character = \"E\""},
+    {"IF (COUNT > X) GOTO 1;", "digit expected"},
+    {"IF COUNT > 5 GOTO 20;", "wrong character = \"C\""},
+};
+
 } // namespace
 
 TEST(GuidanceCompiler, SmallLettersAndBlanksCompileLikeCapitals)
@@ -106,37 +131,59 @@ TEST(GuidanceCompiler, SemicolonRunsCommentsAndRemarks)
 
 TEST(GuidanceCompiler, EveryErrorNamesTheLineAndTheFault)
 {
-    struct faulty_line {
-        const char* text;
-        const char* detail;   // empty: it compiles
-    };
-    const faulty_line cases[] = {
-        {"TH;", "digit expected"},
-        {"TH 5;", "value out of range"},
-        {"EX 0;", "value out of range"},
-        {"EX 10;", "value out of range"},
-        {"EX 300;", "value out of range"},
-        {"TE 1 /L=4;", "value out of range"},
-        {"EX 1 /L=256;", "value out of range"},
-        {"GOTO 65535;", ""},
-        {"GOTO 65536;", "value out of range"},
-        {"HALT 99999999999999999999999;", "value out of range"},
-        {"0: TH 1;", "wrong label value"},
-        {"10 TH 1;", "wrong character = \"T\""},
-        {"EX 1 /Q;", "wrong character = \"Q\""},
-        {"EX 1 /EXIT:(COUNT > 1);", "wrong character = \":\""},
-        {"IF (COUNT ! 3) GOTO 1;", "wrong character = \"!\""},
-        {"IF (TEN > 3) GOTO 1;", "wrong character = \"E\""},
-        {"IF (COUNT > X) GOTO 1;", "digit expected"},
-        {"IF COUNT > 5 GOTO 20;", "wrong character = \"C\""},
-    };
-    for (const auto& c : cases)
+    for (const auto& c : faulty_lines)
         EXPECT_EQ(error_of(c.text), *c.detail ? message(c.text, c.detail) : "") << c.text;
     EXPECT_EQ(error_of("TH 5;", 5), "") << "a fifth chapter with one additional subject";
     EXPECT_EQ(error_of("tx 1; # remark"), message("tx 1; ", "wrong character = \"X\""));
     // At the end of the text the current character is a blank.
     EXPECT_EQ(error_of("TH 1;\nTH 2\n\n"), message("TH 2", "wrong character = \" \""));
     EXPECT_EQ(error_of("TH 1;\nTH 2;\nEX 1 /L=1\n /L=7;\nTH 3;"), message(" /L=7;", "value out of range"));
+}
+
+// Checking a course: every faulty line is found in one pass, with the tutor's
+// detail and its line, and the statements between them compile as alone.
+TEST(GuidanceCompiler, CollectingFindsEveryFaultAndCompilesTheRest)
+{
+    std::string text;
+    std::vector<std::pair<int, std::string>> expected;
+    int kept = 0;
+    for (const auto& c : faulty_lines) {
+        text += std::string(c.text) + "\n* a comment line, not kept\nEX 4 /L=2 /EXIT=(COUNT > 3);\n";
+        if (*c.detail)
+            expected.emplace_back(kept, c.detail);
+        kept += 2;
+    }
+    const guidance_reading reading = split_guidance_text(text, "test.txt");
+    const guidance_check_compilation c = compile_guidance_collecting(reading.text, 4);
+    std::vector<std::pair<int, std::string>> found;
+    for (const guidance_fault& f : c.faults)
+        found.emplace_back(f.line, f.detail);
+    EXPECT_EQ(found, expected);
+    const auto alone = compiled("EX 4 /L=2 /EXIT=(COUNT > 3);");
+    ASSERT_EQ(c.table.count(), 2 * static_cast<int>(std::size(faulty_lines)));
+    for (int k = 2; k <= c.table.count(); k += 2) {
+        const int line = c.statement_lines[static_cast<std::size_t>(k)];
+        EXPECT_EQ(reading.text.line(line), "EX 4 /L=2 /EXIT=(COUNT > 3);");
+        EXPECT_EQ(reading.text.source_line(line), 3 * k / 2) << "comment lines count in the file's numbering";
+        EXPECT_EQ(c.table.statement(k).level(), alone.table.statement(1).level());
+        const auto exit = c.table.condition(c.table.statement(k).exit_condition()).bytes();
+        EXPECT_EQ(exit, alone.table.condition(1).bytes());
+    }
+}
+
+TEST(GuidanceCompiler, CollectingKeepsTheLabelOfAFaultyStatementAndNamesAChapterBeyondTheSettings)
+{
+    const guidance_reading reading = split_guidance_text("TH 1;\n20: TH 6;\nGOTO 20;\nEX 2", "test.txt");
+    const guidance_check_compilation c = compile_guidance_collecting(reading.text, 5);
+    ASSERT_EQ(c.faults.size(), 2u);
+    EXPECT_EQ(c.faults[0].detail, "value out of range");
+    EXPECT_EQ(c.faults[0].theory_chapter, 6);
+    EXPECT_EQ(c.faults[1].detail, "wrong character = \" \"") << "a statement without its end";
+    EXPECT_EQ(c.faults[1].line, 3);
+    ASSERT_EQ(c.table.count(), 3);
+    EXPECT_EQ(c.table.statement(2).label(), 20);
+    EXPECT_EQ(c.table.statement(2).kind(), kind_empty);
+    EXPECT_EQ(error_of("TH 1;\n20: TH 6;", 5), message("20: TH 6;", "value out of range")) << "the tutor's message is as before";
 }
 
 TEST(GuidanceCompiler, OperatorsMustJoinTheirSortOfOperands)
@@ -208,6 +255,19 @@ TEST(GuidanceResolver, JumpCyclesAreFoundNotFollowedForever)
     // The longest chain without a circle is still followed to its end.
     const auto chain = compiled("GOTO 2;\n3: GOTO 4;\n2: GOTO 3;\n4: TH 1;");
     EXPECT_EQ(resolve_statement(chain.table, 1, v).statement, 4);
+}
+
+TEST(GuidanceResolver, AnObserverSeesEveryJumpPassed)
+{
+    const auto c = compiled("IF (COUNT > 5) GOTO 9;\n5: ;\n9: GOTO 7;\n7: IF (COUNT < 5) GOTO 9;\nTH 1;");
+    fixed_values v;
+    v.count_value = 5;
+    std::vector<std::array<int, 3>> seen;
+    const resolution r = resolve_statement(c.table, 1, v, [&](int from, int to, bool jumped) {
+        seen.push_back({from, to, jumped ? 1 : 0});
+    });
+    EXPECT_EQ(r.statement, 5);
+    EXPECT_EQ(seen, (std::vector<std::array<int, 3>>{{1, 2, 0}, {3, 4, 1}, {4, 5, 0}}));
 }
 
 TEST(GuidanceResolver, ConditionsCompareSigned32BitValues)

@@ -25,6 +25,8 @@ int import_command(const command_args& args, command_context& context);
 int export_command(const command_args& args, command_context& context);
 int config_command(const command_args& args, command_context& context);
 int text_command(const command_args& args, command_context& context);
+int guidance_command(const command_args& args, command_context& context);
+int report_command(const command_args& args, command_context& context);
 
 // The results file the directory holds for a student named on the command
 // line, found as the manager finds it; nothing when there is none.

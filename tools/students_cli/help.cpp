@@ -2,6 +2,23 @@
 
 namespace {
 
+const char* const guidance_help =
+    "FILE is the guidance file (default: \"Guidance File\" of the settings, found as the tutor finds it).\n"
+    "check: compiles it with the tutor's compiler and lists every fault as FILE:LINE: error: ..., then what\n"
+    "compiles but cannot be meant: labels never jumped to, jumps to no label, statements no path reaches,\n"
+    "circles of jumps, loops without a way out, conditions that never hold or always hold, exercises the\n"
+    "object files have no objects for. Exit code 1 when anything is listed.\n"
+    "run: walks the course from its first statement with a simulated pupil and prints every step (statement,\n"
+    "what opens, how the pupil did, which way a jump goes) to its HALT or end. Nothing is written to any file.\n"
+    "  --score S    the pupil's percentage of correct answers: one for every exercise, E=P for exercise E,\n"
+    "               or both, comma-separated: 60,3=80,5=40 (default 100)\n"
+    "  --objects N  objects the pupil answers before leaving when the exercise lets it go (default 10)\n"
+    "  --minutes M  minutes per object (default 1)\n"
+    "  --steps N    stop after N theory chapters, exercises and tests (default 1000)\n"
+    "Exit code of run: 0 at a HALT or the end, 1 otherwise.\n";
+
+const std::vector<option_rule> guidance_options{{"score", true}, {"objects", true}, {"minutes", true}, {"steps", true}};
+
 const std::vector<cli_command>& commands()
 {
     static const std::vector<cli_command> all{
@@ -58,6 +75,17 @@ const std::vector<cli_command>& commands()
          "Prints entry K (from 1) of the section of the text-section file; a missing entry prints as an\n"
          "empty line.\n",
          {}, cli_command::texts, text_command},
+        {"guidance", "guidance check [FILE] | guidance run [FILE] [--score S] [--objects N] [--minutes M] [--steps N]",
+         "check a guidance course, or walk it with a simulated pupil", guidance_help, guidance_options,
+         cli_command::texts, guidance_command},
+        {"report", "report [--pdf FILE] [--png PREFIX]", "the class overview: a table and charts, as PDF and PNG",
+         "Per student and per exercise 1 to 9 the results done, objects, correct answers, percentage and time,\n"
+         "with the class average: a table on as many pages as it needs, a chart of the class's percentage per\n"
+         "exercise and level, and one of every student's percentage.\n"
+         "  --pdf FILE    the table and both charts as a PDF file of A4 pages\n"
+         "  --png PREFIX  the charts as PREFIX-exercises.png and PREFIX-students.png\n"
+         "Files are replaced whole. Exit code 1 when a results file could not be read or a file written.\n",
+         {{"pdf", true}, {"png", true}}, cli_command::texts, report_command},
     };
     return all;
 }
@@ -86,8 +114,9 @@ std::string general_help()
           "                   settings; a relative one is looked for in the current directory, then beside\n"
           "                   the program). A missing directory is never created.\n"
           "  --help           help\n\n"
-          "Exit codes: 0 done; 1 a results file is invalid or could not be read or written;\n"
-          "2 bad usage or refused input (nothing is changed). Messages go to the standard error.\n";
+          "Exit codes: 0 done; 1 a results file is invalid or could not be read or written, or a guidance\n"
+          "course has problems; 2 bad usage or refused input (nothing is changed). Messages go to the\n"
+          "standard error.\n";
 }
 
 std::string command_help(const cli_command& command)
