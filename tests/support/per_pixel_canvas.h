@@ -1,0 +1,119 @@
+#pragma once
+// The image canvas's fills done the slow, obvious way, one checked pixel at
+// a time: brushes by their pixel rule, polygons row by row through
+// polygon_row_spans, blits, area reads and a four-connected flood fill. The
+// image canvas must draw exactly the same pixels.
+
+#include "platform/image_canvas.h"
+#include "platform/polygon_fill.h"
+
+#include <optional>
+#include <vector>
+
+namespace test_support {
+
+class per_pixel_canvas : public platform::image_canvas {
+public:
+    using image_canvas::image_canvas;
+
+    void polygon(std::span<const platform::pixel_point> points) override
+    {
+        if (points.empty())
+            return;
+        const platform::row_range rows = platform::polygon_rows(points);
+        for (int y = rows.top; y < rows.bottom; ++y)
+            for (const platform::pixel_span& s : platform::polygon_row_spans(points, y))
+                fill(y, s.left, s.right);
+        polyline(points);
+        line(points.back(), points.front());
+    }
+
+    void rectangle(int left, int top, int right, int bottom) override
+    {
+        if (left > right)
+            std::swap(left, right);
+        if (top > bottom)
+            std::swap(top, bottom);
+        if (right - left < 1 || bottom - top < 1)
+            return;
+        for (int y = top; y < bottom; ++y)
+            fill(y, left, right);
+        const platform::pixel_point corners[] = {
+            {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
+        polyline(corners);
+    }
+
+    void draw_bitmap(int x, int y, const platform::bitmap& picture, platform::raster_operation operation) override
+    {
+        for (int row = 0; row < picture.height; ++row)
+            for (int column = 0; column < picture.width; ++column) {
+                const platform::colour_ref source = picture.at(column, row);
+                const platform::colour_ref under = pixel(x + column, y + row);
+                set_pixel(x + column, y + row,
+                          operation == platform::raster_operation::and_destination ? (source & under) : source);
+            }
+    }
+
+    platform::bitmap read_area(int left, int top, int width, int height) const override
+    {
+        platform::bitmap area = platform::bitmap::filled(width, height, platform::window_background_colour());
+        for (int row = 0; row < area.height; ++row)
+            for (int column = 0; column < area.width; ++column)
+                if (pixel(left + column, top + row) != platform::invalid_colour)
+                    area.set(column, row, pixel(left + column, top + row));
+        return area;
+    }
+
+    void flood_fill(int x, int y, platform::colour_ref colour, platform::flood_style style) override
+    {
+        const auto belongs = [&](int px, int py) {
+            const platform::colour_ref c = pixel(px, py);
+            return c != platform::invalid_colour && (style == platform::flood_style::surface ? c == colour : c != colour);
+        };
+        if (!belongs(x, y))
+            return;
+        std::vector<bool> seen(static_cast<std::size_t>(width()) * static_cast<std::size_t>(height()));
+        const auto index = [&](int px, int py) { return static_cast<std::size_t>(py) * static_cast<std::size_t>(width()) + static_cast<std::size_t>(px); };
+        std::vector<platform::pixel_point> pending{{x, y}};
+        std::vector<platform::pixel_point> area;
+        seen[index(x, y)] = true;
+        while (!pending.empty()) {
+            const platform::pixel_point p = pending.back();
+            pending.pop_back();
+            area.push_back(p);
+            for (const platform::pixel_point n : {platform::pixel_point{p.x + 1, p.y}, platform::pixel_point{p.x - 1, p.y},
+                                                  platform::pixel_point{p.x, p.y + 1}, platform::pixel_point{p.x, p.y - 1}})
+                if (belongs(n.x, n.y) && !seen[index(n.x, n.y)]) {
+                    seen[index(n.x, n.y)] = true;
+                    pending.push_back(n);
+                }
+        }
+        for (const platform::pixel_point& p : area)
+            if (const auto c = brush_colour_at(p.x, p.y))
+                set_pixel(p.x, p.y, *c);
+    }
+
+private:
+    std::optional<platform::colour_ref> brush_colour_at(int x, int y) const
+    {
+        switch (brush().style) {
+        case platform::brush_style::solid:
+            return brush().colour;
+        case platform::brush_style::forward_diagonal:
+            if (((x - y) % 8 + 8) % 8 == 0)
+                return brush().colour;
+            return std::nullopt;
+        default:
+            return std::nullopt;
+        }
+    }
+
+    void fill(int y, int left, int right)
+    {
+        for (int x = left; x < right; ++x)
+            if (const auto c = brush_colour_at(x, y))
+                set_pixel(x, y, *c);
+    }
+};
+
+} // namespace test_support
