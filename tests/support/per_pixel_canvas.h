@@ -1,12 +1,15 @@
 #pragma once
 // The image canvas's fills done the slow, obvious way, one checked pixel at
-// a time: brushes by their pixel rule, polygons row by row through
-// polygon_row_spans, blits, area reads and a four-connected flood fill. The
-// image canvas must draw exactly the same pixels.
+// a time: brushes by their pixel rule, polygons row by row from a fresh
+// sorted list of the outline's crossings with the row's centre line, blits,
+// area reads and a four-connected flood fill. The image canvas must draw
+// exactly the same pixels.
 
 #include "platform/image_canvas.h"
 #include "platform/polygon_fill.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -22,7 +25,7 @@ public:
             return;
         const platform::row_range rows = platform::polygon_rows(points);
         for (int y = rows.top; y < rows.bottom; ++y)
-            for (const platform::pixel_span& s : platform::polygon_row_spans(points, y))
+            for (const platform::pixel_span& s : row_spans(points, y))
                 fill(y, s.left, s.right);
         polyline(points);
         line(points.back(), points.front());
@@ -94,6 +97,38 @@ public:
     }
 
 private:
+    // Pixels whose centres have a non-zero winding number.
+    static std::vector<platform::pixel_span> row_spans(std::span<const platform::pixel_point> points, int y)
+    {
+        struct crossing {
+            double x;
+            int direction;
+        };
+        std::vector<crossing> crossings;
+        const double centre = y + 0.5;
+        for (std::size_t i = 0; i < points.size() && points.size() >= 3; ++i) {
+            const platform::pixel_point a = points[i];
+            const platform::pixel_point b = points[(i + 1) % points.size()];
+            if ((a.y < centre) != (b.y < centre))
+                crossings.push_back({a.x + (centre - a.y) * (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y),
+                                     b.y > a.y ? 1 : -1});
+        }
+        std::sort(crossings.begin(), crossings.end(), [](const crossing& l, const crossing& r) { return l.x < r.x; });
+        const auto first_pixel_from = [](double x) { return static_cast<int>(std::ceil(x - 0.5)); };
+        std::vector<platform::pixel_span> spans;
+        int winding = 0;
+        double start = 0;
+        for (const crossing& c : crossings) {
+            const int before = winding;
+            winding += c.direction;
+            if (before == 0 && winding != 0)
+                start = c.x;
+            else if (before != 0 && winding == 0 && first_pixel_from(c.x) > first_pixel_from(start))
+                spans.push_back({first_pixel_from(start), first_pixel_from(c.x)});
+        }
+        return spans;
+    }
+
     std::optional<platform::colour_ref> brush_colour_at(int x, int y) const
     {
         switch (brush().style) {
