@@ -25,9 +25,9 @@ void paint_workbench(platform::Canvas& canvas, const Tsolid& solid, const workbe
     set_projection_convention(o.european);
     canvas.set_brush({platform::brush_style::solid, background});
     canvas.set_pen({background, 1, platform::pen_style::none});
-    canvas.rectangle(0, 0, 800, 600);
+    canvas.rectangle(0, 0, 640, 480);
     canvas.set_pen({});
-    const Tworkbench_layout place = workbench_layout(780, 560, true, true, o.six);
+    const Tworkbench_layout place = workbench_layout(620, 440, true, true, o.six);
     Tviews views;
     views.set_oblique_frame(place.frame_origin, place.frame_height);
     views.layout_views(place.views_origin, place.cell_height,
@@ -44,11 +44,11 @@ TEST_F(views_fixture, EverySampleOnTheWorkbenchIsDrawnPixelForPixelAsPerPixelFil
     const auto& samples = test_objects::sample_solids();
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const workbench_options& o = options[i % std::size(options)];
-        platform::image_canvas fast(800, 600);
-        per_pixel_canvas reference(800, 600);
+        platform::image_canvas fast(640, 480);
+        per_pixel_canvas reference(640, 480);
         paint_workbench(fast, samples[i].solid, o);
         paint_workbench(reference, samples[i].solid, o);
-        EXPECT_LT(count_in(fast, {0, 0, 800, 600}, background), 800 * 600 - 1000) << samples[i].name << " drawn";
+        EXPECT_LT(count_in(fast, {0, 0, 640, 480}, background), 640 * 480 - 1000) << samples[i].name << " drawn";
         EXPECT_EQ(fast.image(), reference.image()) << samples[i].name;
     }
 }
