@@ -61,7 +61,54 @@ struct overlap {
 
 overlap overlap_of(int at, int length, int size)
 {
-    return {std::max(0, -at), std::min(length, size - at)};
+    const long long first = std::min(std::max(0LL, -static_cast<long long>(at)), static_cast<long long>(length));
+    const long long end = std::min(static_cast<long long>(length), static_cast<long long>(size) - at);
+    return {static_cast<int>(first), static_cast<int>(std::max(first, end))};
+}
+
+struct row_stretch {
+    int y, left, right;   // pixels left to right - 1 of row y
+};
+
+// The pixels four-connected to `start` that belong, each looked at once, a
+// row's stretch at a time; none when the start does not belong.
+template <class Belongs>
+std::vector<row_stretch> connected_stretches(const QImage& image, pixel_point start, Belongs belongs)
+{
+    const int w = image.width();
+    std::vector<bool> seen(static_cast<std::size_t>(w) * static_cast<std::size_t>(image.height()), false);
+    const auto fresh = [&](const QRgb* pixels, int y, int x) {
+        return !seen[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)]
+            && belongs(pixels[x]);
+    };
+    const auto row_of = [&](int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); };
+    std::vector<row_stretch> area;
+    std::vector<pixel_point> pending{start};
+    while (!pending.empty()) {
+        const pixel_point p = pending.back();
+        pending.pop_back();
+        const QRgb* pixels = row_of(p.y);
+        if (!fresh(pixels, p.y, p.x))
+            continue;
+        row_stretch s{p.y, p.x, p.x + 1};
+        while (s.left > 0 && fresh(pixels, p.y, s.left - 1))
+            --s.left;
+        while (s.right < w && fresh(pixels, p.y, s.right))
+            ++s.right;
+        const auto row_start = seen.begin() + static_cast<std::ptrdiff_t>(p.y) * w;
+        std::fill(row_start + s.left, row_start + s.right, true);
+        area.push_back(s);
+        // One pending pixel for each run of fresh pixels above and below.
+        for (const int y : {p.y - 1, p.y + 1}) {
+            if (y < 0 || y >= image.height())
+                continue;
+            const QRgb* next = row_of(y);
+            for (int x = s.left; x < s.right; ++x)
+                if (fresh(next, y, x) && (x == s.left || !fresh(next, y, x - 1)))
+                    pending.push_back({x, y});
+        }
+    }
+    return area;
 }
 
 } // namespace
@@ -196,14 +243,14 @@ void image_canvas::draw_bitmap(int x, int y, const bitmap& picture, raster_opera
     const overlap columns = overlap_of(x, picture.width, image_.width());
     const overlap rows = overlap_of(y, picture.height, image_.height());
     for (int r = rows.first; r < rows.end; ++r) {
-        QRgb* out = row(y + r) + x;
+        QRgb* out = row(y + r);
         const colour_ref* in = picture.pixels.data() + static_cast<std::ptrdiff_t>(r) * picture.width;
         if (operation == raster_operation::and_destination)
             for (int c = columns.first; c < columns.end; ++c)
-                out[c] = (qt_rgb(in[c]) & out[c]) | 0xFF000000u;
+                out[x + c] = (qt_rgb(in[c]) & out[x + c]) | 0xFF000000u;
         else
             for (int c = columns.first; c < columns.end; ++c)
-                out[c] = qt_rgb(in[c]);
+                out[x + c] = qt_rgb(in[c]);
     }
 }
 
@@ -213,57 +260,22 @@ bitmap image_canvas::read_area(int left, int top, int width, int height) const
     const overlap columns = overlap_of(left, area.width, image_.width());
     const overlap rows = overlap_of(top, area.height, image_.height());
     for (int r = rows.first; r < rows.end; ++r) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(image_.constScanLine(top + r)) + left;
+        const QRgb* in = reinterpret_cast<const QRgb*>(image_.constScanLine(top + r));
         colour_ref* out = area.pixels.data() + static_cast<std::ptrdiff_t>(r) * area.width;
         for (int c = columns.first; c < columns.end; ++c)
-            out[c] = colour_of(in[c]);
+            out[c] = colour_of(in[left + c]);
     }
     return area;
 }
 
-// Four-connected, found a row's stretch at a time, each pixel looked at
-// once, and filled only when all is found: a fill colour equal to the one
-// sought can neither loop nor leak.
+// Four-connected, filled only when all is found: a fill colour equal to the
+// one sought can neither loop nor leak.
 void image_canvas::flood_fill(int x, int y, colour_ref colour, flood_style style)
 {
-    const auto belongs = [&](QRgb value) { return (colour_of(value) == colour) == (style == flood_style::surface); };
-    if (!image_.valid(x, y) || !belongs(row(y)[x]) || brush_.style == brush_style::none)
+    if (!image_.valid(x, y) || brush_.style == brush_style::none)
         return;
-    const int w = image_.width();
-    std::vector<bool> seen(static_cast<std::size_t>(w) * static_cast<std::size_t>(image_.height()), false);
-    const auto found = [&](const QRgb* pixels, int py, int px) {
-        const std::size_t at = static_cast<std::size_t>(py) * static_cast<std::size_t>(w) + static_cast<std::size_t>(px);
-        return !seen[at] && belongs(pixels[px]);
-    };
-    struct stretch {
-        int y, left, right;
-    };
-    std::vector<stretch> area;
-    std::vector<pixel_point> pending{{x, y}};
-    while (!pending.empty()) {
-        const pixel_point p = pending.back();
-        pending.pop_back();
-        const QRgb* pixels = row(p.y);
-        if (!found(pixels, p.y, p.x))
-            continue;
-        int left = p.x, right = p.x + 1;
-        while (left > 0 && found(pixels, p.y, left - 1))
-            --left;
-        while (right < w && found(pixels, p.y, right))
-            ++right;
-        std::fill(seen.begin() + static_cast<std::ptrdiff_t>(p.y) * w + left,
-                  seen.begin() + static_cast<std::ptrdiff_t>(p.y) * w + right, true);
-        area.push_back({p.y, left, right});
-        for (const int ny : {p.y - 1, p.y + 1}) {
-            if (ny < 0 || ny >= image_.height())
-                continue;
-            const QRgb* next = row(ny);
-            for (int nx = left; nx < right; ++nx)
-                if (found(next, ny, nx) && (nx == left || !found(next, ny, nx - 1)))
-                    pending.push_back({nx, ny});
-        }
-    }
-    for (const stretch& s : area)
+    const auto belongs = [&](QRgb value) { return (colour_of(value) == colour) == (style == flood_style::surface); };
+    for (const row_stretch& s : connected_stretches(image_, {x, y}, belongs))
         fill_span(s.y, s.left, s.right);
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <random>
 #include <vector>
 
@@ -118,6 +119,11 @@ TEST(ImageCanvas, BitmapBlitCopiesOrAndsAndAreasReadBack)
     EXPECT_EQ(area.at(2, 2), rgb(255, 0, 255));
     canvas.draw_bitmap(9, 9, picture, raster_operation::copy);   // clipped, nothing past the edge
     EXPECT_EQ(canvas.pixel(9, 9), white);
+    const QImage before = canvas.image();
+    canvas.draw_bitmap(INT_MIN, INT_MAX - 1, picture, raster_operation::copy);
+    canvas.draw_bitmap(INT_MAX - 1, INT_MIN, picture, raster_operation::and_destination);
+    EXPECT_EQ(canvas.image(), before) << "far away, nothing is drawn";
+    EXPECT_EQ(canvas.read_area(INT_MAX - 1, INT_MIN, 2, 2).pixels, bitmap::filled(2, 2, white).pixels);
 }
 
 TEST(ImageCanvas, FloodFillBySurfaceAndByBorderStaysInsideTheOutline)
