@@ -31,18 +31,14 @@ public:
         line(points.back(), points.front());
     }
 
-    void rectangle(int left, int top, int right, int bottom) override
+    void rectangle(int x0, int y0, int x1, int y1) override
     {
-        if (left > right)
-            std::swap(left, right);
-        if (top > bottom)
-            std::swap(top, bottom);
-        if (right - left < 1 || bottom - top < 1)
+        const int l = std::min(x0, x1), r = std::max(x0, x1), t = std::min(y0, y1), b = std::max(y0, y1);
+        if (r - l < 1 || b - t < 1)
             return;
-        for (int y = top; y < bottom; ++y)
-            fill(y, left, right);
-        const platform::pixel_point corners[] = {
-            {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
+        for (int y = t; y < b; ++y)
+            fill(y, l, r);
+        const platform::pixel_point corners[] = {{l, t}, {r - 1, t}, {r - 1, b - 1}, {l, b - 1}, {l, t}};
         polyline(corners);
     }
 
