@@ -1,8 +1,10 @@
 #pragma once
 // What the benchmarks share: a program folder with a student files
 // directory whose files are written in one go, and the I/O floor to time
-// the program's code against: reading the same bytes from disk in one go.
+// the program's code against: reading the same bytes in one go. The folder
+// lies in the temporary directory ($TMPDIR; /dev/shm is a RAM disk).
 
+#include "bench/against_floor.h"
 #include "foundation/globals.h"
 #include "platform/binary_file.h"
 #include "platform/file_system.h"
@@ -10,10 +12,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bench {
@@ -63,7 +66,8 @@ struct bench_folder {
             bytes.append(r.begin(), r.end());
         const record marker = end_marker_after(records.empty() ? record{} : records.back());
         bytes.append(marker.begin(), marker.end());
-        platform::replace_file_atomically(path, bytes);
+        // Set-up only: no need to wait for the disk as the program does.
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
         return path;
     }
 };
@@ -83,39 +87,26 @@ inline std::size_t read_bytes(const std::vector<std::string>& paths)
     return total;
 }
 
-using bench_clock = std::chrono::steady_clock;
-
-inline double milliseconds_since(bench_clock::time_point t0)
+// The I/O floor of code that reads results files: reading the same bytes.
+inline auto reading(std::vector<std::string> paths)
 {
-    return std::chrono::duration<double, std::milli>(bench_clock::now() - t0).count();
+    return [paths = std::move(paths)] { benchmark::DoNotOptimize(read_bytes(paths)); };
 }
 
-// The I/O floor: the best of a few reads of the same bytes in one go each.
-inline double floor_ms(const std::vector<std::string>& paths)
+// The floor of an append that must survive a power cut: reading the file
+// once, then one record written over one of a file beside it and synced.
+inline auto reading_and_one_synced_record(const std::string& path)
 {
-    double best = 1e300;
-    for (int i = 0; i < 5; ++i) {
-        const auto t0 = bench_clock::now();
-        benchmark::DoNotOptimize(read_bytes(paths));
-        best = std::min(best, milliseconds_since(t0));
-    }
-    return best;
-}
-
-// Times the loop by hand too, so the ratio to the floor is a counter of its own.
-template <typename Work>
-void timed_against_floor(benchmark::State& state, const std::vector<std::string>& paths, Work work)
-{
-    double spent = 0;
-    for (auto _ : state) {
-        const auto t0 = bench_clock::now();
-        work(state);
-        spent += milliseconds_since(t0);
-    }
-    const double floor = floor_ms(paths);
-    const double per_iteration = spent / static_cast<double>(state.iterations());
-    state.counters["floor_ms"] = floor;
-    state.counters["x_floor"] = per_iteration / floor;
+    const std::string scratch = path + ".floor";
+    std::ofstream(scratch, std::ios::binary) << std::string(15, '\0');
+    return [path, scratch] {
+        benchmark::DoNotOptimize(read_bytes({path}));
+        platform::binary_file file;
+        const char record[15] = {};
+        file.open(scratch, platform::binary_file::mode::read_write);
+        file.write_at(0, record, sizeof record);
+        file.sync();
+    };
 }
 
 // A class of `students` students with `results` results each.

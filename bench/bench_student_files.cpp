@@ -1,73 +1,71 @@
-// The results-file code against the I/O floor: reading the same bytes from
-// disk in one go. Run: build/bin/bench_student_files
+// The results-file code against the I/O floor, reading the same bytes in one
+// go: the concise results of 50, 500 and 5000 students of 200 results each;
+// an append to files of 1000, 10000 and 60000 records against that and one
+// record written and synced to the disk; reading all results
+// of a 60000-record file, and the floor timed against itself, which must
+// come out at 1. Run: build/bin/bench_student_files
+// (TMPDIR=/dev/shm build/bin/bench_student_files for a RAM disk)
 #include "bench/bench_folder.h"
-#include "student_files/results_lines.h"
 
-#include <array>
+#include <fstream>
 
 namespace {
 
 using namespace bench;
 
-void BM_concise_500_students(benchmark::State& state)
+void BM_concise_students_x200(benchmark::State& state)
 {
     bench_folder folder("concise");
-    const bench_class students = fill_class(folder, 500, 200);
-    timed_against_floor(state, students.paths, [&](benchmark::State&) {
+    const bench_class students = fill_class(folder, static_cast<int>(state.range(0)), 200);
+    against_floor(state, reading(students.paths), [&] {
         for (const auto& n : students.names)
             benchmark::DoNotOptimize(folder.files->concise_results_text(n));
     });
+    state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_concise_500_students)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_concise_students_x200)
+    ->Arg(50)
+    ->Arg(500)
+    ->Arg(5000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
-// A file of 60000 records: 4 fixed ones, 59995 results and the end marker.
-constexpr int large_results = 60000 - 5;
-
-void BM_add_result_60000_records(benchmark::State& state)
+// Each append is taken back, untimed, so every one meets a file of the same
+// size. On a disk the floor's sync weighs most, as the append's does.
+void BM_add_result_records(benchmark::State& state)
 {
     bench_folder folder("add");
-    const std::string path = folder.fill_student("Large", large_results);
+    const std::string path = folder.fill_student("Large", static_cast<int>(state.range(0)) - results_format::fresh_file_records);
     const std::string before = *platform::read_whole_file(path);
-    timed_against_floor(state, {path}, [&](benchmark::State& s) {
-        folder.files->add_result("Large", 3, 45000.0, 45000.01, 2, 7, 5);
-        s.PauseTiming();
-        platform::replace_file_atomically(path, before);
-        s.ResumeTiming();
-    });
+    against_floor(
+        state, reading_and_one_synced_record(path), [&] { folder.files->add_result("Large", 3, 45000.0, 45000.01, 2, 7, 5); },
+        [&] { std::ofstream(path, std::ios::binary | std::ios::trunc) << before; });
+    state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_add_result_60000_records)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_add_result_records)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(60000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 void BM_read_all_results_60000_records(benchmark::State& state)
 {
     bench_folder folder("read");
-    const std::string path = folder.fill_student("Large", large_results);
-    timed_against_floor(state, {path}, [&](benchmark::State&) {
-        benchmark::DoNotOptimize(folder.files->sum_results("Large"));
-    });
+    const std::string path = folder.fill_student("Large", 60000 - results_format::fresh_file_records);
+    against_floor(state, reading({path}), [&] { benchmark::DoNotOptimize(folder.files->sum_results("Large")); });
 }
-BENCHMARK(BM_read_all_results_60000_records)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_read_all_results_60000_records)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-void BM_io_floor_60000_records(benchmark::State& state)
+void BM_floor_against_itself_60000_records(benchmark::State& state)
 {
     bench_folder folder("floor");
-    const std::string path = folder.fill_student("Large", large_results);
-    timed_against_floor(state, {path}, [&](benchmark::State&) { benchmark::DoNotOptimize(read_bytes({path})); });
+    const std::string path = folder.fill_student("Large", 60000 - results_format::fresh_file_records);
+    against_floor(state, reading({path}), reading({path}));
 }
-BENCHMARK(BM_io_floor_60000_records)->Unit(benchmark::kMicrosecond);
-
-// What the results window does when it opens on the fullest file there can be.
-void BM_results_window_lines_65535_records(benchmark::State& state)
-{
-    bench_folder folder("lines");
-    const std::string path = folder.fill_student("Full", 65535 - 5);
-    const std::array<std::string, listed_exercises> titles{};
-    const std::array<std::string, 5> labels{"Started at: ", "Duration: ", "Level: ", "Objects: ", "Correct: "};
-    timed_against_floor(state, {path}, [&](benchmark::State&) {
-        benchmark::DoNotOptimize(
-            build_results_lines(folder.files->read_result_chains(path, listed_exercises), titles, labels));
-    });
-}
-BENCHMARK(BM_results_window_lines_65535_records)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_floor_against_itself_60000_records)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -175,7 +175,7 @@ void TResultsForm::FormPaint(platform::Canvas& canvas)
     const int first = std::max(p / h, 1);
     const int last = std::min(first + client_height() / h + 1, line_count());
     for (int i = first; i <= last; ++i)
-        draw_line(canvas, listing_.lines[static_cast<std::size_t>(i - 1)], i * h - p);
+        draw_line(canvas, listing_.line(i), i * h - p);
 }
 
 bool TResultsForm::FormKeyDown(int key)
@@ -227,13 +227,13 @@ void TResultsForm::print_lines(platform::printer_canvas& canvas)
             page_top += y;
             y = 0;
         }
-        draw_line(canvas, listing_.lines[static_cast<std::size_t>(i - 1)], y);
+        draw_line(canvas, listing_.line(i), y);
     }
 }
 
 void TResultsForm::copy_menu_itemClick()
 {
-    platform::set_clipboard_text(results_copy_text(listing_.lines));
+    platform::set_clipboard_text(results_copy_text(listing_));
 }
 
 void TResultsForm::exit_menu_itemClick()

@@ -1,8 +1,9 @@
 #pragma once
 // Every stored result of one student, exercise by exercise, as a list of
-// text lines to scroll through, print or copy. The lines are built once
-// when the window is shown and only the visible ones are painted, so even
-// a full results file opens at once.
+// text lines to scroll through, print or copy. The file is read and its
+// chains checked when the window is shown; a line's text is made only when
+// it is painted, printed or copied, so even a full results file opens at
+// once.
 
 #include "platform/canvas.h"
 #include "platform/printer_canvas.h"
@@ -25,7 +26,7 @@ public:
     void tell_pupil_name_before_FormShow(const std::string& name);
 
     int line_height() const { return line_height_; }
-    int line_count() const { return static_cast<int>(listing_.lines.size()); }
+    int line_count() const { return listing_.line_count(); }
     int client_height() const;
     const results_listing& listing() const { return listing_; }
 

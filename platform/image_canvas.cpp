@@ -11,7 +11,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <optional>
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -30,23 +30,85 @@ QFont exact_font(const font_choice& font)
     return f;
 }
 
-// A forward-diagonal hatch: lines running down to the right every 8 pixels.
-bool on_hatch_line(int x, int y)
+colour_ref colour_of(QRgb value)
 {
-    return ((x - y) % 8 + 8) % 8 == 0;
+    return rgb(qRed(value), qGreen(value), qBlue(value));
 }
 
-// What the brush puts on a pixel; nothing where it leaves the pixel alone.
-std::optional<colour_ref> brush_colour_at(const brush& b, int x, int y)
+// A forward-diagonal hatch: lines running down to the right every 8
+// pixels, through the pixels with x - y a multiple of 8. The first of them
+// in row y at or right of `left`:
+int first_hatch_pixel(int y, int left)
 {
-    switch (b.style) {
-    case brush_style::solid:
-        return b.colour;
-    case brush_style::forward_diagonal:
-        return on_hatch_line(x, y) ? std::optional<colour_ref>(b.colour) : std::nullopt;
-    default:
-        return std::nullopt;
+    return left + ((y - left) % 8 + 8) % 8;
+}
+
+// White, the window background every repaint starts from, has four equal
+// bytes: memset writes them as fast as memory takes them.
+void fill_pixels(QRgb* pixels, int count, QRgb colour)
+{
+    if (colour == 0xFFFFFFFFu)
+        std::memset(pixels, 0xFF, static_cast<std::size_t>(count) * sizeof(QRgb));
+    else
+        std::fill_n(pixels, count, colour);
+}
+
+// The part of a picture that falls on an image: columns or rows
+// [first, end) of a picture `length` long placed at `at` on an image `size` long.
+struct overlap {
+    int first, end;
+};
+
+overlap overlap_of(int at, int length, int size)
+{
+    const long long first = std::min(std::max(0LL, -static_cast<long long>(at)), static_cast<long long>(length));
+    const long long end = std::min(static_cast<long long>(length), static_cast<long long>(size) - at);
+    return {static_cast<int>(first), static_cast<int>(std::max(first, end))};
+}
+
+struct row_stretch {
+    int y, left, right;   // pixels left to right - 1 of row y
+};
+
+// The pixels four-connected to `start` that belong, each looked at once, a
+// row's stretch at a time; none when the start does not belong.
+template <class Belongs>
+std::vector<row_stretch> connected_stretches(const QImage& image, pixel_point start, Belongs belongs)
+{
+    const int w = image.width();
+    std::vector<bool> seen(static_cast<std::size_t>(w) * static_cast<std::size_t>(image.height()), false);
+    const auto fresh = [&](const QRgb* pixels, int y, int x) {
+        return !seen[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)]
+            && belongs(pixels[x]);
+    };
+    const auto row_of = [&](int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); };
+    std::vector<row_stretch> area;
+    std::vector<pixel_point> pending{start};
+    while (!pending.empty()) {
+        const pixel_point p = pending.back();
+        pending.pop_back();
+        const QRgb* pixels = row_of(p.y);
+        if (!fresh(pixels, p.y, p.x))
+            continue;
+        row_stretch s{p.y, p.x, p.x + 1};
+        while (s.left > 0 && fresh(pixels, p.y, s.left - 1))
+            --s.left;
+        while (s.right < w && fresh(pixels, p.y, s.right))
+            ++s.right;
+        const auto row_start = seen.begin() + static_cast<std::ptrdiff_t>(p.y) * w;
+        std::fill(row_start + s.left, row_start + s.right, true);
+        area.push_back(s);
+        // One pending pixel for each run of fresh pixels above and below.
+        for (const int y : {p.y - 1, p.y + 1}) {
+            if (y < 0 || y >= image.height())
+                continue;
+            const QRgb* next = row_of(y);
+            for (int x = s.left; x < s.right; ++x)
+                if (fresh(next, y, x) && (x == s.left || !fresh(next, y, x - 1)))
+                    pending.push_back({x, y});
+        }
     }
+    return area;
 }
 
 } // namespace
@@ -61,8 +123,7 @@ colour_ref image_canvas::pixel(int x, int y) const
 {
     if (!image_.valid(x, y))
         return invalid_colour;
-    const QRgb value = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
-    return rgb(qRed(value), qGreen(value), qBlue(value));
+    return colour_of(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
 }
 
 void image_canvas::set_pixel(int x, int y, colour_ref colour)
@@ -91,13 +152,21 @@ int image_canvas::text_height(const std::string& /*text*/)
     return metrics.ascent() + metrics.descent();
 }
 
+QRgb* image_canvas::row(int y)
+{
+    return reinterpret_cast<QRgb*>(image_.scanLine(y));
+}
+
 void image_canvas::thin_line(pixel_point from, pixel_point to)
 {
     const bool dotted = pen_.style == pen_style::dotted;
+    const QRgb colour = qt_rgb(pen_.colour);
+    QRgb* const pixels = row(0);
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     int count = 0;
     walk_line(from, to, [&](int x, int y) {
-        if (!dotted || count++ % 2 == 0)
-            set_pixel(x, y, pen_.colour);
+        if ((!dotted || count++ % 2 == 0) && image_.valid(x, y))
+            pixels[y * stride + x] = colour;
     });
 }
 
@@ -126,22 +195,31 @@ void image_canvas::polyline(std::span<const pixel_point> points)
         line(points[i - 1], points[i]);
 }
 
+// Row y from left to the pixel before right, clipped to the image, in the brush.
 void image_canvas::fill_span(int y, int left, int right)
 {
-    if (y < 0 || y >= image_.height())
+    left = std::max(left, 0);
+    right = std::min(right, image_.width());
+    if (y < 0 || y >= image_.height() || left >= right)
         return;
-    for (int x = std::max(left, 0); x < std::min(right, image_.width()); ++x)
-        if (const auto c = brush_colour_at(brush_, x, y))
-            set_pixel(x, y, *c);
+    QRgb* pixels = row(y);
+    const QRgb colour = qt_rgb(brush_.colour);
+    if (brush_.style == brush_style::solid)
+        fill_pixels(pixels + left, right - left, colour);
+    else if (brush_.style == brush_style::forward_diagonal)
+        for (int x = first_hatch_pixel(y, left); x < right; x += 8)
+            pixels[x] = colour;
 }
 
 void image_canvas::polygon(std::span<const pixel_point> points)
 {
     if (points.empty())
         return;
-    const row_range rows = polygon_rows(points);
-    for_each_polygon_span(points, std::max(rows.top, 0), std::min(rows.bottom, image_.height()),
-                          [&](int y, const pixel_span& s) { fill_span(y, s.left, s.right); });
+    if (brush_.style != brush_style::none) {
+        const row_range rows = polygon_rows(points);
+        for_each_polygon_span(points, std::max(rows.top, 0), std::min(rows.bottom, image_.height()),
+                              [&](int y, const pixel_span& s) { fill_span(y, s.left, s.right); });
+    }
     polyline(points);
     line(points.back(), points.front());
 }
@@ -162,55 +240,43 @@ void image_canvas::rectangle(int left, int top, int right, int bottom)
 
 void image_canvas::draw_bitmap(int x, int y, const bitmap& picture, raster_operation operation)
 {
-    for (int row = 0; row < picture.height; ++row)
-        for (int column = 0; column < picture.width; ++column) {
-            const colour_ref source = picture.at(column, row);
-            const colour_ref under = pixel(x + column, y + row);
-            set_pixel(x + column, y + row, operation == raster_operation::and_destination ? (source & under) : source);
-        }
+    const overlap columns = overlap_of(x, picture.width, image_.width());
+    const overlap rows = overlap_of(y, picture.height, image_.height());
+    for (int r = rows.first; r < rows.end; ++r) {
+        QRgb* out = row(y + r);
+        const colour_ref* in = picture.pixels.data() + static_cast<std::ptrdiff_t>(r) * picture.width;
+        if (operation == raster_operation::and_destination)
+            for (int c = columns.first; c < columns.end; ++c)
+                out[x + c] = (qt_rgb(in[c]) & out[x + c]) | 0xFF000000u;
+        else
+            for (int c = columns.first; c < columns.end; ++c)
+                out[x + c] = qt_rgb(in[c]);
+    }
 }
 
 bitmap image_canvas::read_area(int left, int top, int width, int height) const
 {
     bitmap area = bitmap::filled(width, height, window_background_colour());
-    for (int row = 0; row < area.height; ++row)
-        for (int column = 0; column < area.width; ++column)
-            if (image_.valid(left + column, top + row))
-                area.set(column, row, pixel(left + column, top + row));
+    const overlap columns = overlap_of(left, area.width, image_.width());
+    const overlap rows = overlap_of(top, area.height, image_.height());
+    for (int r = rows.first; r < rows.end; ++r) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(image_.constScanLine(top + r));
+        colour_ref* out = area.pixels.data() + static_cast<std::ptrdiff_t>(r) * area.width;
+        for (int c = columns.first; c < columns.end; ++c)
+            out[c] = colour_of(in[left + c]);
+    }
     return area;
 }
 
-// Four-connected, from a stack of pixels still to look at; each pixel is
-// looked at once, so a fill colour equal to the one sought cannot loop.
+// Four-connected, filled only when all is found: a fill colour equal to the
+// one sought can neither loop nor leak.
 void image_canvas::flood_fill(int x, int y, colour_ref colour, flood_style style)
 {
-    const auto belongs = [&](int px, int py) {
-        const colour_ref c = pixel(px, py);
-        return style == flood_style::surface ? c == colour : c != colour;
-    };
-    if (!image_.valid(x, y) || !belongs(x, y))
+    if (!image_.valid(x, y) || brush_.style == brush_style::none)
         return;
-    const int w = image_.width();
-    std::vector<bool> seen(static_cast<std::size_t>(w) * static_cast<std::size_t>(image_.height()), false);
-    const auto index = [w](int px, int py) { return static_cast<std::size_t>(py) * static_cast<std::size_t>(w) + static_cast<std::size_t>(px); };
-    std::vector<pixel_point> pending{{x, y}};
-    seen[index(x, y)] = true;
-    std::vector<pixel_point> area;
-    while (!pending.empty()) {
-        const pixel_point p = pending.back();
-        pending.pop_back();
-        area.push_back(p);
-        for (const pixel_point n : {pixel_point{p.x + 1, p.y}, pixel_point{p.x - 1, p.y}, pixel_point{p.x, p.y + 1},
-                                    pixel_point{p.x, p.y - 1}}) {
-            if (!image_.valid(n.x, n.y) || seen[index(n.x, n.y)] || !belongs(n.x, n.y))
-                continue;
-            seen[index(n.x, n.y)] = true;
-            pending.push_back(n);
-        }
-    }
-    for (const pixel_point& p : area)
-        if (const auto c = brush_colour_at(brush_, p.x, p.y))
-            set_pixel(p.x, p.y, *c);
+    const auto belongs = [&](QRgb value) { return (colour_of(value) == colour) == (style == flood_style::surface); };
+    for (const row_stretch& s : connected_stretches(image_, {x, y}, belongs))
+        fill_span(s.y, s.left, s.right);
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #pragma once
 // The canvas over an image in memory (32-bit RGB, no antialiasing), so that
 // every pixel is exactly what the drawing code made it: one-pixel lines are
-// the line walk's pixels, polygons are filled pixel by pixel by the winding
-// rule, and what is drawn can be read back. Windows draw into one and show
+// the line walk's pixels, polygons are filled by the winding rule a row's
+// stretch at a time, and what is drawn can be read back. Windows draw into one and show
 // it; tests and tools look at its pixels.
 
 #include "platform/canvas.h"
@@ -34,6 +34,8 @@ public:
     void flood_fill(int x, int y, colour_ref colour, flood_style style) override;
 
 private:
+    // The first pixel of row y; taking it makes the image this canvas's own.
+    QRgb* row(int y);
     void thin_line(pixel_point from, pixel_point to);
     void wide_line(pixel_point from, pixel_point to);
     void fill_span(int y, int left, int right);

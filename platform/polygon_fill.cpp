@@ -7,29 +7,6 @@
 namespace platform {
 namespace {
 
-struct crossing {
-    double x;
-    int direction;   // +1 where the outline runs down, -1 where it runs up
-};
-
-std::vector<crossing> row_crossings(std::span<const pixel_point> points, int y)
-{
-    std::vector<crossing> crossings;
-    const double centre = y + 0.5;
-    const std::size_t n = points.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const pixel_point a = points[i];
-        const pixel_point b = points[(i + 1) % n];
-        // The centre line lies between whole rows, so it never meets a point.
-        if ((a.y < centre) == (b.y < centre))
-            continue;
-        const double x = a.x + (centre - a.y) * (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
-        crossings.push_back({x, b.y > a.y ? 1 : -1});
-    }
-    std::sort(crossings.begin(), crossings.end(), [](const crossing& l, const crossing& r) { return l.x < r.x; });
-    return crossings;
-}
-
 // The first pixel whose centre lies at or right of x.
 int first_pixel_from(double x)
 {
@@ -38,14 +15,40 @@ int first_pixel_from(double x)
 
 } // namespace
 
-std::vector<pixel_span> polygon_row_spans(std::span<const pixel_point> points, int y)
+// A row's centre line y + 0.5 lies between whole rows, so it never meets a
+// point: a side crosses it when one end lies at or above row y and the other
+// below it. Level sides cross no centre line.
+polygon_scan::polygon_scan(std::span<const pixel_point> points)
 {
-    std::vector<pixel_span> spans;
     if (points.size() < 3)
-        return spans;
+        return;
+    const std::size_t n = points.size();
+    sides_.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const pixel_point a = points[i];
+        const pixel_point b = points[(i + 1) % n];
+        if (a.y != b.y)
+            sides_.push_back({a, b, std::min(a.y, b.y), std::max(a.y, b.y)});
+    }
+    crossings_.reserve(sides_.size());
+}
+
+const std::vector<pixel_span>& polygon_scan::row_spans(int y)
+{
+    spans_.clear();
+    crossings_.clear();
+    const double centre = y + 0.5;
+    for (const side& s : sides_) {
+        if (y < s.top || y >= s.bottom)
+            continue;
+        const pixel_point a = s.from, b = s.to;
+        const double x = a.x + (centre - a.y) * (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
+        crossings_.push_back({x, b.y > a.y ? 1 : -1});
+    }
+    std::sort(crossings_.begin(), crossings_.end(), [](const crossing& l, const crossing& r) { return l.x < r.x; });
     int winding = 0;
     double start = 0;
-    for (const crossing& c : row_crossings(points, y)) {
+    for (const crossing& c : crossings_) {
         const int before = winding;
         winding += c.direction;
         if (before == 0 && winding != 0) {
@@ -53,10 +56,15 @@ std::vector<pixel_span> polygon_row_spans(std::span<const pixel_point> points, i
         } else if (before != 0 && winding == 0) {
             const pixel_span s{first_pixel_from(start), first_pixel_from(c.x)};
             if (s.right > s.left)
-                spans.push_back(s);
+                spans_.push_back(s);
         }
     }
-    return spans;
+    return spans_;
+}
+
+std::vector<pixel_span> polygon_row_spans(std::span<const pixel_point> points, int y)
+{
+    return polygon_scan(points).row_spans(y);
 }
 
 row_range polygon_rows(std::span<const pixel_point> points)

@@ -17,6 +17,28 @@ struct pixel_span {
     int right = 0;   // one past the last pixel
 };
 
+// One polygon asked for row after row: its sloped sides are sorted out once
+// and the lists are reused, so a row costs no allocation.
+class polygon_scan {
+public:
+    explicit polygon_scan(std::span<const pixel_point> points);
+    // The covered stretches of row y, left to right; valid until the next call.
+    const std::vector<pixel_span>& row_spans(int y);
+
+private:
+    struct side {
+        pixel_point from, to;
+        int top, bottom;   // the rows whose centres it crosses: top <= y < bottom
+    };
+    struct crossing {
+        double x;
+        int direction;   // +1 where the outline runs down, -1 where it runs up
+    };
+    std::vector<side> sides_;
+    std::vector<crossing> crossings_;
+    std::vector<pixel_span> spans_;
+};
+
 // The covered stretches of row y, left to right.
 std::vector<pixel_span> polygon_row_spans(std::span<const pixel_point> points, int y);
 
@@ -24,8 +46,9 @@ std::vector<pixel_span> polygon_row_spans(std::span<const pixel_point> points, i
 template <class Visit>
 void for_each_polygon_span(std::span<const pixel_point> points, int top, int bottom, Visit&& visit)
 {
+    polygon_scan scan(points);
     for (int y = top; y < bottom; ++y)
-        for (const pixel_span& s : polygon_row_spans(points, y))
+        for (const pixel_span& s : scan.row_spans(y))
             visit(y, s);
 }
 

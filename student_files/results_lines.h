@@ -1,7 +1,11 @@
 #pragma once
 // The text lines of one student's results as the results window shows,
 // prints and copies them: per exercise a heading, a blank line, five lines
-// and a blank line per result, and a final blank line.
+// and a blank line per result, and a final blank line. The listing keeps
+// the results read from the file and reckons its line count and each
+// exercise's line numbers from their number; a line's text is made only
+// when it is asked for, so a full file costs the memory of its results, not
+// of its formatted lines.
 
 #include "foundation/date_time.h"
 #include "student_files/student_data_files.h"
@@ -20,13 +24,31 @@ struct results_line {
 };
 
 struct exercise_lines {
-    int first_line = 0;   // numbered from 1 over the whole list
+    int first_line = 0;   // numbered from 1 over the whole list; 0 for an exercise not read
     int last_line = 0;
 };
 
-struct results_listing {
-    std::vector<results_line> lines;   // line i is lines[i - 1]
-    std::array<exercise_lines, listed_exercises> exercises{};
+class results_listing {
+public:
+    results_listing() = default;
+    // `titles` are the nine exercise captions, `labels` the entries 2 to 6
+    // of the results window's texts (start, duration, level, objects, correct).
+    results_listing(result_chains chains, const std::array<std::string, listed_exercises>& titles,
+                    const std::array<std::string, 5>& labels);
+
+    int line_count() const { return line_count_; }
+    // Line i, 1 <= i <= line_count(); any other number reads as a blank line.
+    results_line line(int i) const;
+    const std::array<exercise_lines, listed_exercises>& exercises() const { return exercises_; }
+
+private:
+    results_line result_line(const results_format::result& r, int part) const;
+
+    std::vector<std::vector<results_format::result>> results_;   // per exercise read, in chain order
+    std::array<std::string, listed_exercises> titles_;
+    std::array<std::string, 5> labels_;
+    std::array<exercise_lines, listed_exercises> exercises_{};
+    int line_count_ = 0;
 };
 
 // "hh:mm:ss,  dd-mm-yyyy"
@@ -34,10 +56,8 @@ std::string start_time_text(Tdate_time t);
 // Whole hours right-aligned in two positions, then ":mm:ss": " 0:04:07", "26:03:09".
 std::string duration_text(Tdate_time d);
 
-// `titles` are the nine exercise captions, `labels` the entries 2 to 6 of
-// the results window's texts (start, duration, level, objects, correct).
-results_listing build_results_lines(const result_chains& chains, const std::array<std::string, listed_exercises>& titles,
+results_listing build_results_lines(result_chains chains, const std::array<std::string, listed_exercises>& titles,
                                     const std::array<std::string, 5>& labels);
 
 // The texts of all lines with CR LF between two lines and none after the last.
-std::string results_copy_text(const std::vector<results_line>& lines);
+std::string results_copy_text(const results_listing& listing);

@@ -1,8 +1,13 @@
 #include "platform/image_canvas.h"
 #include "platform/line_walk.h"
 #include "tests/support/gui_app.h"
+#include "tests/support/per_pixel_canvas.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+#include <vector>
 
 using namespace platform;
 
@@ -114,6 +119,11 @@ TEST(ImageCanvas, BitmapBlitCopiesOrAndsAndAreasReadBack)
     EXPECT_EQ(area.at(2, 2), rgb(255, 0, 255));
     canvas.draw_bitmap(9, 9, picture, raster_operation::copy);   // clipped, nothing past the edge
     EXPECT_EQ(canvas.pixel(9, 9), white);
+    const QImage before = canvas.image();
+    canvas.draw_bitmap(INT_MIN, INT_MAX - 1, picture, raster_operation::copy);
+    canvas.draw_bitmap(INT_MAX - 1, INT_MIN, picture, raster_operation::and_destination);
+    EXPECT_EQ(canvas.image(), before) << "far away, nothing is drawn";
+    EXPECT_EQ(canvas.read_area(INT_MAX - 1, INT_MIN, 2, 2).pixels, bitmap::filled(2, 2, white).pixels);
 }
 
 TEST(ImageCanvas, FloodFillBySurfaceAndByBorderStaysInsideTheOutline)
@@ -154,4 +164,43 @@ TEST(ImageCanvas, TextInTheFontColourTransparentOrOpaque)
     canvas.text_out(50, 2, "XW");
     EXPECT_GT(count_colour(canvas, white), 10);
     EXPECT_GT(canvas.text_height("XW"), 10);
+}
+
+// Random shapes, partly off the canvas, in every brush; blits, area reads and
+// flood fills of both kinds over what they leave: pixel for pixel what the
+// per-pixel reference draws.
+TEST(ImageCanvas, FillsBlitsReadsAndFloodFillsMatchThePerPixelReference)
+{
+    constexpr colour_ref colours[] = {white, black, red, navy, rgb(0, 128, 0)};
+    constexpr brush_style brushes[] = {brush_style::solid, brush_style::forward_diagonal, brush_style::none};
+    std::mt19937 random(2024);
+    const auto any = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    image_canvas fast(97, 71);
+    test_support::per_pixel_canvas reference(97, 71);
+    for (int step = 0; step < 400; ++step) {
+        const brush b{brushes[any(0, 2)], colours[any(0, 4)]};
+        const pen p{colours[any(0, 4)], 1, any(0, 3) == 0 ? pen_style::none : pen_style::solid};
+        std::vector<pixel_point> outline(static_cast<std::size_t>(any(1, 9)));
+        for (pixel_point& point : outline)
+            point = {any(-40, 136), any(-40, 110)};
+        const int x = any(-30, 110), y = any(-30, 90), w = any(0, 40), h = any(0, 40);
+        bitmap picture = bitmap::filled(w, h, white);
+        for (colour_ref& c : picture.pixels)
+            c = colours[any(0, 4)];
+        const raster_operation blit = any(0, 1) ? raster_operation::copy : raster_operation::and_destination;
+        const flood_style flood = any(0, 1) ? flood_style::surface : flood_style::border;
+        const colour_ref sought = colours[any(0, 4)];
+        for (image_canvas* canvas : {&fast, static_cast<image_canvas*>(&reference)}) {
+            canvas->set_brush(b);
+            canvas->set_pen(p);
+            switch (step % 4) {
+            case 0: canvas->polygon(outline); break;
+            case 1: canvas->rectangle(x, y, x + w - 20, y + h - 20); break;
+            case 2: canvas->draw_bitmap(x, y, picture, blit); break;
+            default: canvas->flood_fill(x, y, sought, flood); break;
+            }
+        }
+        ASSERT_EQ(fast.image(), reference.image()) << "step " << step;
+        ASSERT_EQ(fast.read_area(x, y, w, h).pixels, reference.read_area(x, y, w, h).pixels) << "step " << step;
+    }
 }

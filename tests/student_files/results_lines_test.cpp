@@ -13,8 +13,8 @@ const std::array<std::string, 5> labels{"S:", "D:", "L:", "O:", "C:"};
 std::vector<std::string> texts_of(const results_listing& listing)
 {
     std::vector<std::string> out;
-    for (const results_line& line : listing.lines)
-        out.push_back(line.text);
+    for (int i = 1; i <= listing.line_count(); ++i)
+        out.push_back(listing.line(i).text);
     return out;
 }
 
@@ -33,16 +33,18 @@ TEST_F(ResultsLinesTest, NoResultsGiveAHeadingAndTwoBlankLinesPerExercise)
 {
     files->create_results_file("Johnny", "abc", false, false, false, true);
     const results_listing listing = lines_of("johnny");
-    ASSERT_EQ(listing.lines.size(), 27u);
+    ASSERT_EQ(listing.line_count(), 27);
     for (int k = 0; k < 9; ++k) {
-        const auto at_line = [&](int i) { return listing.lines[static_cast<std::size_t>(3 * k + i)]; };
+        const auto at_line = [&](int i) { return listing.line(3 * k + i + 1); };
         EXPECT_EQ(at_line(0).style, results_line::heading);
         EXPECT_EQ(at_line(0).text, "   T" + std::to_string(k + 1));
         EXPECT_EQ(at_line(1).style, results_line::blank);
         EXPECT_EQ(at_line(2).style, results_line::blank);
-        EXPECT_EQ(listing.exercises[static_cast<std::size_t>(k)].first_line, 3 * k + 1);
-        EXPECT_EQ(listing.exercises[static_cast<std::size_t>(k)].last_line, 3 * k + 3);
+        EXPECT_EQ(listing.exercises()[static_cast<std::size_t>(k)].first_line, 3 * k + 1);
+        EXPECT_EQ(listing.exercises()[static_cast<std::size_t>(k)].last_line, 3 * k + 3);
     }
+    for (const int outside : {0, -1, 28})
+        EXPECT_EQ(listing.line(outside).style, results_line::blank) << outside;
     EXPECT_EQ(responder.count(), 0u);
 }
 
@@ -61,15 +63,15 @@ TEST_F(ResultsLinesTest, ResultsFollowTheirChainsExerciseByExercise)
     const std::vector<std::string> texts = texts_of(listing);
     ASSERT_EQ(texts.size(), 27u + 3 * 6);
     EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 15), expected_first);
-    EXPECT_EQ(listing.exercises[0].last_line, 15);
-    EXPECT_EQ(listing.exercises[1].first_line, 16);
+    EXPECT_EQ(listing.exercises()[0].last_line, 15);
+    EXPECT_EQ(listing.exercises()[1].first_line, 16);
     const std::vector<std::string> expected_last{"   T9", "", "S:08:00:00,  03-05-2025", "D: 0:00:06", "L:1", "O:2",
                                                  "C:1", "", ""};
     EXPECT_EQ(std::vector<std::string>(texts.end() - 9, texts.end()), expected_last);
-    EXPECT_EQ(listing.exercises[8].first_line, 37);
-    EXPECT_EQ(listing.exercises[8].last_line, 45);
-    EXPECT_EQ(listing.lines[2].style, results_line::plain);
-    EXPECT_EQ(listing.lines[7].style, results_line::blank);
+    EXPECT_EQ(listing.exercises()[8].first_line, 37);
+    EXPECT_EQ(listing.exercises()[8].last_line, 45);
+    EXPECT_EQ(listing.line(3).style, results_line::plain);
+    EXPECT_EQ(listing.line(8).style, results_line::blank);
 }
 
 TEST_F(ResultsLinesTest, ADamagedChainIsReportedOnceAndReadingStopsThere)
@@ -92,13 +94,13 @@ TEST_F(ResultsLinesTest, ADamagedChainIsReportedOnceAndReadingStopsThere)
     EXPECT_EQ(texts[14], "O:2");
     EXPECT_EQ(texts[20], "O:3");
     EXPECT_EQ(texts.back(), "");
-    EXPECT_EQ(listing.exercises[1].last_line, 23);
-    EXPECT_EQ(listing.exercises[2].first_line, 0) << "nothing after the damage";
+    EXPECT_EQ(listing.exercises()[1].last_line, 23);
+    EXPECT_EQ(listing.exercises()[2].first_line, 0) << "nothing after the damage";
 }
 
 TEST_F(ResultsLinesTest, AMissingFileShowsNoLinesAfterItsMessage)
 {
-    EXPECT_TRUE(lines_of("Nobody").lines.empty());
+    EXPECT_EQ(lines_of("Nobody").line_count(), 0);
     EXPECT_EQ(responder.count(), 1u);
     EXPECT_EQ(responder.last().text.substr(0, 5), "IO 2.");
 }
@@ -111,13 +113,12 @@ TEST(ResultsLines, TextsAreCutAtTheLineLimitAndCopiedWithCrLfBetweenLines)
     std::array<std::string, listed_exercises> long_titles = titles;
     long_titles[0] = std::string(300, 'x');
     const results_listing listing = build_results_lines(chains, long_titles, labels);
-    EXPECT_EQ(listing.lines[0].text, "   " + std::string(252, 'x'));
+    EXPECT_EQ(listing.line(1).text, "   " + std::string(252, 'x'));
     std::string expected = "   " + std::string(252, 'x') + "\r\n\r\n";
     for (int k = 2; k <= 9; ++k)
         expected += "\r\n   T" + std::to_string(k) + "\r\n\r\n";
-    EXPECT_EQ(results_copy_text(listing.lines), expected);
+    EXPECT_EQ(results_copy_text(listing), expected);
     EXPECT_EQ(results_copy_text({}), "");
-    EXPECT_EQ(results_copy_text({{results_line::plain, "a"}}), "a");
 }
 
 TEST(ResultsLines, DurationsCountWholeDaysAsHours)

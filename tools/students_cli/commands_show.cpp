@@ -38,10 +38,9 @@ int show_command(const command_args& args, command_context& context)
     if (!student)
         throw usage_error(name + ": there is no results file of this student");
     const int errors_before = context.session.errors_reported();
-    std::vector<std::string> lines;
-    for (const results_line& line : student_results_listing(files, files.results_file_name(name)).lines)
-        lines.push_back(line.text);
-    print_lines(context.out, lines);
+    const results_listing listing = student_results_listing(files, files.results_file_name(name));
+    for (int i = 1; i <= listing.line_count(); ++i)
+        context.out << listing.line(i).text << '\n';
     return context.session.errors_reported() > errors_before ? 1 : 0;
 }
 
