@@ -1,7 +1,8 @@
 #pragma once
 // The text-section file, loaded once into memory. Every caption and message
 // of the program is read from it by section name and entry number.
-// It treats the file as single-byte text and does not check the wording.
+// The file is read as UTF-8 when it is valid UTF-8 and as Windows-1252
+// otherwise; the texts it hands out are UTF-8. It does not check the wording.
 
 #include <map>
 #include <string>
@@ -10,7 +11,7 @@
 
 class Ttextfile_handler {
 public:
-    static constexpr std::size_t max_line_length = 255;
+    static constexpr std::size_t max_line_length = 255;   // characters
 
     // Loads the file found by find_file(file_name, 0). A missing file, or a
     // section named twice, is fatal when `fatal` is set and otherwise shown
