@@ -117,6 +117,17 @@ int Ttextfile_handler::entry_count(const std::string& section) const
     return it == sections_.end() ? 0 : static_cast<int>(it->second.size());
 }
 
+std::string without_mnemonic(const std::string& caption)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size())
+            break;
+        plain += caption[i];
+    }
+    return plain;
+}
+
 void load_text_section_file()
 {
     std::string name = read_setting("", "GENERAL", "Text File", "WINTOLA.TXT");

@@ -34,6 +34,11 @@ private:
     std::map<std::string, std::vector<std::string>> sections_;   // by upper-cased name
 };
 
+// A caption of a menu item, button or check box marks its Alt key with "&"
+// ("&&" is a plain "&"); where the caption serves as a title or a label the
+// mark is dropped.
+std::string without_mnemonic(const std::string& caption);
+
 // Start-up: loads the file named by the settings and sets the message caption
 // and the out-of-memory text from it.
 void load_text_section_file();

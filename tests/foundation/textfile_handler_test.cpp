@@ -5,6 +5,8 @@
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
+#include <utility>
 
 namespace {
 
@@ -76,6 +78,11 @@ struct encoding_case {
     std::string first_entry;  // entry 1 of section A, UTF-8
 };
 
+void PrintTo(const encoding_case& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
 class TextfileEncoding : public testing::TestWithParam<encoding_case> {};
 
 TEST_P(TextfileEncoding, TextsComeOutAsUtf8)
@@ -97,6 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
         encoding_case{"windows1252CutAt255Characters", "$[A]\n" + repeated("\xE9", 300),
                       repeated("\xC3\xA9", 255)}),
     [](const testing::TestParamInfo<encoding_case>& info) { return std::string(info.param.what); });
+
+TEST(TextfileHandler, CaptionsLoseTheirAltKeyMarkWhereTheyServeAsTitles)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"&File", "File"}, {"E&xit", "Exit"}, {"Fish && Chips", "Fish & Chips"}, {"end&", "end"}, {"plain", "plain"}};
+    for (const auto& [caption, title] : cases)
+        EXPECT_EQ(without_mnemonic(caption), title) << caption;
+}
 
 TEST(TextfileHandler, DuplicateSectionIsReported)
 {

@@ -61,7 +61,7 @@ TEST_F(MainFormTest, CreationTakesItsTextsAndLoadsTheCatalogueWithoutShowingItse
     };
     for (const auto& [name, caption] : captions) {
         if (QAction* action = item(name)) {
-            EXPECT_EQ(action->text().toStdString(), caption) << name;
+            EXPECT_EQ(without_mnemonic(action->text().toStdString()), caption) << name;
         }
     }
     EXPECT_EQ(item("guidance_menu_item")->property("tag").toInt(), guidance_menu_tag);
