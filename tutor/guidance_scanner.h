@@ -18,6 +18,8 @@ public:
     void advance();
     // The line of the current character; at the end, the line of the last one.
     const std::string& current_line() const;
+    // The current character's place in that line; at the end, the line's end.
+    std::size_t current_column() const;
 
 private:
     void settle();
