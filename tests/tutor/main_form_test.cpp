@@ -301,14 +301,3 @@ TEST_F(MainFormTest, RotationButtonsTurnTheSolidByTheConvention)
     EXPECT_TRUE(same_solid(form->solid(), turned(0, 90, 0)));
     EXPECT_FALSE(same_solid(turned(0, 90, 0), loaded(number))) << "the turn is seen";
 }
-
-TEST_F(MainFormTest, TheLookOfTheWorkbenchIsKeptForAPersonToCheck)
-{
-    make_form();
-    show_form();
-    form->resize(1000, 750);
-    QApplication::processEvents();
-    const std::string folder = std::string(WINTOLA_BIN_DIR) + "/../screenshots";
-    std::filesystem::create_directories(folder);
-    EXPECT_TRUE(form->grab().save(QString::fromStdString(folder + "/tutor_main_window.png")));
-}
