@@ -12,33 +12,26 @@ bool is_continuation(unsigned char byte)
     return (byte & 0xC0) == 0x80;
 }
 
-// The length of the sequence a lead byte starts and the range its second
-// byte must lie in, which rules out overlong forms, surrogates and values
-// above U+10FFFF; 0 for a byte that starts no sequence.
+// The well-formed sequences by their lead byte: the sequence's length and
+// the range its second byte must lie in, which rules out overlong forms,
+// surrogates and values above U+10FFFF. A byte in no row starts none.
 struct sequence_rule {
+    unsigned char lead_low, lead_high;
     int length;
     unsigned char second_low, second_high;
 };
 
+constexpr sequence_rule sequence_rules[] = {
+    {0x00, 0x7F, 1, 0x00, 0xFF}, {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
+    {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF},
+    {0xF0, 0xF0, 4, 0x90, 0xBF}, {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
+
 sequence_rule rule_for(unsigned char lead)
 {
-    if (lead < 0x80)
-        return {1, 0, 0};
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return {2, 0x80, 0xBF};
-    if (lead == 0xE0)
-        return {3, 0xA0, 0xBF};
-    if (lead == 0xED)
-        return {3, 0x80, 0x9F};
-    if (lead >= 0xE1 && lead <= 0xEF)
-        return {3, 0x80, 0xBF};
-    if (lead == 0xF0)
-        return {4, 0x90, 0xBF};
-    if (lead == 0xF4)
-        return {4, 0x80, 0x8F};
-    if (lead >= 0xF1 && lead <= 0xF3)
-        return {4, 0x80, 0xBF};
-    return {0, 0, 0};
+    for (const sequence_rule& rule : sequence_rules)
+        if (lead >= rule.lead_low && lead <= rule.lead_high)
+            return rule;
+    return {lead, lead, 0, 0, 0};
 }
 
 // The code points of bytes 0x80 to 0x9F, where the code page differs from Latin-1.

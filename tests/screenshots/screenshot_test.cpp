@@ -5,6 +5,7 @@
 #include "foundation/date_time.h"
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
+#include "geometry/projection_convention.h"
 #include "manager/program_windows.h"
 #include "platform/message_box.h"
 #include "student_files/concise_results.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QTimer>
 
-#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -130,11 +130,7 @@ protected:
     {
         test_support::widget_app();
         QApplication::setCursorFlashTime(0);   // a text cursor that does not blink
-        for (const char* file : {"WinTola.ini", "WINTOLA.TXT", "GUID1.TXT"})
-            std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
-        for (const char* file : {"SOLIDS.OBJ", "BLOCKS.OBJ"})
-            std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + file, program.file(file));
-        program.make_dir("RESULTS");
+        test_support::put_program_files(program);
         start_up_program(program.file("students_manager"));
         add_student("Anna Jansen", 3);
         add_student("Eva Visser", 0);
@@ -146,6 +142,7 @@ protected:
         windows.reset();
         guidance.reset();
         student_data_files.reset();
+        set_projection_convention(false);
     }
     // Results of exercises 1, 2, ... on fixed days, each 4 minutes and 7 seconds long.
     static void add_student(const std::string& name, int results)
