@@ -43,14 +43,15 @@ const char* const label_names[5] = {"guidance_is_on_label", "guidance_is_switcha
                                     "enable_restart_guidance_label", "guidance_starts_with_first_statement_label",
                                     "test_results_are_stored_label"};
 
-// The design's smallest sizes; longer captions widen them.
+// The least room each control gets, as the window was first laid out;
+// longer captions widen it.
 constexpr int margin = 8;
-constexpr int design_group_top = 36;
+constexpr int least_group_top = 36;
 constexpr int list_width = 190;
-constexpr int design_group_width = 350;
-constexpr int design_row_height = 26;
-constexpr int design_button_width = 230, design_button_height = 30;
-constexpr int design_height = 420;
+constexpr int least_group_width = 350;
+constexpr int least_row_height = 26;
+constexpr int least_button_width = 230, least_button_height = 30;
+constexpr int least_height = 420;
 constexpr int shown_concise_lines = 6;
 
 int widest(std::initializer_list<QWidget*> widgets)
@@ -126,20 +127,20 @@ void TRFM_MainForm::build_controls()
 }
 
 // Columns left to right: the list, the group box, the buttons; each as wide
-// as the design made it or as its captions need. The heights follow the
+// as it was first laid out or as its captions need. The heights follow the
 // window (FormResize); the window is never made smaller than all of it.
 void TRFM_MainForm::lay_out_controls()
 {
     const int label_height = directory_is_label_->sizeHint().height();
     directory_is_label_->move(margin, margin);
-    const int group_top = std::max(design_group_top, 2 * margin + label_height);
+    const int group_top = std::max(least_group_top, 2 * margin + label_height);
     students_ListBox_->setGeometry(margin, group_top + 10, list_width, 300);
 
-    const int row_height = std::max(design_row_height, std::max(labels_[0]->sizeHint().height(),
+    const int row_height = std::max(least_row_height, std::max(labels_[0]->sizeHint().height(),
                                                                 check_boxes_[0]->sizeHint().height()) + 6);
     const int box_width = check_boxes_[0]->sizeHint().width();
     const int label_left = 10 + box_width + 4;
-    const int group_width = std::max(design_group_width, label_left + widest({labels_[0], labels_[1], labels_[2],
+    const int group_width = std::max(least_group_width, label_left + widest({labels_[0], labels_[1], labels_[2],
                                                                                labels_[3], labels_[4]}) + 10);
     for (int i = 0; i < 5; ++i) {
         check_boxes_[i]->setGeometry(10, 20 + i * row_height, box_width, row_height - 6);
@@ -153,9 +154,9 @@ void TRFM_MainForm::lay_out_controls()
     GroupBox_->setGeometry(group_left, group_top, group_width, group_height);
 
     const int button_left = group_left + group_width + margin;
-    const int button_width = std::max(design_button_width, widest({buttons_[0], buttons_[1], buttons_[2], buttons_[3],
+    const int button_width = std::max(least_button_width, widest({buttons_[0], buttons_[1], buttons_[2], buttons_[3],
                                                                     buttons_[4]}) + 16);
-    const int button_height = std::max(design_button_height, buttons_[0]->sizeHint().height());
+    const int button_height = std::max(least_button_height, buttons_[0]->sizeHint().height());
     for (int i = 0; i < 5; ++i)
         buttons_[i]->setGeometry(button_left, group_top + 10 + i * (button_height + margin), button_width,
                                  button_height);
@@ -163,7 +164,7 @@ void TRFM_MainForm::lay_out_controls()
     const int width = button_left + button_width + 12;
     const int lowest = std::max(group_top + group_height, buttons_[4]->geometry().bottom() + 1) + 10;
     centralWidget()->setMinimumSize(width, lowest);
-    resize(width, std::max(design_height, minimumSizeHint().height()));
+    resize(width, std::max(least_height, minimumSizeHint().height()));
 }
 
 void TRFM_MainForm::enable_student_buttons()

@@ -16,8 +16,8 @@ practice_status_bar::practice_status_bar(QWidget* parent) : QStatusBar(parent)
     setFont(standard);
     const QFontMetrics metrics(standard);
     setFixedHeight(metrics.height() * 13 / 4);
-    design_left_width_ = metrics.horizontalAdvance("abcdefghijklmnopqr");
-    widths_[0] = design_left_width_;
+    least_left_width_ = metrics.horizontalAdvance("abcdefghijklmnopqr");
+    widths_[0] = least_left_width_;
     widths_[1] = metrics.horizontalAdvance(QString("abcdefghijklmnopqrstuvwxyzabcdefghijklmno") + QString(17, ' '));
 }
 
@@ -30,7 +30,7 @@ QRect practice_status_bar::panel_rect(int panel) const
 void practice_status_bar::fit_left_panel(const QStringList& lines)
 {
     const QFontMetrics metrics(font());
-    int width = design_left_width_;
+    int width = least_left_width_;
     // The text's width and a blank's room before the right panel's edge.
     for (const QString& line : lines)
         width = std::max(width, metrics.horizontalAdvance(line + ' '));

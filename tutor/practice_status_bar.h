@@ -21,7 +21,7 @@ public:
     std::function<void(QPainter& painter, int panel, const QRect& rect)> draw_panel;
 
     QRect panel_rect(int panel) const;
-    // Makes the left panel as wide as its widest line, never narrower than designed.
+    // Makes the left panel as wide as its widest line, never narrower than 18 letters.
     void fit_left_panel(const QStringList& lines);
     int panel_width(int panel) const { return widths_[panel == 0 ? 0 : 1]; }
 
@@ -29,6 +29,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int design_left_width_;
+    int least_left_width_;
     int widths_[2];
 };

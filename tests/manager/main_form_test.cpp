@@ -226,7 +226,7 @@ TEST_F(MainFormTest, EnterOnAFocusedButtonPressesIt)
 
 TEST_F(MainFormTest, LongCaptionsFitAndTheWindowCannotHideAControl)
 {
-    const std::string long_caption = "A much longer caption than the design had room for, as in a translation";
+    const std::string long_caption = "A much longer caption than the window had room for, as in a translation";
     std::string texts = program.read("WINTOLA.TXT");
     for (const char* caption : {"&Add student...", "&Test results are stored"})
         texts.replace(texts.find(caption), std::string(caption).size(), long_caption);
