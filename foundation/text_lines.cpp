@@ -1,5 +1,7 @@
 #include "foundation/text_lines.h"
 
+#include "foundation/text_encoding.h"
+
 std::optional<std::string> text_line_reader::next()
 {
     if (position_ >= text_.size())
@@ -11,7 +13,7 @@ std::optional<std::string> text_line_reader::next()
     position_ = end + 1;
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
-    return std::string(line.substr(0, max_length_));
+    return std::string(line.substr(0, utf8_prefix_length(line, max_length_)));
 }
 
 bool is_comment_line(const std::string& line)

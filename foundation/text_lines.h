@@ -12,7 +12,7 @@ class text_line_reader {
 public:
     static constexpr std::size_t no_limit = std::string::npos;
 
-    // Lines longer than max_length are cut to it.
+    // Lines longer than max_length characters (UTF-8) are cut to it.
     explicit text_line_reader(std::string_view text, std::size_t max_length = no_limit)
         : text_(text), max_length_(max_length)
     {

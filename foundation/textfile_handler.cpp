@@ -4,6 +4,7 @@
 #include "foundation/globals.h"
 #include "foundation/messages.h"
 #include "foundation/settings.h"
+#include "foundation/text_encoding.h"
 #include "foundation/text_lines.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -63,7 +64,8 @@ Ttextfile_handler Ttextfile_handler::from_text(std::string_view contents, std::s
 
 std::string Ttextfile_handler::parse(std::string_view contents)
 {
-    text_line_reader reader(contents, max_line_length);
+    const std::string text = text_as_utf8(contents);
+    text_line_reader reader(text, max_line_length);
     std::optional<std::string> current = reader.next();
     while (current && !starts_section_line(*current))
         current = reader.next();
@@ -113,6 +115,17 @@ int Ttextfile_handler::entry_count(const std::string& section) const
 {
     const auto it = sections_.find(platform::ascii_upper(section));
     return it == sections_.end() ? 0 : static_cast<int>(it->second.size());
+}
+
+std::string without_mnemonic(const std::string& caption)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size())
+            break;
+        plain += caption[i];
+    }
+    return plain;
 }
 
 void load_text_section_file()

@@ -1,7 +1,8 @@
 #pragma once
 // The text-section file, loaded once into memory. Every caption and message
 // of the program is read from it by section name and entry number.
-// It treats the file as single-byte text and does not check the wording.
+// The file is read as UTF-8 when it is valid UTF-8 and as Windows-1252
+// otherwise; the texts it hands out are UTF-8. It does not check the wording.
 
 #include <map>
 #include <string>
@@ -10,7 +11,7 @@
 
 class Ttextfile_handler {
 public:
-    static constexpr std::size_t max_line_length = 255;
+    static constexpr std::size_t max_line_length = 255;   // characters
 
     // Loads the file found by find_file(file_name, 0). A missing file, or a
     // section named twice, is fatal when `fatal` is set and otherwise shown
@@ -32,6 +33,11 @@ private:
 
     std::map<std::string, std::vector<std::string>> sections_;   // by upper-cased name
 };
+
+// A caption of a menu item, button or check box marks its Alt key with "&"
+// ("&&" is a plain "&"); where the caption serves as a title or a label the
+// mark is dropped.
+std::string without_mnemonic(const std::string& caption);
 
 // Start-up: loads the file named by the settings and sets the message caption
 // and the out-of-memory text from it.

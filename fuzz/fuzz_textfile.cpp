@@ -1,4 +1,6 @@
-// Arbitrary bytes as a text-section file: parsing and every lookup must hold.
+// Arbitrary bytes as a text-section file: parsing and every lookup must hold,
+// and every entry is valid UTF-8 of at most the longest line's characters.
+#include "foundation/text_encoding.h"
 #include "foundation/textfile_handler.h"
 
 #include <cstddef>
@@ -13,9 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string texts[4];
     for (const char* name : {"A", "STUDENTS_MANAGER", ""}) {
         handler.read_section(name, texts, 4);
-        for (int k = -1; k < 6; ++k)
-            if (handler.read_entry(name, k).size() > Ttextfile_handler::max_line_length)
+        for (int k = -1; k < 6; ++k) {
+            const std::string entry = handler.read_entry(name, k);
+            if (!is_valid_utf8(entry)
+                || utf8_prefix_length(entry, Ttextfile_handler::max_line_length) != entry.size())
                 __builtin_trap();
+        }
     }
     return 0;
 }

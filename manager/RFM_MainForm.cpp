@@ -30,6 +30,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace {
 
 const char* const button_names[5] = {"add_student_button", "edit_button", "delete_button", "results_button",
@@ -42,10 +45,24 @@ const char* const label_names[5] = {"guidance_is_on_label", "guidance_is_switcha
                                     "enable_restart_guidance_label", "guidance_starts_with_first_statement_label",
                                     "test_results_are_stored_label"};
 
-constexpr int group_top = 36;
-constexpr int list_left = 8, list_width = 190;
-constexpr int group_left = 206, group_width = 350;
-constexpr int button_left = 564, button_width = 230, button_height = 30;
+// The least room each control gets, as the window was first laid out;
+// longer captions widen it.
+constexpr int margin = 8;
+constexpr int least_group_top = 36;
+constexpr int list_width = 190;
+constexpr int least_group_width = 350;
+constexpr int least_row_height = 26;
+constexpr int least_button_width = 230, least_button_height = 30;
+constexpr int least_height = 420;
+constexpr int shown_concise_lines = 6;
+
+int widest(std::initializer_list<QWidget*> widgets)
+{
+    int width = 0;
+    for (const QWidget* widget : widgets)
+        width = std::max(width, widget->sizeHint().width());
+    return width;
+}
 
 } // namespace
 
@@ -54,6 +71,8 @@ TRFM_MainForm::TRFM_MainForm(QWidget* parent) : QMainWindow(parent)
     setObjectName("RFM_MainForm");
     build_controls();
     FormCreate();
+    lay_out_controls();
+    enable_student_buttons();
 }
 
 void TRFM_MainForm::build_controls()
@@ -65,37 +84,33 @@ void TRFM_MainForm::build_controls()
 
     directory_is_label_ = new QLabel(client);
     directory_is_label_->setObjectName("directory_is_label");
-    directory_is_label_->setGeometry(8, 8, button_left + button_width - 8, 20);
 
     students_ListBox_ = new QListWidget(client);
     students_ListBox_->setObjectName("students_ListBox");
     students_ListBox_->setSortingEnabled(false);
-    students_ListBox_->setGeometry(list_left, group_top + 10, list_width, 300);
     students_ListBox_->installEventFilter(this);
     connect(students_ListBox_, &QListWidget::itemDoubleClicked, this, [this] { edit_results_file_buttonClick(); });
+    connect(students_ListBox_, &QListWidget::currentRowChanged, this, [this] { enable_student_buttons(); });
 
     GroupBox_ = new QGroupBox(client);
     GroupBox_->setObjectName("GroupBox");
-    GroupBox_->setGeometry(group_left, group_top, group_width, 315);
     for (int i = 0; i < 5; ++i) {
         check_boxes_[i] = new QCheckBox(GroupBox_);
         check_boxes_[i]->setObjectName(check_box_names[i]);
         check_boxes_[i]->setEnabled(false);
-        check_boxes_[i]->setGeometry(10, 20 + i * 26, 20, 20);
         labels_[i] = new QLabel(GroupBox_);
         labels_[i]->setObjectName(label_names[i]);
-        labels_[i]->setGeometry(34, 20 + i * 26, group_width - 44, 20);
     }
     tests_done_label_ = new QLabel(GroupBox_);
     tests_done_label_->setObjectName("tests_done_label");
     tests_done_label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     tests_done_label_->setWordWrap(true);
-    tests_done_label_->setGeometry(10, 160, group_width - 20, 150);
 
     for (int i = 0; i < 5; ++i) {
         buttons_[i] = new QPushButton(client);
         buttons_[i]->setObjectName(button_names[i]);
-        buttons_[i]->setGeometry(button_left, group_top + 10 + i * (button_height + 8), button_width, button_height);
+        // Enter on a focused button presses it, as in a dialog.
+        buttons_[i]->setAutoDefault(true);
     }
     connect(buttons_[0], &QPushButton::clicked, this, [this] { add_student_buttonClick(); });
     connect(buttons_[1], &QPushButton::clicked, this, [this] { edit_results_file_buttonClick(); });
@@ -111,7 +126,54 @@ void TRFM_MainForm::build_controls()
     Timer_->setObjectName("Timer");
     Timer_->setInterval(100);
     connect(Timer_, &QTimer::timeout, this, [this] { TimerTimer(); });
-    resize(button_left + button_width + 12, 420);
+}
+
+// Columns left to right: the list, the group box, the buttons; each as wide
+// as it was first laid out or as its captions need. The heights follow the
+// window (FormResize); the window is never made smaller than all of it.
+void TRFM_MainForm::lay_out_controls()
+{
+    const int label_height = directory_is_label_->sizeHint().height();
+    directory_is_label_->move(margin, margin);
+    const int group_top = std::max(least_group_top, 2 * margin + label_height);
+    students_ListBox_->setGeometry(margin, group_top + 10, list_width, 300);
+
+    const int row_height = std::max(least_row_height, std::max(labels_[0]->sizeHint().height(),
+                                                                check_boxes_[0]->sizeHint().height()) + 6);
+    const int box_width = check_boxes_[0]->sizeHint().width();
+    const int label_left = 10 + box_width + 4;
+    const int group_width = std::max(least_group_width, label_left + widest({labels_[0], labels_[1], labels_[2],
+                                                                               labels_[3], labels_[4]}) + 10);
+    for (int i = 0; i < 5; ++i) {
+        check_boxes_[i]->setGeometry(10, 20 + i * row_height, box_width, row_height - 6);
+        labels_[i]->setGeometry(label_left, 20 + i * row_height, group_width - label_left - 10, row_height - 6);
+    }
+    tests_done_label_->move(10, 20 + 5 * row_height + 10);
+    tests_done_label_->resize(group_width - 20, tests_done_label_->height());
+    const int group_left = margin + list_width + margin;
+    const int concise_height = shown_concise_lines * tests_done_label_->fontMetrics().lineSpacing();
+    const int group_height = tests_done_label_->y() + concise_height + 10;
+    GroupBox_->setGeometry(group_left, group_top, group_width, group_height);
+
+    const int button_left = group_left + group_width + margin;
+    const int button_width = std::max(least_button_width, widest({buttons_[0], buttons_[1], buttons_[2], buttons_[3],
+                                                                    buttons_[4]}) + 16);
+    const int button_height = std::max(least_button_height, buttons_[0]->sizeHint().height());
+    for (int i = 0; i < 5; ++i)
+        buttons_[i]->setGeometry(button_left, group_top + 10 + i * (button_height + margin), button_width,
+                                 button_height);
+
+    const int width = button_left + button_width + 12;
+    const int lowest = std::max(group_top + group_height, buttons_[4]->geometry().bottom() + 1) + 10;
+    centralWidget()->setMinimumSize(width, lowest);
+    resize(width, std::max(least_height, minimumSizeHint().height()));
+}
+
+void TRFM_MainForm::enable_student_buttons()
+{
+    const bool selected = students_ListBox_->currentRow() >= 0;
+    for (QPushButton* button : {buttons_[1], buttons_[2], buttons_[3]})
+        button->setEnabled(selected);
 }
 
 void TRFM_MainForm::FormCreate()
@@ -122,11 +184,11 @@ void TRFM_MainForm::FormCreate()
     setWindowTitle(qt(manager_texts_[0]));
     for (int i = 0; i < 5; ++i) {
         buttons_[i]->setText(qt(manager_texts_[i + 1]));
-        labels_[i]->setText(qt(other_texts_[i]));
+        labels_[i]->setText(qt(without_mnemonic(other_texts_[i])));
     }
     QMenu* file_menu = menuBar()->addMenu(qt(menu_texts_[0]));
     file_menu->menuAction()->setObjectName("file_menu_item");
-    QAction* overview = file_menu->addAction(qt(overview_text(1) + "..."));
+    QAction* overview = file_menu->addAction(qt(text_entry("CLASS_OVERVIEW", 1) + "..."));
     overview->setObjectName("class_overview_menu_item");
     connect(overview, &QAction::triggered, this, [this] { class_overview_menu_itemClick(); });
     QAction* printer = file_menu->addAction(qt(menu_texts_[2] + "..."));
@@ -186,6 +248,10 @@ void TRFM_MainForm::FormResize()
     GroupBox_->setGeometry(group.left(), group.top(), group.width(), client_height - group.top() - 10);
     const QRect list = students_ListBox_->geometry();
     students_ListBox_->setGeometry(list.left(), GroupBox_->y() + 10, list.width(), GroupBox_->height() - 15);
+    // Inside the group box the concise results take the room it has; the path takes the width there is.
+    tests_done_label_->resize(tests_done_label_->width(), std::max(0, GroupBox_->height() - tests_done_label_->y() - 5));
+    directory_is_label_->resize(std::max(0, centralWidget()->width() - 2 * margin),
+                                directory_is_label_->sizeHint().height());
 }
 
 void TRFM_MainForm::fill_student_list()
@@ -286,7 +352,7 @@ void TRFM_MainForm::concise_results_for_all_ButtonClick()
     for (int i = 0; i < students_ListBox_->count(); ++i)
         names.push_back(students_ListBox_->item(i)->text().toStdString());
     ConciseResultsForAllStudentsDialog->tell_parameters_before_show(
-        manager_texts_[5], concise_results_items(*student_data_files, names));
+        without_mnemonic(manager_texts_[5]), concise_results_items(*student_data_files, names));
     ConciseResultsForAllStudentsDialog->exec();
 }
 

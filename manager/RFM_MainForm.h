@@ -20,7 +20,8 @@ class TRFM_MainForm : public QMainWindow {
 public:
     explicit TRFM_MainForm(QWidget* parent = nullptr);
 
-    // Captions of the five settings labels, copied by the create and edit dialogs.
+    // Captions of the five settings labels, copied by the create and edit
+    // dialogs for their check boxes (with their "&" marks).
     const std::string& other_text(int k) const { return other_texts_[k - 1]; }
 
     void FormResize();
@@ -43,6 +44,8 @@ private:
     void FormCreate();
     void FormShow();
     void build_controls();
+    void lay_out_controls();
+    void enable_student_buttons();
     void show_selected_student();
     std::string selected_name() const;
     void printer_settings_menu_itemClick();

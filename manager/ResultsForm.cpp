@@ -13,6 +13,7 @@
 #include "tutor/ExerciseDForm.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -21,6 +22,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -80,6 +82,7 @@ TResultsForm::TResultsForm(QWidget* parent) : QDialog(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(row);
     connect(VertScrollBar_, &QScrollBar::valueChanged, view_, [this] { view_->update(); });
+    view_->installEventFilter(this);
     FormCreate();
 }
 
@@ -130,6 +133,7 @@ void TResultsForm::showEvent(QShowEvent* event)
 {
     FormShow();
     QDialog::showEvent(event);
+    shown_before_ = true;
 }
 
 void TResultsForm::FormShow()
@@ -155,17 +159,38 @@ void TResultsForm::size_window()
 {
     setWindowTitle(qt(texts_[0] + pupil_name_));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const int frame = frameGeometry().height() - geometry().height();
+    const int frame = frame_height();
     const int around_view = height() - view_->height();   // the menu bar
     const int full_screen_client = screen.height() - frame - around_view;
     const int range = line_count() * line_height_;
     const int client = std::max(0, std::min(range, full_screen_client));
     resize(window_width, client + around_view);
-    move(x(), std::max(0, std::min(y(), screen.height() - frame - height())));
+    move(x(), std::max(screen.top(), std::min(y(), screen.bottom() + 1 - frame - height())));
     VertScrollBar_->setSingleStep(line_height_);
     VertScrollBar_->setPageStep(std::max(1, client));
     VertScrollBar_->setRange(0, std::max(0, range - client));
     VertScrollBar_->setValue(0);
+}
+
+// The title bar and borders the window system adds. Before the first showing
+// they are not known yet (the frame equals the client area): then a title
+// bar and two borders as the style draws them are reckoned with.
+int TResultsForm::frame_height() const
+{
+    const int known = frameGeometry().height() - geometry().height();
+    if (shown_before_)
+        return known;
+    const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    return std::max(known, title_bar + 2 * border);
+}
+
+// The wheel over the lines scrolls them as it scrolls the scroll bar.
+bool TResultsForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view_ && event->type() == QEvent::Wheel)
+        return QCoreApplication::sendEvent(VertScrollBar_, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void TResultsForm::FormPaint(platform::Canvas& canvas)

@@ -41,6 +41,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
@@ -48,6 +49,7 @@ private:
     void FormCreate();
     void build_lines();
     void size_window();
+    int frame_height() const;
     void print_lines(platform::printer_canvas& canvas);
 
     std::string pupil_name_;
@@ -57,4 +59,5 @@ private:
     results_listing listing_;
     QWidget* view_ = nullptr;
     QScrollBar* VertScrollBar_ = nullptr;
+    bool shown_before_ = false;   // the window system has given it its frame
 };

@@ -38,10 +38,16 @@ void canvas_widget::resend_mouse_move(pixel_point point)
                                                       QGuiApplication::keyboardModifiers()));
 }
 
-void canvas_widget::paintEvent(QPaintEvent* event)
+// On a high-density screen each canvas pixel covers a block of the screen's
+// pixels, device pixel ratio wide and high: the canvas is drawn whole, scaled
+// by that ratio without smoothing (the painter clips it to what needs
+// showing), so no shown pixel mixes two of the canvas's colours and
+// partial updates line up at any ratio.
+void canvas_widget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), canvas_.image(), event->rect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, canvas_.width(), canvas_.height()), canvas_.image());
 }
 
 image_canvas& canvas_widget::canvas()

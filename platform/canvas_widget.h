@@ -4,7 +4,9 @@
 // two repaints (a rubber band, say) is seen at once and can be taken back
 // pixel by pixel. `paint` draws the whole picture when it must be made anew
 // (a new size, repaint_picture); the mouse handlers get the window's moves
-// and presses.
+// and presses. The canvas has one pixel per logical pixel of the widget, so
+// the drawing and the mouse share coordinates on any screen; a high-density
+// screen shows each canvas pixel as a block of its own pixels.
 
 #include "platform/image_canvas.h"
 #include "platform/pixel_point.h"

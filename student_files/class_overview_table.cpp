@@ -1,6 +1,7 @@
 #include "student_files/class_overview_table.h"
 
 #include "foundation/globals.h"
+#include "foundation/textfile_handler.h"
 #include "student_files/new_student.h"
 #include "student_files/results_lines.h"
 
@@ -58,7 +59,7 @@ std::string first_characters(const std::string& text, std::size_t count)
 
 std::string overview_text(int k)
 {
-    return text_entry("CLASS_OVERVIEW", k);
+    return without_mnemonic(text_entry("CLASS_OVERVIEW", k));
 }
 
 overview_cells overview_headings()

@@ -158,6 +158,7 @@ void TPracticeForm::FormShow()
     closed_by_guidance_ = false;
     refresh_OK_button();
     refresh_exercise_buttons();
+    refresh_status_bar();
 }
 
 // Inside the main window, a margin of two letters' width all round.
@@ -226,6 +227,15 @@ std::array<std::string, 3> TPracticeForm::status_lines(int panel) const
     return {status_texts_[test_mode_ ? 1 : 0], status_texts_[2] + " " + std::to_string(level_),
             status_texts_[3] + " " + std::to_string(count() + 1) + " (" + std::to_string(correct()) + " "
                 + status_texts_[4] + ")"};
+}
+
+void TPracticeForm::refresh_status_bar()
+{
+    QStringList lines;
+    for (const std::string& line : status_lines(0))
+        lines << qt_text(" " + line);
+    StatusBar->fit_left_panel(lines);
+    StatusBar->update();
 }
 
 // Three lines from the panel's top left, each after one blank.

@@ -110,6 +110,7 @@ private:
     void place_buttons();
     void refresh_exercise_buttons();
     void refresh_OK_button();
+    void refresh_status_bar();
     void make_default(QPushButton* button);
     void record_answer(bool correct);
     bool ended_by_guidance();

@@ -9,7 +9,6 @@
 #include "tutor/guidance.h"
 #include "tutor/guidance_driver.h"
 #include "tutor/practice_main_window.h"
-#include "tutor/practice_status_bar.h"
 
 #include <QPushButton>
 #include <QString>
@@ -99,7 +98,7 @@ void TPracticeForm::ready_buttonClick()
     install_drawn_object();
     if (guidance_is_on() && guidance->exit_ok_holds())
         OK_button->show();
-    StatusBar->update();
+    refresh_status_bar();
 }
 
 void TPracticeForm::show_buttonClick()
@@ -122,7 +121,7 @@ void TPracticeForm::show_ready_buttonClick()
     install_drawn_object();
     refresh_exercise_buttons();
     refresh_OK_button();
-    StatusBar->update();
+    refresh_status_bar();
     showing_solution_ = false;
     show_button->show();
     show_ready_button->hide();

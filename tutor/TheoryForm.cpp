@@ -2,6 +2,7 @@
 
 #include "foundation/globals.h"
 #include "foundation/qt_text.h"
+#include "foundation/textfile_handler.h"
 #include "geometry/projection_convention.h"
 #include "geometry/views.h"
 #include "geometry/workbench_layout.h"
@@ -65,9 +66,9 @@ void TTheoryForm::tell_object_before_show(const Tsolid& solid)
 std::string TTheoryForm::chapter_title(int k)
 {
     if (k >= 1 && k <= own_theory_chapters)
-        return text_entry("MAIN_MENUS", first_own_chapter_entry + k - 1);
+        return without_mnemonic(text_entry("MAIN_MENUS", first_own_chapter_entry + k - 1));
     if (k > own_theory_chapters && k <= chapter_count)
-        return text_entry("USER_THEORY_MENUS", k - own_theory_chapters);
+        return without_mnemonic(text_entry("USER_THEORY_MENUS", k - own_theory_chapters));
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "tutor/guidance_compiler.h"
 
 #include "foundation/numeric.h"
+#include "tutor/guidance_error_text.h"
 #include "tutor/guidance_scanner.h"
 
 #include <algorithm>
@@ -281,7 +282,7 @@ int count_statements(guidance_scanner& s)
 
 std::string error_message(const guidance_scanner& s, const std::string& detail)
 {
-    return "Error in Guidance Order, Line = \"" + s.current_line() + "\", error is: " + detail;
+    return guidance_compile_error_text(s.current_line(), s.current_column(), detail);
 }
 
 // Sizes the table by the count of statements; a fault goes to `on_fault` with the counting scanner.

@@ -47,3 +47,8 @@ const std::string& guidance_scanner::current_line() const
 {
     return last_line_ < 0 ? no_line : text_.line(last_line_);
 }
+
+std::size_t guidance_scanner::current_column() const
+{
+    return at_end_ ? current_line().size() : column_;
+}

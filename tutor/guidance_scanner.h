@@ -20,6 +20,8 @@ public:
     const std::string& current_line() const;
     // The index of that line in the text; -1 for a text without characters.
     int current_line_index() const { return last_line_; }
+    // The current character's place in that line; at the end, the line's end.
+    std::size_t current_column() const;
 
 private:
     void settle();

@@ -5,6 +5,8 @@
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
+#include <utility>
 
 namespace {
 
@@ -14,6 +16,14 @@ Ttextfile_handler parse(const std::string& text)
     Ttextfile_handler handler = Ttextfile_handler::from_text(text, problem);
     EXPECT_EQ(problem, "");
     return handler;
+}
+
+std::string repeated(const std::string& text, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += text;
+    return all;
 }
 
 } // namespace
@@ -60,6 +70,47 @@ TEST(TextfileHandler, LongLinesAreCutAndReadSectionEmptiesTheRest)
     EXPECT_EQ(texts[4], "");
     h.read_section("MISSING", texts, 5);
     EXPECT_EQ(texts[0], "");
+}
+
+struct encoding_case {
+    const char* what;
+    std::string file;         // the bytes of the file
+    std::string first_entry;  // entry 1 of section A, UTF-8
+};
+
+void PrintTo(const encoding_case& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
+class TextfileEncoding : public testing::TestWithParam<encoding_case> {};
+
+TEST_P(TextfileEncoding, TextsComeOutAsUtf8)
+{
+    EXPECT_EQ(parse(GetParam().file).read_entry("A", 1), GetParam().first_entry);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, TextfileEncoding,
+    testing::Values(
+        encoding_case{"utf8", "$[A]\nGr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC\n", "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC"},
+        encoding_case{"windows1252", "$[A]\nGr\xF6\xDF" "e \x80\n", "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC"},
+        encoding_case{"undefinedByteIsItsControl", "$[A]\n\x81\xE9\n", "\xC2\x81\xC3\xA9"},
+        encoding_case{"overlongIsNotUtf8", "$[A]\n\xC0\xAF\n", "\xC3\x80\xC2\xAF"},
+        encoding_case{"surrogateIsNotUtf8", "$[A]\n\xED\xA0\x80\n", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        encoding_case{"cutSequenceIsNotUtf8", "$[A]\nx\xC3", "x\xC3\x83"},
+        encoding_case{"byteOrderMarkDropped", "\xEF\xBB\xBF$[A]\nx\n", "x"},
+        encoding_case{"utf8CutAt255Characters", "$[A]\n" + repeated("\xC3\xA9", 300), repeated("\xC3\xA9", 255)},
+        encoding_case{"windows1252CutAt255Characters", "$[A]\n" + repeated("\xE9", 300),
+                      repeated("\xC3\xA9", 255)}),
+    [](const testing::TestParamInfo<encoding_case>& info) { return std::string(info.param.what); });
+
+TEST(TextfileHandler, CaptionsLoseTheirAltKeyMarkWhereTheyServeAsTitles)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"&File", "File"}, {"E&xit", "Exit"}, {"Fish && Chips", "Fish & Chips"}, {"end&", "end"}, {"plain", "plain"}};
+    for (const auto& [caption, title] : cases)
+        EXPECT_EQ(without_mnemonic(caption), title) << caption;
 }
 
 TEST(TextfileHandler, DuplicateSectionIsReported)

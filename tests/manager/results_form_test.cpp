@@ -10,12 +10,15 @@
 #include "tests/support/pdf_text.h"
 #include "tutor/ExerciseDForm.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -245,5 +248,40 @@ TEST_F(ResultsFormTest, AMissingFileShowsOnlyTheCaption)
     EXPECT_GE(responder.count(), 1u) << "the failed open is reported";
     results.copy_menu_itemClick();
     EXPECT_EQ(platform::clipboard_text(), "");
+    results.close();
+}
+
+TEST_F(ResultsFormTest, TheWheelOverTheLinesScrollsThem)
+{
+    add_student_with_results("Many", 20);
+    TResultsForm results;
+    results.tell_pupil_name_before_FormShow("Many");
+    results.show();
+    auto* bar = results.findChild<QScrollBar*>("VertScrollBar");
+    QWidget* view = results.findChild<QWidget*>("results_view");
+    const QPointF inside(10, 10);
+    const auto turn = [&](int delta) {
+        QWheelEvent wheel(inside, view->mapToGlobal(inside), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+    };
+    turn(-120);
+    EXPECT_EQ(bar->value(), QApplication::wheelScrollLines() * results.line_height()) << "one notch down";
+    turn(120);
+    EXPECT_EQ(bar->value(), 0);
+    results.close();
+}
+
+TEST_F(ResultsFormTest, TheFirstShowingLeavesRoomForTheWindowFrame)
+{
+    add_student_with_results("Many", 20);
+    TResultsForm results;
+    results.tell_pupil_name_before_FormShow("Many");
+    results.show();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const int title_bar = results.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    EXPECT_GT(title_bar, 0);
+    EXPECT_LE(results.y() + title_bar + results.height(), screen.bottom() + 1);
+    EXPECT_GE(results.y(), screen.top());
     results.close();
 }

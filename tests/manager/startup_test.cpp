@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QTimer>
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 // The program's start in a folder that holds what a teacher finds beside it.
@@ -24,11 +23,7 @@ protected:
     void SetUp() override
     {
         test_support::widget_app();
-        for (const char* file : {"WinTola.ini", "WINTOLA.TXT", "GUID1.TXT"})
-            std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
-        for (const char* file : {"SOLIDS.OBJ", "BLOCKS.OBJ"})
-            std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + file, program.file(file));
-        program.make_dir("RESULTS");
+        test_support::put_program_files(program);
         start_up_program(program.file("students_manager"));
     }
     void TearDown() override

@@ -1,7 +1,10 @@
 #include "platform/canvas_widget.h"
 #include "tests/support/widget_app.h"
 
+#include <QImage>
 #include <QMouseEvent>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -57,4 +60,36 @@ TEST(CanvasWidget, HandsTheMouseToTheWindowAndSendsAFreshMoveOnRequest)
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&widget, &press);
     EXPECT_EQ(presses, 1);
+}
+
+// On a high-density screen each canvas pixel becomes a block of screen pixels
+// of exactly its colour: no smoothing mixes neighbours, at whole and at
+// fractional ratios.
+TEST(CanvasWidget, AHighDensityScreenShowsEveryCanvasPixelUnmixed)
+{
+    test_support::widget_app();
+    platform::canvas_widget widget;
+    widget.paint = [](platform::Canvas& canvas) {
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 20; ++x)
+                canvas.set_pixel(x, y, (x + y) % 2 ? platform::rgb(200, 0, 0) : platform::rgb(0, 0, 200));
+    };
+    widget.resize(20, 10);
+    const std::set<QRgb> drawn{qRgb(200, 0, 0), qRgb(0, 0, 200)};
+    for (const qreal ratio : {2.0, 1.5, 3.0}) {
+        QImage shown(qRound(20 * ratio), qRound(10 * ratio), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        widget.render(&shown);
+        std::set<QRgb> seen;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                seen.insert(shown.pixel(x, y));
+        EXPECT_EQ(seen, drawn) << "ratio " << ratio;
+        if (ratio == 2.0) {
+            const int k = static_cast<int>(ratio);
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    ASSERT_EQ(shown.pixel(x, y), widget.canvas().image().pixel(x / k, y / k)) << x << "," << y;
+        }
+    }
 }

@@ -77,4 +77,13 @@ std::string shipped_data_file(const std::string& name)
     return std::string(WINTOLA_SOURCE_DIR) + "/data/" + name;
 }
 
+void put_program_files(const temp_dir& program)
+{
+    for (const char* file : {"WinTola.ini", "WINTOLA.TXT", "GUID1.TXT"})
+        fs::copy_file(shipped_data_file(file), program.file(file));
+    for (const char* file : {"SOLIDS.OBJ", "BLOCKS.OBJ"})
+        fs::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + file, program.file(file));
+    program.make_dir("RESULTS");
+}
+
 } // namespace test_support

@@ -39,4 +39,9 @@ void reset_globals_to(const std::string& directory);
 
 std::string shipped_data_file(const std::string& name);   // data/ of the source tree
 
+// What a teacher finds beside the program, put in its folder: the shipped
+// settings, texts and guidance file, the sample object files the build
+// made, and an empty student files directory.
+void put_program_files(const temp_dir& program);
+
 } // namespace test_support

@@ -73,7 +73,6 @@ TEST_F(ColouringFormTest, EverySurfaceColouredFromTheViewsIsJudgedRight)
         EXPECT_EQ(canvas().pixel(p.x, p.y), w.surface_colour_of(k)) << "filled";
     }
     EXPECT_EQ(w.entries().size(), 3u);
-    screenshot(w, "exercise_1_coloured");
     EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.count(), 2) << "in test mode the incomplete answer counted too";
     EXPECT_EQ(w.correct(), 1);
@@ -148,7 +147,6 @@ TEST_F(ColouringFormTest, TheSolutionTakesTheSwatchsPlaceAndLocksTheColouring)
     const platform::pixel_rect swatch = w.swatch_rectangle();
     pupil::press(w, "show_button");
     EXPECT_TRUE(w.solution_shown());
-    screenshot(w, "exercise_1_solution");
     std::set<platform::colour_ref> seen;
     for (int y = swatch.top; y < swatch.top + 2 * (swatch.right - swatch.left); ++y)
         for (int x = swatch.left; x <= swatch.right; ++x)

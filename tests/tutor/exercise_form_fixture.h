@@ -73,13 +73,6 @@ protected:
         return *drawing;
     }
 
-    // The window as it looks, in build/screenshots/NAME.png, for people to look at.
-    static void screenshot(QWidget& window, const std::string& name)
-    {
-        const std::string dir = std::string(WINTOLA_BIN_DIR) + "/../screenshots";
-        std::filesystem::create_directories(dir);
-        EXPECT_TRUE(window.grab().save(QString::fromStdString(dir + "/" + name + ".png")));
-    }
     // The answer to Ready.
     std::string answer_to_ready(TPracticeForm& window)
     {

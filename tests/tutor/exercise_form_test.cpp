@@ -43,7 +43,6 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeIndicatedInEachOfTheThreeViewsIsJudgedRigh
         pupil::draw_wanted(w, k);
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(w.judge_view(k), view_right) << "view " << k;
-    screenshot(w, "exercise_3_indicated");
     const platform::pixel_rect first = w.regions()->region(1).rectangle;
     EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), first, blue_pixel), 20) << "the pupil's line in blue";
     EXPECT_EQ(answer_to_ready(w), "Right.");
@@ -96,10 +95,8 @@ TEST_F(ExerciseFormTest, LinesTakenOutOfTheViewsDrawnBackSolidAndDashedAreJudged
         EXPECT_EQ(a.given_drawing.visible.count + a.given_drawing.hidden.count + 2,
                   a.wanted_drawing.visible.count + a.wanted_drawing.hidden.count);
     }
-    screenshot(w, "exercise_5_lines_taken_out");
     for (int k = 1; k <= 3; ++k)
         pupil::draw_wanted(w, k);
-    screenshot(w, "exercise_5_lines_drawn_back");
     EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.correct(), 1);
 }
@@ -143,7 +140,6 @@ TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRig
     EXPECT_EQ(w.area(1).record.pupil.surface_count, 1);
     for (int s = 1; s < wanted.surface_count; ++s)
         pupil::draw_surface(w, wanted.surfaces[static_cast<std::size_t>(s)]);
-    screenshot(w, "exercise_9_section_constructed");
     EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.correct(), 1);
 }
@@ -159,7 +155,6 @@ TEST_F(ExerciseFormTest, AMissingViewOfSixConstructedIsJudgedRight)
     EXPECT_EQ(w.area(1).projection, 5) << "the last of the six: the rear view";
     EXPECT_EQ(w.area(1).given_drawing.visible.count, 0);
     pupil::draw_wanted(w, 1);
-    screenshot(w, "exercise_7_missing_view_constructed");
     EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
@@ -199,7 +194,6 @@ TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
     EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0);
     pupil::press(w, "show_button");
     EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 50);
-    screenshot(w, "exercise_8_solution");
     const Tconstruction_line line = w.area(1).record.wanted.lines[0];
     const int beeps = platform::beep_count();
     pupil::click(w, line.from);

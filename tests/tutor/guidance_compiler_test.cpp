@@ -1,4 +1,5 @@
 #include "tests/tutor/guidance_fixture.h"
+#include "tutor/guidance_error_text.h"
 #include "tutor/guidance_resolver.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +187,42 @@ TEST(GuidanceCompiler, CollectingKeepsTheLabelOfAFaultyStatementAndNamesAChapter
     EXPECT_EQ(error_of("TH 1;\n20: TH 6;", 5), message("20: TH 6;", "value out of range")) << "the tutor's message is as before";
 }
 
+TEST(GuidanceCompiler, ALongLineIsQuotedAroundItsError)
+{
+    std::string line;
+    for (int k = 0; k < 30; ++k)
+        line += "TH 1;";
+    const std::size_t error_place = line.size() + 4;
+    line += "TH 1X;" + line;
+    const std::string shown = "..." + line.substr(error_place - 30, 60) + "...";
+    EXPECT_EQ(error_of(line), message(shown, "wrong character = \"X\""));
+}
+
+TEST(GuidanceErrorText, QuotesTheLineAroundThePlace)
+{
+    struct quote_case {
+        std::string line;
+        std::size_t column;
+        std::string quoted;
+    };
+    const std::string letters = "abcdefghijklmnopqrstuvwxyz";
+    const std::string e_acute = "\xC3\xA9";
+    std::string accents;
+    for (int k = 0; k < 13; ++k)
+        accents += e_acute;
+    const quote_case cases[] = {
+        {"EX 1;", 3, "EX 1;"},
+        {letters.substr(0, 10), 9, letters.substr(0, 10)},
+        {letters, 0, "abcdefghij..."},
+        {letters, 13, "...ijklmnopqr..."},
+        {letters, 25, "...qrstuvwxyz"},
+        {letters, 100, "...qrstuvwxyz"},
+        {accents, 12, "..." + accents.substr(8, 10) + "..."},
+    };
+    for (const quote_case& c : cases)
+        EXPECT_EQ(quoted_around(c.line, c.column, 10), c.quoted) << c.line << " at " << c.column;
+}
+
 TEST(GuidanceCompiler, OperatorsMustJoinTheirSortOfOperands)
 {
     const std::string combination = "wrong operands/operator combination";
@@ -204,7 +241,10 @@ TEST(GuidanceCompiler, LimitsOnNestingAndStatementCount)
     EXPECT_EQ(error_of("IF " + condition + " GOTO 1;"), "");
     condition = "(" + condition + " AND (COUNT > 1))";
     const std::string too_deep = "IF " + condition + " GOTO 1;";
-    EXPECT_EQ(error_of(too_deep), message(too_deep, "conditions nested too deeply"));
+    // Found at the parenthesis one too deep, after "IF "; the long line is quoted around it.
+    const std::size_t place = 3 + max_condition_nesting;
+    EXPECT_EQ(error_of(too_deep),
+              message("..." + too_deep.substr(place - 30, 60) + "...", "conditions nested too deeply"));
 
     std::string line;
     for (int k = 0; k < 100; ++k)

@@ -7,6 +7,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/startup.h"
+#include "foundation/textfile_handler.h"
 #include "geometry/geometry_startup.h"
 #include "geometry/object_files.h"
 #include "geometry/projection_convention.h"

@@ -1,5 +1,6 @@
 #include "foundation/form_helpers.h"
 #include "tests/tutor/practice_form_fixture.h"
+#include "tutor/practice_status_bar.h"
 
 #include <QAction>
 #include <QImage>
@@ -370,4 +371,18 @@ TEST_F(PracticeFormTest, ShowModalReturnsOnceTheWindowHasClosed)
     form->ShowModal();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->windowModality(), Qt::ApplicationModal);
+}
+
+TEST_F(PracticeFormTest, TheLeftStatusPanelWidensForATwoDigitCountAndTheRightOneMovesOn)
+{
+    open(8, 1, false);
+    auto* status_bar = form->findChild<practice_status_bar*>("StatusBar");
+    ASSERT_TRUE(status_bar);
+    for (int i = 0; i < 11; ++i)
+        click("ready_button");
+    const std::string count_line = " " + form->status_lines(0)[2];
+    ASSERT_EQ(count_line, " Object 12 (11 correct)");
+    const int text_width = QFontMetrics(status_bar->font()).horizontalAdvance(QString::fromStdString(count_line));
+    EXPECT_GT(status_bar->panel_rect(0).width(), text_width);
+    EXPECT_EQ(status_bar->panel_rect(1).left(), status_bar->panel_rect(0).right() + 1);
 }

@@ -1,0 +1,197 @@
+// Every window of the program as it looks, compared with its reviewed
+// reference picture: the program started up in a folder of the shipped data
+// with three students, each window filled as the program fills it and shown.
+
+#include "foundation/date_time.h"
+#include "foundation/globals.h"
+#include "foundation/textfile_handler.h"
+#include "geometry/projection_convention.h"
+#include "manager/program_windows.h"
+#include "platform/message_box.h"
+#include "student_files/concise_results.h"
+#include "student_files/student_data_files.h"
+#include "tests/screenshots/screen_picture.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/widget_app.h"
+#include "tutor/ExerciseForm.h"
+#include "tutor/LoginDialog.h"
+#include "tutor/TheoryForm.h"
+#include "tutor/exercise_windows.h"
+#include "tutor/guidance.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace {
+
+// A window made ready to be looked at; the windows of the program are there.
+using window_maker = std::function<QWidget&(program_windows& w)>;
+
+struct window_case {
+    const char* name;   // of the picture
+    window_maker show;
+};
+
+void PrintTo(const window_case& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+QWidget& shown(QWidget& window)
+{
+    window.show();
+    QApplication::processEvents();
+    return window;
+}
+
+// The exercise's window with its first object, every chance taking the first choice.
+QWidget& exercise(int k)
+{
+    TPracticeForm* window = exercise_window_for(k);
+    window->set_random_source([](int) { return 0; });
+    if (auto* drawing = dynamic_cast<TExerciseForm*>(window))
+        drawing->set_choice_source([](int) { return 0; });
+    window->set_up_exercise(k, exercise_served_by(k).variant, 1, false);
+    window->install_first_object();
+    return shown(*window);
+}
+
+QWidget& manager_main_window(program_windows& w)
+{
+    shown(w.main_form);
+    w.main_form.TimerTimer();
+    w.main_form.TimerTimer();
+    // The student files directory lies in a fresh temporary folder each run.
+    auto* directory = w.main_form.findChild<QLabel*>("directory_is_label");
+    directory->setText(directory->text().replace(QString::fromStdString(program_directory), "/home/teacher/"));
+    return w.main_form;
+}
+
+QWidget& concise_results(program_windows& w)
+{
+    const std::vector<std::string> names{"Anna Jansen", "Eva Visser", "Smith, John"};
+    w.concise_dialog.tell_parameters_before_show(
+        without_mnemonic(text_handler->read_entry("STUDENTS_MANAGER", 6)),
+        concise_results_items(*student_data_files, names));
+    return shown(w.concise_dialog);
+}
+
+QWidget& tutor_main_window(program_windows& w)
+{
+    shown(w.tutor_main_form);
+    w.tutor_main_form.findChild<QTimer*>("wait_until_ready_timer")->stop();   // no login over it
+    return w.tutor_main_form;
+}
+
+QWidget& theory_window(program_windows& w)
+{
+    auto* theory = w.tutor_main_form.findChild<TTheoryForm*>();
+    theory->tell_chapter_before_show(2);
+    theory->tell_object_before_show(w.tutor_main_form.solid());
+    return shown(*theory);
+}
+
+const window_case windows[] = {
+    {"students_manager_main_window", manager_main_window},
+    {"create_results_file_dialog", [](program_windows& w) -> QWidget& { return shown(w.create_dialog); }},
+    {"edit_results_file_dialog",
+     [](program_windows& w) -> QWidget& {
+         w.edit_dialog.tell_file_name("Anna Jansen");
+         return shown(w.edit_dialog);
+     }},
+    {"results_window",
+     [](program_windows& w) -> QWidget& {
+         w.results_form.tell_pupil_name_before_FormShow("Anna Jansen");
+         return shown(w.results_form);
+     }},
+    {"concise_results_dialog", concise_results},
+    {"about_box", [](program_windows& w) -> QWidget& { return shown(w.about_form); }},
+    {"tutor_main_window", tutor_main_window},
+    {"pupil_login_dialog",
+     [](program_windows& w) -> QWidget& { return shown(*w.tutor_main_form.findChild<TPupilLoginDialog*>()); }},
+    {"theory_window", theory_window},
+    {"exercise_1_colouring", [](program_windows&) -> QWidget& { return exercise(1); }},
+    {"exercise_3_indicating_an_edge", [](program_windows&) -> QWidget& { return exercise(3); }},
+    {"exercise_5_adding_lines", [](program_windows&) -> QWidget& { return exercise(5); }},
+    {"exercise_8_constructing_views", [](program_windows&) -> QWidget& { return exercise(8); }},
+};
+
+} // namespace
+
+class Screenshot : public testing::TestWithParam<window_case> {
+protected:
+    void SetUp() override
+    {
+        test_support::widget_app();
+        QApplication::setCursorFlashTime(0);   // a text cursor that does not blink
+        test_support::put_program_files(program);
+        start_up_program(program.file("students_manager"));
+        add_student("Anna Jansen", 3);
+        add_student("Eva Visser", 0);
+        add_student("Smith, John", 1);
+        windows = std::make_unique<program_windows>();
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        guidance.reset();
+        student_data_files.reset();
+        set_projection_convention(false);
+    }
+    // Results of exercises 1, 2, ... on fixed days, each 4 minutes and 7 seconds long.
+    static void add_student(const std::string& name, int results)
+    {
+        ASSERT_TRUE(student_data_files->create_results_file(name, "secret", true, true, false, true));
+        for (int i = 0; i < results; ++i) {
+            const Tdate_time start = encode_date_time({2024, 3, 4 + i, 9, 30, 0});
+            ASSERT_TRUE(student_data_files->add_result(name, 1 + i, start, start + 247.0 / 86400, 1 + i % 3, 10, 7 + i));
+        }
+    }
+
+    test_support::temp_dir program;
+    test_support::current_directory_change in_program{program.path()};
+    platform::scripted_responder responder;
+    std::unique_ptr<program_windows> windows;
+};
+
+TEST_P(Screenshot, TheWindowLooksAsReviewed)
+{
+    QWidget& window = GetParam().show(*windows);
+    EXPECT_EQ(screen_picture::check(window.grab().toImage(), GetParam().name), "");
+    EXPECT_EQ(responder.count(), 0u) << responder.last().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Screenshot, testing::ValuesIn(windows),
+                         [](const testing::TestParamInfo<window_case>& info) { return std::string(info.param.name); });
+
+// A few pixels a font draws differently pass; a changed control or size does not.
+TEST(ScreenPicture, ToleratesOnlyAFewPixelsOfAFontsDifference)
+{
+    const QImage reference = [] {
+        QImage image(100, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image;
+    }();
+    struct change {
+        int pixels;
+        int darker_by;
+        bool passes;
+    };
+    for (const change c : {change{5, 200, true}, change{20, 200, true}, change{400, 40, true}, change{21, 200, false},
+                           change{400, 200, false}}) {
+        QImage shown = reference.copy();
+        for (int i = 0; i < c.pixels; ++i)
+            shown.setPixel(i % 100, i / 100, qRgb(255 - c.darker_by, 255, 255));
+        const screen_picture::difference d = screen_picture::compare(shown, reference);
+        EXPECT_EQ(screen_picture::within_tolerance(d, shown), c.passes) << c.pixels << " pixels by " << c.darker_by;
+    }
+    EXPECT_FALSE(screen_picture::within_tolerance(screen_picture::compare(reference.copy(0, 0, 100, 99), reference),
+                                                  reference))
+        << "another size";
+}
