@@ -68,7 +68,7 @@ TEST_F(StudentsCheckTest, DamagedFilesAreNamedWithTheirFaultAndNothingChanges)
     // The results window's lines up to the damage, its message, and code 1.
     const tool_run shown = run({"show", "Looping Pupil"});
     EXPECT_EQ(shown.code, 1);
-    EXPECT_NE(shown.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100."), std::string::npos) << shown.err;
+    EXPECT_NE(shown.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100 (" + entry("RESULTS_ERROR_DETAILS", 3) + ")."), std::string::npos) << shown.err;
     EXPECT_EQ(shown.out.rfind("   " + entry("PRACTICE_COLORING_CAPTION", 1) + "\n", 0), 0u) << shown.out;
     for (const auto& [file, bytes] : before)
         EXPECT_EQ(program.read("RESULTS/" + file), bytes) << file << " changed";
