@@ -9,7 +9,9 @@ namespace platform {
 namespace {
 
 std::optional<write_fault> planned;
-int steps_seen = 0;
+// Kept only once a test has asked for faults, so a program never gathers them.
+bool counting = false;
+std::vector<std::size_t> step_bytes;
 
 [[noreturn]] void end_as_a_crash()
 {
@@ -22,23 +24,33 @@ int steps_seen = 0;
 void inject_write_fault(const write_fault& fault)
 {
     planned = fault;
-    steps_seen = 0;
+    counting = true;
+    step_bytes.clear();
 }
 
 void clear_write_fault()
 {
     planned.reset();
-    steps_seen = 0;
+    counting = true;
+    step_bytes.clear();
 }
 
 int write_steps_seen()
 {
-    return steps_seen;
+    return static_cast<int>(step_bytes.size());
+}
+
+const std::vector<std::size_t>& write_step_bytes()
+{
+    return step_bytes;
 }
 
 bool run_write_step(std::size_t bytes, const std::function<bool(std::size_t)>& run)
 {
-    const int index = steps_seen++;
+    if (!counting)
+        return run(bytes);
+    const int index = write_steps_seen();
+    step_bytes.push_back(bytes);
     if (!planned || index != planned->steps_before)
         return run(bytes);
     const write_fault fault = *planned;

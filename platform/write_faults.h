@@ -2,11 +2,13 @@
 // Every step that changes a file on disk (a write, a truncation, a flush to
 // the disk, a link, a rename, a removal) runs through here, so that a test
 // can make the k-th step fail, tear (only the first bytes of a write reach
-// the file) or end the process there as a crash would. Steps are counted
-// also without a fault, so a test can learn how many an operation takes.
+// the file) or end the process there as a crash would. Once a test has
+// called inject_write_fault or clear_write_fault, steps are counted also
+// without a fault, so it can learn how many an operation takes.
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace platform {
 
@@ -26,6 +28,8 @@ void inject_write_fault(const write_fault& fault);
 void clear_write_fault();
 // The steps run since the last inject_write_fault or clear_write_fault.
 int write_steps_seen();
+// The bytes each of those steps wrote (0 for a step that writes none).
+const std::vector<std::size_t>& write_step_bytes();
 
 // For the file layer: runs one step that writes `bytes` bytes (0 for a step
 // that writes none). `run(n)` carries the step out with the first n bytes

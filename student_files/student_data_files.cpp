@@ -270,13 +270,14 @@ bool Tstudent_data_files_object::change_results_file(const std::string& student_
         return refuse(problem);
     const std::string path = results_file_name(student_name);
     results_session session(path, results_session::access::change);
-    // Each change is one record written in place, under the lock, so a
-    // guidance state the tutor stores meanwhile is kept.
-    if (session.sound_frame()
-        && (new_password.empty()
-            || session.write_record(identity_record,
-                                    encode_identity(identity_of(file_name_part(path), new_password))))) {
-        settings s = decode_settings(session.image().record_at(settings_record));
+    // Identity and settings, neighbours, in one write under the lock: a
+    // guidance state the tutor stores meanwhile is kept, and no stop between
+    // two writes leaves the new password with the old settings.
+    if (session.sound_frame()) {
+        const results_image& image = session.image();
+        const record id = new_password.empty() ? image.record_at(identity_record)
+                                               : encode_identity(identity_of(file_name_part(path), new_password));
+        settings s = decode_settings(image.record_at(settings_record));
         if (start_with_first_statement) {
             s.guidance_statement = 0;
             s.guidance_time = 0;
@@ -285,7 +286,11 @@ bool Tstudent_data_files_object::change_results_file(const std::string& student_
         s.guidance_is_switchable = guidance_is_switchable;
         s.restart_guidance_enabled = restart_guidance_enabled;
         s.test_results_are_stored = store_test_results;
-        session.write_record(settings_record, encode_settings(s)) && session.sync();
+        const record set = encode_settings(s);
+        std::uint8_t both[2 * record_size];
+        std::copy(id.begin(), id.end(), both);
+        std::copy(set.begin(), set.end(), both + record_size);
+        session.write_bytes(identity_record * record_size, both, sizeof both) && session.sync();
     }
     return !report(path, session.finish());
 }
