@@ -43,41 +43,53 @@ void for_each_link(std::uint32_t n, Visit visit)
 
 class planner {
 public:
-    planner(std::vector<std::uint8_t> bytes, recovery_plan& plan) : bytes_(std::move(bytes)), plan_(plan) {}
+    planner(const std::vector<std::uint8_t>& bytes, recovery_plan& plan) : read_(&bytes), plan_(plan) {}
 
     // Applies the first rule that fits; false when none does.
     bool one_rule()
     {
-        const std::uint32_t n = records_in(bytes_);
-        if (bytes_.size() % record_size != 0)
-            return n >= static_cast<std::uint32_t>(fresh_file_records) && is_end_marker(record_in(bytes_, n - 1))
+        const std::uint32_t n = records_in(bytes());
+        if (bytes().size() % record_size != 0)
+            return n >= static_cast<std::uint32_t>(fresh_file_records) && is_end_marker(record_in(bytes(), n - 1))
                 && cut(n, recovery_kind::partial_record_cut, n);
         if (n < static_cast<std::uint32_t>(fresh_file_records))
             return false;
-        if (n == static_cast<std::uint32_t>(fresh_file_records) && !is_end_marker(record_in(bytes_, n - 1))) {
-            write_record(n - 1, end_marker_before(bytes_, n - 1), recovery_kind::end_marker_written);
+        if (n == static_cast<std::uint32_t>(fresh_file_records) && !is_end_marker(record_in(bytes(), n - 1))) {
+            write_record(n - 1, end_marker_before(bytes(), n - 1), recovery_kind::end_marker_written);
             return true;
         }
-        if (!is_end_marker(record_in(bytes_, n - 1)))
+        if (!is_end_marker(record_in(bytes(), n - 1)))
             return false;
+        const std::uint32_t last_result = n - 2;
+        if (n > static_cast<std::uint32_t>(fresh_file_records) && is_end_marker(record_in(bytes(), last_result))) {
+            // Every end marker but the first of a run at the end goes in one cut.
+            std::uint32_t first = last_result;
+            while (first > static_cast<std::uint32_t>(first_result_record) && is_end_marker(record_in(bytes(), first - 1)))
+                --first;
+            return cut(first + 1, recovery_kind::append_taken_back, first);
+        }
         if (clear_unfinished_links(n))
             return true;
-        const std::uint32_t last_result = n - 2;
         if (n == static_cast<std::uint32_t>(fresh_file_records))
             return false;
-        if (is_end_marker(record_in(bytes_, last_result)))
-            return cut(last_result + 1, recovery_kind::append_taken_back, last_result);
-        if (all_but_last_reached(n)) {
-            write_record(last_result, end_marker_before(bytes_, last_result), recovery_kind::append_taken_back);
+        if (!reached(last_result, n) && all_but_last_reached(n)) {
+            write_record(last_result, end_marker_before(bytes(), last_result), recovery_kind::append_taken_back);
             return cut(last_result + 1, recovery_kind::append_taken_back, last_result);
         }
         return false;
     }
 
 private:
+    // The bytes as the steps so far leave them; copied only once a step is needed.
+    const std::vector<std::uint8_t>& bytes() const { return *read_; }
+
     void add(recovery_step step, recovery_kind kind, std::uint32_t record)
     {
-        apply_recovery_step(step, bytes_);
+        if (read_ != &changed_) {
+            changed_ = *read_;
+            read_ = &changed_;
+        }
+        apply_recovery_step(step, changed_);
         plan_.steps.push_back(std::move(step));
         if (plan_.notes.empty() || plan_.notes.back().kind != kind || plan_.notes.back().record != record)
             plan_.notes.push_back({kind, record});
@@ -110,7 +122,7 @@ private:
     {
         bool cleared = false;
         for_each_link(n, [&](const link_slot& slot) {
-            const std::uint16_t link = link_at(bytes_, slot);
+            const std::uint16_t link = link_at(bytes(), slot);
             if (!unfinished(link, n))
                 return;
             for (const link_byte& b : link_byte_path(link, 0))
@@ -130,20 +142,29 @@ private:
         std::uint32_t reached = 0;
         for (int e = 1; e <= exercises; ++e) {
             std::uint32_t previous = first_result_record - 1;
-            std::uint16_t link = link_at(bytes_, {static_cast<std::uint32_t>(head_record_of(e)), head_offset_of(e)});
+            std::uint16_t link = link_at(bytes(), {static_cast<std::uint32_t>(head_record_of(e)), head_offset_of(e)});
             while (link != 0) {
                 if (link <= previous || static_cast<std::uint32_t>(link) + 2 >= n || seen[link])
                     return false;
                 seen[link] = true;
                 ++reached;
                 previous = link;
-                link = link_at(bytes_, {link, 13});
+                link = link_at(bytes(), {link, 13});
             }
         }
         return reached + first_result_record + 2 == n;
     }
 
-    std::vector<std::uint8_t> bytes_;
+    // Some link names the record: the quick test before the whole walk.
+    bool reached(std::uint32_t number, std::uint32_t n) const
+    {
+        bool found = false;
+        for_each_link(n, [&](const link_slot& slot) { found = found || link_at(bytes(), slot) == number; });
+        return found;
+    }
+
+    const std::vector<std::uint8_t>* read_;
+    std::vector<std::uint8_t> changed_;
     recovery_plan& plan_;
 };
 
@@ -168,15 +189,16 @@ void apply_recovery_step(const recovery_step& step, std::vector<std::uint8_t>& b
     std::copy(step.bytes.begin(), step.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(step.offset));
 }
 
-recovery_plan plan_recovery(std::vector<std::uint8_t> bytes, std::uint64_t file_size)
+recovery_plan plan_recovery(const std::vector<std::uint8_t>& bytes, std::uint64_t file_size)
 {
     recovery_plan plan;
     // A file larger than any results file is damage of its own kind.
     if (file_size != bytes.size() || file_size > largest_file + record_size - 1)
         return plan;
-    planner p(std::move(bytes), plan);
-    // Each rule shortens the file or clears links, so few rounds end it.
-    for (int round = 0; round < 8 && p.one_rule(); ++round) {
+    planner p(bytes, plan);
+    // Each rule shortens the file or clears links, and none undoes another,
+    // so a few rounds end it; the bound only guards against a mistake.
+    for (int round = 0; round < 16 && p.one_rule(); ++round) {
     }
     return plan;
 }

@@ -42,7 +42,7 @@ struct recovery_plan {
 
 // The plan for a file of `file_size` bytes whose first bytes are `bytes`
 // (all of them, unless the file is larger than any results file).
-recovery_plan plan_recovery(std::vector<std::uint8_t> bytes, std::uint64_t file_size);
+recovery_plan plan_recovery(const std::vector<std::uint8_t>& bytes, std::uint64_t file_size);
 
 void apply_recovery_step(const recovery_step& step, std::vector<std::uint8_t>& bytes);
 

@@ -39,7 +39,7 @@ results_session::results_session(const std::string& path, access how)
             apply_recovery_step(step, bytes);
         size_ = bytes.size();
     }
-    image_.assign(bytes.data(), bytes.size());
+    image_.assign(std::move(bytes));
 }
 
 bool results_session::read_all(std::vector<std::uint8_t>& bytes)
