@@ -60,6 +60,11 @@ bool try_lock_whole_file(int fd, lock_kind kind)
     return try_lock(fd, kind);
 }
 
+bool locks_unsupported(int error_number)
+{
+    return error_number == ENOLCK || error_number == EOPNOTSUPP || error_number == ENOSYS;
+}
+
 bool lock_whole_file(int fd, lock_kind kind)
 {
     // Polled rather than waited for in the system, so that a stuck holder
@@ -69,6 +74,8 @@ bool lock_whole_file(int fd, lock_kind kind)
     while (!try_lock(fd, kind)) {
         if (errno == EINTR)
             continue;
+        if (locks_unsupported(errno))
+            return true;
         if (!held_by_another())
             return false;
         if (std::chrono::steady_clock::now() >= give_up) {

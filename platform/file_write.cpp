@@ -104,7 +104,8 @@ private:
     bool claim()
     {
         struct stat st;
-        if (try_lock_whole_file(fd_, lock_kind::exclusive) && ::fstat(fd_, &st) == 0 && st.st_nlink > 0)
+        const bool locked = try_lock_whole_file(fd_, lock_kind::exclusive) || locks_unsupported(errno);
+        if (locked && ::fstat(fd_, &st) == 0 && st.st_nlink > 0)
             return true;
         ::close(fd_);
         return false;
@@ -173,7 +174,8 @@ bool link_without_replacing(const std::string& temporary, const std::string& pat
     const int out = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (out < 0)
         return false;
-    const bool done = try_lock_whole_file(out, lock_kind::exclusive) && write_all_at(out, contents) && flush(out);
+    const bool done = (try_lock_whole_file(out, lock_kind::exclusive) || locks_unsupported(errno))
+        && write_all_at(out, contents) && flush(out);
     if (!done)
         ::unlink(path.c_str());
     ::close(out);
