@@ -74,6 +74,10 @@ bool binary_file::still_named_by(const std::string& path)
 
 bool binary_file::open_locked(const std::string& path, mode how)
 {
+    if (how == mode::create) {
+        set_error(EINVAL);   // creating would cut the file before the lock is had
+        return false;
+    }
     const lock_kind kind = how == mode::read_only ? lock_kind::shared : lock_kind::exclusive;
     const auto give_up = std::chrono::steady_clock::now() + lock_wait_limit();
     while (std::chrono::steady_clock::now() < give_up) {

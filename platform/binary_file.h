@@ -25,7 +25,7 @@ public:
     // lock on it until close: shared for read_only, exclusive otherwise. When
     // the path names another file once the lock is had (the file was
     // replaced or removed meanwhile), it opens that one instead, or fails
-    // with ENOENT.
+    // with ENOENT. Only read_only and read_write.
     bool open_locked(const std::string& path, mode how);
     void close();
     bool is_open() const { return fd_ >= 0; }
