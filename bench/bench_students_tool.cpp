@@ -4,9 +4,11 @@
 #include "bench/bench_folder.h"
 #include "student_files/concise_results.h"
 #include "student_files/student_list.h"
+#include "tools/students_cli/cli.h"
 #include "tools/students_cli/results_csv.h"
 #include "tutor/exercise_texts.h"
 
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -43,6 +45,51 @@ void BM_tool_concise_500_students(benchmark::State& state)
     });
 }
 BENCHMARK(BM_tool_concise_500_students)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+double milliseconds_since(bench_clock::time_point t0)
+{
+    return std::chrono::duration<double, std::milli>(bench_clock::now() - t0).count();
+}
+
+// The floor of an import: creating as many small files with plain streams.
+double create_floor_ms(const std::string& directory, int files)
+{
+    std::filesystem::create_directories(directory);
+    const auto t0 = bench_clock::now();
+    for (int i = 0; i < files; ++i)
+        std::ofstream(directory + "/f" + std::to_string(i)) << std::string(75, 'x');
+    return milliseconds_since(t0);
+}
+
+// "students import" of a class list of range(0) rows into an empty directory;
+// twice the rows should take twice the time, not four times.
+void BM_import_class_list(benchmark::State& state)
+{
+    const auto rows = static_cast<int>(state.range(0));
+    std::string csv = "name,password,store-results\n";
+    for (int i = 0; i < rows; ++i)
+        csv += "Pupil number " + std::to_string(i) + ",secret" + std::to_string(i) + ",yes\n";
+    double spent = 0, floor = 0;
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench_folder folder("import");
+        const std::string list = folder.root + "class.csv";
+        std::ofstream(list) << csv;
+        floor += create_floor_ms(folder.root + "floor" + std::to_string(round++), rows);
+        std::ostringstream out, err;
+        state.ResumeTiming();
+        const auto t0 = bench_clock::now();
+        const int code = run_students(std::string(WINTOLA_BIN_DIR) + "/students",
+                                      {"--dir", folder.root + "RESULTS", "import", list}, out, err);
+        spent += milliseconds_since(t0);
+        if (code != 0)
+            state.SkipWithError(err.str().c_str());
+    }
+    state.counters["rows_per_s"] = 1000.0 * rows * static_cast<double>(state.iterations()) / spent;
+    state.counters["x_floor"] = spent / floor;
+}
+BENCHMARK(BM_import_class_list)->Arg(2500)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -26,11 +26,21 @@ std::string read_setting(const std::string& file, const std::string& section, co
 }
 
 bool write_setting(const std::string& file, const std::string& section, const std::string& key,
-                   const std::string& value)
+                   const std::string& value, int& error_number)
 {
+    error_number = 0;
     if (file.empty() && settings_on_cd_rom)
         return false;
-    return platform::ini_write(settings_path_for(file), section, key, value);
+    const platform::file_update update = platform::ini_write(settings_path_for(file), section, key, value);
+    error_number = update.error_number;
+    return update.written;
+}
+
+bool write_setting(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value)
+{
+    int error_number = 0;
+    return write_setting(file, section, key, value, error_number);
 }
 
 bool read_yes_no_setting(const std::string& file, const std::string& section, const std::string& key,

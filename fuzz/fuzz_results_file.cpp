@@ -1,12 +1,15 @@
-// Arbitrary bytes as a results file, given to the read-only check, to every
+// Arbitrary bytes as a results file, given to the read-only check, to the
+// mending of a stopped operation, to the teacher's repair, to every
 // operation that reads one and to an append. Boxes are answered by script;
-// nothing may crash or hang, and an append either refuses or leaves a valid
-// file (one the check passes when it passed before).
+// nothing may crash or hang; mending leaves nothing more to mend; the repair
+// leaves sound chains; an append either refuses or leaves a valid file.
 #include "foundation/globals.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
 #include "student_files/results_check.h"
+#include "student_files/results_recovery.h"
+#include "student_files/results_repair.h"
 #include "student_files/student_data_files.h"
 
 #include <cstddef>
@@ -33,6 +36,24 @@ std::string work_directory()
     return dir;
 }
 
+void check_mending(const std::uint8_t* data, std::size_t size)
+{
+    std::vector<std::uint8_t> bytes(data, data + size);
+    for (const recovery_step& step : plan_recovery(bytes, size).steps)
+        apply_recovery_step(step, bytes);
+    if (!plan_recovery(bytes, bytes.size()).empty())
+        __builtin_trap();
+    if (bytes.size() < 4 * results_format::record_size)
+        return;
+    bytes.resize(bytes.size() / results_format::record_size * results_format::record_size);
+    std::vector<mend> mends;
+    const std::vector<std::uint8_t> rebuilt = rebuilt_results(bytes, mends);
+    const std::string name = "PUPIL.results";
+    for (const std::string& problem : check_results_bytes(rebuilt.data(), rebuilt.size(), name).problems)
+        if (problem.rfind("name check", 0) != 0 && problem.rfind("size", 0) != 0)
+            __builtin_trap();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -43,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     program_directory = start_directory = work_directory() + "/";
     settings_file_path = program_directory + "WinTola.ini";
     static Tstudent_data_files_object files;   // the directory exists: no question
+    check_mending(data, size);
     const std::string path = files.results_file_name("PUPIL");
     if (!platform::replace_file_atomically(path, std::string(reinterpret_cast<const char*>(data), size)))
         std::abort();
@@ -64,5 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     files.store_guidance_state("PUPIL", true, 4, 99);
     files.remove_results("PUPIL");
+    repair_results_file(path);
     return 0;
 }

@@ -1,6 +1,11 @@
 #include "platform/binary_file.h"
 
+#include "platform/file_lock.h"
+#include "platform/write_faults.h"
+
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,35 +13,38 @@
 namespace platform {
 namespace {
 
-int writes_until_failure = -1;
-int injected_error = 0;
-
-bool injected_failure()
+int flags_of(binary_file::mode how)
 {
-    if (writes_until_failure < 0)
-        return false;
-    if (writes_until_failure-- > 0)
-        return false;
-    return true;
+    switch (how) {
+    case binary_file::mode::read_only:
+        return O_RDONLY;
+    case binary_file::mode::read_write:
+        return O_RDWR;
+    case binary_file::mode::create:
+        break;
+    }
+    return O_RDWR | O_CREAT | O_TRUNC;
+}
+
+void ignore_file_size_signal()
+{
+    // Past a file size limit a write fails with EFBIG instead of ending the process.
+    static const bool done = (std::signal(SIGXFSZ, SIG_IGN), true);
+    (void)done;
 }
 
 } // namespace
-
-void fail_write_after(int writes_before, int error_number)
-{
-    writes_until_failure = writes_before;
-    injected_error = error_number;
-}
 
 binary_file::~binary_file()
 {
     close();
 }
 
-bool binary_file::open(const std::string& path, mode how)
+bool binary_file::open_flags(const std::string& path, int flags)
 {
     close();
-    const int flags = how == mode::read_only ? O_RDONLY : how == mode::read_write ? O_RDWR : O_RDWR | O_CREAT | O_TRUNC;
+    if ((flags & O_ACCMODE) != O_RDONLY)
+        ignore_file_size_signal();
     fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0) {
         set_error(errno);
@@ -49,6 +57,44 @@ bool binary_file::open(const std::string& path, mode how)
         return false;
     }
     return true;
+}
+
+bool binary_file::open(const std::string& path, mode how)
+{
+    return open_flags(path, flags_of(how));
+}
+
+bool binary_file::still_named_by(const std::string& path)
+{
+    struct stat mine, named;
+    if (::fstat(fd_, &mine) != 0 || ::lstat(path.c_str(), &named) != 0)
+        return false;
+    return mine.st_dev == named.st_dev && mine.st_ino == named.st_ino;
+}
+
+bool binary_file::open_locked(const std::string& path, mode how)
+{
+    if (how == mode::create) {
+        set_error(EINVAL);   // creating would cut the file before the lock is had
+        return false;
+    }
+    const lock_kind kind = how == mode::read_only ? lock_kind::shared : lock_kind::exclusive;
+    const auto give_up = std::chrono::steady_clock::now() + lock_wait_limit();
+    while (std::chrono::steady_clock::now() < give_up) {
+        if (!open_flags(path, flags_of(how) | O_NOFOLLOW))
+            return false;
+        if (!lock_whole_file(fd_, kind)) {
+            const int error = errno;
+            close();
+            set_error(error);
+            return false;
+        }
+        if (still_named_by(path))
+            return true;
+        close();
+    }
+    set_error(ENOENT);
+    return false;
 }
 
 void binary_file::close()
@@ -88,41 +134,47 @@ bool binary_file::read_at(std::uint64_t offset, void* buffer, std::size_t n)
 
 bool binary_file::write_at(std::uint64_t offset, const void* buffer, std::size_t n)
 {
-    if (injected_failure()) {
-        set_error(injected_error);
-        return false;
-    }
     const auto* in = static_cast<const char*>(buffer);
-    std::size_t done = 0;
-    while (done < n) {
-        const ssize_t put = fd_ < 0 ? -1 : ::pwrite(fd_, in + done, n - done, static_cast<off_t>(offset + done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0) {
-            set_error(put == 0 ? EIO : (fd_ < 0 ? EBADF : errno));
-            return false;
+    const bool written = run_write_step(n, [&](std::size_t count) {
+        for (std::size_t done = 0; done < count;) {
+            const ssize_t put = fd_ < 0 ? -1 : ::pwrite(fd_, in + done, count - done, static_cast<off_t>(offset + done));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0) {
+                errno = put == 0 ? EIO : (fd_ < 0 ? EBADF : errno);
+                return false;
+            }
+            done += static_cast<std::size_t>(put);
         }
-        done += static_cast<std::size_t>(put);
-    }
-    return true;
+        return true;
+    });
+    if (!written)
+        set_error(errno);
+    return written;
 }
 
 bool binary_file::truncate(std::uint64_t size)
 {
-    if (fd_ < 0 || ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
-        set_error(fd_ < 0 ? EBADF : errno);
-        return false;
-    }
-    return true;
+    const bool done = run_write_step(0, [&](std::size_t) {
+        if (fd_ < 0)
+            errno = EBADF;
+        return fd_ >= 0 && ::ftruncate(fd_, static_cast<off_t>(size)) == 0;
+    });
+    if (!done)
+        set_error(errno);
+    return done;
 }
 
 bool binary_file::sync()
 {
-    if (fd_ < 0 || ::fsync(fd_) != 0) {
-        set_error(fd_ < 0 ? EBADF : errno);
-        return false;
-    }
-    return true;
+    const bool done = run_write_step(0, [&](std::size_t) {
+        if (fd_ < 0)
+            errno = EBADF;
+        return fd_ >= 0 && ::fsync(fd_) == 0;
+    });
+    if (!done)
+        set_error(errno);
+    return done;
 }
 
 int binary_file::take_error()

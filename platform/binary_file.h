@@ -2,8 +2,8 @@
 // A file of fixed-size records as the results files need it. Every failing
 // call leaves its error number pending (errno style) until take_error(), so
 // callers check once after a group of operations, as the results-file code
-// does. A test can make a later write fail to see what a crash or a full
-// disk in the middle of an operation leaves behind.
+// does. Writes, truncations and flushes run through the write-fault hook
+// (write_faults.h), so tests can break any of them.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +21,12 @@ public:
     binary_file& operator=(const binary_file&) = delete;
 
     bool open(const std::string& path, mode how);
+    // Opens the entry itself, never a file a symbolic link names, and holds a
+    // lock on it until close: shared for read_only, exclusive otherwise. When
+    // the path names another file once the lock is had (the file was
+    // replaced or removed meanwhile), it opens that one instead, or fails
+    // with ENOENT. Only read_only and read_write.
+    bool open_locked(const std::string& path, mode how);
     void close();
     bool is_open() const { return fd_ >= 0; }
 
@@ -37,12 +43,11 @@ public:
     void set_error(int number);
 
 private:
+    bool open_flags(const std::string& path, int flags);
+    bool still_named_by(const std::string& path);
+
     int fd_ = -1;
     int error_ = 0;
 };
-
-// Makes the write after `writes_before` further successful ones fail with
-// `error_number`; a negative count switches the failure off.
-void fail_write_after(int writes_before, int error_number);
 
 } // namespace platform

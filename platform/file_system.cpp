@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <utility>
 #include <sys/stat.h>
@@ -133,6 +134,38 @@ entry_status path_status(const std::string& path)
     return {entry_kind::error, errno};
 }
 
+bool entry_exists(const std::string& path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool is_plain_file(const std::string& path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+directory_stamp stamp_of_directory(const std::string& directory)
+{
+    struct stat st;
+    if (::stat(directory.c_str(), &st) != 0)
+        return {};
+    return {static_cast<long long>(st.st_mtim.tv_sec), static_cast<long long>(st.st_mtim.tv_nsec),
+            static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+}
+
+std::string error_words(int error_number)
+{
+    return std::strerror(error_number);
+}
+
+std::size_t longest_file_name(const std::string& directory)
+{
+    const long limit = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
 bool make_directory(const std::string& path)
 {
     return ::mkdir(path.c_str(), 0777) == 0;
@@ -152,7 +185,7 @@ std::vector<std::string> list_files(const std::string& directory)
         if (name.empty() || name.front() == '.')
             continue;
         std::error_code type_ec;
-        if (it->is_regular_file(type_ec))
+        if (it->symlink_status(type_ec).type() == fs::file_type::regular)
             names.push_back(name);
     }
     return names;
@@ -169,10 +202,15 @@ void fail_next_file_open()
     next_open_fails = true;
 }
 
+bool take_injected_open_failure()
+{
+    return std::exchange(next_open_fails, false);
+}
+
 file_contents read_file_contents(const std::string& path)
 {
     file_contents result{read_outcome::cannot_open, {}};
-    if (std::exchange(next_open_fails, false))
+    if (take_injected_open_failure())
         return result;
     FILE* in = std::fopen(path.c_str(), "rb");
     if (!in)
@@ -194,22 +232,6 @@ std::optional<std::string> read_whole_file(const std::string& path)
     if (contents.outcome != read_outcome::read)
         return std::nullopt;
     return std::move(contents.text);
-}
-
-bool replace_file_atomically(const std::string& path, const std::string& contents)
-{
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (!out)
-        return false;
-    const bool written = std::fwrite(contents.data(), 1, contents.size(), out) == contents.size()
-        && std::fflush(out) == 0 && ::fsync(::fileno(out)) == 0;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace platform

@@ -33,11 +33,32 @@ struct entry_status {
     int error_number;   // errno when kind is error
 };
 entry_status path_status(const std::string& path);   // exact path, no case folding
+// Whether anything, a symbolic link too, stands at the path (not followed).
+bool entry_exists(const std::string& path);
+// An ordinary file itself stands at the path (no link, no directory).
+bool is_plain_file(const std::string& path);
+
+// What tells whether a directory's entries changed: its change time and
+// identity. Equal stamps mean the same listing (within the file system's
+// time resolution).
+struct directory_stamp {
+    long long seconds = -1;
+    long long nanoseconds = 0;
+    unsigned long long device = 0, inode = 0;
+    bool operator==(const directory_stamp&) const = default;
+};
+directory_stamp stamp_of_directory(const std::string& directory);
+
+// The system's words for an error number ("No space left on device").
+std::string error_words(int error_number);
+// The longest file name, in bytes, the directory's file system allows.
+std::size_t longest_file_name(const std::string& directory);
 
 bool make_directory(const std::string& path);
 bool remove_file(const std::string& path);
 
-// Names of the ordinary, non-hidden files in a directory (no directories).
+// Names of the ordinary, non-hidden files in a directory: no directories,
+// and no symbolic links, which are never followed out of the directory.
 std::vector<std::string> list_files(const std::string& directory);
 
 std::optional<std::string> read_whole_file(const std::string& path);
@@ -48,10 +69,14 @@ struct file_contents {
     std::string text;   // empty unless read
 };
 file_contents read_file_contents(const std::string& path);
-// Makes the next read_file_contents find its file unopenable, for tests of
-// that failure (permissions do not stop every user).
+// Makes the next read_file_contents or update_file_locked find its file
+// unopenable (EACCES), for tests of that failure (permissions do not stop
+// every user).
 void fail_next_file_open();
-// Writes a temporary file beside the target, flushes it, renames it over the target.
+// For the file layer: true, once, after fail_next_file_open.
+bool take_injected_open_failure();
+// Writes a temporary file beside the target, flushes it, renames it over the
+// target (file_write.h tells how: owner, group and mode kept, links written through).
 bool replace_file_atomically(const std::string& path, const std::string& contents);
 
 } // namespace platform

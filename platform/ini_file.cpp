@@ -143,11 +143,12 @@ std::string ini_update(const std::string& contents, const std::string& section,
     return out;
 }
 
-bool ini_write(const std::string& path, const std::string& section, const std::string& key,
-               const std::string& value)
+file_update ini_write(const std::string& path, const std::string& section, const std::string& key,
+                      const std::string& value)
 {
-    const auto old_contents = read_whole_file(path);
-    return replace_file_atomically(path, ini_update(old_contents.value_or(""), section, key, value));
+    return update_file_locked(path, [&](const std::string& old_contents) {
+        return ini_update(old_contents, section, key, value);
+    });
 }
 
 } // namespace platform

@@ -2,9 +2,12 @@
 // Reader and writer of initialization files: "[section]" lines open a
 // section, "key=value" lines give values, lines starting with ";" are
 // comments. Sections and keys match without regard to case; blanks around
-// names and values are dropped. A write keeps every other line as it was and
-// replaces the file atomically (temporary file, then rename).
+// names and values are dropped. A write keeps every other line as it was:
+// it reads and replaces the file under a lock (file_write.h), so writers in
+// other processes neither lose each other's keys nor see half a file.
 // It does not interpret values: callers cut and convert them.
+
+#include "platform/file_write.h"
 
 #include <optional>
 #include <string>
@@ -25,9 +28,9 @@ std::optional<std::string> ini_find(const std::string& contents, const std::stri
 std::string ini_update(const std::string& contents, const std::string& section,
                        const std::string& key, const std::string& value);
 
-// Writes the key; creates the file when missing. False when the file could
-// not be written (the old file is then untouched).
-bool ini_write(const std::string& path, const std::string& section, const std::string& key,
-               const std::string& value);
+// Writes the key; creates the file when missing. A file that exists but
+// cannot be read is left untouched, as is any file that cannot be written.
+file_update ini_write(const std::string& path, const std::string& section, const std::string& key,
+                      const std::string& value);
 
 } // namespace platform

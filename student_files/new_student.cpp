@@ -1,7 +1,6 @@
 #include "student_files/new_student.h"
 
 #include "foundation/globals.h"
-#include "platform/file_system.h"
 #include "student_files/student_data_files.h"
 
 namespace {
@@ -34,7 +33,7 @@ std::optional<new_student_refusal> refuse_new_student(const Tstudent_data_files_
 
 bool results_file_exists(const Tstudent_data_files_object& files, const std::string& name)
 {
-    return platform::path_status(files.results_file_name(name)).kind != platform::entry_kind::missing;
+    return files.results_file_exists(name);
 }
 
 std::size_t characters_in(const std::string& text)

@@ -138,7 +138,7 @@ results_file_report check_results_bytes(const std::uint8_t* data, std::size_t si
     const bool marked = is_end_marker(image.record_at(n - 1));
     if (!marked)
         report.problems.push_back("end marker: the last record does not end in the end marker (FD FF at byte 13)");
-    if (decode_identity(image.record_at(identity_record)).name_check != name_check_of(file_name))
+    if (!name_check_matches(decode_identity(image.record_at(identity_record)).name_check, file_name))
         report.problems.push_back("name check: the file was made under another name (renamed or copied)");
     if (!marked)
         return report;
@@ -152,7 +152,8 @@ results_file_report check_results_file_at(const std::string& path)
     platform::binary_file file;
     std::vector<std::uint8_t> bytes;
     std::uint64_t size = 0;
-    if (file.open(path, platform::binary_file::mode::read_only)) {
+    // Under a shared lock, so no operation is caught half way; never through a link.
+    if (file.open_locked(path, platform::binary_file::mode::read_only)) {
         size = file.size();
         // A file too large for a results file is judged by its size alone.
         bytes.resize(static_cast<std::size_t>(std::min(size, largest_file)));

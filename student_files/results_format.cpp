@@ -1,5 +1,6 @@
 #include "student_files/results_format.h"
 
+#include "platform/file_name_text.h"
 #include "platform/file_system.h"
 
 namespace results_format {
@@ -36,14 +37,38 @@ std::size_t head_offset_of(int exercise)
     return static_cast<std::size_t>(2 * ((exercise - 1) % 7));
 }
 
-std::int32_t name_check_of(const std::string& file_name)
+namespace {
+
+std::int32_t weighted_sum(const std::string& upper)
 {
-    const std::string upper = platform::ascii_upper(file_name);
     std::int64_t sum = 0;
     for (std::size_t i = 0; i < upper.size(); ++i)
         sum += static_cast<unsigned char>(upper[i]) * static_cast<std::int64_t>(i + 1);
     // Names are file names, far below the range; wrap like the 32-bit field would.
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(sum));
+}
+
+// The bytes the Windows tutor saw for the name.
+std::string single_byte_name(const std::string& file_name)
+{
+    if (!platform::is_utf8(file_name))
+        return file_name;
+    return platform::windows_1252_from_utf8(file_name).value_or(file_name);
+}
+
+} // namespace
+
+std::int32_t name_check_of(const std::string& file_name)
+{
+    return weighted_sum(platform::ascii_upper(single_byte_name(file_name)));
+}
+
+bool name_check_matches(std::int32_t stored, const std::string& file_name)
+{
+    const std::string single = single_byte_name(file_name);
+    return stored == weighted_sum(platform::ascii_upper(single))
+        || stored == weighted_sum(platform::windows_1252_upper(single))
+        || stored == weighted_sum(platform::ascii_upper(file_name));
 }
 
 password_codes password_codes_of(const std::string& password)
@@ -123,6 +148,25 @@ record encode_result(const result& x)
 result decode_result(const record& r)
 {
     return {get_u32(r, 0), get_u32(r, 4), r[8], get_u16(r, 9), get_u16(r, 11), get_u16(r, 13)};
+}
+
+std::vector<link_byte> link_byte_path(std::uint16_t from, std::uint16_t to)
+{
+    const auto low = [](std::uint16_t v) { return static_cast<std::uint8_t>(v & 0xFF); };
+    const auto high = [](std::uint16_t v) { return static_cast<std::uint8_t>(v >> 8); };
+    std::vector<link_byte> path;
+    if (low(from) == low(to) || high(from) == high(to)) {
+        // One byte changes: one write, nothing in between.
+        if (from != to)
+            path.push_back(low(from) != low(to) ? link_byte{0, low(to)} : link_byte{1, high(to)});
+        return path;
+    }
+    if (high(from) != 0xFF)
+        path.push_back({1, 0xFF});
+    path.push_back({0, low(to)});
+    if (high(to) != 0xFF)
+        path.push_back({1, high(to)});
+    return path;
 }
 
 bool is_end_marker(const record& r)

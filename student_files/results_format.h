@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace results_format {
 
@@ -49,8 +50,14 @@ struct password_codes {
     std::int64_t code_3 = 0;   // may exceed what the file can hold; callers refuse that
 };
 
-// Code x position over the upper-cased file name (without its directory).
+// Code x position over the upper-cased file name (without its directory),
+// taken as the Windows tutor takes it: a UTF-8 name as its Windows-1252
+// bytes when the code page has all its characters, else as it stands.
 std::int32_t name_check_of(const std::string& file_name);
+// Whether a stored name check fits the file name: as name_check_of computes
+// it, with the code page's letters upper-cased too, or over the UTF-8 bytes
+// themselves (as earlier versions of this program wrote them).
+bool name_check_matches(std::int32_t stored, const std::string& file_name);
 password_codes password_codes_of(const std::string& password);
 identity identity_of(const std::string& file_name, const std::string& password);
 
@@ -80,6 +87,19 @@ struct result {
 
 record encode_result(const result& r);
 result decode_result(const record& r);
+
+// One single-byte write of a link's change (offset 0 the low byte, 1 the high one).
+struct link_byte {
+    std::size_t offset;
+    std::uint8_t value;
+};
+// The writes that change a link from `from` to `to`. When both bytes change,
+// the high byte goes to FF first: until the last write the link points past
+// the end of any file of at most 65281 records, where no link of a sound
+// file points, so a stop in between is recognised (results_recovery.h).
+std::vector<link_byte> link_byte_path(std::uint16_t from, std::uint16_t to);
+// The link values such a change passes through lie at or above this.
+inline constexpr std::uint16_t unfinished_link = 0xFF00;
 
 bool is_end_marker(const record& r);
 record end_marker_after(const record& last_result);   // the result's bytes with 65533 at offset 13

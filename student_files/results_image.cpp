@@ -23,6 +23,12 @@ void results_image::assign(const std::uint8_t* data, std::size_t size)
     bytes_.assign(data, data + records * record_size);
 }
 
+void results_image::assign(std::vector<std::uint8_t>&& bytes)
+{
+    bytes_ = std::move(bytes);
+    bytes_.resize(std::min<std::size_t>(bytes_.size() / record_size, max_records) * record_size);
+}
+
 record results_image::record_at(std::uint32_t number) const
 {
     if (number >= record_count())

@@ -27,6 +27,7 @@ public:
     bool load(platform::binary_file& file);
     // The whole records of bytes already in memory, at most max_records of them.
     void assign(const std::uint8_t* data, std::size_t size);
+    void assign(std::vector<std::uint8_t>&& bytes);
 
     std::uint32_t record_count() const { return static_cast<std::uint32_t>(bytes_.size() / record_size); }
     // Record `number`, which must be below record_count().

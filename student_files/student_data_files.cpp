@@ -5,7 +5,6 @@
 #include "foundation/messages.h"
 #include "foundation/settings.h"
 #include "foundation/textfile_handler.h"
-#include "platform/binary_file.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "student_files/results_image.h"
@@ -16,13 +15,22 @@
 #include <vector>
 
 using namespace results_format;
-using platform::binary_file;
 
 std::unique_ptr<Tstudent_data_files_object> student_data_files;
 
 namespace {
 
 const std::string results_extension = ".results";
+// The longest name the file systems of every platform take, in bytes.
+constexpr std::size_t longest_name = 255;
+
+// Never empty, so a refusal never reads as no refusal: a text file without
+// the entry gives its place instead.
+std::string message(int entry)
+{
+    const std::string text = text_entry("RESULTS_FILE_MESSAGES", entry);
+    return text.empty() ? "[RESULTS_FILE_MESSAGES " + std::to_string(entry) + "]" : text;
+}
 
 std::string file_name_part(const std::string& path)
 {
@@ -30,33 +38,38 @@ std::string file_name_part(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool read_record(binary_file& file, std::uint32_t number, record& r)
+bool has_control_character(const std::string& name)
 {
-    return file.read_at(static_cast<std::uint64_t>(number) * record_size, r.data(), record_size);
+    return std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
 }
 
-bool write_record(binary_file& file, std::uint32_t number, const record& r)
+// A name that would name something outside the directory, or nothing.
+bool leads_out_of_directory(const std::string& name)
 {
-    return file.write_at(static_cast<std::uint64_t>(number) * record_size, r.data(), record_size);
+    return name == "." || name == ".." || name.find_first_of(std::string("/\0", 2)) != std::string::npos;
 }
 
-std::uint32_t record_count(binary_file& file)
+std::string fresh_file_bytes(const std::string& file_name, const std::string& password, const settings& s)
 {
-    return static_cast<std::uint32_t>(file.size() / record_size);
+    std::string bytes(fresh_file_records * record_size, '\0');
+    const record id = encode_identity(identity_of(file_name, password));
+    const record set = encode_settings(s);
+    const record marker = end_marker_after(record{});
+    std::copy(id.begin(), id.end(), bytes.begin() + identity_record * record_size);
+    std::copy(set.begin(), set.end(), bytes.begin() + settings_record * record_size);
+    std::copy(marker.begin(), marker.end(), bytes.begin() + first_result_record * record_size);
+    return bytes;
 }
 
-// A file whose records the operations may walk: whole records, the four
-// fixed ones and an end marker.
-bool has_sound_frame(binary_file& file)
+std::string time_text(Tdate_time duration, const std::string* texts)
 {
-    const std::uint64_t bytes = file.size();
-    record last{};
-    if (bytes % record_size != 0 || bytes / record_size < 5 || bytes / record_size > max_records
-        || !read_record(file, static_cast<std::uint32_t>(bytes / record_size - 1), last) || !is_end_marker(last)) {
-        file.set_error(damaged_file_error);
-        return false;
-    }
-    return true;
+    const split_time s = split_duration(duration);
+    return std::to_string(s.days * 24 + s.hours) + texts[0] + std::to_string(s.minutes) + texts[1];
+}
+
+std::string percentage(long correct, long objects)
+{
+    return objects >= 1 ? " (" + std::to_string(correct * 100 / objects) + " %)" : "";
 }
 
 } // namespace
@@ -73,38 +86,23 @@ Tdate_time date_unpacker::operator()(std::uint32_t packed)
     return midnight_ + unpack_duration(packed & 0xFFFFu);
 }
 
-namespace {
-
-std::string time_text(Tdate_time duration, const std::string* texts)
-{
-    const split_time s = split_duration(duration);
-    return std::to_string(s.days * 24 + s.hours) + texts[0] + std::to_string(s.minutes) + texts[1];
-}
-
-std::string percentage(long correct, long objects)
-{
-    return objects >= 1 ? " (" + std::to_string(correct * 100 / objects) + " %)" : "";
-}
-
-} // namespace
-
 std::string student_name_problem(const std::string& name)
 {
-    bool control = false;
-    for (const char c : name)
-        control = control || static_cast<unsigned char>(c) < 32 || c == 127;
-    if (name.empty() || name == "." || name == ".." || control || name.find_first_of("/\\:") != std::string::npos)
-        return "A student name must not be empty, be \".\" or \"..\", or hold \"/\", \"\\\", \":\" or control "
-               "characters, since it becomes the name of the student's file.";
-    if (name.size() + results_extension.size() > 255)
-        return "This student name is too long to stand in a file name.";
+    if (name.empty() || leads_out_of_directory(name) || has_control_character(name)
+        || name.find_first_of("\\:") != std::string::npos)
+        return message(1);
+    // A hidden file: the list would never show it.
+    if (name.front() == '.')
+        return message(2);
+    if (name.size() + results_extension.size() > longest_name)
+        return message(3);
     return {};
 }
 
 std::string password_problem(const std::string& password)
 {
     if (password_codes_of(password).code_3 > max_password_code_3)
-        return "This password is too long: please choose a shorter one.";
+        return message(4);
     return {};
 }
 
@@ -120,84 +118,97 @@ Tstudent_data_files_object::Tstudent_data_files_object(const std::string& direct
     const std::string d = platform::ascii_upper(directory_name);
     const file_status_result status = file_status(d, true);
     directory_ = status.path;
-    if (status.status == file_is_directory)
-        return;
-    if (status.status == file_not_found
-        && show_message(messages_[0] + directory_ + messages_[1], platform::MB_YESNO) == platform::IDYES
-        && platform::make_directory(directory_))
-        return;
-    stop_with_message(messages_[2]);
+    index_ = student_file_index(directory_);
+    const bool usable = status.status == file_is_directory
+        || (status.status == file_not_found
+            && show_message(messages_[0] + directory_ + messages_[1], platform::MB_YESNO) == platform::IDYES
+            && platform::make_directory(directory_));
+    if (!usable)
+        stop_with_message(messages_[2]);
+    platform::remove_stale_temporaries(directory_);
 }
 
 std::string Tstudent_data_files_object::results_file_name(const std::string& student_name) const
 {
-    // The list shows names as stored; every other use upper-cases them, so the
-    // file is found without regard to case. One listing of the directory
-    // serves all look-ups until a name is missing from it.
-    const std::string wanted = platform::ascii_upper(student_name) + results_extension;
+    // The list shows names as stored and passes them back: that exact file
+    // first. Others (the tutor's login) may type any case.
     const std::string prefix = directory_ + platform::directory_separator;
-    const auto known = [&]() -> std::string {
-        const auto it = names_on_disk_.find(platform::ascii_upper(wanted));
-        if (it == names_on_disk_.end() || platform::path_status(prefix + it->second).kind != platform::entry_kind::file)
-            return {};
-        return prefix + it->second;
-    };
-    if (std::string path = known(); !path.empty())
-        return path;
-    names_on_disk_.clear();
-    for (const std::string& name : platform::list_files(directory_))
-        names_on_disk_.emplace(platform::ascii_upper(name), name);
-    if (std::string path = known(); !path.empty())
-        return path;
-    return prefix + wanted;
+    const std::string as_given = student_name + results_extension;
+    const std::string upper = platform::ascii_upper(student_name) + results_extension;
+    if (platform::is_plain_file(prefix + as_given))
+        return prefix + as_given;
+    if (platform::is_plain_file(prefix + upper))
+        return prefix + upper;
+    if (std::string found = index_.find(student_name); !found.empty())
+        return prefix + found;
+    return prefix + upper;
+}
+
+bool Tstudent_data_files_object::results_file_exists(const std::string& student_name) const
+{
+    return platform::entry_exists(results_file_name(student_name))
+        || platform::entry_exists(directory_ + platform::directory_separator + student_name + results_extension);
+}
+
+std::string Tstudent_data_files_object::error_words(int error_number, bool damaged) const
+{
+    const std::string before = text_entry("RESULTS_ERROR_DETAILS", 1);
+    const std::string after = text_entry("RESULTS_ERROR_DETAILS", 2);
+    const std::string words = damaged ? text_entry("RESULTS_ERROR_DETAILS", 3) : platform::error_words(error_number);
+    // A text file without the words keeps the message as it was.
+    if ((before.empty() && after.empty()) || words.empty())
+        return {};
+    return before + words + after;
 }
 
 bool Tstudent_data_files_object::check_io_result(const std::string& path)
 {
     const int error = pending_error_;
+    const bool damaged = pending_damaged_;
     pending_error_ = 0;
+    pending_damaged_ = false;
     if (error == 0)
         return false;
-    show_message(messages_[3] + std::to_string(error) + ".     " + messages_[4] + path, platform::MB_ICONERROR);
+    show_message(messages_[3] + std::to_string(error) + error_words(error, damaged) + ".     " + messages_[4] + path,
+                 platform::MB_ICONERROR);
     return true;
 }
 
-bool Tstudent_data_files_object::refuse(const std::string& message)
+bool Tstudent_data_files_object::report(const std::string& path, const file_outcome& outcome)
 {
-    show_message(message, platform::MB_ICONERROR);
+    pending_error_ = outcome.error_number;
+    pending_damaged_ = outcome.damaged;
+    return check_io_result(path);
+}
+
+bool Tstudent_data_files_object::refuse(const std::string& text)
+{
+    show_message(text, platform::MB_ICONERROR);
     return false;
 }
 
 bool Tstudent_data_files_object::name_refused(const std::string& student_name)
 {
-    const std::string problem = student_name_problem(student_name);
-    return !problem.empty() && !refuse(problem);
+    return leads_out_of_directory(student_name) && !refuse(message(1));
 }
 
 bool Tstudent_data_files_object::validity_test(const std::string& path, const std::string* password)
 {
-    pending_error_ = 0;
-    binary_file file;
+    results_session session(path, results_session::access::read);
     bool valid = false;
-    if (file.open(path, binary_file::mode::read_only)) {
-        const std::uint64_t bytes = file.size();
-        record last{}, id_record{};
-        if (bytes >= record_size && bytes % record_size == 0 && bytes / record_size >= 4
-            && read_record(file, static_cast<std::uint32_t>(bytes / record_size - 1), last) && is_end_marker(last)
-            && read_record(file, identity_record, id_record)) {
-            const identity stored = decode_identity(id_record);
-            valid = stored.name_check == name_check_of(file_name_part(path));
-            if (valid && password) {
-                const identity wanted = identity_of(file_name_part(path), *password);
-                valid = stored.password_code_1 == wanted.password_code_1
-                    && stored.password_code_2 == wanted.password_code_2
-                    && stored.password_code_3 == wanted.password_code_3;
-            }
+    const results_image& image = session.image();
+    const std::uint32_t n = image.record_count();
+    if (session.ok() && session.size() >= record_size && session.size() % record_size == 0 && n >= 4
+        && is_end_marker(image.record_at(n - 1))) {
+        const identity stored = decode_identity(image.record_at(identity_record));
+        valid = name_check_matches(stored.name_check, file_name_part(path));
+        if (valid && password) {
+            const password_codes wanted = password_codes_of(*password);
+            valid = stored.password_code_1 == wanted.code_1 && stored.password_code_2 == wanted.code_2
+                && stored.password_code_3 == static_cast<std::uint16_t>(wanted.code_3);
         }
-        file.close();
     }
-    pending_error_ = file.take_error();
-    return !check_io_result(path) && valid;
+    return !report(path, session.finish()) && valid;
 }
 
 bool Tstudent_data_files_object::is_results_file(const std::string& path)
@@ -218,27 +229,34 @@ bool Tstudent_data_files_object::create_results_file(const std::string& student_
         return refuse(problem);
     if (const std::string problem = password_problem(password); !problem.empty())
         return refuse(problem);
-    // The name as typed, unless a file of that name in another case exists:
-    // a system that ignores case would overwrite that one, so do the same.
-    std::string path = results_file_name(student_name);
-    if (platform::path_status(path).kind != platform::entry_kind::file)
-        path = directory_ + platform::directory_separator + student_name + results_extension;
+    const std::string file_name = student_name + results_extension;
+    if (file_name.size() > platform::longest_file_name(directory_))
+        return refuse(message(3));
     settings s;
     s.guidance_is_on = guidance_is_on;
     s.guidance_is_switchable = guidance_is_switchable;
     s.restart_guidance_enabled = restart_guidance_enabled;
     s.test_results_are_stored = store_test_results;
-    std::string bytes(fresh_file_records * record_size, '\0');
-    const record id = encode_identity(identity_of(file_name_part(path), password));
-    const record set = encode_settings(s);
-    record marker{};
-    put_u16(marker, 13, end_marker);
-    std::copy(id.begin(), id.end(), bytes.begin() + identity_record * record_size);
-    std::copy(set.begin(), set.end(), bytes.begin() + settings_record * record_size);
-    std::copy(marker.begin(), marker.end(), bytes.begin() + first_result_record * record_size);
-    // A complete file or none: a half-written one would pass for nothing.
-    pending_error_ = platform::replace_file_atomically(path, bytes) ? 0 : (errno != 0 ? errno : EIO);
-    return !check_io_result(path);
+    // Never over the student's file, whatever the case of its name, nor over
+    // one that appears meanwhile: a complete file or none.
+    if (results_file_exists(student_name))
+        return !report(results_file_name(student_name), {EEXIST, false});
+    const std::string path = directory_ + platform::directory_separator + file_name;
+    const platform::directory_stamp before = platform::stamp_of_directory(directory_);
+    errno = 0;
+    if (!platform::create_file_exclusively(path, fresh_file_bytes(file_name, password, s), durability_))
+        return !report(path, {errno != 0 ? errno : EIO, false});
+    index_.created(file_name, before);
+    return true;
+}
+
+bool Tstudent_data_files_object::finish_batch()
+{
+    durability_ = platform::durability::synced;
+    errno = 0;
+    if (platform::sync_file_system(directory_) && platform::sync_directory(directory_))
+        return true;
+    return !report(directory_, {errno != 0 ? errno : EIO, false});
 }
 
 bool Tstudent_data_files_object::change_results_file(const std::string& student_name, const std::string& new_password,
@@ -251,14 +269,15 @@ bool Tstudent_data_files_object::change_results_file(const std::string& student_
     if (const std::string problem = password_problem(new_password); !problem.empty())
         return refuse(problem);
     const std::string path = results_file_name(student_name);
-    binary_file file;
-    record r{};
-    // Each change is one record written in place, so the file is valid before and after.
-    if (file.open(path, binary_file::mode::read_write) && has_sound_frame(file)
-        && (new_password.empty()
-            || write_record(file, identity_record, encode_identity(identity_of(file_name_part(path), new_password))))
-        && read_record(file, settings_record, r)) {
-        settings s = decode_settings(r);
+    results_session session(path, results_session::access::change);
+    // Identity and settings, neighbours, in one write under the lock: a
+    // guidance state the tutor stores meanwhile is kept, and no stop between
+    // two writes leaves the new password with the old settings.
+    if (session.sound_frame()) {
+        const results_image& image = session.image();
+        const record id = new_password.empty() ? image.record_at(identity_record)
+                                               : encode_identity(identity_of(file_name_part(path), new_password));
+        settings s = decode_settings(image.record_at(settings_record));
         if (start_with_first_statement) {
             s.guidance_statement = 0;
             s.guidance_time = 0;
@@ -267,12 +286,43 @@ bool Tstudent_data_files_object::change_results_file(const std::string& student_
         s.guidance_is_switchable = guidance_is_switchable;
         s.restart_guidance_enabled = restart_guidance_enabled;
         s.test_results_are_stored = store_test_results;
-        write_record(file, settings_record, encode_settings(s)) && file.sync();
+        const record set = encode_settings(s);
+        std::uint8_t both[2 * record_size];
+        std::copy(id.begin(), id.end(), both);
+        std::copy(set.begin(), set.end(), both + record_size);
+        session.write_bytes(identity_record * record_size, both, sizeof both) && session.sync();
     }
-    file.close();
-    pending_error_ = file.take_error();
-    return !check_io_result(path);
+    return !report(path, session.finish());
 }
+
+namespace {
+
+// Where the link to a new result of an exercise goes: its head, or the next
+// link of its chain's last result.
+struct link_place {
+    std::uint32_t record;
+    std::size_t offset;
+};
+
+link_place link_place_of(int exercise, const std::vector<std::uint32_t>& chain)
+{
+    if (chain.empty())
+        return {static_cast<std::uint32_t>(head_record_of(exercise)), head_offset_of(exercise)};
+    return {chain.back(), 13};
+}
+
+// Takes back an append stopped after some of its writes, from the last
+// write back to the first, each step a state recovery knows.
+void take_back_append(results_session& session, const link_place& link, std::uint32_t marker,
+                      const record& old_marker)
+{
+    std::uint16_t now = 0;
+    if (session.read_link(link.record, link.offset, now) && session.write_link(link.record, link.offset, now, 0)
+        && session.write_record(marker, old_marker))
+        session.truncate_records(marker + 1) && session.sync();
+}
+
+} // namespace
 
 bool Tstudent_data_files_object::add_result(const std::string& student_name, int exercise, Tdate_time start_time,
                                             Tdate_time end_time, int level, int objects, int correct)
@@ -281,25 +331,20 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
         return false;
     if (exercise < 1 || exercise > exercises || level < 0 || level > 255 || objects < 0 || objects > 65535
         || correct < 0 || correct > 65535)
-        return refuse("A result that does not fit the results file was not stored.");
+        return refuse(message(5));
     const std::string path = results_file_name(student_name);
-    binary_file file;
+    results_session session(path, results_session::access::change);
     bool full = false;
-    if (file.open(path, binary_file::mode::read_write) && has_sound_frame(file)) {
-        const std::uint32_t n = record_count(file);
+    if (session.sound_frame()) {
+        const results_image& image = session.image();
+        const std::uint32_t n = image.record_count();
         const std::uint32_t r = n - 1;   // the end marker, overwritten by the result
-        results_image image;
         std::vector<std::uint32_t> chain;
-        bool chain_sound = image.load(file);
         // A chain that loops or leaves the result records is a damaged file.
-        if (chain_sound && !image.follow_chain(exercise, chain)) {
-            file.set_error(damaged_file_error);
-            chain_sound = false;
-        }
-        const std::uint32_t last = chain.empty() ? 0 : chain.back();
-        record heads = chain_sound ? image.record_at(static_cast<std::uint32_t>(head_record_of(exercise))) : record{};
-        full = chain_sound && n >= max_records;
-        if (chain_sound && !full) {
+        if (!image.follow_chain(exercise, chain))
+            session.mark_damaged();
+        full = n >= max_records;
+        if (session.ok() && !full) {
             result x;
             x.start_time = pack_date_time(start_time);
             x.end_time = pack_date_time(end_time);
@@ -307,33 +352,19 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
             x.objects = static_cast<std::uint16_t>(objects);
             x.correct = static_cast<std::uint16_t>(correct);
             const record bytes = encode_result(x);
-            const record old_marker = image.record_at(r);
-            // Marker first, then the result, then the link: the file is valid after every write.
-            bool done = write_record(file, r + 1, end_marker_after(bytes))
-                && write_record(file, r, bytes);
-            if (done && last == 0) {
-                put_u16(heads, head_offset_of(exercise), static_cast<std::uint16_t>(r));
-                done = write_record(file, static_cast<std::uint32_t>(head_record_of(exercise)), heads);
-            } else if (done) {
-                record previous = image.record_at(last);
-                put_u16(previous, 13, static_cast<std::uint16_t>(r));
-                done = write_record(file, last, previous);
-            }
-            done = done && file.sync();
-            if (!done) {
-                // Take back what was written, so no unlinked record counts in the sums.
-                write_record(file, r, old_marker);
-                file.truncate(static_cast<std::uint64_t>(n) * record_size);
-            }
+            const link_place link = link_place_of(exercise, chain);
+            // Marker, result, link: a stop after any write leaves a file that
+            // is valid or that recovery takes back to what it was.
+            const bool done = session.write_record(r + 1, end_marker_after(bytes)) && session.write_record(r, bytes)
+                && session.write_link(link.record, link.offset, 0, static_cast<std::uint16_t>(r)) && session.sync();
+            if (!done)
+                take_back_append(session, link, r, image.record_at(r));
         }
     }
-    file.close();
-    pending_error_ = file.take_error();
-    if (check_io_result(path))
+    if (report(path, session.finish()))
         return false;
     if (full)
-        return refuse("The results file " + path + " is full: it holds " + std::to_string(max_records)
-                      + " records and cannot take another result.");
+        return refuse(message(7) + path + message(8));
     return true;
 }
 
@@ -343,21 +374,17 @@ bool Tstudent_data_files_object::store_guidance_state(const std::string& student
     if (student_name.empty() || name_refused(student_name))
         return false;
     if (guidance_statement < INT16_MIN || guidance_statement > INT16_MAX)
-        return refuse("A guidance statement number that does not fit the results file was not stored.");
+        return refuse(message(6));
     const std::string path = results_file_name(student_name);
-    binary_file file;
-    record r{};
-    if (file.open(path, binary_file::mode::read_write) && has_sound_frame(file)
-        && read_record(file, settings_record, r)) {
-        settings s = decode_settings(r);
+    results_session session(path, results_session::access::change);
+    if (session.sound_frame()) {
+        settings s = decode_settings(session.image().record_at(settings_record));
         s.guidance_is_on = guidance_is_on;
         s.guidance_statement = static_cast<std::int16_t>(guidance_statement);
         s.guidance_time = guidance_time;
-        write_record(file, settings_record, encode_settings(s)) && file.sync();
+        session.write_record(settings_record, encode_settings(s)) && session.sync();
     }
-    file.close();
-    pending_error_ = file.take_error();
-    return !check_io_result(path);
+    return !report(path, session.finish());
 }
 
 bool Tstudent_data_files_object::read_settings(const std::string& student_name, settings& out)
@@ -365,43 +392,40 @@ bool Tstudent_data_files_object::read_settings(const std::string& student_name, 
     if (student_name.empty() || name_refused(student_name))
         return false;
     const std::string path = results_file_name(student_name);
-    binary_file file;
-    record r{};
-    if (file.open(path, binary_file::mode::read_only) && read_record(file, settings_record, r))
-        out = decode_settings(r);
-    file.close();
-    pending_error_ = file.take_error();
-    return !check_io_result(path);
+    results_session session(path, results_session::access::read);
+    file_outcome outcome = session.finish();
+    if (outcome.error_number == 0 && session.image().record_count() > static_cast<std::uint32_t>(settings_record))
+        out = decode_settings(session.image().record_at(settings_record));
+    else if (outcome.error_number == 0)
+        outcome.error_number = EIO;   // as reading past the end would report it
+    return !report(path, outcome);
 }
 
 bool Tstudent_data_files_object::read_summary(const std::string& path, results_sums& sums, settings* out)
 {
-    binary_file file;
-    if (file.open(path, binary_file::mode::read_only)) {
-        results_image image;
-        if (image.load(file)) {
-            const std::uint32_t n = image.record_count();
-            if (out && n > static_cast<std::uint32_t>(settings_record))
-                *out = decode_settings(image.record_at(settings_record));
-            else if (out)
-                file.set_error(EIO);   // as reading past the end would report it
-            date_unpacker start_of, end_of;
-            for (std::uint32_t i = first_result_record; i + 1 < n; ++i) {
-                const result x = decode_result(image.record_at(i));
-                sums.total_objects += x.objects;
-                sums.total_correct += x.correct;
-                if (x.level >= 1 && x.level <= 3) {
-                    level_sums& level = sums.levels[x.level - 1];
-                    level.objects += x.objects;
-                    level.correct += x.correct;
-                    level.duration += end_of(x.end_time) - start_of(x.start_time);
-                }
+    results_session session(path, results_session::access::read);
+    file_outcome outcome = session.finish();
+    const results_image& image = session.image();
+    const std::uint32_t n = image.record_count();
+    if (outcome.error_number == 0) {
+        if (out && n > static_cast<std::uint32_t>(settings_record))
+            *out = decode_settings(image.record_at(settings_record));
+        else if (out)
+            outcome.error_number = EIO;   // as reading past the end would report it
+        date_unpacker start_of, end_of;
+        for (std::uint32_t i = first_result_record; i + 1 < n; ++i) {
+            const result x = decode_result(image.record_at(i));
+            sums.total_objects += x.objects;
+            sums.total_correct += x.correct;
+            if (x.level >= 1 && x.level <= 3) {
+                level_sums& level = sums.levels[x.level - 1];
+                level.objects += x.objects;
+                level.correct += x.correct;
+                level.duration += end_of(x.end_time) - start_of(x.start_time);
             }
         }
     }
-    file.close();
-    pending_error_ = file.take_error();
-    return !check_io_result(path);
+    return !report(path, outcome);
 }
 
 results_sums Tstudent_data_files_object::sum_results(const std::string& student_name)
@@ -418,28 +442,25 @@ bool Tstudent_data_files_object::remove_results(const std::string& student_name)
     if (student_name.empty() || name_refused(student_name))
         return false;
     const std::string path = results_file_name(student_name);
-    binary_file file;
-    std::string bytes(fresh_file_records * record_size, '\0');
-    bool read = file.open(path, binary_file::mode::read_only) && has_sound_frame(file)
-        && file.read_at(identity_record * record_size, bytes.data() + identity_record * record_size, 2 * record_size);
-    file.close();
-    pending_error_ = file.take_error();
-    if (read) {
-        bytes[first_result_record * record_size + 13] = static_cast<char>(end_marker & 0xFF);
-        bytes[first_result_record * record_size + 14] = static_cast<char>(end_marker >> 8);
-        // A new complete file renamed over the old one: never half emptied.
-        if (!platform::replace_file_atomically(path, bytes))
-            pending_error_ = errno != 0 ? errno : EIO;
+    results_session session(path, results_session::access::change);
+    // In place, so the file keeps its owner, group and mode: cut, end
+    // marker, heads. A stop between leaves five records that recovery
+    // completes (no results: marker written, heads cleared).
+    if (session.sound_frame()) {
+        const std::vector<std::uint8_t> no_heads(2 * record_size, 0);
+        session.truncate_records(fresh_file_records)
+            && session.write_record(first_result_record, end_marker_after(record{}))
+            && session.write_bytes(0, no_heads.data(), no_heads.size()) && session.sync();
     }
-    return !check_io_result(path);
+    return !report(path, session.finish());
 }
 
 result_chains Tstudent_data_files_object::read_result_chains(const std::string& path, int count)
 {
     result_chains out;
-    binary_file file;
-    results_image image;
-    if (file.open(path, binary_file::mode::read_only) && image.load(file)) {
+    results_session session(path, results_session::access::read);
+    const results_image& image = session.image();
+    if (session.ok()) {
         std::vector<std::uint32_t> chain;
         bool sound = true;
         for (int k = 1; sound && k <= std::min(count, exercises); ++k) {
@@ -449,11 +470,9 @@ result_chains Tstudent_data_files_object::read_result_chains(const std::string& 
                 results.push_back(decode_result(image.record_at(number)));
         }
         if (!sound)
-            file.set_error(damaged_file_error);
+            session.mark_damaged();
     }
-    file.close();
-    pending_error_ = file.take_error();
-    out.complete = !check_io_result(path);
+    out.complete = !report(path, session.finish());
     return out;
 }
 

@@ -1,25 +1,31 @@
 #pragma once
 // Owns the student files directory and every access to the results files in
-// it. Each operation opens, works and closes; input/output failures are
-// shown with the I/O error message and returned as false, never as success.
+// it. Each operation opens, locks, works and closes (results_session.h), so
+// operations of several processes on one file take turns, and first mends
+// what an operation that stopped half way left (results_recovery.h). Every
+// operation orders its writes so that a stop after any of them leaves a file
+// that is valid or mended so by the next. Input/output failures are shown
+// with the I/O error message (with the system's words for the error number,
+// where the text file has them) and returned as false, never as success.
 // Damaged files (chains that loop or leave the file) are reported with the
 // I/O message and error number 100 and are never written past.
 
 #include "foundation/date_time.h"
+#include "platform/file_write.h"
 #include "student_files/results_format.h"
+#include "student_files/results_session.h"
+#include "student_files/student_file_index.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-// Empty when the name can be a student's file name; otherwise why not.
+// Empty when a results file can be created for the name, one that the list
+// shows and every operation reaches again; otherwise why not.
 std::string student_name_problem(const std::string& name);
 // Empty when the password's codes fit the file; otherwise why not.
 std::string password_problem(const std::string& password);
-
-inline constexpr int damaged_file_error = 100;
 
 // unpack_date_time with the same result, quicker over many records of few dates.
 class date_unpacker {
@@ -61,7 +67,12 @@ public:
 
     const std::string& directory() const { return directory_; }
 
+    // The student's file: the one of exactly that name when there is one,
+    // else the one in upper case, else one whose name differs only in case
+    // (or is the name in Windows-1252); when there is none, the name in upper case.
     std::string results_file_name(const std::string& student_name) const;
+    // Something, a link too, stands at the student's results file name.
+    bool results_file_exists(const std::string& student_name) const;
     bool check_io_result(const std::string& path);
     bool is_results_file(const std::string& path);
     bool check_results_file(const std::string& path, const std::string& password);
@@ -82,18 +93,28 @@ public:
     // them; a failure, a damaged chain too, is shown with the I/O message.
     result_chains read_result_chains(const std::string& path, int count);
 
+    // Creations from here to finish_batch are flushed to the disk together
+    // at its end rather than one by one (an import of a class); false, after
+    // the I/O message, when that flush fails.
+    void start_batch() { durability_ = platform::durability::deferred; }
+    bool finish_batch();
+
 private:
     bool validity_test(const std::string& path, const std::string* password);
     bool refuse(const std::string& message);
     bool read_summary(const std::string& path, results_sums& sums, results_format::settings* settings);
-    // True (after the message) when the name cannot be a student's file name.
+    // True (after the message) when the name would lead out of the directory.
     bool name_refused(const std::string& student_name);
+    // Shows the I/O message for a failed outcome; true when it failed.
+    bool report(const std::string& path, const file_outcome& outcome);
+    std::string error_words(int error_number, bool damaged) const;
 
     std::string directory_;
     std::string messages_[6];
-    // Upper-cased file name -> the name on disk; refreshed when a look-up misses.
-    mutable std::map<std::string, std::string> names_on_disk_;
+    mutable student_file_index index_{""};
+    platform::durability durability_ = platform::durability::synced;
     int pending_error_ = 0;
+    bool pending_damaged_ = false;
 };
 
 extern std::unique_ptr<Tstudent_data_files_object> student_data_files;

@@ -1,5 +1,6 @@
 #include "student_files/student_list.h"
 
+#include "platform/file_name_text.h"
 #include "platform/file_system.h"
 
 #include <algorithm>
@@ -32,9 +33,9 @@ std::string folded(const std::string& text)
 std::string student_name_of_file(const std::string& file_name)
 {
     const std::string upper = platform::ascii_upper(file_name);
-    if (upper.size() < extension.size() || upper.compare(upper.size() - extension.size(), extension.size(), extension) != 0)
+    if (upper.size() <= extension.size() || upper.compare(upper.size() - extension.size(), extension.size(), extension) != 0)
         return {};
-    return file_name.substr(0, upper.find(extension));
+    return platform::readable_file_name(file_name.substr(0, file_name.size() - extension.size()));
 }
 
 bool listed_before(const std::string& a, const std::string& b)

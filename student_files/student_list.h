@@ -1,8 +1,10 @@
 #pragma once
 // The students of a student files directory as the manager lists them: one
-// per ordinary, non-hidden file whose name ends in ".results" in any case,
-// named by the file name cut before the first ".results" (any case), in the
-// list's order. It does not look into the files.
+// per ordinary, non-hidden file (no symbolic link) whose name ends in
+// ".results" in any case, named by the file name without that ending, in the
+// list's order. A name that is not UTF-8 (written on Windows) is shown as
+// Windows-1252 text; actions on it still reach the file by its bytes. It
+// does not look into the files.
 
 #include <string>
 #include <vector>

@@ -79,7 +79,7 @@ TEST_F(MainFormTest, ListsResultsFilesSortedWithoutRegardToCase)
     program.write("RESULTS/notes.txt", "");
     program.make_dir("RESULTS/Folder.results");
     open_form();
-    EXPECT_EQ(items_of(list), (QStringList{"A", "Alpha", "bravo", "charlie", "Delta"}));
+    EXPECT_EQ(items_of(list), (QStringList{"A.results", "Alpha", "bravo", "charlie", "Delta"}));
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(form->shown_index(), -1);
 }

@@ -1,16 +1,26 @@
 #include "platform/binary_file.h"
+#include "platform/child_process.h"
+#include "platform/file_lock.h"
+#include "platform/write_faults.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <thread>
 
 using platform::binary_file;
 
 class BinaryFileTest : public testing::Test {
 protected:
-    void TearDown() override { platform::fail_write_after(-1, 0); }
+    void TearDown() override
+    {
+        platform::clear_write_fault();
+        platform::set_lock_wait_limit(saved_limit);
+    }
     test_support::temp_dir dir;
+    std::chrono::milliseconds saved_limit = platform::lock_wait_limit();
 };
 
 TEST_F(BinaryFileTest, CreateWriteReadAtOffsets)
@@ -68,16 +78,82 @@ TEST_F(BinaryFileTest, ErrorsStayPendingUntilTaken)
     EXPECT_EQ(f.take_error(), EISDIR);
 }
 
-TEST_F(BinaryFileTest, AnInjectedFailureHitsExactlyTheChosenWrite)
+TEST_F(BinaryFileTest, AnInjectedFaultHitsExactlyTheChosenStep)
 {
-    binary_file f;
-    ASSERT_TRUE(f.open(dir.file("a.bin"), binary_file::mode::create));
-    platform::fail_write_after(2, ENOSPC);
-    EXPECT_TRUE(f.write_at(0, "a", 1));
-    EXPECT_TRUE(f.write_at(1, "b", 1));
-    EXPECT_FALSE(f.write_at(2, "c", 1));
-    EXPECT_EQ(f.take_error(), ENOSPC);
-    EXPECT_TRUE(f.write_at(3, "d", 1)) << "only one write fails";
-    f.close();
-    EXPECT_EQ(dir.read("a.bin"), std::string("ab\0d", 4));
+    using platform::write_fault_kind;
+    struct fault_case {
+        write_fault_kind kind;
+        std::size_t torn;
+        int exit_code;         // -1: in this process
+        std::string written;   // what the file holds after the four steps
+    };
+    const fault_case cases[] = {
+        {write_fault_kind::fail, 0, -1, std::string("ab\0d", 4)},
+        {write_fault_kind::tear_and_fail, 2, -1, "abxyd"},
+        {write_fault_kind::tear_and_exit, 1, platform::fault_exit_code, "abx"},
+        {write_fault_kind::exit_after, 0, platform::fault_exit_code, "abxyz"},
+    };
+    for (const fault_case& c : cases) {
+        dir.write("a.bin", "");
+        const auto steps = [&] {
+            binary_file f;
+            f.open(dir.file("a.bin"), binary_file::mode::read_write);
+            platform::inject_write_fault({c.kind, 2, c.torn, ENOSPC});
+            const bool first = f.write_at(0, "a", 1) && f.write_at(1, "b", 1);
+            const bool third = f.write_at(2, "xyz", 3);
+            const int error = f.take_error();
+            const bool fourth = f.write_at(c.written.size() - 1, "d", 1);
+            return first && !third && error == ENOSPC && fourth && platform::write_steps_seen() == 4 ? 0 : 1;
+        };
+        if (c.exit_code < 0)
+            EXPECT_EQ(steps(), 0);
+        else
+            EXPECT_EQ(platform::wait_for_child(platform::start_child(steps)), c.exit_code);
+        platform::clear_write_fault();
+        EXPECT_EQ(dir.read("a.bin"), c.written) << static_cast<int>(c.kind);
+    }
+}
+
+TEST_F(BinaryFileTest, LockedOpensTakeTurnsAndNeverFollowALink)
+{
+    dir.write("a.bin", "x");
+    platform::set_lock_wait_limit(std::chrono::milliseconds(50));
+    binary_file writer, reader, other;
+    ASSERT_TRUE(reader.open_locked(dir.file("a.bin"), binary_file::mode::read_only));
+    EXPECT_TRUE(other.open_locked(dir.file("a.bin"), binary_file::mode::read_only)) << "readers share";
+    EXPECT_FALSE(writer.open_locked(dir.file("a.bin"), binary_file::mode::read_write));
+    EXPECT_EQ(writer.take_error(), EAGAIN) << "a writer waits for the readers, then gives up";
+    reader.close();
+    other.close();
+    ASSERT_TRUE(writer.open_locked(dir.file("a.bin"), binary_file::mode::read_write));
+    EXPECT_FALSE(reader.open_locked(dir.file("a.bin"), binary_file::mode::read_only));
+    EXPECT_EQ(reader.take_error(), EAGAIN);
+    writer.close();
+
+    std::filesystem::create_symlink(dir.file("a.bin"), dir.file("link.bin"));
+    EXPECT_FALSE(reader.open_locked(dir.file("link.bin"), binary_file::mode::read_only));
+    EXPECT_EQ(reader.take_error(), ELOOP);
+}
+
+TEST_F(BinaryFileTest, ALockedOpenReachesTheFileThatReplacedTheOneItWaitedFor)
+{
+    using namespace std::chrono_literals;
+    dir.write("a.bin", "old");
+    // Started before the holder opens, so it does not share the holder's lock.
+    const int child = platform::start_child([&] {
+        std::this_thread::sleep_for(50ms);   // the holder has the lock by now
+        binary_file f;
+        char got[3] = {};
+        return f.open_locked(dir.file("a.bin"), binary_file::mode::read_write) && f.read_at(0, got, 3)
+                && std::string(got, 3) == "new"
+            ? 0
+            : 1;
+    });
+    binary_file holder;
+    ASSERT_TRUE(holder.open_locked(dir.file("a.bin"), binary_file::mode::read_write));
+    std::this_thread::sleep_for(150ms);   // the child waits on the old file
+    dir.write("b.bin", "new");
+    std::filesystem::rename(dir.file("b.bin"), dir.file("a.bin"));
+    holder.close();
+    EXPECT_EQ(platform::wait_for_child(child), 0);
 }

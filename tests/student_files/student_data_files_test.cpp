@@ -121,25 +121,6 @@ TEST_F(StudentFilesTest, ChangesAndEmptyingKeepWhatTheyShould)
     EXPECT_EQ(files->sum_results("johnny").total_objects, 0);
 }
 
-TEST_F(StudentFilesTest, AnAppendBrokenAtAnyWriteLeavesAValidFile)
-{
-    files->create_results_file("Johnny", "abcde", true, true, true, true);
-    files->add_result("johnny", 2, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
-    const std::string before = bytes("Johnny");
-    for (int writes_before = 0; writes_before < 3; ++writes_before) {
-        platform::fail_write_after(writes_before, 28);   // ENOSPC
-        responder.clear();
-        EXPECT_FALSE(files->add_result("johnny", 2, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 4, 4));
-        platform::fail_write_after(-1, 0);
-        ASSERT_EQ(responder.count(), 1u);
-        EXPECT_EQ(responder.last().text.substr(0, 6), "IO 28.");
-        EXPECT_TRUE(files->is_results_file(files->results_file_name("johnny"))) << writes_before;
-        EXPECT_EQ(bytes("Johnny"), before) << "what was written is taken back";
-    }
-    EXPECT_TRUE(files->add_result("johnny", 2, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 4, 4));
-    EXPECT_EQ(decode_result(record_of("Johnny", 4)).next_result, 5);
-}
-
 TEST_F(StudentFilesTest, DamagedChainsAreReportedNotFollowed)
 {
     files->create_results_file("Johnny", "abcde", true, true, true, true);
@@ -280,16 +261,19 @@ TEST_F(StudentFilesTest, EmptyNamesDoNothingSilently)
     EXPECT_TRUE(platform::list_files(program.file("RESULTS")).empty());
 }
 
-TEST_F(StudentFilesTest, CreatingOverAFileInAnotherCaseKeepsOneFile)
+TEST_F(StudentFilesTest, ACreationNeverReplacesTheStudentsFileInAnyCase)
 {
     ASSERT_TRUE(files->create_results_file("SMITH", "first", true, true, true, true));
     files->add_result("smith", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
-    ASSERT_TRUE(files->create_results_file("Smith", "second", false, false, false, false));
-    const auto names = platform::list_files(program.file("RESULTS"));
-    ASSERT_EQ(names.size(), 1u);
-    EXPECT_EQ(names[0], "SMITH.results");
-    EXPECT_EQ(bytes("SMITH").size(), 75u) << "created afresh";
-    EXPECT_TRUE(files->check_results_file(files->results_file_name("smith"), "second"));
+    const std::string before = bytes("SMITH");
+    for (const char* name : {"Smith", "SMITH"}) {
+        responder.clear();
+        EXPECT_FALSE(files->create_results_file(name, "second", false, false, false, false)) << name;
+        ASSERT_EQ(responder.count(), 1u);
+        EXPECT_EQ(responder.last().text, "IO 17.      at " + program.file("RESULTS/SMITH.results"));
+    }
+    EXPECT_EQ(platform::list_files(program.file("RESULTS")), std::vector<std::string>{"SMITH.results"});
+    EXPECT_EQ(bytes("SMITH"), before);
     EXPECT_EQ(files->results_file_name("Nobody"), program.file("RESULTS/NOBODY.results"));
 }
 
@@ -348,8 +332,9 @@ TEST_F(StudentFilesTest, ConciseTextOfAFreshFileAndTextsReadEachTime)
 TEST_F(StudentFilesTest, ADamagedFrameIsNeitherChangedNorEmptied)
 {
     files->create_results_file("Johnny", "abc", false, false, false, true);
+    files->add_result("johnny", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
     std::string b = bytes("Johnny");
-    b[74] = 0;   // no end marker
+    b[89] = 0;   // no end marker, and no operation stops there
     program.write("RESULTS/Johnny.results", b);
     EXPECT_FALSE(files->remove_results("johnny"));
     EXPECT_FALSE(files->change_results_file("johnny", "x", true, true, true, true, true));

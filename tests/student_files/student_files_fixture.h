@@ -6,6 +6,7 @@
 #include "foundation/textfile_handler.h"
 #include "platform/binary_file.h"
 #include "platform/message_box.h"
+#include "platform/write_faults.h"
 #include "student_files/student_data_files.h"
 #include "tests/support/temp_dir.h"
 
@@ -17,7 +18,9 @@
 
 inline const char* const student_files_texts =
     "$[RESULTS_ERROR_MESSAGES]\nQ1 \n Q2\nCannot use it\nIO \n at \n-\n"
-    "$[STUDENT_RESULTS_TEXTS]\n h \n min\nof\nTime:\nnothing\nLevel\nTotal:\nof\nGuidance:\n-\n";
+    "$[STUDENT_RESULTS_TEXTS]\n h \n min\nof\nTime:\nnothing\nLevel\nTotal:\nof\nGuidance:\n-\n"
+    "$[RESULTS_FILE_MESSAGES]\nbad student name\nhidden student name\ntoo long a student name\n"
+    "too long a password\nresult does not fit\nstatement does not fit\nfile \n is full\n";
 
 inline Tdate_time at(int day, int hour, int minute, int second)
 {
@@ -36,7 +39,7 @@ protected:
     }
     void TearDown() override
     {
-        platform::fail_write_after(-1, 0);
+        platform::clear_write_fault();
         text_handler.reset();
     }
     std::string bytes(const std::string& name) { return program.read("RESULTS/" + name + ".results"); }

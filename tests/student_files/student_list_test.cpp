@@ -19,7 +19,7 @@ std::vector<std::string> names_in(const std::string& directory)
 
 class StudentListTest : public StudentFilesTest {};
 
-TEST_F(StudentListTest, NamesAreCutAtTheExtensionAndSortedWithoutRegardToCase)
+TEST_F(StudentListTest, NamesLoseTheirExtensionAndAreSortedWithoutRegardToCase)
 {
     for (const char* file : {"zed.results", "Zara.RESULTS", "Eva.Results", "\xC3\xA9mile.results",
                              "\xC3\x89mile2.results", "SMITH.results", "smith.results", "A.results.results",
@@ -27,7 +27,7 @@ TEST_F(StudentListTest, NamesAreCutAtTheExtensionAndSortedWithoutRegardToCase)
         program.write(std::string("RESULTS/") + file, "");
     program.make_dir("RESULTS/Folder.results");
     EXPECT_EQ(names_in(files->directory()),
-              (std::vector<std::string>{"A", "Eva", "SMITH", "smith", "Zara", "zed", "\xC3\xA9mile",
+              (std::vector<std::string>{"A.results", "Eva", "SMITH", "smith", "Zara", "zed", "\xC3\xA9mile",
                                         "\xC3\x89mile2"}));
     EXPECT_EQ(list_students(files->directory()).front().file_name, "A.results.results");
     EXPECT_EQ(student_name_of_file("x.results.txt"), "");

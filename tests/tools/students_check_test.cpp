@@ -68,10 +68,37 @@ TEST_F(StudentsCheckTest, DamagedFilesAreNamedWithTheirFaultAndNothingChanges)
     // The results window's lines up to the damage, its message, and code 1.
     const tool_run shown = run({"show", "Looping Pupil"});
     EXPECT_EQ(shown.code, 1);
-    EXPECT_NE(shown.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100."), std::string::npos) << shown.err;
+    EXPECT_NE(shown.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100 (" + entry("RESULTS_ERROR_DETAILS", 3) + ")."), std::string::npos) << shown.err;
     EXPECT_EQ(shown.out.rfind("   " + entry("PRACTICE_COLORING_CAPTION", 1) + "\n", 0), 0u) << shown.out;
     for (const auto& [file, bytes] : before)
         EXPECT_EQ(program.read("RESULTS/" + file), bytes) << file << " changed";
+}
+
+TEST_F(StudentsCheckTest, RepairMendsWhatItCanTellsWhatAndKeepsEveryReachedResult)
+{
+    make("Stopped Pupil", 2);   // an append stopped after its first write: a second end marker
+    const std::string stopped = bytes_of("Stopped Pupil");
+    program.write("RESULTS/Stopped Pupil.results", stopped + stopped.substr(stopped.size() - 15));
+    make("Unlinked Pupil", 3);   // records 4 and 6 (exercise 1), 5 (exercise 2)
+    put_u16_at("Unlinked Pupil", 2 * 1, 0);   // record 5 unreached, as older versions left a stopped append
+    make("Renamed Pupil", 1);
+    std::filesystem::rename(program.file("RESULTS/Renamed Pupil.results"), program.file("RESULTS/Moved Pupil.results"));
+    make("Sound Pupil", 2);
+    const std::string sound = bytes_of("Sound Pupil");
+
+    const tool_run repaired = run({"check", "--repair"});
+    EXPECT_EQ(repaired.code, 1) << "the renamed file stays invalid";
+    EXPECT_EQ(repaired.out,
+              "Stopped Pupil: mended: " + entry("RESULTS_FILE_REPAIRS", 1) + "6\n"
+                  + "Unlinked Pupil: mended: " + entry("RESULTS_FILE_REPAIRS", 6) + "1\n"
+                  + "Moved Pupil: invalid: name check: the file was made under another name (renamed or copied)\n"
+                    "Sound Pupil: valid\nStopped Pupil: valid\nUnlinked Pupil: valid\n4 files checked, 1 invalid\n");
+    EXPECT_EQ(bytes_of("Stopped Pupil"), stopped);
+    EXPECT_EQ(files->sum_results("Unlinked Pupil").total_objects, 12) << "both results of exercise 1 kept";
+    EXPECT_EQ(bytes_of("Sound Pupil"), sound);
+    const tool_run again = run({"check", "--repair", "Stopped Pupil", "Unlinked Pupil"});
+    EXPECT_EQ(again.code, 0);
+    EXPECT_EQ(again.out, "Stopped Pupil: valid\nUnlinked Pupil: valid\n2 files checked, 0 invalid\n");
 }
 
 TEST_F(StudentsCheckTest, JsonListHoldsEveryFileInTheListsOrder)

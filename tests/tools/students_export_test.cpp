@@ -71,7 +71,7 @@ TEST_F(StudentsExportTest, NamesWithCommasAndQuotesSurviveAndTimesAreLocal)
     program.write("RESULTS/" + name + ".results", b);
     const tool_run damaged = run({"export", "--out", "out.csv"});
     EXPECT_EQ(damaged.code, 1);
-    EXPECT_NE(damaged.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100."), std::string::npos) << damaged.err;
+    EXPECT_NE(damaged.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100 (" + entry("RESULTS_ERROR_DETAILS", 3) + ")."), std::string::npos) << damaged.err;
     EXPECT_EQ(read_csv(program.read("out.csv")).rows.size(), 2u);
     program.make_dir("folder.csv");
     EXPECT_EQ(run({"export", "--out", "folder.csv"}).code, 1);

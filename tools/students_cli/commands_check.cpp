@@ -2,8 +2,11 @@
 // without writing and without the message boxes of the program's code.
 #include "tools/students_cli/commands.h"
 
+#include "foundation/globals.h"
+#include "platform/file_system.h"
 #include "student_files/new_student.h"
 #include "student_files/results_check.h"
+#include "student_files/results_repair.h"
 #include "tools/students_cli/class_list.h"
 #include "tools/students_cli/json.h"
 
@@ -85,11 +88,29 @@ void list_as_json(std::ostream& out, const std::vector<checked_student>& checked
     out << (checked.empty() ? "]\n" : "\n]\n");
 }
 
+// What the repair tells of a mend: its text, and the number where it has one.
+std::string mend_text(const mend& m)
+{
+    const std::string text = text_entry("RESULTS_FILE_REPAIRS", static_cast<int>(m.kind) + 1);
+    return m.kind == mend_kind::partial_record_cut ? text : text + std::to_string(m.number);
+}
+
+void repair(Tstudent_data_files_object& files, const std::vector<listed_student>& students, command_context& context)
+{
+    for (const listed_student& s : students) {
+        const repair_report report = repair_results_file(results_path(files.directory(), s));
+        for (const mend& m : report.mends)
+            context.out << s.name << ": mended: " << mend_text(m) << '\n';
+        if (report.outcome.error_number != 0 && !report.outcome.damaged)
+            context.out << s.name << ": not mended: " << platform::error_words(report.outcome.error_number) << '\n';
+    }
+}
+
 } // namespace
 
 std::optional<listed_student> find_student(Tstudent_data_files_object& files, const std::string& name)
 {
-    if (!student_name_problem(name).empty())
+    if (name.empty() || name.find('/') != std::string::npos)
         return std::nullopt;
     const std::string path = files.results_file_name(name);
     for (listed_student& s : list_students(files.directory()))
@@ -125,6 +146,8 @@ int check_command(const command_args& args, command_context& context)
     }
     if (args.operands().empty())
         students = list_students(files.directory());
+    if (args.has("repair"))
+        repair(files, students, context);
     int invalid = 0;
     for (const checked_student& c : check_all(files, students)) {
         if (c.report.valid())

@@ -5,6 +5,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/textfile_handler.h"
+#include "platform/file_system.h"
 
 #include <charconv>
 
@@ -56,8 +57,11 @@ int config_command(const command_args& args, command_context& context)
     const std::string& value = args.operands()[3];
     check_setting_names(section, key);
     check_setting_value(value);
-    if (!write_setting("", section, key, value)) {
-        context.session.err() << "students: cannot write the settings file " << settings_file_path << '\n';
+    // A settings file that cannot be read is refused, never rewritten from nothing.
+    int error = 0;
+    if (!write_setting("", section, key, value, error)) {
+        context.session.err() << "students: cannot write the settings file " << settings_file_path
+                              << (error != 0 ? ": " + platform::error_words(error) : std::string()) << '\n';
         return 1;
     }
     return 0;

@@ -35,12 +35,16 @@ const std::vector<cli_command>& commands()
          "The text of the concise results of all students: per student the name and the totals per level,\n"
          "the grand total and the guidance time.\n",
          {}, cli_command::texts, concise_command},
-        {"check", "check [NAME...]", "check every (or the named) results file and name each fault",
+        {"check", "check [NAME...] [--repair]", "check every (or the named) results file and name each fault",
          "Reads every results file (or those of the named students) without changing it and names each fault:\n"
          "size, end marker, name check (a renamed file), a chain that loops, points outside the result records\n"
          "or links back to an earlier record, a record in two chains, records no chain reaches.\n"
-         "Exit code 1 when a file is invalid, 2 when a named student has no results file.\n",
-         {}, cli_command::texts, check_command},
+         "Exit code 1 when a file is invalid, 2 when a named student has no results file.\n"
+         "  --repair  first mend each file and tell what was mended: an operation that stopped half way is\n"
+         "            completed or taken back; a partial record is cut off, a missing end marker added, a\n"
+         "            chain cut where it goes wrong, records no chain reaches removed. Every result a chain\n"
+         "            reaches is kept; a renamed file (name check) is not mended.\n",
+         {{"repair", false}}, cli_command::texts, check_command},
         {"create", "create NAME --password P [--guidance-on] [--switchable] [--restart-enabled] [--store-results]",
          "add a student, with the checks of the create dialog",
          "Creates the student's results file after the checks of the create dialog: a name of at least 6\n"

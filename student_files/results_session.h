@@ -1,0 +1,66 @@
+#pragma once
+// One operation's hold on one results file: opened (never through a
+// symbolic link), locked for the whole operation (shared to read, exclusive
+// to change, so operations of other processes and machines take turns),
+// read whole, and first brought back to a sound state when an earlier
+// operation stopped half way (results_recovery.h): on the disk when the file
+// can be written, else only in what this operation reads.
+// Operations end with finish(), which tells what went wrong, if anything.
+
+#include "platform/binary_file.h"
+#include "student_files/results_image.h"
+#include "student_files/results_recovery.h"
+
+#include <cstdint>
+#include <string>
+
+inline constexpr int damaged_file_error = 100;
+
+// What one operation on a file came to.
+struct file_outcome {
+    int error_number = 0;   // 0 when it went through
+    bool damaged = false;   // the file is no sound results file (error_number is damaged_file_error)
+};
+
+class results_session {
+public:
+    enum class access { read, change };
+
+    results_session(const std::string& path, access how);
+
+    // Opened, read and recovered, with no failure since.
+    bool ok() const { return file_.pending_error() == 0 && !damaged_; }
+    // The records as recovered (whole records, at most max_records).
+    const results_format::results_image& image() const { return image_; }
+    std::uint64_t size() const { return size_; }
+    // What recovery mended on opening (on the disk or, read-only, in the image).
+    const recovery_plan& recovered() const { return recovered_; }
+
+    // True when the records can be walked and changed: whole records, the
+    // four fixed ones, an end marker and no more than record numbers name.
+    bool sound_frame();
+    void mark_damaged() { damaged_ = true; }
+
+    bool write_record(std::uint32_t number, const results_format::record& r);
+    bool write_bytes(std::uint64_t offset, const std::uint8_t* data, std::size_t n);
+    // Changes a u16 link one byte at a time (link_byte_path).
+    bool write_link(std::uint32_t number, std::size_t offset, std::uint16_t from, std::uint16_t to);
+    // The link as it stands on the disk.
+    bool read_link(std::uint32_t number, std::size_t offset, std::uint16_t& link);
+    bool truncate_records(std::uint32_t records);
+    bool sync();
+
+    // Closes the file; the first failure of the operation.
+    file_outcome finish();
+
+private:
+    bool read_all(std::vector<std::uint8_t>& bytes);
+    bool apply_on_disk(const recovery_plan& plan);
+    bool reopen_to_change(const std::string& path);
+
+    platform::binary_file file_;
+    results_format::results_image image_;
+    recovery_plan recovered_;
+    std::uint64_t size_ = 0;
+    bool damaged_ = false;
+};

@@ -1,0 +1,98 @@
+// Several processes at once on the same results files, as the manager, the
+// tutors of several pupils and the students tool are: appends, password and
+// settings changes, guidance states and emptying. Afterwards every file
+// passes the independent check and holds every acknowledged result once.
+#include "platform/child_process.h"
+#include "student_files/results_check.h"
+#include "tests/student_files/student_files_fixture.h"
+
+#include <fstream>
+#include <set>
+
+using namespace results_format;
+
+namespace {
+
+constexpr int rounds = 40;
+const std::string kept_files[] = {"Shared One", "Shared Two"};
+const std::string emptied_file = "Emptied Often";
+
+// A result that tells who stored it: objects = writer, correct = round.
+int append_rounds(Tstudent_data_files_object& files, int writer, const std::string& acknowledged)
+{
+    std::ofstream out(acknowledged);
+    for (int round = 0; round < rounds; ++round)
+        for (const std::string& name : {kept_files[0], kept_files[1], emptied_file})
+            if (files.add_result(name, 1 + round % 9, at(1, 1, 0, 0), at(1, 1, 1, 0), 1, writer, round))
+                out << name << '\t' << writer << '\t' << round << '\n' << std::flush;
+    return 0;
+}
+
+} // namespace
+
+class SeveralWritersTest : public StudentFilesTest {};
+
+TEST_F(SeveralWritersTest, EveryAcknowledgedResultIsThereOnceInAValidFile)
+{
+    for (const std::string& name : {kept_files[0], kept_files[1], emptied_file})
+        ASSERT_TRUE(files->create_results_file(name, "pass0", true, true, true, true));
+    std::vector<int> children;
+    for (int writer = 1; writer <= 3; ++writer)
+        children.push_back(platform::start_child(
+            [&, writer] { return append_rounds(*files, writer, program.file("acknowledged" + std::to_string(writer))); }));
+    children.push_back(platform::start_child([&] {
+        for (int round = 1; round <= rounds; ++round)
+            for (const std::string& name : kept_files)
+                if (!files->store_guidance_state(name, true, round, static_cast<std::uint32_t>(round)))
+                    return 1;
+        return 0;
+    }));
+    children.push_back(platform::start_child([&] {
+        for (int round = 1; round <= rounds; ++round)
+            for (const std::string& name : kept_files)
+                if (!files->change_results_file(name, "pass" + std::to_string(round), true, round % 2 == 0, true, true,
+                                                false))
+                    return 1;
+        return 0;
+    }));
+    children.push_back(platform::start_child([&] {
+        for (int round = 0; round < rounds / 4; ++round)
+            if (!files->remove_results(emptied_file))
+                return 1;
+        return 0;
+    }));
+    for (const int child : children)
+        EXPECT_EQ(platform::wait_for_child(child), 0);
+    EXPECT_EQ(responder.count(), 0u);
+
+    std::multiset<std::string> acknowledged;
+    for (int writer = 1; writer <= 3; ++writer) {
+        std::ifstream in(program.file("acknowledged" + std::to_string(writer)));
+        for (std::string line; std::getline(in, line);)
+            acknowledged.insert(line);
+    }
+    for (const std::string& name : {kept_files[0], kept_files[1], emptied_file}) {
+        const std::string path = files->results_file_name(name);
+        const results_file_report report = check_results_file_at(path);
+        EXPECT_TRUE(report.valid()) << name << ": " << (report.valid() ? "" : report.problems.front());
+        std::multiset<std::string> stored;
+        for (const auto& chain : files->read_result_chains(path, exercises).exercises)
+            for (const result& x : chain)
+                stored.insert(name + '\t' + std::to_string(x.objects) + '\t' + std::to_string(x.correct));
+        std::multiset<std::string> wanted;
+        for (const std::string& line : acknowledged)
+            if (line.compare(0, name.size() + 1, name + '\t') == 0)
+                wanted.insert(line);
+        if (name == emptied_file) {
+            EXPECT_EQ(std::set<std::string>(stored.begin(), stored.end()).size(), stored.size()) << "none twice";
+            EXPECT_TRUE(std::includes(wanted.begin(), wanted.end(), stored.begin(), stored.end()));
+        } else {
+            EXPECT_EQ(stored, wanted) << name;
+            EXPECT_EQ(wanted.size(), 3u * rounds) << name;
+            settings s;
+            ASSERT_TRUE(files->read_settings(name, s));
+            EXPECT_EQ(s.guidance_statement, rounds) << "the tutor's guidance state is never lost to a change";
+            EXPECT_TRUE(files->check_results_file(path, "pass" + std::to_string(rounds)));
+        }
+    }
+}

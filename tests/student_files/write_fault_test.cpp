@@ -1,0 +1,242 @@
+// Every operation that writes a results file, broken at each of its steps
+// in every way a write breaks (it fails; it is torn and fails; it is torn
+// and the process ends; the process ends right after it): the next
+// operation finds a file that the independent check passes, holding the
+// results from before the operation or from after it (nothing counted that
+// no chain reaches), and an acknowledged operation's results always. Records
+// written in place may be torn into a mix of old and new fields: the format
+// cannot tell, and such a file is valid.
+#include "platform/child_process.h"
+#include "platform/file_system.h"
+#include "platform/file_write.h"
+#include "platform/write_faults.h"
+#include "student_files/results_check.h"
+#include "tests/student_files/student_files_fixture.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+
+using namespace results_format;
+using platform::write_fault;
+using platform::write_fault_kind;
+
+namespace {
+
+struct operation {
+    const char* name;
+    const char* student;
+    std::function<bool(Tstudent_data_files_object&)> run;
+};
+
+const operation operations[] = {
+    {"append to a chain", "Johnny",
+     [](Tstudent_data_files_object& f) { return f.add_result("Johnny", 3, at(9, 1, 0, 0), at(9, 1, 9, 0), 2, 8, 6); }},
+    {"append to an empty chain", "Johnny",
+     [](Tstudent_data_files_object& f) { return f.add_result("Johnny", 7, at(9, 1, 0, 0), at(9, 1, 9, 0), 1, 3, 2); }},
+    {"append past record 255", "Bigfile",
+     [](Tstudent_data_files_object& f) { return f.add_result("Bigfile", 2, at(9, 1, 0, 0), at(9, 1, 9, 0), 3, 9, 9); }},
+    {"empty", "Johnny", [](Tstudent_data_files_object& f) { return f.remove_results("Johnny"); }},
+    {"store the guidance state", "Johnny",
+     [](Tstudent_data_files_object& f) { return f.store_guidance_state("Johnny", false, 321, 4321); }},
+    {"change password and settings", "Johnny",
+     [](Tstudent_data_files_object& f) { return f.change_results_file("Johnny", "newpass", false, true, false, false, true); }},
+    {"create", "Newbie",
+     [](Tstudent_data_files_object& f) { return f.create_results_file("Newbie", "secret", true, false, true, false); }},
+};
+
+std::vector<std::size_t> tear_points(std::size_t bytes)
+{
+    if (bytes < 2)
+        return {};
+    if (bytes == record_size)
+        return {1, 13, 14};   // before the link bytes, inside them
+    return {1, bytes / 2, bytes - 1};
+}
+
+// The file with `count` more results, exercises 1 to 9 in turn, as appends leave it.
+std::string with_results(std::string bytes, int count)
+{
+    bytes.resize(bytes.size() - record_size);
+    std::uint16_t last_of[10] = {};
+    record r{};
+    for (int i = 0; i < count; ++i) {
+        const int e = 1 + i % 9;
+        const auto number = static_cast<std::uint16_t>(bytes.size() / record_size);
+        const std::size_t link = last_of[e] == 0 ? head_record_of(e) * record_size + head_offset_of(e)
+                                                 : last_of[e] * record_size + 13;
+        bytes[link] = static_cast<char>(number & 0xFF);
+        bytes[link + 1] = static_cast<char>(number >> 8);
+        r = encode_result({pack_date_time(at(2, 9, 0, 0)), pack_date_time(at(2, 9, 1, 0)), 1, 1,
+                           static_cast<std::uint16_t>(i % 2), 0});
+        bytes.append(r.begin(), r.end());
+        last_of[e] = number;
+    }
+    const record marker = end_marker_after(r);
+    return bytes.append(marker.begin(), marker.end());
+}
+
+bool ends_process(write_fault_kind kind)
+{
+    return kind == write_fault_kind::tear_and_exit || kind == write_fault_kind::exit_after;
+}
+
+} // namespace
+
+class WriteFaultTest : public StudentFilesTest {
+protected:
+    void SetUp() override
+    {
+        StudentFilesTest::SetUp();
+        files->create_results_file("Johnny", "oldpass", true, true, true, true);
+        files->store_guidance_state("Johnny", true, 12, 345);
+        for (const int e : {3, 5, 3})
+            files->add_result("Johnny", e, at(1, 9, 0, 0), at(1, 9, 20, 0), 2, 7, e);
+        files->create_results_file("Bigfile", "oldpass", true, true, true, true);
+        for (const char* name : {"Johnny", "Bigfile"})
+            templates[name] = bytes(name);
+        templates["Bigfile"] = with_results(templates["Bigfile"], 300);
+    }
+
+    std::string path_of(const std::string& student) { return program.file("RESULTS/" + student + ".results"); }
+
+    void restore(const operation& op)
+    {
+        std::filesystem::remove(path_of(op.student));
+        if (templates.count(op.student))
+            program.write("RESULTS/" + std::string(op.student) + ".results", templates[op.student]);
+    }
+
+    // What must be before-or-after as a whole: the chains and the sums
+    // (records no chain reaches would show in the sums only).
+    std::string results_of(const std::string& student)
+    {
+        if (!platform::entry_exists(path_of(student)))
+            return "absent";
+        std::string text;
+        for (const auto& chain : files->read_result_chains(path_of(student), exercises).exercises) {
+            for (const result& x : chain)
+                text += std::to_string(x.start_time) + "/" + std::to_string(x.objects) + "/"
+                    + std::to_string(x.correct) + " ";
+            text += "|";
+        }
+        return text + " sums " + std::to_string(files->sum_results(student).total_objects);
+    }
+
+    std::string records_in_place(const std::string& student)
+    {
+        if (!platform::entry_exists(path_of(student)))
+            return "absent";
+        return bytes(student).substr(identity_record * record_size, 2 * record_size);
+    }
+
+    struct state {
+        std::string results, in_place;
+    };
+
+    state state_of(const std::string& student) { return {results_of(student), records_in_place(student)}; }
+
+    // Runs the operation with the fault; true when it told its caller it was done.
+    bool run_broken(const operation& op, const write_fault& fault)
+    {
+        if (!ends_process(fault.kind)) {
+            platform::inject_write_fault(fault);
+            const bool acknowledged = op.run(*files);
+            platform::clear_write_fault();
+            return acknowledged;
+        }
+        const int child = platform::start_child([&] {
+            platform::inject_write_fault(fault);
+            return op.run(*files) ? 0 : 1;
+        });
+        EXPECT_EQ(platform::wait_for_child(child), platform::fault_exit_code) << op.name;
+        return false;   // an ended process told nobody
+    }
+
+    void check_after(const operation& op, const write_fault& fault, bool acknowledged, const state& before,
+                     const state& after)
+    {
+        const std::string where = std::string(op.name) + ", step " + std::to_string(fault.steps_before) + ", kind "
+            + std::to_string(static_cast<int>(fault.kind)) + ", torn " + std::to_string(fault.torn_bytes);
+        const state now = state_of(op.student);   // the next operation mends what it finds
+        if (now.results != "absent") {
+            const results_file_report report = check_results_file_at(path_of(op.student));
+            EXPECT_TRUE(report.valid()) << where << ": " << (report.valid() ? "" : report.problems.front());
+        }
+        EXPECT_TRUE(now.results == before.results || now.results == after.results) << where << "\n" << now.results;
+        const bool torn = fault.torn_bytes > 0;
+        if (!torn) {
+            EXPECT_TRUE(now.in_place == before.in_place || now.in_place == after.in_place) << where;
+        }
+        if (acknowledged) {
+            EXPECT_TRUE(now.results == after.results && now.in_place == after.in_place) << where;
+        }
+    }
+
+    std::map<std::string, std::string> templates;
+};
+
+TEST_F(WriteFaultTest, EveryOperationBrokenAtEveryStepLeavesBeforeOrAfterNeverAMix)
+{
+    for (const operation& op : operations) {
+        restore(op);
+        const state before = state_of(op.student);
+        restore(op);
+        platform::clear_write_fault();
+        ASSERT_TRUE(op.run(*files)) << op.name;
+        const std::vector<std::size_t> steps = platform::write_step_bytes();
+        const state after = state_of(op.student);
+        ASSERT_NE(before.results + before.in_place, after.results + after.in_place) << op.name;
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            std::vector<write_fault> faults{{write_fault_kind::fail, static_cast<int>(k), 0, 28},
+                                            {write_fault_kind::exit_after, static_cast<int>(k), 0, 0}};
+            for (const std::size_t torn : tear_points(steps[k])) {
+                faults.push_back({write_fault_kind::tear_and_fail, static_cast<int>(k), torn, 27});
+                faults.push_back({write_fault_kind::tear_and_exit, static_cast<int>(k), torn, 0});
+            }
+            for (const write_fault& fault : faults) {
+                restore(op);
+                responder.clear();
+                const bool acknowledged = run_broken(op, fault);
+                if (fault.kind == write_fault_kind::fail || fault.kind == write_fault_kind::tear_and_fail) {
+                    EXPECT_FALSE(acknowledged) << op.name << " step " << k << ": a failure is never success";
+                }
+                check_after(op, fault, acknowledged, before, after);
+            }
+        }
+    }
+    // What the ended processes left half made is cleared away on the next start.
+    Tstudent_data_files_object again;
+    for (const std::string& name : platform::list_files(program.file("RESULTS")))
+        EXPECT_FALSE(platform::is_temporary_name(name)) << name;
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(program.file("RESULTS")))
+        ++entries;
+    EXPECT_EQ(entries, 3u) << "Johnny, Bigfile, Newbie and nothing else";
+}
+
+TEST_F(WriteFaultTest, AMendingStoppedAtAnyStepIsTakenUpByTheNextOperation)
+{
+    const operation& append = operations[2];
+    restore(append);
+    const state before = state_of(append.student);
+    // The states an append past record 255 leaves when it ends after each of its steps.
+    for (int k = 0; k < 5; ++k) {
+        for (int m = 0;; ++m) {
+            restore(append);
+            run_broken(append, {write_fault_kind::exit_after, k, 0, 0});
+            // The next operation, a reading one, ends in the middle of mending it.
+            const int child = platform::start_child([&] {
+                platform::inject_write_fault({write_fault_kind::tear_and_exit, m, 1, 0});
+                files->sum_results(append.student);
+                return 0;
+            });
+            const bool stopped = platform::wait_for_child(child) == platform::fault_exit_code;
+            const state now = state_of(append.student);
+            EXPECT_TRUE(check_results_file_at(path_of(append.student)).valid()) << k << " " << m;
+            EXPECT_TRUE(now.results == before.results || now.results.find("9/9 ") != std::string::npos) << k << " " << m;
+            if (!stopped)
+                break;
+        }
+    }
+}
