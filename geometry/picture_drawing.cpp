@@ -5,6 +5,7 @@
 #include "geometry/screen_drawing.h"
 #include "platform/message_box.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -25,6 +26,54 @@ platform::brush surface_brush(int colour, bool colours, bool hatch)
     if (colours)
         return {platform::brush_style::solid, display_colour(colour)};
     return {platform::brush_style::solid, platform::window_background_colour()};
+}
+
+// Whether the k-th drawn surface's outline runs its side from entry i the
+// other way too: the bridge that joins a hole to the outline bounds nothing.
+bool side_is_bridge(const Tpicture& picture, int k, int i)
+{
+    const Tsurface_list& list = picture.surface_vertices[k];
+    const int corners = std::min<int>(picture.surface_length[k], max_surface_entries) - 1;
+    for (int j = 1; j <= corners; ++j)
+        if (list[j] == list[i + 1] && list[j + 1] == list[i])
+            return true;
+    return false;
+}
+
+bool has_bridge(const Tpicture& picture, int k)
+{
+    const int corners = std::min<int>(picture.surface_length[k], max_surface_entries) - 1;
+    for (int i = 1; i <= corners; ++i)
+        if (side_is_bridge(picture, k, i))
+            return true;
+    return false;
+}
+
+void fill_without_outline(platform::Canvas& canvas, const std::vector<Tinteger_point>& outline, const platform::brush& brush)
+{
+    const platform::pen pen = canvas.pen();
+    canvas.set_pen({pen.colour, pen.width, platform::pen_style::none});
+    canvas.set_brush(brush);
+    canvas.polygon(outline);
+    canvas.set_pen(pen);
+}
+
+// A cut face is solid material: its hatching lies on the background, not
+// over what lies behind it. A bridge to a hole gets no line.
+void draw_surface(platform::Canvas& canvas, const Tpicture& picture, int k, const platform::brush& brush)
+{
+    const std::vector<Tinteger_point> outline = outline_of(picture, k);
+    if (brush.style != platform::brush_style::solid)
+        fill_without_outline(canvas, outline, {platform::brush_style::solid, platform::window_background_colour()});
+    if (!has_bridge(picture, k)) {
+        canvas.set_brush(brush);
+        canvas.polygon(outline);
+        return;
+    }
+    fill_without_outline(canvas, outline, brush);
+    for (int i = 1; i < static_cast<int>(outline.size()); ++i)
+        if (!side_is_bridge(picture, k, i))
+            canvas.line(outline[static_cast<std::size_t>(i - 1)], outline[static_cast<std::size_t>(i)]);
 }
 
 void draw_dashed_edges(platform::Canvas& canvas, const Tpicture& picture)
@@ -74,10 +123,8 @@ void draw_picture(platform::Canvas& canvas, const Tpicture& picture, int line_wi
                   bool hatch, bool dashed_edges)
 {
     canvas.set_pen({display_colour(picture.edge_colour), line_width, platform::pen_style::solid});
-    for (int k = 1; k <= picture.surface_count; ++k) {
-        canvas.set_brush(surface_brush(picture.surface_colour[k], colours, hatch));
-        canvas.polygon(outline_of(picture, k));
-    }
+    for (int k = 1; k <= picture.surface_count; ++k)
+        draw_surface(canvas, picture, k, surface_brush(picture.surface_colour[k], colours, hatch));
     if (dashed_edges)
         draw_dashed_edges(canvas, picture);
     if (show_arrows)

@@ -66,6 +66,42 @@ seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin)
     return doubtful ? seen::uncertain : seen::visible;
 }
 
+ray_caster::ray_caster(const Tsolid& transformed) : solid_(transformed)
+{
+    for (int s = 1; s <= transformed.surface_count; ++s) {
+        const Tpoint3d n = outline_normal(transformed, s);
+        const long double size = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+        if (size == 0 || std::fabs(n.z) < 1e-9L * size)
+            continue;
+        face f{s, n, 1e30L, -1e30L, 1e30L, -1e30L};
+        for (int i = 1; i <= transformed.corner_count(s); ++i) {
+            const Tpoint3d& p = transformed.corner(s, i);
+            f.left = std::min(f.left, p.x);
+            f.right = std::max(f.right, p.x);
+            f.bottom = std::min(f.bottom, p.y);
+            f.top = std::max(f.top, p.y);
+        }
+        faces_.push_back(f);
+    }
+}
+
+int ray_caster::nearest_surface(long double x, long double y) const
+{
+    int nearest = 0;
+    long double nearest_z = 0;
+    for (const face& f : faces_) {
+        if (x < f.left || x > f.right || y < f.bottom || y > f.top || winding(solid_, f.surface, x, y) == 0)
+            continue;
+        const Tpoint3d& c = solid_.corner(f.surface, 1);
+        const long double z = c.z - (f.normal.x * (x - c.x) + f.normal.y * (y - c.y)) / f.normal.z;
+        if (nearest == 0 || z > nearest_z) {
+            nearest = f.surface;
+            nearest_z = z;
+        }
+    }
+    return nearest;
+}
+
 long double outline_area2(const Tsolid& solid, int s)
 {
     long double sum = 0;
