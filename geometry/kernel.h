@@ -41,7 +41,8 @@ void front_surfaces(const Tsolid& solid, bool use_eye, const Tnormals& normals, 
 Tsolid turned_for_view(const Tsolid& solid, int angle_x, int angle_y, int angle_z, bool perspective, Tvisibility& front);
 
 // The edges of surfaces 1 .. surface_count - skipped_surfaces: each side of
-// a surface once, unless a neighbour already walked it the other way.
+// a surface once, unless a neighbour already walked it the other way; a
+// bridge to a hole, which its surface runs there and back, is no edge.
 // More than 48 edges stop the program.
 void find_edges(Tsolid& solid, int skipped_surfaces);
 // The same, answering false instead of stopping when a 49th edge would be

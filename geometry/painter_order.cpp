@@ -1,6 +1,7 @@
 #include "geometry/kernel.h"
 
 #include "foundation/messages.h"
+#include "geometry/outline_sides.h"
 #include "platform/message_box.h"
 
 #include <algorithm>
@@ -73,23 +74,6 @@ bool outlines_cross_behind(const Tsolid& solid, int a, int b)
     return false;
 }
 
-// Winding number of the outline of surface s around (x, y): 0 outside it
-// and in a hole, whose bridge runs there and back.
-int winding_around(const Tsolid& solid, int s, long double x, long double y)
-{
-    int w = 0;
-    for (int i = 1; i <= solid.corner_count(s); ++i) {
-        const Tpoint3d& p = solid.corner(s, i);
-        const Tpoint3d& q = solid.corner(s, i + 1);
-        const long double cross = (q.x - p.x) * (y - p.y) - (x - p.x) * (q.y - p.y);
-        if (p.y <= y && q.y > y && cross > 0)
-            ++w;
-        else if (p.y > y && q.y <= y && cross < 0)
-            --w;
-    }
-    return w;
-}
-
 long double distance_to_side(long double x, long double y, const Tpoint3d& p, const Tpoint3d& q)
 {
     const long double dx = q.x - p.x, dy = q.y - p.y;
@@ -104,7 +88,7 @@ bool well_inside(const Tsolid& solid, int s, const Tpoint3d& point)
     for (int i = 1; i <= solid.corner_count(s); ++i)
         if (distance_to_side(point.x, point.y, solid.corner(s, i), solid.corner(s, i + 1)) <= e)
             return false;
-    return winding_around(solid, s, point.x, point.y) != 0;
+    return outline_winding(solid, s, point.x, point.y) != 0;
 }
 
 // The depth of surface s's plane over (x, y); false when it is seen edge-on.

@@ -1,11 +1,11 @@
 #include "geometry/picture_drawing.h"
 
 #include "foundation/messages.h"
+#include "geometry/outline_sides.h"
 #include "geometry/palette.h"
 #include "geometry/screen_drawing.h"
 #include "platform/message_box.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -28,22 +28,9 @@ platform::brush surface_brush(int colour, bool colours, bool hatch)
     return {platform::brush_style::solid, platform::window_background_colour()};
 }
 
-// Whether the k-th drawn surface's outline runs its side from entry i the
-// other way too: the bridge that joins a hole to the outline bounds nothing.
-bool side_is_bridge(const Tpicture& picture, int k, int i)
-{
-    const Tsurface_list& list = picture.surface_vertices[k];
-    const int corners = std::min<int>(picture.surface_length[k], max_surface_entries) - 1;
-    for (int j = 1; j <= corners; ++j)
-        if (list[j] == list[i + 1] && list[j + 1] == list[i])
-            return true;
-    return false;
-}
-
 bool has_bridge(const Tpicture& picture, int k)
 {
-    const int corners = std::min<int>(picture.surface_length[k], max_surface_entries) - 1;
-    for (int i = 1; i <= corners; ++i)
+    for (int i = 1; i <= outline_corners(picture, k); ++i)
         if (side_is_bridge(picture, k, i))
             return true;
     return false;

@@ -66,6 +66,11 @@ seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin)
     return doubtful ? seen::uncertain : seen::visible;
 }
 
+bool inside_outline(const Tsolid& solid, int s, long double x, long double y)
+{
+    return winding(solid, s, x, y) != 0;
+}
+
 ray_caster::ray_caster(const Tsolid& transformed) : solid_(transformed)
 {
     for (int s = 1; s <= transformed.surface_count; ++s) {

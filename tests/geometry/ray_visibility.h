@@ -17,6 +17,9 @@ enum class seen { visible, hidden, uncertain };
 // its outline within `margin` of the point's projection.
 seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin);
 
+// Whether (x, y) lies inside the outline of face s in the drawing plane.
+bool inside_outline(const Tsolid& solid, int s, long double x, long double y);
+
 // Rays towards the viewer through the drawing plane of one transformed
 // solid, each face's plane and extent worked out once.
 class ray_caster {
