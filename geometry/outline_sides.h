@@ -6,6 +6,8 @@
 #include "geometry/solid.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 // The corners of surface s, never more than a list can hold.
 template <class Outlines>
@@ -41,3 +43,19 @@ inline int outline_winding(const Tsolid& solid, int s, long double x, long doubl
     }
     return w;
 }
+
+// An outline without its bridges: loops of vertex numbers in outline
+// order, the loop of the outline's first corner first; the others are its
+// holes.
+struct Toutline_loops {
+    int count = 0;
+    std::array<int, max_surface_entries> first{};    // where each loop starts in `vertices`
+    std::array<int, max_surface_entries> length{};
+    std::array<std::uint8_t, max_surface_entries> vertices{};
+};
+
+// The loops of a closed vertex list of `corners` corners (entries 1 to
+// corners, entry corners + 1 repeating entry 1); false when its sides,
+// bridges aside, do not fall into loops of three or more corners that
+// meet nowhere.
+bool split_into_loops(const Tsurface_list& list, int corners, Toutline_loops& loops);

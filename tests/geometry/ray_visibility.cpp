@@ -46,26 +46,6 @@ long double segment_distance_2d(long double x, long double y, const Tpoint3d& a,
     return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
 }
 
-seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin)
-{
-    bool doubtful = false;
-    for (int s = 1; s <= transformed.surface_count; ++s) {
-        const Tpoint3d n = outline_normal(transformed, s);
-        const long double size = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-        if (size == 0 || std::fabs(n.z) < 1e-9L * size)
-            continue;   // seen edge-on: a ray along z never passes through it
-        const Tpoint3d& c = transformed.corner(s, 1);
-        const long double z = c.z - (n.x * (p.x - c.x) + n.y * (p.y - c.y)) / n.z;
-        if (z <= p.z + 1e-7L)
-            continue;   // through the point or behind it
-        if (outline_distance(transformed, s, p.x, p.y) < margin)
-            doubtful = true;
-        else if (winding(transformed, s, p.x, p.y) != 0)
-            return seen::hidden;
-    }
-    return doubtful ? seen::uncertain : seen::visible;
-}
-
 bool inside_outline(const Tsolid& solid, int s, long double x, long double y)
 {
     return winding(solid, s, x, y) != 0;
@@ -105,6 +85,24 @@ int ray_caster::nearest_surface(long double x, long double y) const
         }
     }
     return nearest;
+}
+
+seen ray_caster::classify(const Tpoint3d& p, long double margin) const
+{
+    bool doubtful = false;
+    for (const face& f : faces_) {
+        if (p.x < f.left - margin || p.x > f.right + margin || p.y < f.bottom - margin || p.y > f.top + margin)
+            continue;
+        const Tpoint3d& c = solid_.corner(f.surface, 1);
+        const long double z = c.z - (f.normal.x * (p.x - c.x) + f.normal.y * (p.y - c.y)) / f.normal.z;
+        if (z <= p.z + 1e-7L)
+            continue;   // through the point or behind it
+        if (outline_distance(solid_, f.surface, p.x, p.y) < margin)
+            doubtful = true;
+        else if (winding(solid_, f.surface, p.x, p.y) != 0)
+            return seen::hidden;
+    }
+    return doubtful ? seen::uncertain : seen::visible;
 }
 
 long double outline_area2(const Tsolid& solid, int s)

@@ -13,10 +13,6 @@ namespace ray_check {
 
 enum class seen { visible, hidden, uncertain };
 
-// uncertain: no face hides the point for sure, but one in front of it has
-// its outline within `margin` of the point's projection.
-seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin);
-
 // Whether (x, y) lies inside the outline of face s in the drawing plane.
 bool inside_outline(const Tsolid& solid, int s, long double x, long double y);
 
@@ -29,6 +25,11 @@ public:
     // The surface the ray from far behind (x, y) meets last, the one a
     // picture shows there; 0 when it meets none.
     int nearest_surface(long double x, long double y) const;
+
+    // Whether a face in front of the point hides it. uncertain: no face
+    // hides it for sure, but one in front of it has its outline within
+    // `margin` of the point's projection.
+    seen classify(const Tpoint3d& p, long double margin) const;
 
 private:
     struct face {

@@ -64,6 +64,7 @@ public:
             for (int px = 0; px < width; ++px)
                 nearest_[index(px, py)] = rays.nearest_surface((px - width / 2) / (scale * pixels_per_unit_x),
                                                                -(py - height / 2) / (scale * pixels_per_unit_y));
+        mark_corners();
     }
 
     static Tpicture picture_of(const Tsolid& solid, const turn& t)
@@ -96,6 +97,8 @@ public:
     // Inside one surface's region (or the background), away from its lines.
     bool judged(int px, int py) const
     {
+        if (near_corner_[index(px, py)])
+            return false;
         for (int dy = -line_reach; dy <= line_reach; ++dy)
             for (int dx = -line_reach; dx <= line_reach; ++dx) {
                 const int x = px + dx, y = py + dy;
@@ -121,8 +124,27 @@ public:
 private:
     static std::size_t index(int px, int py) { return static_cast<std::size_t>(py * width + px); }
 
+    // Near a corner the sides of a sharp tip run closer than a pixel: its
+    // lines show where no pixel's ray meets its surface.
+    void mark_corners()
+    {
+        for (int v = 1; v <= transformed_.vertex_count; ++v) {
+            const long double cx = width / 2 + scale * pixels_per_unit_x * transformed_.vertices[v].x;
+            const long double cy = height / 2 - scale * pixels_per_unit_y * transformed_.vertices[v].y;
+            const int left = std::max(0, static_cast<int>(std::floor(cx - corner_reach)));
+            const int top = std::max(0, static_cast<int>(std::floor(cy - corner_reach)));
+            for (int py = top; py < std::min(height, static_cast<int>(cy + corner_reach) + 1); ++py)
+                for (int px = left; px < std::min(width, static_cast<int>(cx + corner_reach) + 1); ++px)
+                    if (std::hypot(px - cx, py - cy) <= corner_reach)
+                        near_corner_[index(px, py)] = true;
+        }
+    }
+
+    static constexpr long double corner_reach = 5;   // pixels
+
     Tsolid transformed_;
     std::vector<int> nearest_ = std::vector<int>(static_cast<std::size_t>(width * height));
+    std::vector<bool> near_corner_ = std::vector<bool>(static_cast<std::size_t>(width * height));
 };
 
 class SamplePictures : public testing::Test {
