@@ -5,6 +5,7 @@
 #include "geometry/cutting.h"
 #include "geometry/hidden_lines.h"
 #include "geometry/kernel.h"
+#include "geometry/object_files.h"
 #include "geometry/screen_metrics.h"
 #include "geometry/views.h"
 #include "platform/message_box.h"
@@ -153,4 +154,27 @@ TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
             EXPECT_EQ(responder.count(), 0u) << sample.name << " turned " << r.angle_x << " " << r.angle_y << " "
                                              << r.angle_z << ": " << (responder.count() ? responder.last().text : "");
         }
+}
+
+// The section exercise has the pupil mark each section by its corners: a
+// section with a hole, joined to its outline by a bridge, cannot be marked.
+TEST_F(Catalogue, TheSectionExerciseCutsItsObjectsIntoSectionsAPupilCanMark)
+{
+    const auto& samples = test_objects::sample_solids();
+    int used = 0;
+    for (std::size_t n = 0; n < samples.size(); ++n) {
+        bool in_exercise = false;
+        for (int level = 1; level <= practice_levels; ++level)
+            in_exercise |= exercise_object_table[0][static_cast<std::size_t>(level)].objects.test(n);
+        if (!in_exercise)
+            continue;
+        ++used;
+        Tsolid solid = samples[n].solid;
+        bool success = false, bridged = false;
+        std::int32_t sections = 0;
+        platform::scripted_responder responder;
+        cut_solid(solid, success, sections, bridged);
+        EXPECT_TRUE(success && !bridged) << samples[n].name;
+    }
+    EXPECT_GE(used, 30);
 }
