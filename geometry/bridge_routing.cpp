@@ -90,6 +90,15 @@ public:
         return shortest >= 0;
     }
 
+    // Whether the outline with one bridge to each hole fits a vertex list.
+    bool outline_fits() const
+    {
+        int entries = loops_.length[0] + 1;
+        for (int k = 1; k < loops_.count; ++k)
+            entries += loops_.length[static_cast<std::size_t>(k)] + 2;
+        return entries <= max_surface_entries;
+    }
+
     // The outline from its first corner, each hole's round entered from the
     // outline corner of its bridge (or, for its first corner, at the end).
     Tsurface_list outline(int& length) const
@@ -205,6 +214,8 @@ void route_bridges_of(Tsolid& solid, int s)
         loops.count < 2)
         return;
     bridge_router router(solid, s, loops);
+    if (!router.outline_fits())
+        return;
     for (int k = 1; k < loops.count; ++k)
         if (!router.choose(k))
             return;   // no bridge keeps off the plane: the cut takes the outline as it is
