@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "tests/geometry/ray_visibility.h"
 #include "tests/geometry/sample_solids.h"
+#include "tests/geometry/sample_views.h"
 #include "tools/solid_check.h"
 
 #include <gtest/gtest.h>
@@ -15,26 +16,15 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 using ray_check::seen;
 using test_objects::sample_solids;
 
+using test_objects::view;
+
 namespace {
-
-struct view {
-    int angle_x, angle_y, angle_z;
-    bool perspective;
-};
-
-std::string describe(const view& v)
-{
-    std::ostringstream text;
-    text << "angles " << v.angle_x << " " << v.angle_y << " " << v.angle_z << (v.perspective ? " with perspective" : "");
-    return text.str();
-}
 
 // The six normal views, the oblique one, a few turns of no special kind
 // and some pseudo-random ones, the same on every run.

@@ -11,6 +11,7 @@
 #include "platform/message_box.h"
 #include "tests/geometry/ray_visibility.h"
 #include "tests/geometry/sample_solids.h"
+#include "tests/geometry/sample_views.h"
 #include "tests/support/gui_app.h"
 
 #include <gtest/gtest.h>
@@ -18,22 +19,11 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
-#include <sstream>
 #include <vector>
 
+using turn = test_objects::view;
+
 namespace {
-
-struct turn {
-    int x, y, z;
-    bool perspective;
-};
-
-std::string describe(const turn& t)
-{
-    std::ostringstream text;
-    text << "angles " << t.x << " " << t.y << " " << t.z << (t.perspective ? " in perspective" : "");
-    return text.str();
-}
 
 // An oblique turn every object gets and two of its own, the same on every run.
 std::vector<turn> turns_of(std::size_t object)
@@ -56,7 +46,7 @@ class picture_judge {
 public:
     picture_judge(const Tsolid& solid, const turn& t) : transformed_(solid)
     {
-        rotate_solid(transformed_, t.x, t.y, true, t.z);
+        rotate_solid(transformed_, t.angle_x, t.angle_y, true, t.angle_z);
         if (t.perspective)
             perspective_transform(transformed_);
         const ray_check::ray_caster rays(transformed_);
@@ -70,7 +60,7 @@ public:
     static Tpicture picture_of(const Tsolid& solid, const turn& t)
     {
         Tpicture picture;
-        make_picture(solid, t.x, t.y, picture, t.perspective, width / 2, height / 2, scale, t.z);
+        make_picture(solid, t.angle_x, t.angle_y, picture, t.perspective, width / 2, height / 2, scale, t.angle_z);
         return picture;
     }
 
@@ -180,7 +170,7 @@ TEST_F(SamplePictures, CutSamplesShowTheirSectionsOpaqueAndWithoutBridges)
     for (std::size_t n = 0; n < samples.size(); ++n)
         for (const turn& before : {turn{0, 0, 0, false}, turns_of(n + 1)[1]}) {
             Tsolid solid = samples[n].solid;
-            rotate_solid(solid, before.x, before.y, false, before.z);
+            rotate_solid(solid, before.angle_x, before.angle_y, false, before.angle_z);
             bool success = false, bridged = false;
             std::int32_t sections = 0;
             platform::scripted_responder responder;
@@ -195,7 +185,7 @@ namespace {
 std::vector<int> order_by(const Tsolid& solid, const turn& t, hiding_rule rule)
 {
     Tvisibility front{};
-    const Tsolid turned = turned_for_view(solid, t.x, t.y, t.z, t.perspective, front);
+    const Tsolid turned = turned_for_view(solid, t.angle_x, t.angle_y, t.angle_z, t.perspective, front);
     Tdrawing_order order{};
     const int end = order_surfaces(turned, front, order, rule);
     return std::vector<int>(order.begin() + 1, order.begin() + end);
