@@ -8,12 +8,14 @@
 #include "geometry/picture_drawing.h"
 #include "geometry/screen_metrics.h"
 #include "platform/image_canvas.h"
+#include "platform/painter_canvas.h"
 #include "platform/message_box.h"
 #include "tests/geometry/ray_visibility.h"
 #include "tests/geometry/sample_solids.h"
 #include "tests/geometry/sample_views.h"
 #include "tests/support/gui_app.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -178,6 +180,30 @@ TEST_F(SamplePictures, CutSamplesShowTheirSectionsOpaqueAndWithoutBridges)
             for (const turn& t : {turn{30, -40, 0, false}, turn{-20, 50, 0, true}})
                 expect_as_rays_say(solid, samples[n].name + " cut after " + describe(before), t);
         }
+}
+
+// On paper the section is as opaque: the printer draws through a painter,
+// here one on an image of the same size.
+TEST_F(SamplePictures, TheHoledBlockCutIsOpaqueOnPaperToo)
+{
+    Tsolid solid = test_objects::sample_named("Block with a through hole");
+    bool success = false, bridged = false;
+    std::int32_t sections = 0;
+    platform::scripted_responder responder;
+    cut_solid(solid, success, sections, bridged);
+    ASSERT_TRUE(success && bridged);
+    const turn t{30, -40, 0, false};
+    QImage paper(width, height, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    {
+        platform::painter_canvas printer(paper);
+        draw_picture(printer, picture_judge::picture_of(solid, t), 1, false, true, false, false);
+    }
+    platform::image_canvas seen(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            seen.set_pixel(x, y, platform::rgb(qRed(paper.pixel(x, y)), qGreen(paper.pixel(x, y)), qBlue(paper.pixel(x, y))));
+    EXPECT_EQ(picture_judge(solid, t).faults(seen), std::vector<std::string>{});
 }
 
 namespace {
