@@ -21,6 +21,10 @@ struct Tcut_work {
 
 inline bool on_plane(const Tpoint3d& p) { return p.z < cut_tolerance && p.z > -cut_tolerance; }
 
+// 0. Lays every bridge that joins a hole to its surface's outline off the
+//    plane: on the cut-away side when the hole reaches it, else on the kept
+//    side; so trimming keeps a bridge whole or drops it whole.
+void route_bridges_off_the_plane(Tsolid& solid);
 // 1. Keeps the vertices on or below the plane, renumbered, and the surfaces
 //    that reach below it (or start on it).
 void keep_lower_part(Tsolid& solid, Tcut_work& work);

@@ -138,6 +138,8 @@ void clip_surfaces_at_plane(Tsolid& solid, Tcut_work& work)
 
 void cut_solid(Tsolid& solid, bool& success, std::int32_t& section_count, bool& bridged)
 {
+    const Tsolid given = solid;
+    route_bridges_off_the_plane(solid);
     Tcut_work work;
     work.original = solid;
     bool was_bridged = false;
@@ -153,7 +155,7 @@ void cut_solid(Tsolid& solid, bool& success, std::int32_t& section_count, bool& 
         report_cut_failure("too many edges", work.failed);
     const bool done = !work.failed && solid.vertex_count > 0 && section_count > 0;
     if (!done)
-        solid = work.original;
+        solid = given;
     bridged = was_bridged;
     success = done;
 }

@@ -3,6 +3,8 @@
 // is a comparison of d or t.
 #include "geometry/edge_visibility.h"
 
+#include "geometry/outline_sides.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -81,17 +83,6 @@ bool edge_behind_surface_plane(const Tsolid& frame, int s, long double z_a, long
 
 namespace {
 
-// Whether the outline of surface s also runs its side k the other way: the
-// bridge that joins a section's hole to its outline runs there and back.
-bool side_walked_back(const Tsolid& frame, int s, int k)
-{
-    const Tsurface_list& list = frame.surface_vertices[s];
-    for (int j = 1; j <= frame.corner_count(s); ++j)
-        if (list[j] == list[k + 1] && list[j + 1] == list[k])
-            return true;
-    return false;
-}
-
 // The crossings of the edge line with the outline of surface s, which runs
 // counter-clockwise, so the line enters it before it leaves it. A bridge
 // bounds nothing and takes no part.
@@ -99,7 +90,7 @@ Tcrossing_list outline_crossings(const Tsolid& frame, int s)
 {
     Tcrossing_list list;
     for (int k = 1; k <= frame.corner_count(s); ++k) {
-        if (side_walked_back(frame, s, k))
+        if (side_is_bridge(frame, s, k))
             continue;
         const long double dk = frame.corner(s, k).x, tk = frame.corner(s, k).y;
         const long double dn = frame.corner(s, k + 1).x, tn = frame.corner(s, k + 1).y;
@@ -117,7 +108,46 @@ Tcrossing_list outline_crossings(const Tsolid& frame, int s)
 
 } // namespace
 
-void clip_edge_against_surface(const Tsolid& frame, int s, Tedge_visibility& record, long double z_a, long double z_b)
+namespace {
+
+// How far beside the edge line, in units of the edge's length, a point is
+// taken to see which surfaces lie on that side of it.
+constexpr long double beside = 0.001L;
+
+// Whether one of the edge's own faces shows beside the edge at t where
+// surface s does not cover it.
+bool own_face_seen_beside(const Tsolid& frame, int s, const Tedge_faces& own, long double t)
+{
+    for (const long double d : {-beside, beside}) {
+        if (outline_winding(frame, s, d, t) != 0)
+            continue;
+        for (int i = 0; i < own.count; ++i)
+            if (outline_winding(frame, own.surfaces[static_cast<std::size_t>(i)], d, t) != 0)
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Tedge_faces faces_of_edge(const Tsolid& transformed, int a, int b, const Tvisibility& front)
+{
+    Tedge_faces faces;
+    for (int s = 1; s <= transformed.surface_count && faces.count < static_cast<int>(faces.surfaces.size()); ++s) {
+        if (!front[s])
+            continue;
+        const Tsurface_list& list = transformed.surface_vertices[s];
+        for (int k = 1; k <= transformed.corner_count(s); ++k)
+            if (((list[k] == a && list[k + 1] == b) || (list[k] == b && list[k + 1] == a)) && !side_is_bridge(transformed, s, k)) {
+                faces.surfaces[static_cast<std::size_t>(faces.count++)] = s;
+                break;
+            }
+    }
+    return faces;
+}
+
+void clip_edge_against_surface(const Tsolid& frame, int s, Tedge_visibility& record, long double z_a, long double z_b,
+                               const Tedge_faces& own_faces)
 {
     long double tlo = 0, thi = 0;
     if (!surface_may_hide_edge(frame, s, z_a, z_b) || !edge_behind_surface_plane(frame, s, z_a, z_b, tlo, thi))
@@ -132,7 +162,7 @@ void clip_edge_against_surface(const Tsolid& frame, int s, Tedge_visibility& rec
             continue;
         if (here.code == outline_enters)
             paint_edge_interval(hidden_level, record, here.t, next.t);
-        else if (here.code == side_on_line_starts)
+        else if (here.code == side_on_line_starts && !own_face_seen_beside(frame, s, own_faces, (here.t + next.t) / 2))
             paint_edge_interval(not_drawn_level, record, here.t, next.t);
     }
 }
@@ -146,8 +176,9 @@ Tedge_visibility compute_edge_visibility(const Tsolid& transformed, int e, const
         return new_edge_visibility(true);
     Tedge_visibility record = new_edge_visibility(false);
     const Tsolid frame = edge_frame_solid(transformed, a, b);
+    const Tedge_faces own = faces_of_edge(transformed, a, b, front);
     for (int s = 1; s <= transformed.surface_count; ++s)
         if (front[s])
-            clip_edge_against_surface(frame, s, record, pa.z, pb.z);
+            clip_edge_against_surface(frame, s, record, pa.z, pb.z, own);
     return record;
 }

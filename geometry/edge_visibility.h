@@ -91,9 +91,23 @@ bool surface_may_hide_edge(const Tsolid& frame, int s, long double z_a, long dou
 bool edge_behind_surface_plane(const Tsolid& frame, int s, long double z_a, long double z_b, long double& tlo,
                                long double& thi);
 
+// The surfaces facing the viewer that have the edge as a side (at most four are kept).
+struct Tedge_faces {
+    std::int32_t count = 0;
+    std::array<int, 4> surfaces{};
+};
+
 // Paints the stretches of the edge that lie behind surface s (hidden) or
-// run along one of its sides in front of it (not drawn).
-void clip_edge_against_surface(const Tsolid& frame, int s, Tedge_visibility& record, long double z_a, long double z_b);
+// run along one of its sides in front of it (not drawn). Along such a side
+// the edge is left as it is where one of its own faces shows on the side
+// of the line that surface s leaves free: there the edge bounds what is
+// seen, as the inner edge of a step seen from above does.
+void clip_edge_against_surface(const Tsolid& frame, int s, Tedge_visibility& record, long double z_a, long double z_b,
+                               const Tedge_faces& own_faces = {});
+
+// The front-facing surfaces of a transformed solid whose outlines run
+// along the edge from vertex a to vertex b (either way, bridges aside).
+Tedge_faces faces_of_edge(const Tsolid& transformed, int a, int b, const Tvisibility& front);
 
 // The visibility of edge e of a transformed solid against the surfaces
 // that face the viewer (`front[s]`).

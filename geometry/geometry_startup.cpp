@@ -12,7 +12,7 @@
 void start_up_screen_drawing()
 {
     const platform::screen_size screen = platform::primary_screen_size();
-    aspect = aspect_of_screen(screen.width, screen.height);
+    aspect = aspect_of_screen(screen.width, screen.height, screen.width_mm, screen.height_mm);
 }
 
 void start_up_kernel()

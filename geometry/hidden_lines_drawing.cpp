@@ -23,7 +23,7 @@ void draw_visible_lines(platform::Canvas& canvas, const Tscreen_lines& lines, bo
     for (int i = 1; i <= lines.count && i <= max_drawing_lines; ++i) {
         const Tscreen_line& l = lines.lines[i];
         if (l.highlighted == highlighted)
-            canvas.line({l.x1, l.y1}, {l.x2, l.y2});
+            draw_clipped_line(canvas, {l.x1, l.y1}, {l.x2, l.y2});
     }
 }
 

@@ -41,7 +41,8 @@ void front_surfaces(const Tsolid& solid, bool use_eye, const Tnormals& normals, 
 Tsolid turned_for_view(const Tsolid& solid, int angle_x, int angle_y, int angle_z, bool perspective, Tvisibility& front);
 
 // The edges of surfaces 1 .. surface_count - skipped_surfaces: each side of
-// a surface once, unless a neighbour already walked it the other way.
+// a surface once, unless a neighbour already walked it the other way; a
+// bridge to a hole, which its surface runs there and back, is no edge.
 // More than 48 edges stop the program.
 void find_edges(Tsolid& solid, int skipped_surfaces);
 // The same, answering false instead of stopping when a 49th edge would be
@@ -53,8 +54,18 @@ void mirror_solid(Tsolid& solid);
 
 // The visible surfaces in painter's order: the depth-sorted ones first,
 // each placed before every surface it lies behind, then the unsorted ones.
-// Returns the position of the terminating 0 (drawn surfaces + 1).
-int order_surfaces(const Tsolid& solid, const Tvisibility& visible, Tdrawing_order& order);
+// Surface a lies behind surface b where an edge of a passes behind an edge
+// of b, and also where one's outline lies wholly within the other's and a
+// is the farther there (then no edges cross). Returns the position of the
+// terminating 0 (drawn surfaces + 1).
+// With edge_crossings_only containment is not looked at: the order as the
+// crossings alone make it, to compare with.
+enum class hiding_rule { crossings_and_containment, edge_crossings_only };
+int order_surfaces(const Tsolid& solid, const Tvisibility& visible, Tdrawing_order& order,
+                   hiding_rule rule = hiding_rule::crossings_and_containment);
 
-// Whether surface a lies behind surface b where their outlines overlap.
+// Whether an edge of surface a passes behind an edge of surface b.
 bool surface_hidden_by(const Tsolid& solid, int a, int b);
+// Whether the outline of one of the surfaces lies within the other's and
+// surface a is the farther there.
+bool surface_within_behind(const Tsolid& solid, int a, int b);

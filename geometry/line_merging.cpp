@@ -30,7 +30,9 @@ line_shape normalise(Tdrawing_line& line, long double angle_tolerance)
         shape.dx = -shape.dx;
         shape.dy = -shape.dy;
     }
-    shape.vertical = std::fabs(shape.dx) < angle_tolerance;
+    // By its direction: a short level line is no vertical one, however
+    // small its dx (pixel lines of a few pixels are a few hundredths).
+    shape.vertical = std::fabs(shape.dx) < angle_tolerance * std::fabs(shape.dy);
     if (!shape.vertical) {
         shape.angle = std::atan(shape.dy / shape.dx);
         shape.cosine = shape.dx / std::sqrt(shape.dx * shape.dx + shape.dy * shape.dy);

@@ -1,6 +1,7 @@
 #include "geometry/kernel.h"
 
 #include "foundation/messages.h"
+#include "geometry/outline_sides.h"
 #include "platform/message_box.h"
 
 #include <algorithm>
@@ -73,17 +74,73 @@ bool outlines_cross_behind(const Tsolid& solid, int a, int b)
     return false;
 }
 
-bool hidden_within(const Tsolid& solid, int a, const box& box_a, int b, const box& box_b)
+long double distance_to_side(long double x, long double y, const Tpoint3d& p, const Tpoint3d& q)
 {
-    return boxes_allow_hiding(box_a, box_b) && outlines_cross_behind(solid, a, b);
+    const long double dx = q.x - p.x, dy = q.y - p.y;
+    const long double l2 = dx * dx + dy * dy;
+    const long double t = l2 > 0 ? std::clamp(((x - p.x) * dx + (y - p.y) * dy) / l2, 0.0L, 1.0L) : 0;
+    return std::hypot(p.x + t * dx - x, p.y + t * dy - y);
+}
+
+// Inside the outline of surface s and not on it.
+bool well_inside(const Tsolid& solid, int s, const Tpoint3d& point)
+{
+    for (int i = 1; i <= solid.corner_count(s); ++i)
+        if (distance_to_side(point.x, point.y, solid.corner(s, i), solid.corner(s, i + 1)) <= e)
+            return false;
+    return outline_winding(solid, s, point.x, point.y) != 0;
+}
+
+// The depth of surface s's plane over (x, y); false when it is seen edge-on.
+bool plane_depth(const Tsolid& solid, int s, long double x, long double y, long double& z)
+{
+    const Tpoint3d n = surface_normal(solid, s);
+    if (std::fabs(n.z) <= e * e)
+        return false;
+    const Tpoint3d& p = solid.corner(s, 1);
+    z = p.z - (n.x * (x - p.x) + n.y * (y - p.y)) / n.z;
+    return true;
+}
+
+// -1 when a corner of surface `inner` lying well inside the outline of
+// `outer` lies behind outer's plane, 1 when in front of it; 0 when no
+// corner tells.
+int depth_order_at_inner_corner(const Tsolid& solid, int inner, int outer)
+{
+    for (int i = 1; i <= solid.corner_count(inner); ++i) {
+        const Tpoint3d& p = solid.corner(inner, i);
+        long double z = 0;
+        if (!well_inside(solid, outer, p) || !plane_depth(solid, outer, p.x, p.y, z))
+            continue;
+        if (p.z < z - e)
+            return -1;
+        if (p.z > z + e)
+            return 1;
+    }
+    return 0;
+}
+
+// Outlines that do not cross can still overlap: one lies wholly within the
+// other. Then a corner of the inner one lies well inside the outer one,
+// and the depths there tell which lies behind.
+bool within_behind(const Tsolid& solid, int a, int b)
+{
+    return depth_order_at_inner_corner(solid, a, b) < 0 || depth_order_at_inner_corner(solid, b, a) > 0;
+}
+
+bool hidden_within(const Tsolid& solid, int a, const box& box_a, int b, const box& box_b, hiding_rule rule)
+{
+    return boxes_allow_hiding(box_a, box_b) &&
+           (outlines_cross_behind(solid, a, b) || (rule == hiding_rule::crossings_and_containment && within_behind(solid, a, b)));
 }
 
 struct sorter {
     const Tsolid& solid;
     Tdrawing_order& order;
+    hiding_rule rule;
     std::array<box, max_surfaces + 1> boxes{};   // by surface number
 
-    bool hidden(int a, int b) const { return hidden_within(solid, a, boxes[a], b, boxes[b]); }
+    bool hidden(int a, int b) const { return hidden_within(solid, a, boxes[a], b, boxes[b], rule); }
 
     // The first position after i whose surface lies behind the one at i; 0 when none.
     int first_hidden_after(int i, int last) const
@@ -121,16 +178,21 @@ struct sorter {
 
 bool surface_hidden_by(const Tsolid& solid, int a, int b)
 {
-    return hidden_within(solid, a, bounding_box(solid, a), b, bounding_box(solid, b));
+    return boxes_allow_hiding(bounding_box(solid, a), bounding_box(solid, b)) && outlines_cross_behind(solid, a, b);
 }
 
-int order_surfaces(const Tsolid& solid, const Tvisibility& visible, Tdrawing_order& order)
+bool surface_within_behind(const Tsolid& solid, int a, int b)
+{
+    return boxes_allow_hiding(bounding_box(solid, a), bounding_box(solid, b)) && within_behind(solid, a, b);
+}
+
+int order_surfaces(const Tsolid& solid, const Tvisibility& visible, Tdrawing_order& order, hiding_rule rule)
 {
     int m = 0;
     for (int s = 1; s <= solid.surface_count; ++s)
         if (visible[s] && solid.surface_sorted[s] != 0)
             order[++m] = static_cast<std::uint8_t>(s);
-    sorter{solid, order}.sort(1, m);
+    sorter{solid, order, rule}.sort(1, m);
     int position = m;
     for (int s = 1; s <= solid.surface_count; ++s)
         if (visible[s] && solid.surface_sorted[s] == 0)

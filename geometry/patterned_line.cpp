@@ -1,5 +1,6 @@
 #include "geometry/screen_drawing.h"
 
+#include "platform/image_canvas.h"
 #include "platform/line_walk.h"
 
 #include <cstdlib>
@@ -44,6 +45,16 @@ struct patterned_line {
     }
 };
 
+// Where a pixel can land: an image's own area; on any other canvas (a
+// printed page) the widest area a page could have.
+platform::pixel_rect drawable_area(const platform::Canvas& dc)
+{
+    if (const auto* image = dynamic_cast<const platform::image_canvas*>(&dc))
+        return {0, 0, image->width(), image->height()};
+    constexpr std::int32_t page_reach = 1 << 16;
+    return {-page_reach, -page_reach, page_reach, page_reach};
+}
+
 struct shift {
     int x;
     int y;
@@ -87,6 +98,7 @@ void draw_patterned_line(platform::Canvas& dc, Tinteger_point from, Tinteger_poi
     if (solid)
         dc.set_pen({colour, 1, platform::pen_style::solid});
     const long long first_count = from.y == to.y ? from.x : from.x == to.x ? from.y : 0;
+    const platform::pixel_rect area = drawable_area(dc);
     const auto draw = [&](Tinteger_point a, Tinteger_point b) {
         if (solid) {
             dc.line(a, b);
@@ -94,7 +106,12 @@ void draw_patterned_line(platform::Canvas& dc, Tinteger_point from, Tinteger_poi
         }
         patterned_line line{dc, pattern, colour, platform::window_background_colour(), unit < 1 ? 1 : unit,
                             first_count, a, b, pattern == dotted_pattern, fill_gaps};
-        platform::walk_line(a, b, [&line](int x, int y) { line.pixel(x, y); });
+        // Only the pixels on the canvas are walked, with the pattern where
+        // the whole walk would have it: a line far off costs nothing.
+        platform::walk_line_within(a, b, area, [&line, first_count](int x, int y, std::int64_t step) {
+            line.counter = first_count + step;
+            line.pixel(x, y);
+        });
     };
     draw(from, to);
     if (width >= 2) {
@@ -108,3 +125,24 @@ void draw_patterned_line(platform::Canvas& dc, Tinteger_point from, Tinteger_poi
     if (solid)
         dc.set_pen(previous_pen);
 }
+
+void draw_clipped_line(platform::Canvas& dc, Tinteger_point from, Tinteger_point to)
+{
+    const platform::pen pen = dc.pen();
+    const platform::pixel_rect area = drawable_area(dc);
+    const auto inside = [&area](Tinteger_point p) {
+        return p.x >= area.left && p.x < area.right && p.y >= area.top && p.y < area.bottom;
+    };
+    const bool thin_on_image = pen.width <= 1 && dynamic_cast<const platform::image_canvas*>(&dc) != nullptr;
+    if (!thin_on_image || pen.style == platform::pen_style::none || (inside(from) && inside(to))) {
+        dc.line(from, to);
+        return;
+    }
+    // The image's own one-pixel line: every walked pixel, or every other one when dotted.
+    const bool dotted = pen.style == platform::pen_style::dotted;
+    platform::walk_line_within(from, to, area, [&](int x, int y, std::int64_t step) {
+        if (!dotted || step % 2 == 0)
+            dc.set_pixel(x, y, pen.colour);
+    });
+}
+

@@ -1,6 +1,7 @@
 #include "geometry/picture_drawing.h"
 
 #include "foundation/messages.h"
+#include "geometry/outline_sides.h"
 #include "geometry/palette.h"
 #include "geometry/screen_drawing.h"
 #include "platform/message_box.h"
@@ -25,6 +26,41 @@ platform::brush surface_brush(int colour, bool colours, bool hatch)
     if (colours)
         return {platform::brush_style::solid, display_colour(colour)};
     return {platform::brush_style::solid, platform::window_background_colour()};
+}
+
+bool has_bridge(const Tpicture& picture, int k)
+{
+    for (int i = 1; i <= outline_corners(picture, k); ++i)
+        if (side_is_bridge(picture, k, i))
+            return true;
+    return false;
+}
+
+void fill_without_outline(platform::Canvas& canvas, const std::vector<Tinteger_point>& outline, const platform::brush& brush)
+{
+    const platform::pen pen = canvas.pen();
+    canvas.set_pen({pen.colour, pen.width, platform::pen_style::none});
+    canvas.set_brush(brush);
+    canvas.polygon(outline);
+    canvas.set_pen(pen);
+}
+
+// A cut face is solid material: its hatching lies on the background, not
+// over what lies behind it. A bridge to a hole gets no line.
+void draw_surface(platform::Canvas& canvas, const Tpicture& picture, int k, const platform::brush& brush)
+{
+    const std::vector<Tinteger_point> outline = outline_of(picture, k);
+    if (brush.style != platform::brush_style::solid)
+        fill_without_outline(canvas, outline, {platform::brush_style::solid, platform::window_background_colour()});
+    if (!has_bridge(picture, k)) {
+        canvas.set_brush(brush);
+        canvas.polygon(outline);
+        return;
+    }
+    fill_without_outline(canvas, outline, brush);
+    for (int i = 1; i < static_cast<int>(outline.size()); ++i)
+        if (!side_is_bridge(picture, k, i))
+            canvas.line(outline[static_cast<std::size_t>(i - 1)], outline[static_cast<std::size_t>(i)]);
 }
 
 void draw_dashed_edges(platform::Canvas& canvas, const Tpicture& picture)
@@ -74,10 +110,8 @@ void draw_picture(platform::Canvas& canvas, const Tpicture& picture, int line_wi
                   bool hatch, bool dashed_edges)
 {
     canvas.set_pen({display_colour(picture.edge_colour), line_width, platform::pen_style::solid});
-    for (int k = 1; k <= picture.surface_count; ++k) {
-        canvas.set_brush(surface_brush(picture.surface_colour[k], colours, hatch));
-        canvas.polygon(outline_of(picture, k));
-    }
+    for (int k = 1; k <= picture.surface_count; ++k)
+        draw_surface(canvas, picture, k, surface_brush(picture.surface_colour[k], colours, hatch));
     if (dashed_edges)
         draw_dashed_edges(canvas, picture);
     if (show_arrows)

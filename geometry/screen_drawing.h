@@ -23,6 +23,11 @@ inline constexpr std::uint32_t dotted_pattern = 0x11111111;
 void draw_patterned_line(platform::Canvas& dc, Tinteger_point from, Tinteger_point to, bool fill_gaps, int unit,
                          int width, platform::colour_ref colour, std::uint32_t pattern);
 
+// A line with the canvas's pen. A one-pixel line that reaches beyond an
+// image is walked only where it lies on the image: the same pixels, however
+// far away its ends are.
+void draw_clipped_line(platform::Canvas& dc, Tinteger_point from, Tinteger_point to);
+
 // Called for every pixel of an outline; what it does with it is its own
 // affair (its data travels in the function object).
 using pixel_rule = std::function<void(int x, int y)>;

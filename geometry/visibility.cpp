@@ -1,6 +1,7 @@
 #include "geometry/kernel.h"
 
 #include "foundation/messages.h"
+#include "geometry/outline_sides.h"
 #include "geometry/screen_metrics.h"
 
 
@@ -70,7 +71,7 @@ bool collect_edges(Tsolid& solid, int skipped_surfaces)
         const Tsurface_list& list = solid.surface_vertices[s];
         for (int j = 1; j <= solid.corner_count(s); ++j) {
             const int p = list[j], q = list[j + 1];
-            if (edge_walked_backwards(solid, p, q))
+            if (side_is_bridge(solid, s, j) || edge_walked_backwards(solid, p, q))
                 continue;
             if (solid.edge_count == max_edges)
                 return false;

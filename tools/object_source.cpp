@@ -1,6 +1,7 @@
 #include "tools/object_source.h"
 
 #include "geometry/object_files.h"
+#include "geometry/outline_sides.h"
 #include "geometry/solid.h"
 #include "tools/solid_check.h"
 
@@ -79,6 +80,24 @@ std::optional<int> colour_in(const std::string& word)
         if (word == colour_names[i])
             return i;
     return number_in(word, 0, 15);
+}
+
+// A surface with holes runs out to each hole along a bridge and back along
+// the same side; no other corner may come twice. Answers a corner that
+// breaks this, or 0.
+int corner_off_its_loops(const std::vector<int>& corners)
+{
+    Tsurface_list list{};
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        list[i + 1] = static_cast<std::uint8_t>(corners[i]);
+    list[corners.size() + 1] = list[1];
+    Toutline_loops loops;
+    if (split_into_loops(list, static_cast<int>(corners.size()), loops))
+        return 0;
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        if (std::count(corners.begin(), corners.end(), corners[i]) > 1)
+            return corners[i];
+    return corners.front();
 }
 
 class compiler {
@@ -242,13 +261,14 @@ private:
             const auto found = std::find(names.begin(), names.end(), words[i]);
             if (found == names.end())
                 error("no vertex named " + words[i]);
-            else if (std::find(face.corners.begin(), face.corners.end(), found - names.begin() + 1) != face.corners.end())
-                error("the corner " + words[i] + " comes twice in one surface");
             else
                 face.corners.push_back(static_cast<int>(found - names.begin() + 1));
         }
         if (face.corners.size() < 3 || face.corners.size() + 1 > static_cast<std::size_t>(max_surface_entries))
             error("a surface has 3 to 19 corners");
+        else if (const int twice = corner_off_its_loops(face.corners); twice != 0)
+            error("the corner " + object_->vertex_names[static_cast<std::size_t>(twice - 1)] +
+                  " comes twice in one surface (only the ends of a bridge to a hole may)");
         object_->faces.push_back(face);
     }
 

@@ -19,7 +19,8 @@
 //   --size WxH        picture size in pixels (default 400x300, 800x600 for
 //                     the workbench)
 //   --scale S         picture scale (default: what a frame of that width uses)
-//   --aspect A        the screen aspect factor (default 1, a 4:3 screen)
+//   --aspect A        the screen aspect factor: height over width of a
+//                     pixel (default 1, square pixels)
 //   --workbench       the tutor's workbench instead of one picture: the
 //                     isometric picture in its frame with its view arrows
 //                     beside the normal views with their labels and the

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr long double flatness = 0.005L;   // half a hundredth of a unit
+constexpr long double coplanar = 1e-9L;     // of the cosine between two normals
 
 Tpoint3d minus(const Tpoint3d& a, const Tpoint3d& b)
 {
@@ -32,6 +33,7 @@ public:
         for (int s = 1; s <= solid_.surface_count; ++s)
             check_surface(s, normals[s]);
         check_edges();
+        check_neighbours_not_coplanar();
         if (problems_.empty() && volume() <= 0)
             problems_.push_back("the surfaces turn inwards: list every surface's corners the other way round");
         return problems_;
@@ -96,6 +98,38 @@ private:
             if (!used)
                 problems_.push_back("vertex " + name(v) + " is a corner of no surface");
         }
+    }
+
+    // Two surfaces in one plane that share a side would show that side as
+    // an edge, a line the solid does not have. A cut's section is outlined
+    // where it meets a face in its plane, as a drawing outlines it.
+    void check_neighbours_not_coplanar()
+    {
+        for (int s = 1; s <= solid_.surface_count; ++s)
+            for (int t = s + 1; t <= solid_.surface_count; ++t) {
+                const int side = shared_side(s, t);
+                if (side == 0 || solid_.surface_colour[s] == cut_surface_colour ||
+                    solid_.surface_colour[t] == cut_surface_colour)
+                    continue;
+                const Tpoint3d a = outline_normal(solid_, s), b = outline_normal(solid_, t);
+                const long double size = std::sqrt(dot(a, a) * dot(b, b));
+                if (size > 0 && dot(a, b) > (1 - coplanar) * size)
+                    problems_.push_back(surface(s) + " and " + surface(t) + " lie in one plane and share the side " +
+                                        name(solid_.surface_vertices[s][side]) + "-" +
+                                        name(solid_.surface_vertices[s][side + 1]) +
+                                        ": make them one surface, with a hole if need be");
+            }
+    }
+
+    // The entry of surface s whose side surface t runs the other way; 0 when none does.
+    int shared_side(int s, int t) const
+    {
+        for (int i = 1; i < solid_.surface_length[s]; ++i)
+            for (int j = 1; j < solid_.surface_length[t]; ++j)
+                if (solid_.surface_vertices[s][i] == solid_.surface_vertices[t][j + 1] &&
+                    solid_.surface_vertices[s][i + 1] == solid_.surface_vertices[t][j])
+                    return i;
+        return 0;
     }
 
     // Six times the enclosed volume: positive when the surfaces face out.

@@ -2,7 +2,10 @@
 // Checks that a solid is a closed polyhedron whose surfaces all face out:
 // each surface flat, its first three corners turning the way the whole
 // outline turns, every edge shared by two surfaces walking it opposite ways,
-// and the whole enclosing a positive volume. Then every normal the kernel
+// no two surfaces that share a side lying in one plane (the side would be
+// drawn as an edge the solid does not have), and the whole enclosing a
+// positive volume. A surface may have holes, each joined to its outline by
+// a bridge that the outline runs there and back. Then every normal the kernel
 // computes from a surface's first three corners points out of the solid,
 // which the visibility test relies on.
 

@@ -86,3 +86,19 @@ TEST(LineMerging, ExerciseLinesMergeInPixelsWithWiderTolerances)
     merge_exercise_lines(apart, false, false);
     EXPECT_EQ(apart.count, 3);
 }
+
+// A level line a few pixels long is no vertical line: it never merges
+// into the upright line that starts at its end, in whatever order the
+// pupil draws them.
+TEST(LineMerging, ShortLevelExerciseLinesStayBesideUprightOnes)
+{
+    const Tscreen_line level{88, 222, 95, 222, false}, upright{88, 222, 88, 235, false};
+    for (const bool level_first : {true, false}) {
+        Tscreen_lines list;
+        list.count = 2;
+        list.lines[1] = level_first ? level : upright;
+        list.lines[2] = level_first ? upright : level;
+        merge_exercise_lines(list, true, true);
+        EXPECT_EQ(list.count, 2) << (level_first ? "level first" : "upright first");
+    }
+}

@@ -139,3 +139,54 @@ TEST(ObjectSource, MistakesAreReportedWithTheirLines)
     EXPECT_TRUE(compile_object_source(replaced(cube_source(), "level 2", "level 4"), "t.txt").bytes.empty())
         << "nothing is written when anything is wrong";
 }
+
+// A face split in two shows its split as a line the solid does not have; a
+// face with a hole is one surface that runs out to the hole along a bridge
+// and back, and the bridge is no edge.
+TEST(ObjectSource, SplitFacesAreRefusedAndFacesWithHolesTakeABridge)
+{
+    const auto errors_of = [](const std::string& faces) { return compile_object_source(cube_source(faces), "t.txt").errors; };
+    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "  face aqua    a b c d\n", "  face aqua a b c\n  face aqua a c d\n")),
+                         "lie in one plane"));
+
+    const std::string frame = R"(submenu S
+object Frame
+  theory
+  vertex a -50 -50 20
+  vertex b  50 -50 20
+  vertex c  50  50 20
+  vertex d -50  50 20
+  vertex e -20 -20 20
+  vertex f  20 -20 20
+  vertex g  20  20 20
+  vertex h -20  20 20
+  vertex A -50 -50 -20
+  vertex B  50 -50 -20
+  vertex C  50  50 -20
+  vertex D -50  50 -20
+  vertex E -20 -20 -20
+  vertex F  20 -20 -20
+  vertex G  20  20 -20
+  vertex H -20  20 -20
+  face aqua a b c d a e h g f e
+  face gray D C B A E F G H E A
+  face red a A B b
+  face red b B C c
+  face red c C D d
+  face red d D A a
+  face green e f F E
+  face green f g G F
+  face green g h H G
+  face green h e E H
+end
+)";
+    const object_source_result result = compile_object_source(frame, "frame.txt");
+    ASSERT_EQ(result.errors, std::vector<std::string>{});
+    TThingCatCollection catalogue;
+    ASSERT_EQ(test_support::stop_message([&] { load_object_images({{"FRAME.OBJ", result.bytes}}, catalogue); }), "");
+    Tsolid solid;
+    load_object(0, solid);
+    EXPECT_EQ(solid.edge_count, 24) << "the twelve edges of the block and the twelve of the hole, no bridge";
+    EXPECT_TRUE(mentions(compile_object_source(replaced(frame, "a b c d a e h g f e", "a b c d a e h g f e h"), "f.txt").errors,
+                         "comes twice"));
+}

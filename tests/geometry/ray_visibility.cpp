@@ -46,21 +46,60 @@ long double segment_distance_2d(long double x, long double y, const Tpoint3d& a,
     return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
 }
 
-seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin)
+bool inside_outline(const Tsolid& solid, int s, long double x, long double y)
 {
-    bool doubtful = false;
+    return winding(solid, s, x, y) != 0;
+}
+
+ray_caster::ray_caster(const Tsolid& transformed) : solid_(transformed)
+{
     for (int s = 1; s <= transformed.surface_count; ++s) {
         const Tpoint3d n = outline_normal(transformed, s);
         const long double size = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
         if (size == 0 || std::fabs(n.z) < 1e-9L * size)
-            continue;   // seen edge-on: a ray along z never passes through it
-        const Tpoint3d& c = transformed.corner(s, 1);
-        const long double z = c.z - (n.x * (p.x - c.x) + n.y * (p.y - c.y)) / n.z;
+            continue;
+        face f{s, n, 1e30L, -1e30L, 1e30L, -1e30L};
+        for (int i = 1; i <= transformed.corner_count(s); ++i) {
+            const Tpoint3d& p = transformed.corner(s, i);
+            f.left = std::min(f.left, p.x);
+            f.right = std::max(f.right, p.x);
+            f.bottom = std::min(f.bottom, p.y);
+            f.top = std::max(f.top, p.y);
+        }
+        faces_.push_back(f);
+    }
+}
+
+int ray_caster::nearest_surface(long double x, long double y) const
+{
+    int nearest = 0;
+    long double nearest_z = 0;
+    for (const face& f : faces_) {
+        if (x < f.left || x > f.right || y < f.bottom || y > f.top || winding(solid_, f.surface, x, y) == 0)
+            continue;
+        const Tpoint3d& c = solid_.corner(f.surface, 1);
+        const long double z = c.z - (f.normal.x * (x - c.x) + f.normal.y * (y - c.y)) / f.normal.z;
+        if (nearest == 0 || z > nearest_z) {
+            nearest = f.surface;
+            nearest_z = z;
+        }
+    }
+    return nearest;
+}
+
+seen ray_caster::classify(const Tpoint3d& p, long double margin) const
+{
+    bool doubtful = false;
+    for (const face& f : faces_) {
+        if (p.x < f.left - margin || p.x > f.right + margin || p.y < f.bottom - margin || p.y > f.top + margin)
+            continue;
+        const Tpoint3d& c = solid_.corner(f.surface, 1);
+        const long double z = c.z - (f.normal.x * (p.x - c.x) + f.normal.y * (p.y - c.y)) / f.normal.z;
         if (z <= p.z + 1e-7L)
             continue;   // through the point or behind it
-        if (outline_distance(transformed, s, p.x, p.y) < margin)
+        if (outline_distance(solid_, f.surface, p.x, p.y) < margin)
             doubtful = true;
-        else if (winding(transformed, s, p.x, p.y) != 0)
+        else if (winding(solid_, f.surface, p.x, p.y) != 0)
             return seen::hidden;
     }
     return doubtful ? seen::uncertain : seen::visible;

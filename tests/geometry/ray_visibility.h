@@ -7,13 +7,39 @@
 
 #include "geometry/solid.h"
 
+#include <vector>
+
 namespace ray_check {
 
 enum class seen { visible, hidden, uncertain };
 
-// uncertain: no face hides the point for sure, but one in front of it has
-// its outline within `margin` of the point's projection.
-seen classify(const Tsolid& transformed, const Tpoint3d& p, long double margin);
+// Whether (x, y) lies inside the outline of face s in the drawing plane.
+bool inside_outline(const Tsolid& solid, int s, long double x, long double y);
+
+// Rays towards the viewer through the drawing plane of one transformed
+// solid, each face's plane and extent worked out once.
+class ray_caster {
+public:
+    explicit ray_caster(const Tsolid& transformed);
+
+    // The surface the ray from far behind (x, y) meets last, the one a
+    // picture shows there; 0 when it meets none.
+    int nearest_surface(long double x, long double y) const;
+
+    // Whether a face in front of the point hides it. uncertain: no face
+    // hides it for sure, but one in front of it has its outline within
+    // `margin` of the point's projection.
+    seen classify(const Tpoint3d& p, long double margin) const;
+
+private:
+    struct face {
+        int surface;
+        Tpoint3d normal;
+        long double left, right, bottom, top;
+    };
+    const Tsolid& solid_;
+    std::vector<face> faces_;   // those not seen edge-on
+};
 
 // Distance in the drawing plane from (x, y) to the segment from a to b, and
 // the parameter of the nearest point along it.

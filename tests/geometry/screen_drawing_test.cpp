@@ -118,6 +118,49 @@ TEST(PatternedLine, WideLinesAreParallelLines)
     EXPECT_EQ(steep.pen().colour, platform::black) << "the pen is put back";
 }
 
+// A line reaching beyond the canvas leaves there exactly the pixels it
+// leaves on a canvas large enough to hold all of it; a line from very far
+// away too.
+TEST(PatternedLine, LinesBeyondTheCanvasDrawTheSamePixelsOnIt)
+{
+    struct line_case {
+        Tinteger_point from, to;
+        int width;
+        std::uint32_t pattern;   // 0: draw_clipped_line with a one-pixel pen
+        platform::pen_style style;
+    };
+    const line_case lines[] = {
+        {{-300, -7}, {250, 40}, 1, dashed_pattern, platform::pen_style::solid},
+        {{20, -400}, {25, 300}, 3, dashed_pattern, platform::pen_style::solid},
+        {{-200, 15}, {500, 15}, 1, dashed_pattern, platform::pen_style::solid},
+        {{-90, 300}, {310, -170}, 2, dotted_pattern, platform::pen_style::solid},
+        {{-333, -111}, {444, 222}, 1, 0, platform::pen_style::solid},
+        {{-333, 222}, {444, -111}, 1, 0, platform::pen_style::dotted},
+    };
+    const int shift = 640;   // whole pattern lengths: dashes of level lines follow x
+    const auto draw = [](image_canvas& canvas, const line_case& l, int by) {
+        const Tinteger_point from{l.from.x + by, l.from.y + by}, to{l.to.x + by, l.to.y + by};
+        if (l.pattern != 0) {
+            draw_patterned_line(canvas, from, to, false, 1, l.width, red, l.pattern);
+            return;
+        }
+        canvas.set_pen({red, 1, l.style});
+        draw_clipped_line(canvas, from, to);
+    };
+    for (const line_case& l : lines) {
+        image_canvas small(40, 30), large(1400, 1400);
+        draw(small, l, 0);
+        draw(large, l, shift);
+        for (int y = 0; y < small.height(); ++y)
+            for (int x = 0; x < small.width(); ++x)
+                ASSERT_EQ(small.pixel(x, y), large.pixel(x + shift, y + shift))
+                    << l.from.x << "," << l.from.y << " at " << x << "," << y;
+    }
+    image_canvas canvas(40, 30);
+    draw_patterned_line(canvas, {-2000000000, 10}, {2000000000, 12}, false, 1, 3, red, dashed_pattern);
+    EXPECT_GT(pixels_of(canvas, red).size(), 40u);
+}
+
 TEST(ArrowOutline, ClosedOutlineThroughItsSevenPointsAndNothingForAPoint)
 {
     aspect = 1.0L;

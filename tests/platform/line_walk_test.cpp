@@ -62,3 +62,45 @@ TEST(LineWalk, FarApartPointsDoNotOverflow)
     EXPECT_EQ(count, 600);
     EXPECT_EQ(last.x, 2147483599);
 }
+
+// The part of a line within an area is the walk's own pixels there, with
+// their step numbers, for lines of every direction passing, entering,
+// leaving, crossing or missing the area.
+TEST(LineWalk, WithinAnAreaVisitsTheWalksPixelsThereWithTheirSteps)
+{
+    const platform::pixel_rect area{5, 8, 40, 30};
+    std::srand(19);
+    for (int n = 0; n < 3000; ++n) {
+        const pixel_point from{std::rand() % 80 - 20, std::rand() % 70 - 20};
+        const pixel_point to{std::rand() % 80 - 20, std::rand() % 70 - 20};
+        std::vector<std::pair<int, pixel_point>> expected, found;
+        int step = 0;
+        platform::walk_line(from, to, [&](int x, int y) {
+            if (x >= area.left && x < area.right && y >= area.top && y < area.bottom)
+                expected.push_back({step, {x, y}});
+            ++step;
+        });
+        platform::walk_line_within(from, to, area, [&](int x, int y, std::int64_t i) {
+            found.push_back({static_cast<int>(i), {x, y}});
+        });
+        ASSERT_EQ(found.size(), expected.size()) << from.x << "," << from.y << " to " << to.x << "," << to.y;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].first, expected[i].first);
+            EXPECT_EQ(found[i].second.x, expected[i].second.x);
+            EXPECT_EQ(found[i].second.y, expected[i].second.y);
+        }
+    }
+}
+
+TEST(LineWalk, WithinAnAreaALineFromFarAwayCostsOnlyItsPartThere)
+{
+    std::int64_t visits = 0, first = -1;
+    platform::walk_line_within({-2000000000, 7}, {2000000000, 13}, {0, 0, 100, 100}, [&](int x, int, std::int64_t i) {
+        if (visits++ == 0) {
+            first = i;
+            EXPECT_EQ(x, 0);
+        }
+    });
+    EXPECT_EQ(visits, 100);
+    EXPECT_EQ(first, 2000000000);
+}
