@@ -13,22 +13,23 @@ struct link_slot {
     std::size_t offset;
 };
 
-std::uint32_t records_in(const std::vector<std::uint8_t>& bytes)
+using byte_view = std::span<const std::uint8_t>;
+
+std::uint32_t records_in(byte_view bytes)
 {
     return static_cast<std::uint32_t>(bytes.size() / record_size);
 }
 
-record record_in(const std::vector<std::uint8_t>& bytes, std::uint32_t number)
+record record_in(byte_view bytes, std::uint32_t number)
 {
     record r;
     std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(number) * record_size, record_size, r.begin());
     return r;
 }
 
-std::uint16_t link_at(const std::vector<std::uint8_t>& bytes, const link_slot& slot)
+std::uint16_t link_at(byte_view bytes, const link_slot& slot)
 {
-    const std::size_t at = slot.record * record_size + slot.offset;
-    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+    return load_u16(bytes.data() + slot.record * record_size + slot.offset);
 }
 
 // Calls `visit` with the fourteen heads and the next link of every result record.
@@ -43,7 +44,7 @@ void for_each_link(std::uint32_t n, Visit visit)
 
 class planner {
 public:
-    planner(const std::vector<std::uint8_t>& bytes, recovery_plan& plan) : read_(&bytes), plan_(plan) {}
+    planner(byte_view bytes, recovery_plan& plan) : read_(bytes), plan_(plan) {}
 
     // Applies the first rule that fits; false when none does.
     bool one_rule()
@@ -81,13 +82,13 @@ public:
 
 private:
     // The bytes as the steps so far leave them; copied only once a step is needed.
-    const std::vector<std::uint8_t>& bytes() const { return *read_; }
+    byte_view bytes() const { return changing_ ? byte_view(changed_) : read_; }
 
     void add(recovery_step step, recovery_kind kind, std::uint32_t record)
     {
-        if (read_ != &changed_) {
-            changed_ = *read_;
-            read_ = &changed_;
+        if (!changing_) {
+            changed_.assign(read_.begin(), read_.end());
+            changing_ = true;
         }
         apply_recovery_step(step, changed_);
         plan_.steps.push_back(std::move(step));
@@ -163,14 +164,39 @@ private:
         return found;
     }
 
-    const std::vector<std::uint8_t>* read_;
+    byte_view read_;
     std::vector<std::uint8_t> changed_;
+    bool changing_ = false;
     recovery_plan& plan_;
 };
 
+// What an operation leaves when it finishes, as nearly every file is: whole
+// records, the end marker last and only there, no link past the last
+// result, and that one reached (none left when there are no results). One
+// pass over the links tells it; only other files go through the rules.
+bool settled(byte_view bytes)
+{
+    const std::uint32_t n = records_in(bytes);
+    const auto fresh = static_cast<std::uint32_t>(fresh_file_records);
+    if (bytes.size() % record_size != 0 || n < fresh || !is_end_marker(record_in(bytes, n - 1)))
+        return false;
+    if (n > fresh && is_end_marker(record_in(bytes, n - 2)))
+        return false;
+    // Without branches: the loop runs over every record of large files.
+    const std::uint32_t past = n == fresh ? 1 : n - 1;
+    bool beyond = false;
+    bool last_reached = n == fresh;
+    for_each_link(n, [&](const link_slot& slot) {
+        const std::uint32_t link = link_at(bytes, slot);
+        beyond |= link >= past;
+        last_reached |= link == n - 2;
+    });
+    return !beyond && last_reached;
+}
+
 } // namespace
 
-record end_marker_before(const std::vector<std::uint8_t>& bytes, std::uint32_t number)
+record end_marker_before(byte_view bytes, std::uint32_t number)
 {
     if (number > static_cast<std::uint32_t>(first_result_record) && number - 1 < records_in(bytes))
         return end_marker_after(record_in(bytes, number - 1));
@@ -189,11 +215,11 @@ void apply_recovery_step(const recovery_step& step, std::vector<std::uint8_t>& b
     std::copy(step.bytes.begin(), step.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(step.offset));
 }
 
-recovery_plan plan_recovery(const std::vector<std::uint8_t>& bytes, std::uint64_t file_size)
+recovery_plan plan_recovery(byte_view bytes, std::uint64_t file_size)
 {
     recovery_plan plan;
     // A file larger than any results file is damage of its own kind.
-    if (file_size != bytes.size() || file_size > largest_file + record_size - 1)
+    if (file_size != bytes.size() || file_size > largest_file + record_size - 1 || settled(bytes))
         return plan;
     planner p(bytes, plan);
     // Each rule shortens the file or clears links, and none undoes another,
