@@ -41,11 +41,28 @@ constexpr std::array<month_entry, 128 * 16> make_month_table()
 // Indexed by the year and month bits of a packed date (bits 21 to 31).
 inline constexpr std::array<month_entry, 128 * 16> month_table = make_month_table();
 
-// The low word: hours, minutes and seconds div 2, each clamped.
+// The low word in two looks: the hours (bits 11 to 15), and the minutes
+// and seconds div 2 (bits 0 to 10), each field clamped.
+struct time_table {
+    std::array<std::int32_t, 32> hours;
+    std::array<std::int32_t, 2048> minutes_and_seconds;
+};
+
+constexpr time_table make_time_table()
+{
+    time_table table{};
+    for (int h = 0; h < 32; ++h)
+        table.hours[static_cast<std::size_t>(h)] = std::min(h, 23) * 3600;
+    for (int bits = 0; bits < 2048; ++bits)
+        table.minutes_and_seconds[static_cast<std::size_t>(bits)] = std::min(bits >> 5, 59) * 60 + std::min((bits & 0x1F) * 2, 59);
+    return table;
+}
+
+inline constexpr time_table time_of_day_table = make_time_table();
+
 constexpr std::int64_t of_time_of_day(std::uint32_t packed)
 {
-    return std::min<std::int64_t>(packed >> 11 & 0x1F, 23) * 3600 + std::min<std::int64_t>(packed >> 5 & 0x3F, 59) * 60
-        + std::min<std::int64_t>((packed & 0x1F) * 2, 59);
+    return time_of_day_table.hours[packed >> 11 & 0x1F] + time_of_day_table.minutes_and_seconds[packed & 0x7FF];
 }
 
 // Seconds from 1899-12-30 00:00 to a packed date-time.

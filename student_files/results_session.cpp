@@ -1,5 +1,7 @@
 #include "student_files/results_session.h"
 
+#include "platform/file_system.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -19,8 +21,27 @@ bool cannot_write(int error)
 
 results_session::results_session(const std::string& path, access how, file_bytes& room)
 {
+    start(path, how, room);
+}
+
+results_session::results_session(const platform::open_directory& directory, const std::string& path, access how,
+                                 file_bytes& room)
+    : directory_(&directory)
+{
+    start(path, how, room);
+}
+
+bool results_session::open(const std::string& path, platform::binary_file::mode how)
+{
+    if (!directory_)
+        return file_.open_locked(path, how);
+    return file_.open_locked(*directory_, path.substr(path.find_last_of(platform::directory_separator) + 1), how);
+}
+
+void results_session::start(const std::string& path, access how, file_bytes& room)
+{
     using mode = platform::binary_file::mode;
-    if (!file_.open_locked(path, how == access::read ? mode::read_only : mode::read_write) || !read_all(room))
+    if (!open(path, how == access::read ? mode::read_only : mode::read_write) || !read_all(room))
         return;
     recovered_ = plan_recovery(room.bytes(), size_);
     if (!recovered_.empty() && how == access::read) {
@@ -42,7 +63,7 @@ results_session::results_session(const std::string& path, access how, file_bytes
 
 bool results_session::read_all(file_bytes& room)
 {
-    size_ = file_.size();
+    size_ = file_.size_when_locked();
     const auto n = static_cast<std::size_t>(std::min(size_, read_limit));
     if (file_.read_at(0, room.room_for(n), n))
         return true;
@@ -65,7 +86,7 @@ void results_session::apply_in_memory(const recovery_plan& plan, file_bytes& roo
 bool results_session::reopen_to_change(const std::string& path)
 {
     file_.close();
-    if (file_.open_locked(path, platform::binary_file::mode::read_write))
+    if (open(path, platform::binary_file::mode::read_write))
         return true;
     const int error = file_.take_error();
     if (!cannot_write(error)) {

@@ -125,25 +125,50 @@ std::string concise_text(const results_sums& sums, std::uint32_t guidance_time, 
     return text;
 }
 
-// The sums of the result records (4 to the one before the last), read in place.
+// The sums of the result records (4 to the one before the last), read in
+// place, kept in locals. Objects and correct add up in the two halves of one
+// number: 65535 at most each, in fewer than 65536 records, fill neither half.
 void add_results(const results_image& image, results_sums& sums)
 {
+    std::uint64_t all = 0;
+    std::uint64_t level_1 = 0, level_2 = 0, level_3 = 0;
+    std::int64_t seconds_1 = 0, seconds_2 = 0, seconds_3 = 0;
     const std::uint32_t n = image.record_count();
     for (std::uint32_t i = first_result_record; i + 1 < n; ++i) {
         const std::uint8_t* r = image.record_bytes(i);
-        const std::uint16_t objects = load_u16(r + 9);
-        const std::uint16_t correct = load_u16(r + 11);
-        sums.total_objects += objects;
-        sums.total_correct += correct;
+        const std::uint32_t counts = load_u32(r + 9);
+        const std::uint64_t both = (counts & 0xFFFFu) | std::uint64_t{counts >> 16} << 32;
+        all += both;
         // Levels other than 1, 2 and 3 count only in the totals.
-        const unsigned level = r[8] - 1u;
-        if (level < 3) {
-            level_sums& l = sums.levels[level];
-            l.objects += objects;
-            l.correct += correct;
-            l.seconds += packed_seconds::between(load_u32(r), load_u32(r + 4));
+        switch (r[8]) {
+        case 1:
+            level_1 += both;
+            seconds_1 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            break;
+        case 2:
+            level_2 += both;
+            seconds_2 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            break;
+        case 3:
+            level_3 += both;
+            seconds_3 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            break;
+        default:
+            break;
         }
     }
+    const auto add = [](level_sums& to, std::uint64_t both, std::int64_t seconds) {
+        to.objects += static_cast<long>(both & 0xFFFFFFFFu);
+        to.correct += static_cast<long>(both >> 32);
+        to.seconds += seconds;
+    };
+    level_sums total;
+    add(total, all, 0);
+    sums.total_objects += total.objects;
+    sums.total_correct += total.correct;
+    add(sums.levels[0], level_1, seconds_1);
+    add(sums.levels[1], level_2, seconds_2);
+    add(sums.levels[2], level_3, seconds_3);
 }
 
 } // namespace
@@ -487,9 +512,11 @@ bool Tstudent_data_files_object::read_settings(const std::string& student_name, 
     return !report(path, outcome);
 }
 
-bool Tstudent_data_files_object::read_summary(const std::string& path, results_sums& sums, settings* out)
+bool Tstudent_data_files_object::read_summary(const std::string& path, results_sums& sums, settings* out,
+                                              const platform::open_directory* directory)
 {
-    results_session session(path, results_session::access::read, room_);
+    results_session session = directory ? results_session(*directory, path, results_session::access::read, room_)
+                                        : results_session(path, results_session::access::read, room_);
     file_outcome outcome = session.finish();
     const results_image& image = session.image();
     const std::uint32_t n = image.record_count();
@@ -551,13 +578,14 @@ result_chains Tstudent_data_files_object::read_result_chains(const std::string& 
     return out;
 }
 
-std::string Tstudent_data_files_object::concise_text_at(const std::string& path, const concise_texts& texts)
+std::string Tstudent_data_files_object::concise_text_at(const std::string& path, const concise_texts& texts,
+                                                        const platform::open_directory* directory)
 {
     results_sums sums;
     settings s;
     // Sums and settings from one reading of the file, one message on failure.
     if (!path.empty())
-        read_summary(path, sums, &s);
+        read_summary(path, sums, &s, directory);
     return concise_text(sums, s.guidance_time, texts.data());
 }
 
@@ -579,12 +607,13 @@ std::string Tstudent_data_files_object::concise_results_text(const std::string& 
     // One message for a bad name, not one per reading below.
     if (!student_name.empty() && name_refused(student_name))
         return {};
-    return concise_text_at(student_name.empty() ? "" : results_file_name(student_name), read_concise_texts());
+    return concise_text_at(student_name.empty() ? "" : results_file_name(student_name), read_concise_texts(), nullptr);
 }
 
 std::vector<std::string> Tstudent_data_files_object::concise_results_texts(const std::vector<std::string>& student_names)
 {
     const concise_texts texts = read_concise_texts();
+    const platform::open_directory directory(directory_);
     std::unordered_set<std::string> listed;
     for (std::string& file_name : platform::list_files(directory_))
         listed.insert(std::move(file_name));
@@ -594,7 +623,7 @@ std::vector<std::string> Tstudent_data_files_object::concise_results_texts(const
         if (!name.empty() && name_refused(name))
             out.emplace_back();
         else
-            out.push_back(concise_text_at(name.empty() ? "" : find_results_file(name, &listed), texts));
+            out.push_back(concise_text_at(name.empty() ? "" : find_results_file(name, &listed), texts, &directory));
     }
     return out;
 }

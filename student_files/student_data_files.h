@@ -110,11 +110,14 @@ private:
     // `listed` (the names of the directory's files) when that is given.
     std::string find_results_file(const std::string& student_name,
                                   const std::unordered_set<std::string>* listed) const;
-    // The concise text of the file at `path`, of no file when it is empty.
-    std::string concise_text_at(const std::string& path, const concise_texts& texts);
+    // The concise text of the file at `path` (in `directory` when given),
+    // of no file when the path is empty.
+    std::string concise_text_at(const std::string& path, const concise_texts& texts,
+                                const platform::open_directory* directory);
     bool validity_test(const std::string& path, const std::string* password);
     bool refuse(const std::string& message);
-    bool read_summary(const std::string& path, results_sums& sums, results_format::settings* settings);
+    bool read_summary(const std::string& path, results_sums& sums, results_format::settings* settings,
+                      const platform::open_directory* directory = nullptr);
     // True (after the message) when the name would lead out of the directory.
     bool name_refused(const std::string& student_name);
     // Shows the I/O message for a failed outcome; true when it failed.
