@@ -171,9 +171,10 @@ private:
 };
 
 // What an operation leaves when it finishes, as nearly every file is: whole
-// records, the end marker last and only there, no link past the last
-// result, and that one reached (none left when there are no results). One
-// pass over the links tells it; only other files go through the rules.
+// records, the end marker last and only there, and a last result that some
+// link reaches while none reaches past it (no link at all without results).
+// That is: the largest link names the last result (or is 0). One pass over
+// the links tells it; only other files go through the rules.
 bool settled(byte_view bytes)
 {
     const std::uint32_t n = records_in(bytes);
@@ -182,16 +183,28 @@ bool settled(byte_view bytes)
         return false;
     if (n > fresh && is_end_marker(record_in(bytes, n - 2)))
         return false;
-    // Without branches: the loop runs over every record of large files.
-    const std::uint32_t past = n == fresh ? 1 : n - 1;
-    bool beyond = false;
-    bool last_reached = n == fresh;
-    for_each_link(n, [&](const link_slot& slot) {
-        const std::uint32_t link = link_at(bytes, slot);
-        beyond |= link >= past;
-        last_reached |= link == n - 2;
-    });
-    return !beyond && last_reached;
+    std::uint32_t largest = 0;
+    for (int e = 1; e <= exercises; ++e)
+        largest = std::max<std::uint32_t>(largest, link_at(bytes, {static_cast<std::uint32_t>(head_record_of(e)), head_offset_of(e)}));
+    // Four running maxima, so the pass over large files is not one long chain.
+    // From the last result back to the first, so the first records, where
+    // chains start, are the ones the cache holds afterwards.
+    std::uint32_t m0 = 0, m1 = 0, m2 = 0, m3 = 0;
+    const std::uint8_t* link = bytes.data() + (n - 1) * record_size + 13;
+    std::uint32_t left = n - 1 - first_result_record;
+    for (; left >= 4; left -= 4) {
+        link -= 4 * record_size;
+        m0 = std::max<std::uint32_t>(m0, load_u16(link + 3 * record_size));
+        m1 = std::max<std::uint32_t>(m1, load_u16(link + 2 * record_size));
+        m2 = std::max<std::uint32_t>(m2, load_u16(link + record_size));
+        m3 = std::max<std::uint32_t>(m3, load_u16(link));
+    }
+    for (; left > 0; --left) {
+        link -= record_size;
+        m0 = std::max<std::uint32_t>(m0, load_u16(link));
+    }
+    largest = std::max({largest, m0, m1, m2, m3});
+    return largest == (n == fresh ? 0 : n - 2);
 }
 
 } // namespace
