@@ -73,8 +73,14 @@ void append_time_text(std::string& text, std::int64_t seconds, const std::string
     text += texts[1];
 }
 
-void append_percentage(std::string& text, long correct, long objects)
+// "correct <word> objects", and the percentage when there are objects.
+void append_count(std::string& text, long correct, const std::string& word, long objects)
 {
+    text += std::to_string(correct);
+    text += ' ';
+    text += word;
+    text += ' ';
+    text += std::to_string(objects);
     if (objects < 1)
         return;
     text += " (";
@@ -94,12 +100,7 @@ std::string concise_text(const results_sums& sums, std::uint32_t guidance_time, 
         text += std::to_string(level);
         text += ": ";
         if (l.objects > 0) {
-            text += std::to_string(l.correct);
-            text += ' ';
-            text += texts[2];
-            text += ' ';
-            text += std::to_string(l.objects);
-            append_percentage(text, l.correct, l.objects);
+            append_count(text, l.correct, texts[2], l.objects);
             text += ". ";
             text += texts[3];
             text += ' ';
@@ -112,12 +113,7 @@ std::string concise_text(const results_sums& sums, std::uint32_t guidance_time, 
     }
     text += texts[6];
     text += ' ';
-    text += std::to_string(sums.total_correct);
-    text += ' ';
-    text += texts[7];
-    text += ' ';
-    text += std::to_string(sums.total_objects);
-    append_percentage(text, sums.total_correct, sums.total_objects);
+    append_count(text, sums.total_correct, texts[7], sums.total_objects);
     text += ".\n\n";
     text += texts[8];
     text += ' ';
