@@ -4,6 +4,7 @@
 
 #include "student_files/results_format.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
