@@ -8,12 +8,14 @@
 #include "foundation/globals.h"
 #include "platform/binary_file.h"
 #include "platform/file_system.h"
+#include "student_files/results_image.h"
 #include "student_files/student_data_files.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -72,17 +74,17 @@ struct bench_folder {
     }
 };
 
-// Only reading the bytes: open, one read of the whole file, close.
-inline std::size_t read_bytes(const std::vector<std::string>& paths)
+// Only reading the bytes: open, one read of the whole file, close, into
+// room kept from read to read, as the program keeps its own.
+inline std::size_t read_bytes(const std::vector<std::string>& paths, results_format::file_bytes& room)
 {
     std::size_t total = 0;
-    std::vector<char> buffer;
     for (const auto& p : paths) {
         platform::binary_file file;
         file.open(p, platform::binary_file::mode::read_only);
-        buffer.resize(file.size());
-        file.read_at(0, buffer.data(), buffer.size());
-        total += buffer.size();
+        const auto size = static_cast<std::size_t>(file.size());
+        file.read_at(0, room.room_for(size), size);
+        total += size;
     }
     return total;
 }
@@ -90,7 +92,9 @@ inline std::size_t read_bytes(const std::vector<std::string>& paths)
 // The I/O floor of code that reads results files: reading the same bytes.
 inline auto reading(std::vector<std::string> paths)
 {
-    return [paths = std::move(paths)] { benchmark::DoNotOptimize(read_bytes(paths)); };
+    return [paths = std::move(paths), room = std::make_shared<results_format::file_bytes>()] {
+        benchmark::DoNotOptimize(read_bytes(paths, *room));
+    };
 }
 
 // The floor of an append that must survive a power cut: reading the file
@@ -99,14 +103,28 @@ inline auto reading_and_one_synced_record(const std::string& path)
 {
     const std::string scratch = path + ".floor";
     std::ofstream(scratch, std::ios::binary) << std::string(15, '\0');
-    return [path, scratch] {
-        benchmark::DoNotOptimize(read_bytes({path}));
+    return [read = reading({path}), scratch]() mutable {
+        read();
         platform::binary_file file;
         const char record[15] = {};
         file.open(scratch, platform::binary_file::mode::read_write);
         file.write_at(0, record, sizeof record);
         file.sync();
     };
+}
+
+// Puts back the records that differ from `before` and the size, and syncs:
+// the few pages an append changed, not the whole file.
+inline void restore_file(const std::string& path, const std::string& before)
+{
+    const std::string now = *platform::read_whole_file(path);
+    platform::binary_file file;
+    file.open(path, platform::binary_file::mode::read_write);
+    for (std::size_t at = 0; at < before.size(); at += results_format::record_size)
+        if (now.compare(at, results_format::record_size, before, at, results_format::record_size) != 0)
+            file.write_at(at, before.data() + at, results_format::record_size);
+    file.truncate(before.size());
+    file.sync();
 }
 
 // A class of `students` students with `results` results each.

@@ -1,13 +1,12 @@
 // The results-file code against the I/O floor, reading the same bytes in one
-// go: the concise results of 50, 500 and 5000 students of 200 results each;
-// an append to files of 1000, 10000 and 60000 records against that and one
-// record written and synced to the disk; reading all results
-// of a 60000-record file, and the floor timed against itself, which must
-// come out at 1. Run: build/bin/bench_student_files
+// go: the concise results of 50, 500 and 5000 students of 200 results each,
+// as the dialog gets them; an append to files of 1000, 10000 and 60000
+// records against that and one record written and synced to the disk; the
+// sums of all results of a 60000-record file, and the floor timed against
+// itself, which must come out at 1. Run: build/bin/bench_student_files
 // (TMPDIR=/dev/shm build/bin/bench_student_files for a RAM disk)
 #include "bench/bench_folder.h"
-
-#include <fstream>
+#include "student_files/concise_results.h"
 
 namespace {
 
@@ -18,8 +17,7 @@ void BM_concise_students_x200(benchmark::State& state)
     bench_folder folder("concise");
     const bench_class students = fill_class(folder, static_cast<int>(state.range(0)), 200);
     against_floor(state, reading(students.paths), [&] {
-        for (const auto& n : students.names)
-            benchmark::DoNotOptimize(folder.files->concise_results_text(n));
+        benchmark::DoNotOptimize(concise_results_items(*folder.files, students.names).data());
     });
     state.SetComplexityN(state.range(0));
 }
@@ -31,8 +29,9 @@ BENCHMARK(BM_concise_students_x200)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
-// Each append is taken back, untimed, so every one meets a file of the same
-// size. On a disk the floor's sync weighs most, as the append's does.
+// Each append is taken back, untimed and synced, so every one meets a file
+// of the same size with nothing of the last one left to flush. On a disk
+// the floor's sync weighs most, as the append's does.
 void BM_add_result_records(benchmark::State& state)
 {
     bench_folder folder("add");
@@ -40,7 +39,7 @@ void BM_add_result_records(benchmark::State& state)
     const std::string before = *platform::read_whole_file(path);
     against_floor(
         state, reading_and_one_synced_record(path), [&] { folder.files->add_result("Large", 3, 45000.0, 45000.01, 2, 7, 5); },
-        [&] { std::ofstream(path, std::ios::binary | std::ios::trunc) << before; });
+        [&] { restore_file(path, before); });
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_add_result_records)
@@ -51,13 +50,13 @@ BENCHMARK(BM_add_result_records)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity();
 
-void BM_read_all_results_60000_records(benchmark::State& state)
+void BM_sum_results_60000_records(benchmark::State& state)
 {
     bench_folder folder("read");
     const std::string path = folder.fill_student("Large", 60000 - results_format::fresh_file_records);
     against_floor(state, reading({path}), [&] { benchmark::DoNotOptimize(folder.files->sum_results("Large")); });
 }
-BENCHMARK(BM_read_all_results_60000_records)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_sum_results_60000_records)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void BM_floor_against_itself_60000_records(benchmark::State& state)
 {

@@ -35,44 +35,77 @@ void ignore_file_size_signal()
 
 } // namespace
 
+open_directory::open_directory(const std::string& path)
+    : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+}
+
+open_directory::~open_directory()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
 binary_file::~binary_file()
 {
     close();
 }
 
-bool binary_file::open_flags(const std::string& path, int flags)
+bool binary_file::open_descriptor(int at, const std::string& path, int flags)
 {
     close();
     if ((flags & O_ACCMODE) != O_RDONLY)
         ignore_file_size_signal();
-    fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-    if (fd_ < 0) {
-        set_error(errno);
-        return false;
-    }
+    fd_ = ::openat(at, path.c_str(), flags | O_CLOEXEC, 0666);
+    if (fd_ >= 0)
+        return true;
+    set_error(errno);
+    return false;
+}
+
+bool binary_file::look_at_open_file(std::uint64_t* size)
+{
     struct stat st;
-    if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
         close();
-        set_error(EISDIR);
+        set_error(error);
         return false;
     }
+    device_ = static_cast<std::uint64_t>(st.st_dev);
+    inode_ = static_cast<std::uint64_t>(st.st_ino);
+    if (size)
+        *size = static_cast<std::uint64_t>(st.st_size);
     return true;
 }
 
 bool binary_file::open(const std::string& path, mode how)
 {
-    return open_flags(path, flags_of(how));
+    return open_descriptor(AT_FDCWD, path, flags_of(how)) && look_at_open_file(nullptr);
 }
 
-bool binary_file::still_named_by(const std::string& path)
+bool binary_file::still_named_by(int at, const std::string& path)
 {
-    struct stat mine, named;
-    if (::fstat(fd_, &mine) != 0 || ::lstat(path.c_str(), &named) != 0)
+    // The open file's identity never changes: the one taken on opening serves.
+    struct stat named;
+    if (::fstatat(at, path.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
-    return mine.st_dev == named.st_dev && mine.st_ino == named.st_ino;
+    return device_ == static_cast<std::uint64_t>(named.st_dev) && inode_ == static_cast<std::uint64_t>(named.st_ino);
 }
 
 bool binary_file::open_locked(const std::string& path, mode how)
+{
+    return open_locked_at(AT_FDCWD, path, how);
+}
+
+bool binary_file::open_locked(const open_directory& directory, const std::string& name, mode how)
+{
+    if (directory.fd_ < 0)
+        return open_locked_at(AT_FDCWD, directory.path() + "/" + name, how);
+    return open_locked_at(directory.fd_, name, how);
+}
+
+bool binary_file::open_locked_at(int at, const std::string& path, mode how)
 {
     if (how == mode::create) {
         set_error(EINVAL);   // creating would cut the file before the lock is had
@@ -81,15 +114,20 @@ bool binary_file::open_locked(const std::string& path, mode how)
     const lock_kind kind = how == mode::read_only ? lock_kind::shared : lock_kind::exclusive;
     const auto give_up = std::chrono::steady_clock::now() + lock_wait_limit();
     while (std::chrono::steady_clock::now() < give_up) {
-        if (!open_flags(path, flags_of(how) | O_NOFOLLOW))
+        if (!open_descriptor(at, path, flags_of(how) | O_NOFOLLOW))
             return false;
-        if (!lock_whole_file(fd_, kind)) {
-            const int error = errno;
+        const bool locked = lock_whole_file(fd_, kind);
+        const int lock_error = errno;
+        // One look once locked tells what the file is, which one and how
+        // large; a directory is refused as such, also where it cannot be locked.
+        if (!look_at_open_file(&size_when_locked_))
+            return false;
+        if (!locked) {
             close();
-            set_error(error);
+            set_error(lock_error);
             return false;
         }
-        if (still_named_by(path))
+        if (still_named_by(at, path))
             return true;
         close();
     }

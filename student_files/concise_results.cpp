@@ -5,13 +5,15 @@
 std::vector<std::string> concise_results_items(Tstudent_data_files_object& files,
                                                const std::vector<std::string>& names)
 {
+    std::vector<std::string> texts = files.concise_results_texts(names);
     std::vector<std::string> items;
+    items.reserve(4 * names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (i > 0)
             items.push_back("\n\n");
         items.push_back(names[i]);
         items.push_back("");
-        items.push_back(files.concise_results_text(names[i]));
+        items.push_back(std::move(texts[i]));
     }
     return items;
 }

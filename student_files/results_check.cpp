@@ -126,8 +126,7 @@ results_file_report check_results_bytes(const std::uint8_t* data, std::size_t si
 {
     results_file_report report;
     report.bytes = size;
-    results_image image;
-    image.assign(data, size);
+    const results_image image({data, size});
     const std::uint32_t n = image.record_count();
     if (n > static_cast<std::uint32_t>(settings_record))
         report.settings = decode_settings(image.record_at(settings_record));

@@ -32,6 +32,16 @@ std::uint16_t get_u16(const record& r, std::size_t offset);
 std::uint32_t get_u32(const record& r, std::size_t offset);
 void put_u16(record& r, std::size_t offset, std::uint16_t value);
 void put_u32(record& r, std::size_t offset, std::uint32_t value);
+// The same from bytes in memory, for loops over many records; the caller
+// keeps within the bytes.
+inline std::uint16_t load_u16(const std::uint8_t* at)
+{
+    return static_cast<std::uint16_t>(at[0] | at[1] << 8);
+}
+inline std::uint32_t load_u32(const std::uint8_t* at)
+{
+    return static_cast<std::uint32_t>(load_u16(at)) | static_cast<std::uint32_t>(load_u16(at + 2)) << 16;
+}
 
 // Chain heads: exercise e (1..14) lives in record (e - 1) / 7 at offset 2 * ((e - 1) % 7).
 int head_record_of(int exercise);

@@ -1,17 +1,34 @@
 #pragma once
-// A results file read whole into memory (at most 65536 records, under one
+// A results file's bytes in memory (at most 65536 records, under one
 // megabyte), so chains and sums are walked without one read per record.
 
 #include "student_files/results_format.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
-namespace platform {
-class binary_file;
-}
-
 namespace results_format {
+
+// Room for a file's bytes, kept from one operation to the next: reading a
+// large file again costs no allocation and no clearing beforehand.
+class file_bytes {
+public:
+    // Room for n bytes, to be filled by the caller: what it holds is undefined.
+    std::uint8_t* room_for(std::size_t n);
+    // The first n bytes of those the room holds (n at most size()).
+    void keep_first(std::size_t n) { size_ = std::min(n, size_); }
+    // A copy of bytes that lie elsewhere.
+    void assign(std::span<const std::uint8_t> bytes);
+    std::span<const std::uint8_t> bytes() const { return {data_.get(), size_}; }
+
+private:
+    std::unique_ptr<std::uint8_t[]> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
 
 // How a walk along a chain ended.
 struct chain_walk {
@@ -20,18 +37,18 @@ struct chain_walk {
     std::uint32_t bad_link = 0;   // the record number the chain named last, when not sound
 };
 
+// A view of the whole records among bytes that outlive it.
 class results_image {
 public:
-    // Reads the whole records of the file, at most max_records of them;
-    // false (the error pending in the file) when the read fails.
-    bool load(platform::binary_file& file);
-    // The whole records of bytes already in memory, at most max_records of them.
-    void assign(const std::uint8_t* data, std::size_t size);
-    void assign(std::vector<std::uint8_t>&& bytes);
+    results_image() = default;
+    // The whole records of `bytes`, at most max_records of them.
+    explicit results_image(std::span<const std::uint8_t> bytes);
 
-    std::uint32_t record_count() const { return static_cast<std::uint32_t>(bytes_.size() / record_size); }
+    std::uint32_t record_count() const { return records_; }
     // Record `number`, which must be below record_count().
     record record_at(std::uint32_t number) const;
+    // The bytes of record `number`, unchecked: the caller keeps it below record_count().
+    const std::uint8_t* record_bytes(std::uint32_t number) const { return data_ + std::size_t{number} * record_size; }
 
     // The record numbers of the results of `exercise` (1..14) in chain
     // order. False when the chain loops or leaves the result records (4 up
@@ -40,9 +57,16 @@ public:
     bool follow_chain(int exercise, std::vector<std::uint32_t>& chain) const;
     // The same walk, telling why it stopped.
     chain_walk walk_chain(int exercise, std::vector<std::uint32_t>& chain) const;
+    // The last result of the chain of `exercise` (1..14), 0 when it has
+    // none: the same walk and verdict as follow_chain without keeping the
+    // chain. Needs the two head records.
+    bool find_chain_end(int exercise, std::uint32_t& last) const;
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    std::uint16_t head_of(int exercise) const;
+
+    const std::uint8_t* data_ = nullptr;
+    std::uint32_t records_ = 0;
 };
 
 } // namespace results_format

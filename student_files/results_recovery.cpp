@@ -13,22 +13,23 @@ struct link_slot {
     std::size_t offset;
 };
 
-std::uint32_t records_in(const std::vector<std::uint8_t>& bytes)
+using byte_view = std::span<const std::uint8_t>;
+
+std::uint32_t records_in(byte_view bytes)
 {
     return static_cast<std::uint32_t>(bytes.size() / record_size);
 }
 
-record record_in(const std::vector<std::uint8_t>& bytes, std::uint32_t number)
+record record_in(byte_view bytes, std::uint32_t number)
 {
     record r;
     std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(number) * record_size, record_size, r.begin());
     return r;
 }
 
-std::uint16_t link_at(const std::vector<std::uint8_t>& bytes, const link_slot& slot)
+std::uint16_t link_at(byte_view bytes, const link_slot& slot)
 {
-    const std::size_t at = slot.record * record_size + slot.offset;
-    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+    return load_u16(bytes.data() + slot.record * record_size + slot.offset);
 }
 
 // Calls `visit` with the fourteen heads and the next link of every result record.
@@ -43,7 +44,7 @@ void for_each_link(std::uint32_t n, Visit visit)
 
 class planner {
 public:
-    planner(const std::vector<std::uint8_t>& bytes, recovery_plan& plan) : read_(&bytes), plan_(plan) {}
+    planner(byte_view bytes, recovery_plan& plan) : read_(bytes), plan_(plan) {}
 
     // Applies the first rule that fits; false when none does.
     bool one_rule()
@@ -81,13 +82,13 @@ public:
 
 private:
     // The bytes as the steps so far leave them; copied only once a step is needed.
-    const std::vector<std::uint8_t>& bytes() const { return *read_; }
+    byte_view bytes() const { return changing_ ? byte_view(changed_) : read_; }
 
     void add(recovery_step step, recovery_kind kind, std::uint32_t record)
     {
-        if (read_ != &changed_) {
-            changed_ = *read_;
-            read_ = &changed_;
+        if (!changing_) {
+            changed_.assign(read_.begin(), read_.end());
+            changing_ = true;
         }
         apply_recovery_step(step, changed_);
         plan_.steps.push_back(std::move(step));
@@ -163,14 +164,52 @@ private:
         return found;
     }
 
-    const std::vector<std::uint8_t>* read_;
+    byte_view read_;
     std::vector<std::uint8_t> changed_;
+    bool changing_ = false;
     recovery_plan& plan_;
 };
 
+// What an operation leaves when it finishes, as nearly every file is: whole
+// records, the end marker last and only there, and a last result that some
+// link reaches while none reaches past it (no link at all without results).
+// That is: the largest link names the last result (or is 0). One pass over
+// the links tells it; only other files go through the rules.
+bool settled(byte_view bytes)
+{
+    const std::uint32_t n = records_in(bytes);
+    const auto fresh = static_cast<std::uint32_t>(fresh_file_records);
+    if (bytes.size() % record_size != 0 || n < fresh || !is_end_marker(record_in(bytes, n - 1)))
+        return false;
+    if (n > fresh && is_end_marker(record_in(bytes, n - 2)))
+        return false;
+    std::uint32_t largest = 0;
+    for (int e = 1; e <= exercises; ++e)
+        largest = std::max<std::uint32_t>(largest, link_at(bytes, {static_cast<std::uint32_t>(head_record_of(e)), head_offset_of(e)}));
+    // Four running maxima, so the pass over large files is not one long chain.
+    // From the last result back to the first, so the first records, where
+    // chains start, are the ones the cache holds afterwards.
+    std::uint32_t m0 = 0, m1 = 0, m2 = 0, m3 = 0;
+    const std::uint8_t* link = bytes.data() + (n - 1) * record_size + 13;
+    std::uint32_t left = n - 1 - first_result_record;
+    for (; left >= 4; left -= 4) {
+        link -= 4 * record_size;
+        m0 = std::max<std::uint32_t>(m0, load_u16(link + 3 * record_size));
+        m1 = std::max<std::uint32_t>(m1, load_u16(link + 2 * record_size));
+        m2 = std::max<std::uint32_t>(m2, load_u16(link + record_size));
+        m3 = std::max<std::uint32_t>(m3, load_u16(link));
+    }
+    for (; left > 0; --left) {
+        link -= record_size;
+        m0 = std::max<std::uint32_t>(m0, load_u16(link));
+    }
+    largest = std::max({largest, m0, m1, m2, m3});
+    return largest == (n == fresh ? 0 : n - 2);
+}
+
 } // namespace
 
-record end_marker_before(const std::vector<std::uint8_t>& bytes, std::uint32_t number)
+record end_marker_before(byte_view bytes, std::uint32_t number)
 {
     if (number > static_cast<std::uint32_t>(first_result_record) && number - 1 < records_in(bytes))
         return end_marker_after(record_in(bytes, number - 1));
@@ -189,11 +228,11 @@ void apply_recovery_step(const recovery_step& step, std::vector<std::uint8_t>& b
     std::copy(step.bytes.begin(), step.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(step.offset));
 }
 
-recovery_plan plan_recovery(const std::vector<std::uint8_t>& bytes, std::uint64_t file_size)
+recovery_plan plan_recovery(byte_view bytes, std::uint64_t file_size)
 {
     recovery_plan plan;
     // A file larger than any results file is damage of its own kind.
-    if (file_size != bytes.size() || file_size > largest_file + record_size - 1)
+    if (file_size != bytes.size() || file_size > largest_file + record_size - 1 || settled(bytes))
         return plan;
     planner p(bytes, plan);
     // Each rule shortens the file or clears links, and none undoes another,

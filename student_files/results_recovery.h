@@ -20,6 +20,7 @@
 #include "student_files/results_format.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 struct recovery_step {
@@ -42,10 +43,10 @@ struct recovery_plan {
 
 // The plan for a file of `file_size` bytes whose first bytes are `bytes`
 // (all of them, unless the file is larger than any results file).
-recovery_plan plan_recovery(const std::vector<std::uint8_t>& bytes, std::uint64_t file_size);
+recovery_plan plan_recovery(std::span<const std::uint8_t> bytes, std::uint64_t file_size);
 
 void apply_recovery_step(const recovery_step& step, std::vector<std::uint8_t>& bytes);
 
 // The end marker after the result records below `record`: the last one's
 // bytes with 65533 at offset 13, or zeros and 65533 when there is none.
-results_format::record end_marker_before(const std::vector<std::uint8_t>& bytes, std::uint32_t record);
+results_format::record end_marker_before(std::span<const std::uint8_t> bytes, std::uint32_t record);

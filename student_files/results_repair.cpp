@@ -116,7 +116,8 @@ std::vector<std::uint8_t> rebuilt_results(const std::vector<std::uint8_t>& bytes
 repair_report repair_results_file(const std::string& path)
 {
     repair_report report;
-    results_session session(path, results_session::access::change);
+    file_bytes room;
+    results_session session(path, results_session::access::change, room);
     for (const recovery_note& note : session.recovered().notes)
         report.mends.push_back(mend_of(note));
     if (session.ok() && session.size() >= 4 * record_size) {

@@ -1,5 +1,8 @@
 #include "student_files/results_session.h"
 
+#include "platform/file_system.h"
+
+#include <algorithm>
 #include <cerrno>
 
 using namespace results_format;
@@ -16,37 +19,66 @@ bool cannot_write(int error)
 
 } // namespace
 
-results_session::results_session(const std::string& path, access how)
+results_session::results_session(const std::string& path, access how, file_bytes& room)
+{
+    start(path, how, room);
+}
+
+results_session::results_session(const platform::open_directory& directory, const std::string& path, access how,
+                                 file_bytes& room)
+    : directory_(&directory)
+{
+    start(path, how, room);
+}
+
+bool results_session::open(const std::string& path, platform::binary_file::mode how)
+{
+    if (!directory_)
+        return file_.open_locked(path, how);
+    return file_.open_locked(*directory_, path.substr(path.find_last_of(platform::directory_separator) + 1), how);
+}
+
+void results_session::start(const std::string& path, access how, file_bytes& room)
 {
     using mode = platform::binary_file::mode;
-    std::vector<std::uint8_t> bytes;
-    if (!file_.open_locked(path, how == access::read ? mode::read_only : mode::read_write) || !read_all(bytes))
+    if (!open(path, how == access::read ? mode::read_only : mode::read_write) || !read_all(room))
         return;
-    recovered_ = plan_recovery(bytes, size_);
+    recovered_ = plan_recovery(room.bytes(), size_);
     if (!recovered_.empty() && how == access::read) {
         if (!reopen_to_change(path))
             return;
         // Read again under the exclusive lock: another process may have mended it meanwhile.
-        if (file_.is_open() && !read_all(bytes))
+        if (file_.is_open() && !read_all(room))
             return;
         if (file_.is_open())
-            recovered_ = plan_recovery(bytes, size_);
+            recovered_ = plan_recovery(room.bytes(), size_);
     }
     if (!recovered_.empty()) {
         if (file_.is_open() && !apply_on_disk(recovered_))
             return;
-        for (const recovery_step& step : recovered_.steps)
-            apply_recovery_step(step, bytes);
-        size_ = bytes.size();
+        apply_in_memory(recovered_, room);
     }
-    image_.assign(std::move(bytes));
+    image_ = results_image(room.bytes());
 }
 
-bool results_session::read_all(std::vector<std::uint8_t>& bytes)
+bool results_session::read_all(file_bytes& room)
 {
-    size_ = file_.size();
-    bytes.assign(static_cast<std::size_t>(std::min(size_, read_limit)), 0);
-    return file_.read_at(0, bytes.data(), bytes.size());
+    size_ = file_.size_when_locked();
+    const auto n = static_cast<std::size_t>(std::min(size_, read_limit));
+    if (file_.read_at(0, room.room_for(n), n))
+        return true;
+    room.keep_first(0);
+    return false;
+}
+
+void results_session::apply_in_memory(const recovery_plan& plan, file_bytes& room)
+{
+    const std::span<const std::uint8_t> read = room.bytes();
+    std::vector<std::uint8_t> bytes(read.begin(), read.end());
+    for (const recovery_step& step : plan.steps)
+        apply_recovery_step(step, bytes);
+    room.assign(bytes);
+    size_ = bytes.size();
 }
 
 // A reader that finds a file to mend takes the exclusive lock for it; one
@@ -54,7 +86,7 @@ bool results_session::read_all(std::vector<std::uint8_t>& bytes)
 bool results_session::reopen_to_change(const std::string& path)
 {
     file_.close();
-    if (file_.open_locked(path, platform::binary_file::mode::read_write))
+    if (open(path, platform::binary_file::mode::read_write))
         return true;
     const int error = file_.take_error();
     if (!cannot_write(error)) {

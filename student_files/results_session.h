@@ -5,6 +5,8 @@
 // read whole, and first brought back to a sound state when an earlier
 // operation stopped half way (results_recovery.h): on the disk when the file
 // can be written, else only in what this operation reads.
+// The bytes are read into room the caller keeps from one operation to the
+// next (the image is a view of it, valid until the room is used again).
 // Operations end with finish(), which tells what went wrong, if anything.
 
 #include "platform/binary_file.h"
@@ -26,7 +28,10 @@ class results_session {
 public:
     enum class access { read, change };
 
-    results_session(const std::string& path, access how);
+    results_session(const std::string& path, access how, results_format::file_bytes& room);
+    // The same for the file at `path` in `directory`, opened there by its name.
+    results_session(const platform::open_directory& directory, const std::string& path, access how,
+                    results_format::file_bytes& room);
 
     // Opened, read and recovered, with no failure since.
     bool ok() const { return file_.pending_error() == 0 && !damaged_; }
@@ -54,10 +59,14 @@ public:
     file_outcome finish();
 
 private:
-    bool read_all(std::vector<std::uint8_t>& bytes);
+    void start(const std::string& path, access how, results_format::file_bytes& room);
+    bool open(const std::string& path, platform::binary_file::mode how);
+    bool read_all(results_format::file_bytes& room);
     bool apply_on_disk(const recovery_plan& plan);
+    void apply_in_memory(const recovery_plan& plan, results_format::file_bytes& room);
     bool reopen_to_change(const std::string& path);
 
+    const platform::open_directory* directory_ = nullptr;
     platform::binary_file file_;
     results_format::results_image image_;
     recovery_plan recovered_;

@@ -7,6 +7,7 @@
 #include "foundation/textfile_handler.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "student_files/packed_seconds.h"
 #include "student_files/results_image.h"
 
 #include <algorithm>
@@ -61,15 +62,109 @@ std::string fresh_file_bytes(const std::string& file_name, const std::string& pa
     return bytes;
 }
 
-std::string time_text(Tdate_time duration, const std::string* texts)
+// Whole hours and minutes; a negative sum (results that end before they
+// start) shows its size.
+void append_time_text(std::string& text, std::int64_t seconds, const std::string* texts)
 {
-    const split_time s = split_duration(duration);
-    return std::to_string(s.days * 24 + s.hours) + texts[0] + std::to_string(s.minutes) + texts[1];
+    const std::int64_t size = seconds < 0 ? -seconds : seconds;
+    text += std::to_string(size / 3600);
+    text += texts[0];
+    text += std::to_string(size / 60 % 60);
+    text += texts[1];
 }
 
-std::string percentage(long correct, long objects)
+// "correct <word> objects", and the percentage when there are objects.
+void append_count(std::string& text, long correct, const std::string& word, long objects)
 {
-    return objects >= 1 ? " (" + std::to_string(correct * 100 / objects) + " %)" : "";
+    text += std::to_string(correct);
+    text += ' ';
+    text += word;
+    text += ' ';
+    text += std::to_string(objects);
+    if (objects < 1)
+        return;
+    text += " (";
+    text += std::to_string(correct * 100 / objects);
+    text += " %)";
+}
+
+// The six lines of a student's concise results.
+std::string concise_text(const results_sums& sums, std::uint32_t guidance_time, const std::string* texts)
+{
+    std::string text;
+    text.reserve(256);
+    for (int level = 1; level <= 3; ++level) {
+        const level_sums& l = sums.levels[level - 1];
+        text += texts[5];
+        text += ' ';
+        text += std::to_string(level);
+        text += ": ";
+        if (l.objects > 0) {
+            append_count(text, l.correct, texts[2], l.objects);
+            text += ". ";
+            text += texts[3];
+            text += ' ';
+            append_time_text(text, l.seconds, texts);
+            text += '.';
+        } else {
+            text += texts[4];
+        }
+        text += '\n';
+    }
+    text += texts[6];
+    text += ' ';
+    append_count(text, sums.total_correct, texts[7], sums.total_objects);
+    text += ".\n\n";
+    text += texts[8];
+    text += ' ';
+    append_time_text(text, packed_seconds::of_duration(guidance_time), texts);
+    return text;
+}
+
+// The sums of the result records (4 to the one before the last), read in
+// place, kept in locals. Objects and correct add up in the two halves of one
+// number: 65535 at most each, in fewer than 65536 records, fill neither half.
+void add_results(const results_image& image, results_sums& sums)
+{
+    std::uint64_t all = 0;
+    std::uint64_t level_1 = 0, level_2 = 0, level_3 = 0;
+    std::int64_t seconds_1 = 0, seconds_2 = 0, seconds_3 = 0;
+    const std::uint32_t n = image.record_count();
+    for (std::uint32_t i = first_result_record; i + 1 < n; ++i) {
+        const std::uint8_t* r = image.record_bytes(i);
+        const std::uint32_t counts = load_u32(r + 9);
+        const std::uint64_t both = (counts & 0xFFFFu) | std::uint64_t{counts >> 16} << 32;
+        all += both;
+        // Levels other than 1, 2 and 3 count only in the totals.
+        switch (r[8]) {
+        case 1:
+            level_1 += both;
+            seconds_1 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            break;
+        case 2:
+            level_2 += both;
+            seconds_2 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            break;
+        case 3:
+            level_3 += both;
+            seconds_3 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            break;
+        default:
+            break;
+        }
+    }
+    const auto add = [](level_sums& to, std::uint64_t both, std::int64_t seconds) {
+        to.objects += static_cast<long>(both & 0xFFFFFFFFu);
+        to.correct += static_cast<long>(both >> 32);
+        to.seconds += seconds;
+    };
+    level_sums total;
+    add(total, all, 0);
+    sums.total_objects += total.objects;
+    sums.total_correct += total.correct;
+    add(sums.levels[0], level_1, seconds_1);
+    add(sums.levels[1], level_2, seconds_2);
+    add(sums.levels[2], level_3, seconds_3);
 }
 
 } // namespace
@@ -130,14 +225,26 @@ Tstudent_data_files_object::Tstudent_data_files_object(const std::string& direct
 
 std::string Tstudent_data_files_object::results_file_name(const std::string& student_name) const
 {
+    return find_results_file(student_name, nullptr);
+}
+
+std::string Tstudent_data_files_object::find_results_file(const std::string& student_name,
+                                                          const std::unordered_set<std::string>* listed) const
+{
     // The list shows names as stored and passes them back: that exact file
     // first. Others (the tutor's login) may type any case.
     const std::string prefix = directory_ + platform::directory_separator;
+    const auto present = [&](const std::string& file_name) {
+        // A listing leaves out hidden files.
+        if (listed && file_name.front() != '.')
+            return listed->count(file_name) != 0;
+        return platform::is_plain_file(prefix + file_name);
+    };
     const std::string as_given = student_name + results_extension;
     const std::string upper = platform::ascii_upper(student_name) + results_extension;
-    if (platform::is_plain_file(prefix + as_given))
+    if (present(as_given))
         return prefix + as_given;
-    if (platform::is_plain_file(prefix + upper))
+    if (present(upper))
         return prefix + upper;
     if (std::string found = index_.find(student_name); !found.empty())
         return prefix + found;
@@ -194,7 +301,7 @@ bool Tstudent_data_files_object::name_refused(const std::string& student_name)
 
 bool Tstudent_data_files_object::validity_test(const std::string& path, const std::string* password)
 {
-    results_session session(path, results_session::access::read);
+    results_session session(path, results_session::access::read, room_);
     bool valid = false;
     const results_image& image = session.image();
     const std::uint32_t n = image.record_count();
@@ -269,7 +376,7 @@ bool Tstudent_data_files_object::change_results_file(const std::string& student_
     if (const std::string problem = password_problem(new_password); !problem.empty())
         return refuse(problem);
     const std::string path = results_file_name(student_name);
-    results_session session(path, results_session::access::change);
+    results_session session(path, results_session::access::change, room_);
     // Identity and settings, neighbours, in one write under the lock: a
     // guidance state the tutor stores meanwhile is kept, and no stop between
     // two writes leaves the new password with the old settings.
@@ -304,11 +411,11 @@ struct link_place {
     std::size_t offset;
 };
 
-link_place link_place_of(int exercise, const std::vector<std::uint32_t>& chain)
+link_place link_place_of(int exercise, std::uint32_t last_of_chain)
 {
-    if (chain.empty())
+    if (last_of_chain == 0)
         return {static_cast<std::uint32_t>(head_record_of(exercise)), head_offset_of(exercise)};
-    return {chain.back(), 13};
+    return {last_of_chain, 13};
 }
 
 // Takes back an append stopped after some of its writes, from the last
@@ -333,15 +440,15 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
         || correct < 0 || correct > 65535)
         return refuse(message(5));
     const std::string path = results_file_name(student_name);
-    results_session session(path, results_session::access::change);
+    results_session session(path, results_session::access::change, room_);
     bool full = false;
     if (session.sound_frame()) {
         const results_image& image = session.image();
         const std::uint32_t n = image.record_count();
         const std::uint32_t r = n - 1;   // the end marker, overwritten by the result
-        std::vector<std::uint32_t> chain;
+        std::uint32_t last = 0;
         // A chain that loops or leaves the result records is a damaged file.
-        if (!image.follow_chain(exercise, chain))
+        if (!image.find_chain_end(exercise, last))
             session.mark_damaged();
         full = n >= max_records;
         if (session.ok() && !full) {
@@ -352,7 +459,7 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
             x.objects = static_cast<std::uint16_t>(objects);
             x.correct = static_cast<std::uint16_t>(correct);
             const record bytes = encode_result(x);
-            const link_place link = link_place_of(exercise, chain);
+            const link_place link = link_place_of(exercise, last);
             // Marker, result, link: a stop after any write leaves a file that
             // is valid or that recovery takes back to what it was.
             const bool done = session.write_record(r + 1, end_marker_after(bytes)) && session.write_record(r, bytes)
@@ -376,7 +483,7 @@ bool Tstudent_data_files_object::store_guidance_state(const std::string& student
     if (guidance_statement < INT16_MIN || guidance_statement > INT16_MAX)
         return refuse(message(6));
     const std::string path = results_file_name(student_name);
-    results_session session(path, results_session::access::change);
+    results_session session(path, results_session::access::change, room_);
     if (session.sound_frame()) {
         settings s = decode_settings(session.image().record_at(settings_record));
         s.guidance_is_on = guidance_is_on;
@@ -392,7 +499,7 @@ bool Tstudent_data_files_object::read_settings(const std::string& student_name, 
     if (student_name.empty() || name_refused(student_name))
         return false;
     const std::string path = results_file_name(student_name);
-    results_session session(path, results_session::access::read);
+    results_session session(path, results_session::access::read, room_);
     file_outcome outcome = session.finish();
     if (outcome.error_number == 0 && session.image().record_count() > static_cast<std::uint32_t>(settings_record))
         out = decode_settings(session.image().record_at(settings_record));
@@ -401,9 +508,11 @@ bool Tstudent_data_files_object::read_settings(const std::string& student_name, 
     return !report(path, outcome);
 }
 
-bool Tstudent_data_files_object::read_summary(const std::string& path, results_sums& sums, settings* out)
+bool Tstudent_data_files_object::read_summary(const std::string& path, results_sums& sums, settings* out,
+                                              const platform::open_directory* directory)
 {
-    results_session session(path, results_session::access::read);
+    results_session session = directory ? results_session(*directory, path, results_session::access::read, room_)
+                                        : results_session(path, results_session::access::read, room_);
     file_outcome outcome = session.finish();
     const results_image& image = session.image();
     const std::uint32_t n = image.record_count();
@@ -412,18 +521,7 @@ bool Tstudent_data_files_object::read_summary(const std::string& path, results_s
             *out = decode_settings(image.record_at(settings_record));
         else if (out)
             outcome.error_number = EIO;   // as reading past the end would report it
-        date_unpacker start_of, end_of;
-        for (std::uint32_t i = first_result_record; i + 1 < n; ++i) {
-            const result x = decode_result(image.record_at(i));
-            sums.total_objects += x.objects;
-            sums.total_correct += x.correct;
-            if (x.level >= 1 && x.level <= 3) {
-                level_sums& level = sums.levels[x.level - 1];
-                level.objects += x.objects;
-                level.correct += x.correct;
-                level.duration += end_of(x.end_time) - start_of(x.start_time);
-            }
-        }
+        add_results(image, sums);
     }
     return !report(path, outcome);
 }
@@ -442,7 +540,7 @@ bool Tstudent_data_files_object::remove_results(const std::string& student_name)
     if (student_name.empty() || name_refused(student_name))
         return false;
     const std::string path = results_file_name(student_name);
-    results_session session(path, results_session::access::change);
+    results_session session(path, results_session::access::change, room_);
     // In place, so the file keeps its owner, group and mode: cut, end
     // marker, heads. A stop between leaves five records that recovery
     // completes (no results: marker written, heads cleared).
@@ -458,7 +556,7 @@ bool Tstudent_data_files_object::remove_results(const std::string& student_name)
 result_chains Tstudent_data_files_object::read_result_chains(const std::string& path, int count)
 {
     result_chains out;
-    results_session session(path, results_session::access::read);
+    results_session session(path, results_session::access::read, room_);
     const results_image& image = session.image();
     if (session.ok()) {
         std::vector<std::uint32_t> chain;
@@ -476,32 +574,52 @@ result_chains Tstudent_data_files_object::read_result_chains(const std::string& 
     return out;
 }
 
+std::string Tstudent_data_files_object::concise_text_at(const std::string& path, const concise_texts& texts,
+                                                        const platform::open_directory* directory)
+{
+    results_sums sums;
+    settings s;
+    // Sums and settings from one reading of the file, one message on failure.
+    if (!path.empty())
+        read_summary(path, sums, &s, directory);
+    return concise_text(sums, s.guidance_time, texts.data());
+}
+
+namespace {
+
+// Read afresh for each call, as the text file may have been changed.
+std::array<std::string, 10> read_concise_texts()
+{
+    std::array<std::string, 10> texts;
+    if (text_handler)
+        text_handler->read_section("STUDENT_RESULTS_TEXTS", texts.data(), 10);
+    return texts;
+}
+
+} // namespace
+
 std::string Tstudent_data_files_object::concise_results_text(const std::string& student_name)
 {
     // One message for a bad name, not one per reading below.
     if (!student_name.empty() && name_refused(student_name))
         return {};
-    std::string texts[10];
-    if (text_handler)
-        text_handler->read_section("STUDENT_RESULTS_TEXTS", texts, 10);
-    results_sums sums;
-    settings s;
-    // Sums and settings from one reading of the file, one message on failure.
-    if (!student_name.empty())
-        read_summary(results_file_name(student_name), sums, &s);
-    std::string text;
-    for (int level = 1; level <= 3; ++level) {
-        const level_sums& l = sums.levels[level - 1];
-        text += texts[5] + " " + std::to_string(level) + ": ";
-        if (l.objects > 0)
-            text += std::to_string(l.correct) + " " + texts[2] + " " + std::to_string(l.objects)
-                + percentage(l.correct, l.objects) + ". " + texts[3] + " " + time_text(l.duration, texts) + ".";
+    return concise_text_at(student_name.empty() ? "" : results_file_name(student_name), read_concise_texts(), nullptr);
+}
+
+std::vector<std::string> Tstudent_data_files_object::concise_results_texts(const std::vector<std::string>& student_names)
+{
+    const concise_texts texts = read_concise_texts();
+    const platform::open_directory directory(directory_);
+    std::unordered_set<std::string> listed;
+    for (std::string& file_name : platform::list_files(directory_))
+        listed.insert(std::move(file_name));
+    std::vector<std::string> out;
+    out.reserve(student_names.size());
+    for (const std::string& name : student_names) {
+        if (!name.empty() && name_refused(name))
+            out.emplace_back();
         else
-            text += texts[4];
-        text += "\n";
+            out.push_back(concise_text_at(name.empty() ? "" : find_results_file(name, &listed), texts, &directory));
     }
-    text += texts[6] + " " + std::to_string(sums.total_correct) + " " + texts[7] + " "
-        + std::to_string(sums.total_objects) + percentage(sums.total_correct, sums.total_objects) + ".\n\n";
-    text += texts[8] + " " + time_text(unpack_duration(s.guidance_time), texts);
-    return text;
+    return out;
 }

@@ -16,9 +16,11 @@
 #include "student_files/results_session.h"
 #include "student_files/student_file_index.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 // Empty when a results file can be created for the name, one that the list
@@ -41,7 +43,7 @@ private:
 struct level_sums {
     long objects = 0;
     long correct = 0;
-    Tdate_time duration = 0;
+    std::int64_t seconds = 0;   // the durations (end_time - start_time) summed
 };
 
 struct results_sums {
@@ -89,6 +91,9 @@ public:
     results_sums sum_results(const std::string& student_name);
     bool remove_results(const std::string& student_name);
     std::string concise_results_text(const std::string& student_name);
+    // concise_results_text of each student in turn, their files found in one
+    // listing of the directory rather than looked for one by one.
+    std::vector<std::string> concise_results_texts(const std::vector<std::string>& student_names);
     // The results of exercises 1..count (at most 14) as their chains link
     // them; a failure, a damaged chain too, is shown with the I/O message.
     result_chains read_result_chains(const std::string& path, int count);
@@ -100,9 +105,19 @@ public:
     bool finish_batch();
 
 private:
+    using concise_texts = std::array<std::string, 10>;
+    // The file for results_file_name; its first two looks are made among
+    // `listed` (the names of the directory's files) when that is given.
+    std::string find_results_file(const std::string& student_name,
+                                  const std::unordered_set<std::string>* listed) const;
+    // The concise text of the file at `path` (in `directory` when given),
+    // of no file when the path is empty.
+    std::string concise_text_at(const std::string& path, const concise_texts& texts,
+                                const platform::open_directory* directory);
     bool validity_test(const std::string& path, const std::string* password);
     bool refuse(const std::string& message);
-    bool read_summary(const std::string& path, results_sums& sums, results_format::settings* settings);
+    bool read_summary(const std::string& path, results_sums& sums, results_format::settings* settings,
+                      const platform::open_directory* directory = nullptr);
     // True (after the message) when the name would lead out of the directory.
     bool name_refused(const std::string& student_name);
     // Shows the I/O message for a failed outcome; true when it failed.
@@ -110,6 +125,8 @@ private:
     std::string error_words(int error_number, bool damaged) const;
 
     std::string directory_;
+    // The last file read, kept so the next reading needs no new room.
+    results_format::file_bytes room_;
     std::string messages_[6];
     mutable student_file_index index_{""};
     platform::durability durability_ = platform::durability::synced;

@@ -135,6 +135,35 @@ TEST_F(BinaryFileTest, LockedOpensTakeTurnsAndNeverFollowALink)
     EXPECT_EQ(reader.take_error(), ELOOP);
 }
 
+TEST_F(BinaryFileTest, OpensByNameInAHeldDirectoryAreLockedOpensByPath)
+{
+    dir.write("a.bin", "xyz");
+    dir.make_dir("sub");
+    std::filesystem::create_symlink(dir.file("a.bin"), dir.file("link.bin"));
+    platform::set_lock_wait_limit(std::chrono::milliseconds(50));
+    const platform::open_directory held(dir.path());
+    binary_file by_name, by_path;
+    ASSERT_TRUE(by_name.open_locked(held, "a.bin", binary_file::mode::read_write));
+    EXPECT_EQ(by_name.size_when_locked(), 3u);
+    EXPECT_FALSE(by_path.open_locked(dir.file("a.bin"), binary_file::mode::read_only));
+    EXPECT_EQ(by_path.take_error(), EAGAIN) << "the same file, the same lock";
+    by_name.close();
+    const struct {
+        const char* name;
+        int error;
+    } refused[] = {{"link.bin", ELOOP}, {"sub", EISDIR}, {"none.bin", ENOENT}};
+    for (const auto& r : refused) {
+        EXPECT_FALSE(by_name.open_locked(held, r.name, binary_file::mode::read_only)) << r.name;
+        EXPECT_EQ(by_name.take_error(), r.error) << r.name;
+        EXPECT_FALSE(by_path.open_locked(dir.file(r.name), binary_file::mode::read_only)) << r.name;
+        EXPECT_EQ(by_path.take_error(), r.error) << r.name;
+    }
+    // A directory that cannot be held: its files are opened by whole paths.
+    const platform::open_directory not_held(dir.file("a.bin"));
+    EXPECT_FALSE(by_name.open_locked(not_held, "x", binary_file::mode::read_only));
+    EXPECT_EQ(by_name.take_error(), ENOTDIR);
+}
+
 TEST_F(BinaryFileTest, ALockedOpenReachesTheFileThatReplacedTheOneItWaitedFor)
 {
     using namespace std::chrono_literals;

@@ -1,7 +1,11 @@
+#include "student_files/packed_seconds.h"
 #include "student_files/results_format.h"
+#include "student_files/results_image.h"
 #include "student_files/student_data_files.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace results_format;
 
@@ -68,5 +72,62 @@ TEST(DateUnpacker, GivesExactlyWhatUnpackDateTimeGives)
         x = x * 1664525u + 1013904223u;   // every bit pattern, dates and times out of range too
         const std::uint32_t packed = i % 3 == 0 ? x : (x & 0xFFFF0000u) | (i & 0xFFFF);
         ASSERT_EQ(unpack(packed), unpack_date_time(packed)) << std::hex << packed;
+    }
+}
+
+// Every date half (valid or damaged: month 0 and 13-15, day 0 and past the
+// month's end, 2100 not a leap year) with a few times, and every time half
+// (hours 24-31, minutes 60-63, seconds 60-62) on a few dates, read as whole
+// seconds the same as through the calendar; durations as unpack_duration.
+TEST(PackedSeconds, EqualTheCalendarsReadingOfEveryField)
+{
+    const auto calendar = [](Tdate_time days) { return std::llround(days * 86400.0); };
+    for (std::uint32_t date = 0; date <= 0xFFFF; ++date)
+        for (const std::uint32_t time : {0x0000u, 0xBF7Du, 0xFFFFu}) {
+            const std::uint32_t packed = date << 16 | time;
+            ASSERT_EQ(packed_seconds::of_date_time(packed), calendar(unpack_date_time(packed))) << std::hex << packed;
+        }
+    for (std::uint32_t time = 0; time <= 0xFFFF; ++time)
+        for (const std::uint32_t date : {0x0021u, 0x5A5Du, 0xFFFFu}) {
+            const std::uint32_t packed = date << 16 | time;
+            ASSERT_EQ(packed_seconds::of_date_time(packed), calendar(unpack_date_time(packed))) << std::hex << packed;
+            ASSERT_EQ(packed_seconds::of_duration(packed), calendar(unpack_duration(packed))) << std::hex << packed;
+        }
+    const std::uint32_t cases[][2] = {{0x5A5D6000u, 0x5A5D6A1Eu}, {0x5A5D6000u, 0x5A5E0000u}, {0x5A5EBF7Du, 0x5A5D0000u},
+                                      {0x5A3F0000u, 0x5A400000u}, {0x00000000u, 0xFFFFFFFFu}};
+    for (const auto& c : cases)
+        EXPECT_EQ(packed_seconds::between(c[0], c[1]), calendar(unpack_date_time(c[1]) - unpack_date_time(c[0])))
+            << std::hex << c[0] << " " << c[1];
+}
+
+// The end of a chain as an append finds it, with the verdict of the whole
+// walk: forward, backward, looping, into the end marker, below the results.
+TEST(ChainEnd, AgreesWithTheWholeWalk)
+{
+    struct shape {
+        const char* what;
+        std::uint16_t head;
+        std::vector<std::uint16_t> next;   // of records 4, 5, ...
+    };
+    const shape shapes[] = {
+        {"empty", 0, {0, 0}},          {"one", 5, {0, 0}},           {"forward", 4, {6, 0, 0}},
+        {"backward", 6, {0, 0, 4}},    {"loop", 4, {5, 4}},          {"itself", 4, {4}},
+        {"into the marker", 4, {6, 0}}, {"below the results", 4, {3}}, {"head past the file", 60, {0}},
+    };
+    for (const shape& s : shapes) {
+        std::vector<std::uint8_t> bytes((first_result_record + s.next.size() + 1) * record_size, 0);
+        bytes[4] = static_cast<std::uint8_t>(s.head);   // exercise 3's head
+        for (std::size_t k = 0; k < s.next.size(); ++k)
+            bytes[(first_result_record + k) * record_size + 13] = static_cast<std::uint8_t>(s.next[k]);
+        const record marker = end_marker_after(record{});
+        std::copy(marker.begin(), marker.end(), bytes.end() - record_size);
+        const results_image image(bytes);
+        std::vector<std::uint32_t> chain;
+        std::uint32_t last = 99;
+        const bool sound = image.follow_chain(3, chain);
+        EXPECT_EQ(image.find_chain_end(3, last), sound) << s.what;
+        if (sound) {
+            EXPECT_EQ(last, chain.empty() ? 0u : chain.back()) << s.what;
+        }
     }
 }

@@ -52,6 +52,29 @@ TEST_F(StudentListTest, ConciseItemsSplitIntoTheDialogsLines)
     EXPECT_TRUE(concise_results_lines({}).empty());
 }
 
+// All students' texts at once, their files found in one listing, are each
+// student's own text with the same messages: a name in another case, no
+// name, a missing file and a refused name too.
+TEST_F(StudentListTest, ConciseTextsOfAllAreEachStudentsOwn)
+{
+    files->create_results_file("Alpha1", "secret", true, true, true, true);
+    files->add_result("Alpha1", 3, at(1, 9, 0, 0), at(1, 9, 12, 0), 2, 7, 5);
+    files->create_results_file("bravo2", "secret", true, true, true, true);
+    files->add_result("bravo2", 1, at(1, 9, 0, 0), at(1, 10, 1, 0), 1, 3, 1);
+    const std::vector<std::string> names{"Alpha1", "BRAVO2", "", "Nobody", ".."};
+    std::vector<std::string> one_by_one;
+    for (const std::string& name : names)
+        one_by_one.push_back(files->concise_results_text(name));
+    const std::vector<platform::message_request> boxes = responder.boxes();
+    responder.clear();
+    EXPECT_EQ(files->concise_results_texts(names), one_by_one);
+    EXPECT_EQ(boxes.size(), 2u) << "the missing file and the refused name";
+    ASSERT_EQ(responder.count(), boxes.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        EXPECT_EQ(responder.boxes()[i].text, boxes[i].text);
+    EXPECT_NE(one_by_one[0], one_by_one[1]);
+}
+
 TEST_F(StudentListTest, NewStudentChecksInTheDialogsOrder)
 {
     std::string problem;
