@@ -1,3 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/precompiled_headers.cmake)
+
 # Warnings on per target, so third-party code keeps its own flags.
 function(wintola_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
@@ -16,5 +18,8 @@ function(wintola_library name)
   cmake_path(IS_PREFIX tests_dir ${CMAKE_CURRENT_SOURCE_DIR} NORMALIZE under_tests)
   if(under_tests AND COMMAND wintola_test_code)
     wintola_test_code(${name})
+  else()
+    wintola_precompiled_headers(${name})
   endif()
 endfunction()
+
