@@ -6,6 +6,13 @@
 # end of the configuration.
 include_guard(GLOBAL)
 
+# A compiler cache (ccache) cannot keep what compiles with a precompiled
+# header for another build folder, and keeps more than the header saves, so
+# with one the headers are not precompiled (unless asked for).
+if(CMAKE_CXX_COMPILER_LAUNCHER AND NOT DEFINED CMAKE_DISABLE_PRECOMPILE_HEADERS)
+  set(CMAKE_DISABLE_PRECOMPILE_HEADERS ON)
+endif()
+
 function(wintola_precompiled_headers name)
   set_property(GLOBAL APPEND PROPERTY wintola_precompiled_libraries ${name})
 endfunction()
