@@ -1,3 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/precompiled_headers.cmake)
+
 # Warnings on per target, so third-party code keeps its own flags.
 function(wintola_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
@@ -11,4 +13,13 @@ function(wintola_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LINKS})
   wintola_warnings(${name})
+  # The tests' own libraries are test code (wintola_test_code in tests/).
+  set(tests_dir ${PROJECT_SOURCE_DIR}/tests)
+  cmake_path(IS_PREFIX tests_dir ${CMAKE_CURRENT_SOURCE_DIR} NORMALIZE under_tests)
+  if(under_tests AND COMMAND wintola_test_code)
+    wintola_test_code(${name})
+  else()
+    wintola_precompiled_headers(${name})
+  endif()
 endfunction()
+
