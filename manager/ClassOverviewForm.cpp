@@ -57,6 +57,7 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent)
     OKBtn_ = new QPushButton("OK", this);
     OKBtn_->setObjectName("OKBtn");
     print_button_ = new QPushButton(qt(overview_text(print_caption)), this);
+    print_button_->setAutoDefault(true);
     print_button_->setObjectName("print_button");
     connect(OKBtn_, &QPushButton::clicked, this, &QDialog::accept);
     connect(print_button_, &QPushButton::clicked, this, [this] { print_buttonClick(); });

@@ -182,6 +182,7 @@ void TMainForm::create_rotation_panel()
         auto* button = new QPushButton(looks[i].caption, panel_rotation_buttons);
         button->setObjectName(looks[i].name);
         button->setFixedSize(rotation_button_size, rotation_button_size);
+        button->setAutoDefault(true);   // Enter on a focused button presses it
         layout->addWidget(button, i / 2, i % 2);
         const rotation_button which = looks[i].button;
         connect(button, &QPushButton::clicked, this, [this, which] { rotation_buttonClick(which); });

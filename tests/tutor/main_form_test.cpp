@@ -283,8 +283,10 @@ TEST_F(MainFormTest, RotationButtonsTurnTheSolidByTheConvention)
     EXPECT_TRUE(same_solid(form->solid(), turned(-90, 0, 0)));
     control<QPushButton>("button_negative_X_rotation")->click();
     EXPECT_TRUE(same_solid(form->solid(), loaded(number)));
-    control<QPushButton>("button_positive_Y_rotation")->click();
-    EXPECT_TRUE(same_solid(form->solid(), turned(0, 0, -90)));
+    auto* positive_y = control<QPushButton>("button_positive_Y_rotation");
+    positive_y->setFocus();
+    QTest::keyClick(positive_y, Qt::Key_Return);
+    EXPECT_TRUE(same_solid(form->solid(), turned(0, 0, -90))) << "Enter on a focused button presses it";
     form.reset();
 
     set_projection_convention(true);
