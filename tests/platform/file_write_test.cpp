@@ -8,12 +8,26 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 using namespace platform;
 namespace fs = std::filesystem;
 
 namespace {
+
+// The owner and group of a file as "uid:gid", through the system's own tool.
+std::string owner_of(const std::string& path)
+{
+    const std::string out = path + ".owner";
+    if (std::system(("stat -c %u:%g '" + path + "' > '" + out + "'").c_str()) != 0)
+        return "?";
+    std::string owner;
+    std::ifstream(out) >> owner;
+    fs::remove(out);
+    return owner;
+}
 
 std::vector<std::string> entries_of(const std::string& directory)
 {
@@ -95,4 +109,17 @@ TEST(FileWrite, AReplacedFileKeepsOwnerGroupAndModeAndLinksAreWrittenThrough)
     EXPECT_EQ(dir.read("f"), "new");
     EXPECT_EQ(fs::status(dir.file("f")).permissions(), fs::perms(0604));
     EXPECT_EQ(entries_of(dir.path()), (std::vector<std::string>{"f", "link"}));
+}
+
+// A teacher's program running as an administrator must not take a pupil's
+// file away from its owner: the tutor would then be refused it.
+TEST(FileWrite, AReplacedFileKeepsAnotherUsersOwnership)
+{
+    test_support::temp_dir dir;
+    dir.write("f", "old");
+    if (std::system(("chown 65534:65534 '" + dir.file("f") + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "only a user who may give files away can set this up";
+    ASSERT_TRUE(replace_file_atomically(dir.file("f"), "new"));
+    EXPECT_EQ(dir.read("f"), "new");
+    EXPECT_EQ(owner_of(dir.file("f")), "65534:65534");
 }
