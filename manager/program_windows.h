@@ -1,6 +1,6 @@
 #pragma once
 // The application object: every window of the program, created once in
-// their order and kept for the whole run, each handed the windows it opens
+// their order and kept for the whole run, each handed the windows it needs
 // (in its constructor, or in its one wire_windows call when they come after
 // it): the students manager's main window first, then the tutor main window
 // (hidden; its creation loads the object catalogue), the results window, the
