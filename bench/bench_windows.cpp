@@ -23,7 +23,7 @@ namespace {
 
 using namespace bench;
 
-QApplication& application()
+QApplication& qt_application()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -37,15 +37,15 @@ QApplication& application()
 // The program started up in a folder of its own, its windows made.
 struct started_program {
     bench_folder folder{"windows"};
-    std::unique_ptr<program_windows> windows;
+    std::unique_ptr<application> windows;
 
     started_program()
     {
-        application();
+        qt_application();
         for (const char* file : {"WinTola.ini", "WINTOLA.TXT", "GUID1.TXT", "SOLIDS.OBJ", "BLOCKS.OBJ"})
             std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + file, folder.root + file);
         start_up_program(folder.root + "students_manager");
-        windows = std::make_unique<program_windows>();
+        windows = std::make_unique<application>();
     }
 };
 

@@ -6,7 +6,6 @@
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/ResultsForm.h"
-#include "manager/windows.h"
 
 #include "foundation/globals.h"
 #include "foundation/messages.h"
@@ -73,6 +72,11 @@ TRFM_MainForm::TRFM_MainForm(QWidget* parent) : QMainWindow(parent)
     FormCreate();
     lay_out_controls();
     enable_student_buttons();
+}
+
+void TRFM_MainForm::wire_windows(const wired_windows& windows)
+{
+    windows_ = windows;
 }
 
 void TRFM_MainForm::build_controls()
@@ -319,47 +323,47 @@ void TRFM_MainForm::printer_settings_menu_itemClick()
 
 void TRFM_MainForm::add_student_buttonClick()
 {
-    if (!CreateResultsFileDialog)
+    if (!windows_.create_dialog)
         return;
-    CreateResultsFileDialog->exec();
+    windows_.create_dialog->exec();
     fill_student_list();
 }
 
 void TRFM_MainForm::edit_results_file_buttonClick()
 {
     const std::string name = selected_name();
-    if (name.empty() || !EditResultsFileDialog)
+    if (name.empty() || !windows_.edit_dialog)
         return;
-    EditResultsFileDialog->tell_file_name(name);
-    EditResultsFileDialog->exec();
+    windows_.edit_dialog->tell_file_name(name);
+    windows_.edit_dialog->exec();
     show_selected_student();
 }
 
 void TRFM_MainForm::results_buttonClick()
 {
     const std::string name = selected_name();
-    if (!ResultsForm || name.empty())
+    if (!windows_.results_form || name.empty())
         return;
-    ResultsForm->tell_pupil_name_before_FormShow(name);
-    ResultsForm->exec();
+    windows_.results_form->tell_pupil_name_before_FormShow(name);
+    windows_.results_form->exec();
 }
 
 void TRFM_MainForm::concise_results_for_all_ButtonClick()
 {
-    if (!ConciseResultsForAllStudentsDialog || !student_data_files)
+    if (!windows_.concise_dialog || !student_data_files)
         return;
     std::vector<std::string> names;
     for (int i = 0; i < students_ListBox_->count(); ++i)
         names.push_back(students_ListBox_->item(i)->text().toStdString());
-    ConciseResultsForAllStudentsDialog->tell_parameters_before_show(
+    windows_.concise_dialog->tell_parameters_before_show(
         without_mnemonic(manager_texts_[5]), concise_results_items(*student_data_files, names));
-    ConciseResultsForAllStudentsDialog->exec();
+    windows_.concise_dialog->exec();
 }
 
 void TRFM_MainForm::about_menu_itemClick()
 {
-    if (AboutStudentsManagerForm)
-        AboutStudentsManagerForm->exec();
+    if (windows_.about_form)
+        windows_.about_form->exec();
 }
 
 void TRFM_MainForm::class_overview_menu_itemClick()

@@ -14,11 +14,27 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTimer;
+class TAboutStudentsManagerForm;
+class TConciseResultsForAllStudentsDialog;
+class TCreateResultsFileDialog;
+class TEditResultsFileDialog;
+class TResultsForm;
 
 class TRFM_MainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TRFM_MainForm(QWidget* parent = nullptr);
+
+    // The windows it opens, created after it (the create and edit dialogs
+    // copy its captions); a button whose window is missing opens nothing.
+    struct wired_windows {
+        TCreateResultsFileDialog* create_dialog = nullptr;
+        TEditResultsFileDialog* edit_dialog = nullptr;
+        TResultsForm* results_form = nullptr;
+        TConciseResultsForAllStudentsDialog* concise_dialog = nullptr;
+        TAboutStudentsManagerForm* about_form = nullptr;
+    };
+    void wire_windows(const wired_windows& windows);
 
     // Captions of the five settings labels, copied by the create and edit
     // dialogs for their check boxes (with their "&" marks).
@@ -50,6 +66,7 @@ private:
     std::string selected_name() const;
     void printer_settings_menu_itemClick();
 
+    wired_windows windows_;
     std::string other_texts_[5];
     std::string manager_texts_[20];
     std::string menu_texts_[10];

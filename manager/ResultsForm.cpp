@@ -5,7 +5,6 @@
 #include "foundation/qt_text.h"
 #include "foundation/textfile_handler.h"
 #include "manager/printed_list.h"
-#include "manager/windows.h"
 #include "platform/clipboard.h"
 #include "platform/painter_canvas.h"
 #include "platform/printing.h"
@@ -119,9 +118,20 @@ void TResultsForm::FormCreate()
     resize(window_width, 20 * line_height_);
 }
 
+void TResultsForm::wire_windows(const TExerciseDForm& exercise_titles)
+{
+    exercise_titles_ = &exercise_titles;
+}
+
 void TResultsForm::tell_pupil_name_before_FormShow(const std::string& name)
 {
     pupil_name_ = name;
+}
+
+void TResultsForm::show_results_of(const std::string& pupil_name)
+{
+    tell_pupil_name_before_FormShow(pupil_name);
+    exec();
 }
 
 int TResultsForm::client_height() const
@@ -149,7 +159,7 @@ void TResultsForm::build_lines()
         return;
     std::array<std::string, listed_exercises> titles;
     for (int k = 1; k <= listed_exercises; ++k)
-        titles[static_cast<std::size_t>(k - 1)] = ExerciseDForm ? ExerciseDForm->get_exercise_title(k) : "";
+        titles[static_cast<std::size_t>(k - 1)] = exercise_titles_ ? exercise_titles_->get_exercise_title(k) : "";
     const std::array<std::string, 5> labels{texts_[1], texts_[2], texts_[3], texts_[4], texts_[5]};
     const std::string path = student_data_files->results_file_name(pupil_name_);
     listing_ = build_results_lines(student_data_files->read_result_chains(path, listed_exercises), titles, labels);

@@ -8,6 +8,7 @@
 #include "platform/canvas.h"
 #include "platform/printer_canvas.h"
 #include "student_files/results_lines.h"
+#include "tutor/pupil_results_window.h"
 
 #include <QDialog>
 
@@ -16,14 +17,21 @@
 class QAction;
 class QScrollBar;
 class QWidget;
+class TExerciseDForm;
 
-class TResultsForm : public QDialog {
+class TResultsForm : public QDialog, public pupil_results_window {
     Q_OBJECT
 public:
     explicit TResultsForm(QWidget* parent = nullptr);
 
+    // The exercise D window, created after it, supplies the exercise
+    // titles; without it the headings carry no title.
+    void wire_windows(const TExerciseDForm& exercise_titles);
+
     // Must be called before each showing.
     void tell_pupil_name_before_FormShow(const std::string& name);
+    // Told the name, then shown modally: as the tutor main window opens it.
+    void show_results_of(const std::string& pupil_name) override;
 
     int line_height() const { return line_height_; }
     int line_count() const { return listing_.line_count(); }
@@ -52,6 +60,7 @@ private:
     int frame_height() const;
     void print_lines(platform::printer_canvas& canvas);
 
+    const TExerciseDForm* exercise_titles_ = nullptr;
     std::string pupil_name_;
     std::string texts_[6];
     std::string menu_texts_[5];

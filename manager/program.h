@@ -1,8 +1,21 @@
 #pragma once
-// The program from start to end: the start-up sequence, the windows in their
-// order, the message loop. The students manager shows its own main window;
-// the tutor starts up the same way and shows the tutor main window instead.
-// Each returns the exit code.
+// What a program sets up before its application object makes the windows:
+// the Qt application with the program's message boxes, resources and icon,
+// then the start-up sequence (start_up_program). Each program's main makes
+// one, then the application object, and runs that:
+//
+//     const program_start_up start_up(argc, argv);
+//     application program;
+//     return program.run(shown_window::students_manager);
 
-int run_students_manager(int argc, char** argv);
-int run_tutor(int argc, char** argv);
+#include "manager/program_windows.h"
+
+#include <QApplication>
+
+class program_start_up {
+public:
+    program_start_up(int& argc, char** argv);
+
+private:
+    QApplication qt_;
+};

@@ -2,10 +2,12 @@
 
 #include "foundation/startup.h"
 #include "geometry/geometry_startup.h"
-#include "manager/windows.h"
+#include "geometry/projection_symbols.h"
 #include "student_files/student_data_files.h"
-#include "tutor/exercise_windows.h"
+#include "tutor/Monopolize_DLL_Interface.h"
 #include "tutor/guidance.h"
+
+#include <QApplication>
 
 void start_up_program(const std::string& program_file)
 {
@@ -17,35 +19,25 @@ void start_up_program(const std::string& program_file)
     guidance = std::make_unique<Tguidance_object>();
 }
 
-program_windows::program_windows()
+application::application()
 {
-    RFM_MainForm = &main_form;
-    MainForm = &tutor_main_form;
-    ResultsForm = &results_form;
-    CreateResultsFileDialog = &create_dialog;
-    EditResultsFileDialog = &edit_dialog;
-    ExerciseDForm = &exercise_d_form;
-    ConciseResultsForAllStudentsDialog = &concise_dialog;
-    AboutStudentsManagerForm = &about_form;
-    set_colouring_window(&exercise_d_form);
-    set_exercise_main_window(&tutor_main_form);
-    tutor_main_form.set_results_window([this](const std::string& pupil_name) {
-        results_form.tell_pupil_name_before_FormShow(pupil_name);
-        results_form.exec();
-    });
+    main_form.wire_windows({.create_dialog = &create_dialog,
+                            .edit_dialog = &edit_dialog,
+                            .results_form = &results_form,
+                            .concise_dialog = &concise_dialog,
+                            .about_form = &about_form});
+    tutor_main_form.wire_windows({.exercises = &exercises, .results = &results_form});
+    results_form.wire_windows(exercise_d_form);
 }
 
-program_windows::~program_windows()
+int application::run(shown_window shown)
 {
-    tutor_main_form.set_results_window({});
-    set_exercise_main_window(nullptr);
-    set_colouring_window(nullptr);
-    RFM_MainForm = nullptr;
-    MainForm = nullptr;
-    ResultsForm = nullptr;
-    CreateResultsFileDialog = nullptr;
-    EditResultsFileDialog = nullptr;
-    ExerciseDForm = nullptr;
-    ConciseResultsForAllStudentsDialog = nullptr;
-    AboutStudentsManagerForm = nullptr;
+    if (shown == shown_window::tutor)
+        tutor_main_form.show();
+    else
+        main_form.show();
+    const int code = QApplication::exec();
+    release_monopolize();
+    release_projection_symbols();
+    return code;
 }

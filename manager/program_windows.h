@@ -1,12 +1,14 @@
 #pragma once
-// The program's start-up after the application object exists, and every
-// window it creates, in their order: the students manager's main window
-// first, then the tutor main window (hidden; its creation loads the object
-// catalogue), the results window, the create and edit dialogs, the exercise
-// D window (hidden), the concise results dialog and the about box; the
-// windows of the drawing exercises are made when first opened (through
-// exercise_windows.h), for the tutor main window. The windows live as long
-// as this object; the globals of windows.h point at them meanwhile.
+// The application object: every window of the program, created once in
+// their order and kept for the whole run, each handed the windows it needs
+// (in its constructor, or in its one wire_windows call when they come after
+// it): the students manager's main window first, then the tutor main window
+// (hidden; its creation loads the object catalogue), the results window, the
+// create and edit dialogs, the exercise D window (hidden), the concise
+// results dialog and the about box; then the tutor's exercise windows, whose
+// drawing windows are made when first opened. The program's main makes it on
+// its stack, so a program that ends itself from inside an exercise tears no
+// window down after Qt has gone.
 
 #include "manager/AboutStudentsManagerForm.h"
 #include "manager/ConciseResultsForAllStudentsDialog.h"
@@ -16,6 +18,7 @@
 #include "manager/ResultsForm.h"
 #include "tutor/ExerciseDForm.h"
 #include "tutor/MainForm.h"
+#include "tutor/exercise_windows.h"
 
 #include <string>
 
@@ -23,12 +26,17 @@
 // the guidance, as the program at `program_file` finds them.
 void start_up_program(const std::string& program_file);
 
-class program_windows {
+// The main window a program shows: the students manager's or the tutor's.
+enum class shown_window { students_manager, tutor };
+
+class application {
 public:
-    program_windows();
-    ~program_windows();
-    program_windows(const program_windows&) = delete;
-    program_windows& operator=(const program_windows&) = delete;
+    application();
+    application(const application&) = delete;
+    application& operator=(const application&) = delete;
+
+    // Shows the window and runs the message loop until it closes; the exit code.
+    int run(shown_window shown);
 
     TRFM_MainForm main_form;
     TMainForm tutor_main_form;
@@ -38,4 +46,5 @@ public:
     TExerciseDForm exercise_d_form{&tutor_main_form};
     TConciseResultsForAllStudentsDialog concise_dialog{&main_form};
     TAboutStudentsManagerForm about_form{&main_form};
+    exercise_windows exercises{&exercise_d_form, &tutor_main_form};
 };

@@ -2,5 +2,7 @@
 
 int main(int argc, char** argv)
 {
-    return run_tutor(argc, argv);
+    const program_start_up start_up(argc, argv);
+    application program;
+    return program.run(shown_window::tutor);
 }

@@ -251,7 +251,7 @@ void TMainForm::set_practice_level(int level)
         practice_level_menu_items_[i]->setChecked(static_cast<int>(i) + 1 == practice_level_);
 }
 
-void TMainForm::set_results_window(std::function<void(const std::string& pupil_name)> show)
+void TMainForm::wire_windows(const wired_windows& windows)
 {
-    show_results_ = std::move(show);
+    windows_ = windows;
 }

@@ -9,9 +9,8 @@
 // the students manager creates it hidden and never shows it. Shown (in the
 // tutor) it starts the pupil's login through its timer, and from then on its
 // timer runs the guidance driver whenever a practice window hands control
-// back. The windows serving the exercises are reached through
-// exercise_windows.h, the results window through the function the program
-// sets.
+// back. The windows serving the exercises and the results window are the
+// ones the application object hands it in wire_windows.
 
 #include "geometry/solid.h"
 #include "geometry/things.h"
@@ -23,7 +22,6 @@
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -44,6 +42,8 @@ struct Tworkbench_layout;
 class TPupilLoginDialog;
 class TTheoryForm;
 class Tguidance_driver;
+class exercise_windows;
+class pupil_results_window;
 namespace platform {
 class Canvas;
 class canvas_widget;
@@ -61,8 +61,13 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Shows the results window of a pupil; set by the program at start-up.
-    void set_results_window(std::function<void(const std::string& pupil_name)> show);
+    // The windows it opens, created after it; a menu item whose window is
+    // missing opens nothing.
+    struct wired_windows {
+        exercise_windows* exercises = nullptr;
+        pupil_results_window* results = nullptr;
+    };
+    void wire_windows(const wired_windows& windows);
 
     // What the practice windows and the guidance driver use.
     bool is_enabled() const override;
@@ -172,7 +177,7 @@ private:
     int last_width_ = 0;
     int last_height_ = 0;
     int timer_tag_ = 0;
-    std::function<void(const std::string&)> show_results_;
+    wired_windows windows_;
     std::unique_ptr<Tguidance_driver> driver_;
     std::unique_ptr<TBackGroundScreen> background_screen_;
     TPupilLoginDialog* login_dialog_ = nullptr;

@@ -15,6 +15,7 @@
 #include "tutor/exercise_windows.h"
 #include "tutor/guidance.h"
 #include "tutor/guidance_driver.h"
+#include "tutor/pupil_results_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -136,13 +137,14 @@ void TMainForm::click_exercise_menu_item(int exercise)
 
 void TMainForm::exercise_menu_itemClick(int exercise)
 {
-    show_exercise_window(exercise, test_mode_, practice_level_);
+    if (windows_.exercises)
+        windows_.exercises->show(exercise, test_mode_, practice_level_);
 }
 
 void TMainForm::results_menu_itemClick()
 {
-    if (show_results_ && guidance && !guidance->pupil_name().empty())
-        show_results_(guidance->pupil_name());
+    if (windows_.results && guidance && !guidance->pupil_name().empty())
+        windows_.results->show_results_of(guidance->pupil_name());
 }
 
 void TMainForm::switch_guidance_on_off_menu_itemClick()

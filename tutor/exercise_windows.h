@@ -4,12 +4,16 @@
 // variants 1 and 2 of the indicate window, 4 and 5 of the add-line window,
 // 6 to 9 variants 1 to 4 of the construction window.
 //
-// The program hands over the colouring window it created at start-up and
-// the main window the exercise windows belong to; the three windows of the
-// drawing exercises are made the first time one of their exercises is
-// opened. A window that is not there serves nothing: its exercises open
-// nothing.
+// The application object makes one, with the colouring window it created at
+// start-up and the main window the exercise windows belong to, and hands it
+// to that main window; the three windows of the drawing exercises are made
+// the first time one of their exercises is opened and go with this object.
+// A window that is not there serves nothing: its exercises open nothing.
 
+#include <array>
+#include <memory>
+
+class TExerciseForm;
 class TPracticeForm;
 class practice_main_window;
 
@@ -23,19 +27,29 @@ struct exercise_service {
 // Exercise 1..9; anything else throws std::out_of_range.
 exercise_service exercise_served_by(int exercise);
 
-// The colouring window created at start-up; null when it is gone.
-void set_colouring_window(TPracticeForm* window);
+class exercise_windows {
+public:
+    // Either may be null; without a main window no drawing window is made.
+    exercise_windows(TPracticeForm* colouring_window, practice_main_window* main_window);
+    ~exercise_windows();
+    exercise_windows(const exercise_windows&) = delete;
+    exercise_windows& operator=(const exercise_windows&) = delete;
 
-// The main window of the drawing exercises' windows; null frees the windows
-// made for it, so they go before it does.
-void set_exercise_main_window(practice_main_window* main_window);
+    // The window serving the exercise, made now when it is a drawing
+    // exercise's; null when there is none.
+    TPracticeForm* window_for(int exercise);
 
-// The window serving the exercise, made now when it is a drawing
-// exercise's; null when there is none.
-TPracticeForm* exercise_window_for(int exercise);
+    // Prepares the window serving the exercise (its set-up with the
+    // exercise, the variant, the practice level and the test mode, then the
+    // first object) and shows it modally until it closes. False, with
+    // nothing shown, when no window serves the exercise.
+    bool show(int exercise, bool test_mode, int level);
 
-// Prepares the window serving the exercise (its set-up with the exercise,
-// the variant, the practice level and the test mode, then the first object)
-// and shows it modally until it closes. False, with nothing shown, when no
-// window serves the exercise.
-bool show_exercise_window(int exercise, bool test_mode, int level);
+private:
+    TPracticeForm* window_of(exercise_window window);
+
+    TPracticeForm* colouring_window_;
+    practice_main_window* main_window_;
+    // The indicate, add-line and construction windows, by exercise_window - 1.
+    std::array<std::unique_ptr<TExerciseForm>, 3> drawing_windows_;
+};

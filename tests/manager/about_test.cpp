@@ -2,7 +2,6 @@
 #include "foundation/textfile_handler.h"
 #include "manager/AboutStudentsManagerForm.h"
 #include "manager/RFM_MainForm.h"
-#include "manager/windows.h"
 #include "tests/manager/gui_fixture.h"
 
 #include <QAction>
@@ -36,14 +35,13 @@ TEST_F(AboutTest, TheHelpMenuItemShowsTheBoxAndOkClosesIt)
 {
     TRFM_MainForm main_form;
     TAboutStudentsManagerForm about(&main_form);
-    AboutStudentsManagerForm = &about;
+    main_form.wire_windows({.about_form = &about});
     bool shown = false;
     QTimer::singleShot(0, [&] {
         shown = about.isVisible();
         about.findChild<QPushButton*>("OKButton")->click();
     });
     main_form.findChild<QAction*>("about_menu_item")->trigger();
-    AboutStudentsManagerForm = nullptr;
     EXPECT_TRUE(shown);
     EXPECT_FALSE(about.isVisible());
 }

@@ -1,6 +1,5 @@
 #include "manager/ConciseResultsForAllStudentsDialog.h"
 #include "manager/RFM_MainForm.h"
-#include "manager/windows.h"
 #include "platform/clipboard.h"
 #include "platform/printing.h"
 #include "tests/support/pdf_text.h"
@@ -20,7 +19,7 @@ TEST_F(ConciseDialogTest, ItemsAreSplitIntoLinesAndCopiedWithCrLf)
     TRFM_MainForm form;
     form.show();
     TConciseResultsForAllStudentsDialog dialog;
-    ConciseResultsForAllStudentsDialog = &dialog;
+    form.wire_windows({.concise_dialog = &dialog});
     QString memo;
     QTimer::singleShot(0, [&] {
         memo = dialog.findChild<QPlainTextEdit*>("Memo")->toPlainText();
@@ -28,7 +27,6 @@ TEST_F(ConciseDialogTest, ItemsAreSplitIntoLinesAndCopiedWithCrLf)
         dialog.accept();
     });
     form.findChild<QPushButton*>("concise_results_for_all_Button")->click();
-    ConciseResultsForAllStudentsDialog = nullptr;
     // The item of two line feeds between students gives three empty lines.
     const std::string expected = "Alpha1\n\n" + student_data_files->concise_results_text("Alpha1") + "\n\n\n\nBravo2\n\n"
         + student_data_files->concise_results_text("Bravo2");

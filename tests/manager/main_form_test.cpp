@@ -5,7 +5,6 @@
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
 #include "manager/ResultsForm.h"
-#include "manager/windows.h"
 #include "platform/message_box.h"
 #include "student_files/student_data_files.h"
 #include "tests/manager/gui_fixture.h"
@@ -158,7 +157,7 @@ TEST_F(MainFormTest, EnterOpensTheEditDialogForTheSelectedStudent)
     add("Bravo", false);
     open_form();
     TEditResultsFileDialog dialog(*form);
-    EditResultsFileDialog = &dialog;
+    form->wire_windows({.edit_dialog = &dialog});
     list->setCurrentRow(1);
     QString seen;
     QTimer::singleShot(0, [&] {
@@ -167,7 +166,6 @@ TEST_F(MainFormTest, EnterOpensTheEditDialogForTheSelectedStudent)
     });
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(seen, "Bravo");
-    EditResultsFileDialog = nullptr;
 }
 
 TEST_F(MainFormTest, AddingAStudentFillsTheListAgainWithNothingSelected)
@@ -175,14 +173,13 @@ TEST_F(MainFormTest, AddingAStudentFillsTheListAgainWithNothingSelected)
     add("Alpha", true);
     open_form();
     TCreateResultsFileDialog dialog(*form);
-    CreateResultsFileDialog = &dialog;
+    form->wire_windows({.create_dialog = &dialog});
     QTimer::singleShot(0, [&] {
         dialog.findChild<QLineEdit*>("student_name_edit_control")->setText("Charlotte");
         dialog.findChild<QLineEdit*>("password_edit_control")->setText("secret");
         dialog.OKBtnClick();
     });
     form->findChild<QPushButton*>("add_student_button")->click();
-    CreateResultsFileDialog = nullptr;
     EXPECT_EQ(items_of(list), (QStringList{"Alpha", "Charlotte"}));
     EXPECT_EQ(list->currentRow(), -1);
     EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Charlotte.results")));

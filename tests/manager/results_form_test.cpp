@@ -3,7 +3,6 @@
 #include "foundation/textfile_handler.h"
 #include "manager/RFM_MainForm.h"
 #include "manager/ResultsForm.h"
-#include "manager/windows.h"
 #include "platform/clipboard.h"
 #include "platform/printing.h"
 #include "tests/manager/gui_fixture.h"
@@ -65,11 +64,9 @@ protected:
     {
         gui_fixture::SetUp();
         exercise_titles = std::make_unique<TExerciseDForm>();
-        ExerciseDForm = exercise_titles.get();
     }
     void TearDown() override
     {
-        ExerciseDForm = nullptr;
         platform::set_print_dialog_answer({});
         gui_fixture::TearDown();
     }
@@ -94,7 +91,8 @@ TEST_F(ResultsFormTest, TheResultsButtonShowsTheSelectedStudentsLinesAndCopiesTh
     TRFM_MainForm main_form;
     main_form.show();
     TResultsForm results;
-    ResultsForm = &results;
+    results.wire_windows(*exercise_titles);
+    main_form.wire_windows({.results_form = &results});
     main_form.findChild<QListWidget*>("students_ListBox")->setCurrentRow(0);
 
     QString caption;
@@ -108,7 +106,6 @@ TEST_F(ResultsFormTest, TheResultsButtonShowsTheSelectedStudentsLinesAndCopiesTh
         QTest::keyClick(&results, Qt::Key_Escape);   // the exit item's shortcut
     });
     main_form.findChild<QPushButton*>("results_button")->click();
-    ResultsForm = nullptr;
 
     EXPECT_FALSE(results.isVisible());
     EXPECT_EQ(caption.toStdString(), entry(1) + "Adam");
@@ -117,8 +114,8 @@ TEST_F(ResultsFormTest, TheResultsButtonShowsTheSelectedStudentsLinesAndCopiesTh
     EXPECT_EQ(results.line_count(), 0) << "closing frees the lines";
 
     const std::string copied = platform::clipboard_text();
-    EXPECT_EQ(copied.substr(0, 3 + ExerciseDForm->get_exercise_title(1).size() + 2),
-              "   " + ExerciseDForm->get_exercise_title(1) + "\r\n");
+    EXPECT_EQ(copied.substr(0, 3 + exercise_titles->get_exercise_title(1).size() + 2),
+              "   " + exercise_titles->get_exercise_title(1) + "\r\n");
     EXPECT_NE(copied.find("\r\n" + entry(3) + " 0:04:00\r\n"), std::string::npos);
     EXPECT_NE(copied.find("\r\n" + entry(4) + "2\r\n"), std::string::npos);
     EXPECT_EQ(occurrences(copied, "\r\n"), static_cast<std::size_t>(lines - 1));
@@ -158,6 +155,7 @@ TEST_F(ResultsFormTest, PaintingDrawsOnlyTheVisibleLinesWithHeadingsBold)
 {
     add_student_with_results("Many", 60);
     TResultsForm results;
+    results.wire_windows(*exercise_titles);
     results.tell_pupil_name_before_FormShow("Many");
     results.show();
     const int h = results.line_height();
@@ -168,7 +166,7 @@ TEST_F(ResultsFormTest, PaintingDrawsOnlyTheVisibleLinesWithHeadingsBold)
     ASSERT_FALSE(top.texts.empty());
     EXPECT_EQ(top.texts.front().y, h) << "an empty line height stands above line 1";
     EXPECT_TRUE(top.texts.front().bold);
-    EXPECT_EQ(top.texts.front().text, "   " + ExerciseDForm->get_exercise_title(1));
+    EXPECT_EQ(top.texts.front().text, "   " + exercise_titles->get_exercise_title(1));
     EXPECT_FALSE(top.texts[1].bold) << "the font is regular again after a heading";
     EXPECT_LE(top.texts.back().y, (visible + 2) * h);
 
@@ -194,6 +192,7 @@ TEST_F(ResultsFormTest, ALongListPrintsOnSeveralPagesWithTheCaptionOnTheFirstOnl
         return true;
     });
     TResultsForm results;
+    results.wire_windows(*exercise_titles);
     results.tell_pupil_name_before_FormShow("Printed");
     results.show();
     results.print_menu_itemClick();
@@ -210,7 +209,7 @@ TEST_F(ResultsFormTest, ALongListPrintsOnSeveralPagesWithTheCaptionOnTheFirstOnl
         }
         results_printed += occurrences(pages[i], entry(6));
         for (int k = 1; k <= 9; ++k)
-            headings += occurrences(pages[i], ExerciseDForm->get_exercise_title(k));
+            headings += occurrences(pages[i], exercise_titles->get_exercise_title(k));
     }
     EXPECT_EQ(results_printed, 40u) << "every result once, none lost at a page break";
     EXPECT_GE(headings, 9u);

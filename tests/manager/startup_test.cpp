@@ -2,7 +2,6 @@
 #include "geometry/object_files.h"
 #include "geometry/projection_convention.h"
 #include "manager/program_windows.h"
-#include "manager/windows.h"
 #include "platform/message_box.h"
 #include "student_files/student_data_files.h"
 #include "tests/support/temp_dir.h"
@@ -13,6 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -43,10 +44,7 @@ TEST_F(ProgramStartUp, CreatesTheTutorMainWindowHiddenWithTheCatalogueLoaded)
     ASSERT_TRUE(guidance);
     EXPECT_TRUE(guidance->file_ok()) << "the shipped guidance compiles";
     {
-        program_windows windows;
-        EXPECT_EQ(RFM_MainForm, &windows.main_form);
-        EXPECT_EQ(MainForm, &windows.tutor_main_form);
-        EXPECT_EQ(ExerciseDForm, &windows.exercise_d_form);
+        application windows;
         EXPECT_FALSE(windows.tutor_main_form.isVisible());
         EXPECT_FALSE(windows.exercise_d_form.isVisible());
         EXPECT_FALSE(windows.tutor_main_form.findChild<QTimer*>("wait_until_ready_timer")->isActive())
@@ -71,6 +69,40 @@ TEST_F(ProgramStartUp, CreatesTheTutorMainWindowHiddenWithTheCatalogueLoaded)
         windows.tutor_main_form.findChild<QAction*>("results_menu_item")->trigger();
         EXPECT_EQ(shown, "ResultsForm");
     }
-    EXPECT_EQ(MainForm, nullptr);
-    EXPECT_EQ(ExerciseDForm, nullptr);
+}
+
+// Each window opens the windows the application object handed it.
+TEST_F(ProgramStartUp, EachWindowOpensTheWindowsItIsHanded)
+{
+    ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", false, false, false, true));
+    application program;
+    program.main_form.fill_student_list();
+    program.main_form.findChild<QListWidget*>("students_ListBox")->setCurrentRow(0);
+    const struct {
+        QWidget& window;
+        const char* control;
+        const char* opened;
+    } openings[] = {
+        {program.main_form, "edit_button", "EditResultsFileDialog"},
+        {program.main_form, "results_button", "ResultsForm"},
+        {program.main_form, "concise_results_for_all_Button", "ConciseResultsForAllStudentsDialog"},
+        {program.main_form, "about_menu_item", "AboutStudentsManagerForm"},
+        {program.main_form, "add_student_button", "CreateResultsFileDialog"},   // last: it leaves no student selected
+        {program.tutor_main_form, "exercise_1_menu_item", "ExerciseDForm"},
+        {program.tutor_main_form, "exercise_8_menu_item", "construction_window"},
+    };
+    for (const auto& opening : openings) {
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = modal->objectName();
+                modal->close();
+            }
+        });
+        if (auto* button = opening.window.findChild<QPushButton*>(opening.control))
+            button->click();
+        else
+            opening.window.findChild<QAction*>(opening.control)->trigger();
+        EXPECT_EQ(shown.toStdString(), opening.opened) << opening.control;
+    }
 }

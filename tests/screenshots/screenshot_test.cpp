@@ -31,7 +31,7 @@
 namespace {
 
 // A window made ready to be looked at; the windows of the program are there.
-using window_maker = std::function<QWidget&(program_windows& w)>;
+using window_maker = std::function<QWidget&(application& w)>;
 
 struct window_case {
     const char* name;   // of the picture
@@ -51,9 +51,9 @@ QWidget& shown(QWidget& window)
 }
 
 // The exercise's window with its first object, every chance taking the first choice.
-QWidget& exercise(int k)
+QWidget& exercise(application& w, int k)
 {
-    TPracticeForm* window = exercise_window_for(k);
+    TPracticeForm* window = w.exercises.window_for(k);
     window->set_random_source([](int) { return 0; });
     if (auto* drawing = dynamic_cast<TExerciseForm*>(window))
         drawing->set_choice_source([](int) { return 0; });
@@ -62,7 +62,7 @@ QWidget& exercise(int k)
     return shown(*window);
 }
 
-QWidget& manager_main_window(program_windows& w)
+QWidget& manager_main_window(application& w)
 {
     shown(w.main_form);
     w.main_form.TimerTimer();
@@ -73,7 +73,7 @@ QWidget& manager_main_window(program_windows& w)
     return w.main_form;
 }
 
-QWidget& concise_results(program_windows& w)
+QWidget& concise_results(application& w)
 {
     const std::vector<std::string> names{"Anna Jansen", "Eva Visser", "Smith, John"};
     w.concise_dialog.tell_parameters_before_show(
@@ -82,14 +82,14 @@ QWidget& concise_results(program_windows& w)
     return shown(w.concise_dialog);
 }
 
-QWidget& tutor_main_window(program_windows& w)
+QWidget& tutor_main_window(application& w)
 {
     shown(w.tutor_main_form);
     w.tutor_main_form.findChild<QTimer*>("wait_until_ready_timer")->stop();   // no login over it
     return w.tutor_main_form;
 }
 
-QWidget& theory_window(program_windows& w)
+QWidget& theory_window(application& w)
 {
     auto* theory = w.tutor_main_form.findChild<TTheoryForm*>();
     theory->tell_chapter_before_show(2);
@@ -99,27 +99,27 @@ QWidget& theory_window(program_windows& w)
 
 const window_case windows[] = {
     {"students_manager_main_window", manager_main_window},
-    {"create_results_file_dialog", [](program_windows& w) -> QWidget& { return shown(w.create_dialog); }},
+    {"create_results_file_dialog", [](application& w) -> QWidget& { return shown(w.create_dialog); }},
     {"edit_results_file_dialog",
-     [](program_windows& w) -> QWidget& {
+     [](application& w) -> QWidget& {
          w.edit_dialog.tell_file_name("Anna Jansen");
          return shown(w.edit_dialog);
      }},
     {"results_window",
-     [](program_windows& w) -> QWidget& {
+     [](application& w) -> QWidget& {
          w.results_form.tell_pupil_name_before_FormShow("Anna Jansen");
          return shown(w.results_form);
      }},
     {"concise_results_dialog", concise_results},
-    {"about_box", [](program_windows& w) -> QWidget& { return shown(w.about_form); }},
+    {"about_box", [](application& w) -> QWidget& { return shown(w.about_form); }},
     {"tutor_main_window", tutor_main_window},
     {"pupil_login_dialog",
-     [](program_windows& w) -> QWidget& { return shown(*w.tutor_main_form.findChild<TPupilLoginDialog*>()); }},
+     [](application& w) -> QWidget& { return shown(*w.tutor_main_form.findChild<TPupilLoginDialog*>()); }},
     {"theory_window", theory_window},
-    {"exercise_1_colouring", [](program_windows&) -> QWidget& { return exercise(1); }},
-    {"exercise_3_indicating_an_edge", [](program_windows&) -> QWidget& { return exercise(3); }},
-    {"exercise_5_adding_lines", [](program_windows&) -> QWidget& { return exercise(5); }},
-    {"exercise_8_constructing_views", [](program_windows&) -> QWidget& { return exercise(8); }},
+    {"exercise_1_colouring", [](application& w) -> QWidget& { return exercise(w, 1); }},
+    {"exercise_3_indicating_an_edge", [](application& w) -> QWidget& { return exercise(w, 3); }},
+    {"exercise_5_adding_lines", [](application& w) -> QWidget& { return exercise(w, 5); }},
+    {"exercise_8_constructing_views", [](application& w) -> QWidget& { return exercise(w, 8); }},
 };
 
 } // namespace
@@ -135,7 +135,7 @@ protected:
         add_student("Anna Jansen", 3);
         add_student("Eva Visser", 0);
         add_student("Smith, John", 1);
-        windows = std::make_unique<program_windows>();
+        windows = std::make_unique<application>();
     }
     void TearDown() override
     {
@@ -157,7 +157,7 @@ protected:
     test_support::temp_dir program;
     test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
-    std::unique_ptr<program_windows> windows;
+    std::unique_ptr<application> windows;
 };
 
 TEST_P(Screenshot, TheWindowLooksAsReviewed)

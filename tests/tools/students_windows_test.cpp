@@ -2,7 +2,6 @@
 #include "manager/ConciseResultsForAllStudentsDialog.h"
 #include "manager/RFM_MainForm.h"
 #include "manager/ResultsForm.h"
-#include "manager/windows.h"
 #include "platform/clipboard.h"
 #include "tests/manager/gui_fixture.h"
 #include "tests/tools/students_tool_fixture.h"
@@ -53,8 +52,8 @@ TEST_F(StudentsWindowsTest, ShowPrintsTheResultsWindowsCopyText)
     make("Anna Jansen", 12);
     make("Empty Pupil", 0);
     TExerciseDForm exercise_d;
-    ExerciseDForm = &exercise_d;
     TResultsForm window;
+    window.wire_windows(exercise_d);
     for (const char* name : {"Anna Jansen", "empty pupil"}) {
         window.tell_pupil_name_before_FormShow(name);
         window.show();
@@ -65,7 +64,6 @@ TEST_F(StudentsWindowsTest, ShowPrintsTheResultsWindowsCopyText)
         EXPECT_EQ(shown.out, as_output(platform::clipboard_text())) << name;
         EXPECT_EQ(shown.err, "");
     }
-    ExerciseDForm = nullptr;
     EXPECT_EQ(run({"show", "Nobody Here"}).code, 2);
 }
 
@@ -77,13 +75,12 @@ TEST_F(StudentsWindowsTest, ConcisePrintsTheConciseDialogsCopyText)
     TRFM_MainForm form;
     form.show();
     TConciseResultsForAllStudentsDialog dialog;
-    ConciseResultsForAllStudentsDialog = &dialog;
+    form.wire_windows({.concise_dialog = &dialog});
     QTimer::singleShot(0, [&] {
         dialog.copy_to_clipboard_buttonClick();
         dialog.accept();
     });
     form.findChild<QPushButton*>("concise_results_for_all_Button")->click();
-    ConciseResultsForAllStudentsDialog = nullptr;
     const tool_run concise = run({"concise"});
     EXPECT_EQ(concise.code, 0) << concise.err;
     EXPECT_EQ(concise.out, as_output(platform::clipboard_text()));

@@ -52,9 +52,8 @@ protected:
     {
         for (const QPointer<QTimer>& watch : watches)
             delete watch.data();   // one a failed test left waiting
-        set_exercise_main_window(nullptr);
+        exercises.reset();
         form.reset();
-        set_colouring_window(nullptr);
         guidance.reset();
         student_data_files.reset();
         set_projection_convention(false);
@@ -78,6 +77,14 @@ protected:
     {
         form = std::make_unique<TMainForm>();
         return *form;
+    }
+    // The windows the form opens its exercises in: the colouring window
+    // given and, with `drawing`, the drawing windows made for the form.
+    exercise_windows& wire_exercise_windows(TPracticeForm* colouring, bool drawing)
+    {
+        exercises = std::make_unique<exercise_windows>(colouring, drawing ? form.get() : nullptr);
+        form->wire_windows({.exercises = exercises.get()});
+        return *exercises;
     }
     // Shown without the login its timer would open.
     void show_form()
@@ -118,6 +125,7 @@ protected:
     platform::scripted_responder responder;
     platform::throwing_exit_guard exit_guard;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<exercise_windows> exercises;
     std::vector<std::string> modal_windows;
     std::vector<QPointer<QTimer>> watches;
 };

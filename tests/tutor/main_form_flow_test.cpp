@@ -68,7 +68,7 @@ TEST_F(GuidedSession, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInTh
     make_form();
     always_right_window exercise_window(form.get());
     exercise_window.setObjectName("exercise_window");
-    set_colouring_window(&exercise_window);
+    wire_exercise_windows(&exercise_window, false);
 
     form->show();
     ASSERT_EQ(form->timer_tag(), TMainForm::login_timer_tag);
@@ -122,7 +122,7 @@ TEST_F(GuidedSession, AGuidedTestOfThreeViewsConstructedByMouseIsStoredInThePupi
 {
     make_guidance("TE 8 /L=1 /EXIT=(COUNT >= 2);\nHALT 3;", true);
     make_form();
-    set_exercise_main_window(form.get());
+    wire_exercise_windows(nullptr, true);
     form->show();
     log_in_anna();
     ASSERT_EQ(form->timer_tag(), tag_continue);

@@ -4,6 +4,7 @@
 #include "tutor/PracticeForm.h"
 #include "tutor/guidance_driver.h"
 #include "tutor/pupil_login.h"
+#include "tutor/pupil_results_window.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -245,7 +246,7 @@ TEST_F(MainFormTest, ExerciseItemsOpenTheWindowServingTheExerciseWithModeAndLeve
     make_form();
     recording_exercise_window colouring(form.get());
     colouring.setObjectName("colouring_window");
-    set_colouring_window(&colouring);
+    wire_exercise_windows(&colouring, false);
     item("test_mode_menu_item")->trigger();
     item("practice_level_2_menu_item")->trigger();
     EXPECT_TRUE(form->test_mode());
@@ -270,12 +271,12 @@ TEST_F(MainFormTest, ExerciseItemsOpenTheWindowServingTheExerciseWithModeAndLeve
     EXPECT_EQ(responder.count(), 0u);
 
     // With it, each opens its variant of the window of its group, made the first time.
-    set_exercise_main_window(form.get());
+    wire_exercise_windows(&colouring, true);
     const int variants[10] = {0, 0, 1, 2, 1, 2, 1, 2, 3, 4};
     for (int k = 2; k <= 9; ++k) {
         when_modal([](QWidget& window) { click(window, "OK_button"); });
         item(("exercise_" + std::to_string(k) + "_menu_item").c_str())->trigger();
-        auto* window = dynamic_cast<TExerciseForm*>(exercise_window_for(k));
+        auto* window = dynamic_cast<TExerciseForm*>(exercises->window_for(k));
         ASSERT_TRUE(window) << k;
         EXPECT_EQ(window->exercise(), k);
         EXPECT_EQ(window->mode(), variants[k]) << k;
@@ -287,15 +288,13 @@ TEST_F(MainFormTest, ExerciseItemsOpenTheWindowServingTheExerciseWithModeAndLeve
                                                        "add_line_window", "add_line_window", "construction_window",
                                                        "construction_window", "construction_window",
                                                        "construction_window"}));
-    EXPECT_EQ(exercise_window_for(6), exercise_window_for(9)) << "one window for the group";
+    EXPECT_EQ(exercises->window_for(6), exercises->window_for(9)) << "one window for the group";
     EXPECT_EQ(responder.count(), 0u);
-    set_exercise_main_window(nullptr);
 
     item("exercise_mode_menu_item")->trigger();
     EXPECT_FALSE(form->test_mode());
     EXPECT_TRUE(item("exercise_mode_menu_item")->isChecked());
     EXPECT_FALSE(item("test_mode_menu_item")->isChecked());
-    set_colouring_window(nullptr);
 }
 
 TEST(ExerciseWindows, EachExerciseIsAVariantOfItsWindow)
@@ -311,20 +310,23 @@ TEST(ExerciseWindows, EachExerciseIsAVariantOfItsWindow)
     }
     EXPECT_THROW(exercise_served_by(0), std::out_of_range);
     EXPECT_THROW(exercise_served_by(10), std::out_of_range);
-    EXPECT_FALSE(show_exercise_window(1, false, 1)) << "no colouring window: nothing to show";
+    EXPECT_FALSE(exercise_windows(nullptr, nullptr).show(1, false, 1)) << "no colouring window: nothing to show";
 }
 
 TEST_F(MainFormTest, TheResultsItemShowsTheLoggedInPupilsResults)
 {
     make_guidance("TH 1;", false);
     make_form();
-    std::vector<std::string> shown;
-    form->set_results_window([&](const std::string& pupil) { shown.push_back(pupil); });
+    struct recording_results_window : pupil_results_window {
+        std::vector<std::string> shown;
+        void show_results_of(const std::string& pupil) override { shown.push_back(pupil); }
+    } results;
+    form->wire_windows({.results = &results});
     item("results_menu_item")->trigger();
-    EXPECT_TRUE(shown.empty()) << "nobody logged in";
+    EXPECT_TRUE(results.shown.empty()) << "nobody logged in";
     ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
     item("results_menu_item")->trigger();
-    EXPECT_EQ(shown, std::vector<std::string>{"Anna"});
+    EXPECT_EQ(results.shown, std::vector<std::string>{"Anna"});
 }
 
 TEST_F(MainFormTest, TheoryChaptersShowTheirTitleTextAndForTheOwnOnesAPicture)
