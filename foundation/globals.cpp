@@ -12,8 +12,3 @@ bool palette_device = false;
 std::string message_caption;
 std::string out_of_memory_message = "Out of Memory";
 std::unique_ptr<Ttextfile_handler> text_handler;
-
-std::string text_entry(const std::string& section, int k)
-{
-    return text_handler ? text_handler->read_entry(section, k) : std::string();
-}

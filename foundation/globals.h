@@ -18,6 +18,3 @@ extern bool palette_device;             // 24-bit colour: always false here
 extern std::string message_caption;
 extern std::string out_of_memory_message;
 extern std::unique_ptr<Ttextfile_handler> text_handler;
-
-// Reads an entry of the loaded text-section file; empty before it is loaded.
-std::string text_entry(const std::string& section, int k);

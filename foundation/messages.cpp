@@ -1,6 +1,7 @@
 #include "foundation/messages.h"
 
 #include "foundation/globals.h"
+#include "foundation/texts.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
 
@@ -32,11 +33,12 @@ void stop_out_of_memory()
 
 int ask_termination()
 {
-    const std::string text = text_entry("TERMINATION_MESSAGE", 1) + "\n" + text_entry("TERMINATION_MESSAGE", 2);
+    using text_names::termination_message;
+    const std::string text = text_of(termination_message::leave_tutor) + "\n" + text_of(termination_message::really_stop);
     return show_message(text, platform::MB_ICONQUESTION | platform::MB_YESNO);
 }
 
 void report_print_failure()
 {
-    show_message("Printing failed: the printer could not start or finish the job.", platform::MB_OK | platform::MB_ICONERROR);
+    show_message(text_of(text_names::printing::failed), platform::MB_OK | platform::MB_ICONERROR);
 }

@@ -5,6 +5,7 @@
 #include "foundation/messages.h"
 #include "foundation/settings.h"
 #include "foundation/text_encoding.h"
+#include "foundation/texts.h"
 #include "foundation/text_lines.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -100,12 +101,6 @@ std::string Ttextfile_handler::read_entry(const std::string& section, int k) con
     return it->second[static_cast<std::size_t>(k) - 1];
 }
 
-void Ttextfile_handler::read_section(const std::string& section, std::string* texts, int count) const
-{
-    for (int k = 1; k <= count; ++k)
-        texts[k - 1] = read_entry(section, k);
-}
-
 bool Ttextfile_handler::has_section(const std::string& section) const
 {
     return sections_.count(platform::ascii_upper(section)) != 0;
@@ -135,6 +130,6 @@ void load_text_section_file()
         name = "WINTOLA.TXT";
     bool found = false;
     text_handler = std::make_unique<Ttextfile_handler>(name, found, true);
-    message_caption = text_handler->read_entry("MESSAGES_CAPTION", 1);
-    out_of_memory_message = text_handler->read_entry("OUT_OF_MEMORY", 1);
+    message_caption = text_of(text_names::messages_caption::caption);
+    out_of_memory_message = text_of(text_names::out_of_memory::message);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The text-section file, loaded once into memory. Every caption and message
-// of the program is read from it by section name and entry number.
+// of the program is read from it by section name and entry number, by the
+// names of foundation/texts.h.
 // The file is read as UTF-8 when it is valid UTF-8 and as Windows-1252
 // otherwise; the texts it hands out are UTF-8. It does not check the wording.
 
@@ -22,7 +23,6 @@ public:
     static Ttextfile_handler from_text(std::string_view contents, std::string& problem);
 
     std::string read_entry(const std::string& section, int k) const;
-    void read_section(const std::string& section, std::string* texts, int count) const;
     bool has_section(const std::string& section) const;
     int entry_count(const std::string& section) const;
 

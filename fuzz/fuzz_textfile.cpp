@@ -12,9 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::string problem;
     const auto handler = Ttextfile_handler::from_text(text, problem);
-    std::string texts[4];
     for (const char* name : {"A", "STUDENTS_MANAGER", ""}) {
-        handler.read_section(name, texts, 4);
         for (int k = -1; k < 6; ++k) {
             const std::string entry = handler.read_entry(name, k);
             if (!is_valid_utf8(entry)

@@ -2,7 +2,7 @@
 
 #include "foundation/globals.h"
 #include "foundation/settings.h"
-#include "foundation/textfile_handler.h"
+#include "foundation/texts.h"
 #include "geometry/palette.h"
 #include "geometry/projection_convention.h"
 #include "geometry/projection_symbols.h"
@@ -25,8 +25,8 @@ void start_up_projection_views()
 {
     set_projection_convention(names_european_method(read_setting("", "GENERAL", "Standard Technical Projection", "A")));
     std::array<std::string, view_count> labels;
-    if (text_handler)
-        text_handler->read_section("VIEW_LABELS", labels.data(), view_count);
+    for (int k = 0; k < view_count; ++k)
+        labels[static_cast<std::size_t>(k)] = text_of(text_names::view_labels::left, k);
     set_view_labels(labels);
     load_projection_symbols();
 }

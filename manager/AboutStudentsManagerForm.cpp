@@ -2,7 +2,7 @@
 
 #include "foundation/globals.h"
 #include "foundation/qt_text.h"
-#include "foundation/textfile_handler.h"
+#include "foundation/texts.h"
 #include "resources/resources.h"
 
 #include <QFrame>
@@ -54,11 +54,10 @@ TAboutStudentsManagerForm::TAboutStudentsManagerForm(QWidget* parent) : QDialog(
 
 void TAboutStudentsManagerForm::FormCreate()
 {
-    std::string texts[10];
-    text_handler->read_section("STUDENTS_MANAGER_ABOUT", texts, 10);
-    setWindowTitle(qt(texts[0]));
-    ProductName_->setText(qt(texts[1]));
-    Version_->setText(qt(texts[2] + " 1.0"));
+    using about_text = text_names::about_students_manager;
+    setWindowTitle(qt(text_of(about_text::caption)));
+    ProductName_->setText(qt(text_of(about_text::product_name)));
+    Version_->setText(qt(text_of(about_text::version) + " 1.0"));
     Copyright_->setText("Copyright (c) the makers of the technical drawing tutor");
     Comments_->setText("Questions and remarks:\nask the teacher who looks after the tutor,\nor the makers of the tutor.");
 }

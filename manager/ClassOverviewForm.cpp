@@ -20,7 +20,7 @@
 
 namespace {
 
-enum entry : int { caption = 1, table_tab = 15, exercises_tab = 16, students_tab = 17, print_caption = 18 };
+using overview_entry = text_names::class_overview;
 
 constexpr int chart_font_height = 14;
 constexpr int chart_margin = 10;
@@ -36,14 +36,14 @@ chart_area area_inside(const QWidget& chart)
 TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName("ClassOverviewForm");
-    setWindowTitle(qt(overview_text(caption)));
+    setWindowTitle(qt(overview_text(overview_entry::caption)));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("overview_tabs");
     table_ = new QTableWidget(tabs_);
     table_->setObjectName("overview_table");
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    tabs_->addTab(table_, qt(overview_text(table_tab)));
+    tabs_->addTab(table_, qt(overview_text(overview_entry::table_tab)));
     exercise_chart_ = chart_widget("exercise_chart", [this](platform::Canvas& canvas, const chart_area& area) {
         draw_exercise_chart(canvas, area, chart_font_height, overview_);
     });
@@ -51,12 +51,12 @@ TClassOverviewForm::TClassOverviewForm(QWidget* parent) : QDialog(parent)
     student_chart_ = chart_widget("student_chart", [this](platform::Canvas& canvas, const chart_area& area) {
         draw_student_chart(canvas, area, chart_font_height, overview_, 0, overview_.students.size());
     });
-    tabs_->addTab(scrolled(exercise_chart_), qt(overview_text(exercises_tab)));
-    tabs_->addTab(scrolled(student_chart_), qt(overview_text(students_tab)));
+    tabs_->addTab(scrolled(exercise_chart_), qt(overview_text(overview_entry::exercises_tab)));
+    tabs_->addTab(scrolled(student_chart_), qt(overview_text(overview_entry::students_tab)));
 
-    OKBtn_ = new QPushButton("OK", this);
+    OKBtn_ = new QPushButton(qt(overview_text(overview_entry::ok_button)), this);
     OKBtn_->setObjectName("OKBtn");
-    print_button_ = new QPushButton(qt(overview_text(print_caption)), this);
+    print_button_ = new QPushButton(qt(overview_text(overview_entry::print_caption)), this);
     print_button_->setAutoDefault(true);
     print_button_->setObjectName("print_button");
     connect(OKBtn_, &QPushButton::clicked, this, &QDialog::accept);

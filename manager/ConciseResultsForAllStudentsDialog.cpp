@@ -16,7 +16,6 @@
 TConciseResultsForAllStudentsDialog::TConciseResultsForAllStudentsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("ConciseResultsForAllStudentsDialog");
-    text_handler->read_section("STUDENTS_MANAGER_CONCISE_RESULTS", texts_, 5);
     Memo_ = new QPlainTextEdit(this);
     Memo_->setObjectName("Memo");
     Memo_->setReadOnly(true);
@@ -24,9 +23,9 @@ TConciseResultsForAllStudentsDialog::TConciseResultsForAllStudentsDialog(QWidget
     Memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     OKBtn_ = new QPushButton("OK", this);
     OKBtn_->setObjectName("OKBtn");
-    print_button_ = new QPushButton(qt(texts_[0]), this);
+    print_button_ = new QPushButton(qt(texts_[text_names::concise_results::print_button]), this);
     print_button_->setObjectName("print_button");
-    copy_to_clipboard_button_ = new QPushButton(qt(texts_[1]), this);
+    copy_to_clipboard_button_ = new QPushButton(qt(texts_[text_names::concise_results::copy_button]), this);
     copy_to_clipboard_button_->setObjectName("copy_to_clipboard_button");
     OKBtn_->setGeometry(20, 0, 100, 28);
     print_button_->setGeometry(140, 0, 100, 28);

@@ -2,6 +2,8 @@
 // The concise results of every student in one read-only text, to read,
 // print and copy.
 
+#include "foundation/texts.h"
+
 #include <QDialog>
 
 #include <string>
@@ -27,7 +29,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::string texts_[5];
+    text_section<text_names::concise_results> texts_;
     int remembered_width_ = 0;
     QPlainTextEdit* Memo_ = nullptr;
     QPushButton* OKBtn_ = nullptr;

@@ -71,15 +71,17 @@ TCreateResultsFileDialog::TCreateResultsFileDialog(const TRFM_MainForm& main_for
 
 void TCreateResultsFileDialog::FormCreate(const TRFM_MainForm& main_form)
 {
-    text_handler->read_section("NEW_STUDENT_DIALOG", texts_, 6);
-    setWindowTitle(qt(texts_[0]));
-    explanation_label_->setText(qt(texts_[1]));
-    name_of_student_label_->setText(qt(texts_[2]));
-    enter_password_label_->setText(qt(texts_[3]));
-    guidance_is_on_CheckBox_->setText(qt(main_form.other_text(1)));
-    guidance_is_switchable_CheckBox_->setText(qt(main_form.other_text(2)));
-    restart_guidance_enabled_CheckBox_->setText(qt(main_form.other_text(3)));
-    store_test_results_CheckBox_->setText(qt(main_form.other_text(5)));
+    using dialog_text = text_names::new_student_dialog;
+    using box_text = text_names::guidance_settings_texts;
+    setWindowTitle(qt(texts_[dialog_text::caption]));
+    explanation_label_->setText(qt(texts_[dialog_text::explanation]));
+    name_of_student_label_->setText(qt(texts_[dialog_text::name_label]));
+    enter_password_label_->setText(qt(texts_[dialog_text::password_label]));
+    const auto& box_texts = main_form.other_texts();
+    guidance_is_on_CheckBox_->setText(qt(box_texts[box_text::guidance_is_on]));
+    guidance_is_switchable_CheckBox_->setText(qt(box_texts[box_text::guidance_is_switchable]));
+    restart_guidance_enabled_CheckBox_->setText(qt(box_texts[box_text::restart_guidance_enabled]));
+    store_test_results_CheckBox_->setText(qt(box_texts[box_text::test_results_are_stored]));
     for (QCheckBox* box : {guidance_is_on_CheckBox_, guidance_is_switchable_CheckBox_,
                            restart_guidance_enabled_CheckBox_, store_test_results_CheckBox_})
         box->setChecked(true);

@@ -2,6 +2,8 @@
 // Adds a student: name, password and the initial guidance settings. The
 // check boxes keep their state between showings; the fields are emptied.
 
+#include "foundation/texts.h"
+
 #include <QDialog>
 
 #include <string>
@@ -27,7 +29,7 @@ private:
     void FormCreate(const TRFM_MainForm& main_form);
     void FormShow();
 
-    std::string texts_[6];
+    text_section<text_names::new_student_dialog> texts_;
     QLabel* explanation_label_ = nullptr;
     QLabel* name_of_student_label_ = nullptr;
     QLineEdit* student_name_edit_control_ = nullptr;

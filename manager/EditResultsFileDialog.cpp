@@ -19,6 +19,8 @@
 
 namespace {
 
+using dialog_text = text_names::edit_student_dialog;
+
 enum box { on, switchable, restart, first_statement, store };
 const char* const box_names[5] = {"guidance_is_on_CheckBox", "guidance_is_switchable_CheckBox",
                                   "restart_guidance_enabled_CheckBox", "guidance_starts_with_first_statement_CheckBox",
@@ -65,11 +67,10 @@ TEditResultsFileDialog::TEditResultsFileDialog(const TRFM_MainForm& main_form, Q
 
 void TEditResultsFileDialog::FormCreate(const TRFM_MainForm& main_form)
 {
-    text_handler->read_section("STUDENTS_MANAGER_EDIT_STUDENT_DIALOG", texts_, 5);
-    enter_password_label_->setText(qt(texts_[0]));
-    remove_results_Button_->setText(qt(texts_[1]));
+    enter_password_label_->setText(qt(texts_[dialog_text::new_password_label]));
+    remove_results_Button_->setText(qt(texts_[dialog_text::remove_results_button]));
     for (int i = 0; i < 5; ++i)
-        check_boxes_[i]->setText(qt(main_form.other_text(i + 1)));
+        check_boxes_[i]->setText(qt(main_form.other_texts().at(text_names::guidance_settings_texts::guidance_is_on, i)));
 }
 
 void TEditResultsFileDialog::tell_file_name(const std::string& name)
@@ -112,16 +113,16 @@ void TEditResultsFileDialog::OKBtnClick()
 {
     const std::string path = student_data_files->results_file_name(student_name_);
     if (platform::path_status(path).kind != platform::entry_kind::file) {
-        show_message(texts_[2], platform::MB_ICONERROR);
+        show_message(texts_[dialog_text::file_missing], platform::MB_ICONERROR);
         return;
     }
     if (!student_data_files->is_results_file(path)) {
-        show_message(texts_[3], platform::MB_ICONERROR);
+        show_message(texts_[dialog_text::file_invalid], platform::MB_ICONERROR);
         return;
     }
     const QString password = password_edit_control_->text();
     if (!password.isEmpty() && password.size() < 5) {
-        show_message(texts_[4], platform::MB_ICONERROR);
+        show_message(texts_[dialog_text::password_too_short], platform::MB_ICONERROR);
         password_edit_control_->setFocus();
         return;
     }

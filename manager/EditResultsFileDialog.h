@@ -3,6 +3,8 @@
 // one), the guidance settings, a restart of the guidance, and removal of all
 // results, which takes effect at once.
 
+#include "foundation/texts.h"
+
 #include <QDialog>
 
 #include <string>
@@ -30,7 +32,7 @@ private:
     void FormCreate(const TRFM_MainForm& main_form);
     void FormShow();
 
-    std::string texts_[5];
+    text_section<text_names::edit_student_dialog> texts_;
     std::string student_name_;
     QLabel* enter_password_label_ = nullptr;
     QLineEdit* password_edit_control_ = nullptr;

@@ -32,6 +32,8 @@
 #include <algorithm>
 #include <initializer_list>
 
+using text_names::students_manager;
+
 namespace {
 
 const char* const button_names[5] = {"add_student_button", "edit_button", "delete_button", "results_button",
@@ -182,28 +184,26 @@ void TRFM_MainForm::enable_student_buttons()
 
 void TRFM_MainForm::FormCreate()
 {
-    text_handler->read_section("STUDENTS_MANAGER_SOME_OTHER_TEXTS", other_texts_, 5);
-    text_handler->read_section("STUDENTS_MANAGER", manager_texts_, 20);
-    text_handler->read_section("STUDENTS_MANAGER_MAIN_MENU", menu_texts_, 10);
-    setWindowTitle(qt(manager_texts_[0]));
+    using menu_text = text_names::students_manager_main_menu;
+    setWindowTitle(qt(manager_texts_[students_manager::caption]));
     for (int i = 0; i < 5; ++i) {
-        buttons_[i]->setText(qt(manager_texts_[i + 1]));
-        labels_[i]->setText(qt(without_mnemonic(other_texts_[i])));
+        buttons_[i]->setText(qt(manager_texts_.at(students_manager::add_student_button, i)));
+        labels_[i]->setText(qt(without_mnemonic(other_texts_.at(text_names::guidance_settings_texts::guidance_is_on, i))));
     }
-    QMenu* file_menu = menuBar()->addMenu(qt(menu_texts_[0]));
+    QMenu* file_menu = menuBar()->addMenu(qt(menu_texts_[menu_text::file_menu]));
     file_menu->menuAction()->setObjectName("file_menu_item");
-    QAction* overview = file_menu->addAction(qt(text_entry("CLASS_OVERVIEW", 1) + "..."));
+    QAction* overview = file_menu->addAction(qt(text_of(text_names::class_overview::caption) + "..."));
     overview->setObjectName("class_overview_menu_item");
     connect(overview, &QAction::triggered, this, [this] { class_overview_menu_itemClick(); });
-    QAction* printer = file_menu->addAction(qt(menu_texts_[2] + "..."));
+    QAction* printer = file_menu->addAction(qt(menu_texts_[menu_text::printer_settings] + "..."));
     printer->setObjectName("printer_settings_menu_item");
     connect(printer, &QAction::triggered, this, [this] { printer_settings_menu_itemClick(); });
-    QAction* exit_item = file_menu->addAction(qt(menu_texts_[3]));
+    QAction* exit_item = file_menu->addAction(qt(menu_texts_[menu_text::exit]));
     exit_item->setObjectName("exit_program_menu_item");
     connect(exit_item, &QAction::triggered, this, &QWidget::close);
-    QMenu* help_menu = menuBar()->addMenu(qt(menu_texts_[1]));
+    QMenu* help_menu = menuBar()->addMenu(qt(menu_texts_[menu_text::help_menu]));
     help_menu->menuAction()->setObjectName("help_menu_item");
-    QAction* about = help_menu->addAction(qt(menu_texts_[4] + "..."));
+    QAction* about = help_menu->addAction(qt(menu_texts_[menu_text::about] + "..."));
     about->setObjectName("about_menu_item");
     connect(about, &QAction::triggered, this, [this] { about_menu_itemClick(); });
     previous_index_ = 0;
@@ -219,7 +219,7 @@ void TRFM_MainForm::showEvent(QShowEvent* event)
 void TRFM_MainForm::FormShow()
 {
     if (student_data_files)
-        directory_is_label_->setText(qt(manager_texts_[6] + " " + student_data_files->directory()));
+        directory_is_label_->setText(qt(manager_texts_[students_manager::directory_label] + " " + student_data_files->directory()));
     fill_student_list();
     if (students_ListBox_->count() > 0)
         students_ListBox_->setCurrentRow(0);
@@ -304,11 +304,13 @@ void TRFM_MainForm::delete_buttonClick()
     const std::string name = selected_name();
     if (name.empty())
         return;
-    const int answer = show_message(manager_texts_[7] + " " + name + " " + manager_texts_[8], platform::MB_YESNOCANCEL);
+    const int answer = show_message(manager_texts_[students_manager::delete_question_start] + " " + name + " "
+                                        + manager_texts_[students_manager::delete_question_end],
+                                    platform::MB_YESNOCANCEL);
     if (answer != platform::IDYES)
         return;
     if (!platform::remove_file(student_data_files->results_file_name(name))) {
-        show_message(manager_texts_[9], platform::MB_OK);
+        show_message(manager_texts_[students_manager::delete_failed], platform::MB_OK);
         return;
     }
     fill_student_list();
@@ -356,7 +358,7 @@ void TRFM_MainForm::concise_results_for_all_ButtonClick()
     for (int i = 0; i < students_ListBox_->count(); ++i)
         names.push_back(students_ListBox_->item(i)->text().toStdString());
     windows_.concise_dialog->tell_parameters_before_show(
-        without_mnemonic(manager_texts_[5]), concise_results_items(*student_data_files, names));
+        without_mnemonic(manager_texts_[students_manager::concise_results_button]), concise_results_items(*student_data_files, names));
     windows_.concise_dialog->exec();
 }
 

@@ -3,6 +3,8 @@
 // files directory, the selected student's settings and concise results, and
 // the buttons for every other function. Closing it ends the program.
 
+#include "foundation/texts.h"
+
 #include <QMainWindow>
 
 #include <string>
@@ -38,7 +40,7 @@ public:
 
     // Captions of the five settings labels, copied by the create and edit
     // dialogs for their check boxes (with their "&" marks).
-    const std::string& other_text(int k) const { return other_texts_[k - 1]; }
+    const text_section<text_names::guidance_settings_texts>& other_texts() const { return other_texts_; }
 
     void FormResize();
     void add_student_buttonClick();
@@ -67,9 +69,9 @@ private:
     void printer_settings_menu_itemClick();
 
     wired_windows windows_;
-    std::string other_texts_[5];
-    std::string manager_texts_[20];
-    std::string menu_texts_[10];
+    text_section<text_names::guidance_settings_texts> other_texts_;
+    text_section<text_names::students_manager> manager_texts_;
+    text_section<text_names::students_manager_main_menu> menu_texts_;
     int shown_index_ = -1;
     int previous_index_ = 0;
 

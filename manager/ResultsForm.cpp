@@ -87,22 +87,21 @@ TResultsForm::TResultsForm(QWidget* parent) : QDialog(parent)
 
 void TResultsForm::FormCreate()
 {
-    text_handler->read_section("RESULTS_WINDOW", texts_, 6);
-    text_handler->read_section("RESULTS_WINDOW_MENUS", menu_texts_, 5);
+    using menu_text = text_names::results_window_menus;
     auto* menu_bar = new QMenuBar(this);
     layout()->setMenuBar(menu_bar);
-    QMenu* file_menu = menu_bar->addMenu(qt(menu_texts_[0]));
+    QMenu* file_menu = menu_bar->addMenu(qt(menu_texts_[menu_text::file_menu]));
     file_menu->menuAction()->setObjectName("file_menu_item");
-    QAction* print = file_menu->addAction(qt(menu_texts_[1]));
+    QAction* print = file_menu->addAction(qt(menu_texts_[menu_text::print]));
     print->setObjectName("print_menu_item");
     connect(print, &QAction::triggered, this, [this] { print_menu_itemClick(); });
-    QAction* exit = file_menu->addAction(qt(menu_texts_[2]));
+    QAction* exit = file_menu->addAction(qt(menu_texts_[menu_text::exit]));
     exit->setObjectName("exit_menu_item");
     exit->setShortcut(Qt::Key_Escape);
     connect(exit, &QAction::triggered, this, [this] { exit_menu_itemClick(); });
-    QMenu* edit_menu = menu_bar->addMenu(qt(menu_texts_[3]));
+    QMenu* edit_menu = menu_bar->addMenu(qt(menu_texts_[menu_text::edit_menu]));
     edit_menu->menuAction()->setObjectName("edit_menu_item");
-    QAction* copy = edit_menu->addAction(qt(menu_texts_[4]));
+    QAction* copy = edit_menu->addAction(qt(menu_texts_[menu_text::copy]));
     copy->setObjectName("copy_menu_item");
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { copy_menu_itemClick(); });
@@ -160,14 +159,17 @@ void TResultsForm::build_lines()
     std::array<std::string, listed_exercises> titles;
     for (int k = 1; k <= listed_exercises; ++k)
         titles[static_cast<std::size_t>(k - 1)] = exercise_titles_ ? exercise_titles_->get_exercise_title(k) : "";
-    const std::array<std::string, 5> labels{texts_[1], texts_[2], texts_[3], texts_[4], texts_[5]};
+    using window_text = text_names::results_window;
+    const std::array<std::string, 5> labels{texts_[window_text::started_at], texts_[window_text::duration],
+                                            texts_[window_text::practice_level], texts_[window_text::objects_done],
+                                            texts_[window_text::done_correctly]};
     const std::string path = student_data_files->results_file_name(pupil_name_);
     listing_ = build_results_lines(student_data_files->read_result_chains(path, listed_exercises), titles, labels);
 }
 
 void TResultsForm::size_window()
 {
-    setWindowTitle(qt(texts_[0] + pupil_name_));
+    setWindowTitle(qt(texts_[text_names::results_window::results_of] + pupil_name_));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const int frame = frame_height();
     const int around_view = height() - view_->height();   // the menu bar

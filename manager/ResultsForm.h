@@ -5,6 +5,7 @@
 // it is painted, printed or copied, so even a full results file opens at
 // once.
 
+#include "foundation/texts.h"
 #include "platform/canvas.h"
 #include "platform/printer_canvas.h"
 #include "student_files/results_lines.h"
@@ -62,8 +63,8 @@ private:
 
     const TExerciseDForm* exercise_titles_ = nullptr;
     std::string pupil_name_;
-    std::string texts_[6];
-    std::string menu_texts_[5];
+    text_section<text_names::results_window> texts_;
+    text_section<text_names::results_window_menus> menu_texts_;
     int line_height_ = 0;
     results_listing listing_;
     QWidget* view_ = nullptr;

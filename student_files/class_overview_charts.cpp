@@ -10,7 +10,7 @@ using platform::colour_ref;
 
 namespace {
 
-enum entry : int { exercise_chart_title = 11, student_chart_title = 12, level_label = 13, class_average_label = 19 };
+using overview_entry = text_names::class_overview;
 
 constexpr colour_ref grid_colour = platform::rgb(200, 200, 200);
 constexpr int name_characters = 20;
@@ -59,7 +59,7 @@ void legend(Canvas& canvas, int left, int top, int h)
     int x = left;
     for (int l = 1; l <= overview_levels; ++l) {
         fill(canvas, x, top + h / 5, x + h * 4 / 5, top + h, level_colours[l - 1]);
-        const std::string label = with_number(overview_text(level_label), l);
+        const std::string label = with_number(overview_text(overview_entry::level_label), l);
         write(canvas, x + h, top, label, h);
         x += h * 2 + text_width(label, h);
     }
@@ -88,7 +88,7 @@ platform::font_choice overview_font(int height)
 
 void draw_exercise_chart(Canvas& canvas, const chart_area& area, int h, const class_overview& overview)
 {
-    write(canvas, area.left, area.top, overview_text(exercise_chart_title), h);
+    write(canvas, area.left, area.top, overview_text(overview_entry::exercise_chart_title), h);
     legend(canvas, area.left, area.top + h * 3 / 2, h);
     const int top = area.top + h * 4, bottom = area.top + area.height - h * 2;
     const int plot_left = area.left + text_width("100 % ", h), right = area.left + area.width;
@@ -125,7 +125,7 @@ std::size_t student_rows_fitting(int font_height, int area_height)
 void draw_student_chart(Canvas& canvas, const chart_area& area, int h, const class_overview& overview,
                         std::size_t first, std::size_t count)
 {
-    write(canvas, area.left, area.top, overview_text(student_chart_title), h);
+    write(canvas, area.left, area.top, overview_text(overview_entry::student_chart_title), h);
     const int bar_left = area.left + character_width(h) * (name_characters + 1);
     const int length = std::max(area.left + area.width - text_width(" 100 %", h) - bar_left, 1);
     const int top = area.top + h * 3;
@@ -134,7 +134,7 @@ void draw_student_chart(Canvas& canvas, const chart_area& area, int h, const cla
     if (const auto average = percentage_of(overview.total.correct, overview.total.objects)) {
         const int x = bar_left + static_cast<int>(length * *average / 100);
         rule(canvas, {x, top - h / 2}, {x, bottom}, platform::black, platform::pen_style::dotted);
-        write(canvas, bar_left, area.top + h * 3 / 2, with_number(overview_text(class_average_label), *average) + " %", h);
+        write(canvas, bar_left, area.top + h * 3 / 2, with_number(overview_text(overview_entry::class_average_label), *average) + " %", h);
     }
     rule(canvas, {bar_left - 1, top - h / 2}, {bar_left - 1, bottom}, platform::black);
     for (std::size_t i = first; i < last; ++i) {

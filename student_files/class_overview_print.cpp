@@ -7,7 +7,7 @@
 
 namespace {
 
-enum entry : int { page_of_pages = 14 };
+using overview_entry = text_names::class_overview;
 
 constexpr int lines_per_page = 72;   // of the table's font, margins included
 
@@ -53,7 +53,7 @@ private:
         caption_font.bold = true;
         pages_.canvas.set_font(caption_font);
         pages_.canvas.text_out(margin_, margin_, caption_);
-        std::string foot = overview_text(page_of_pages);
+        std::string foot = overview_text(overview_entry::page_of_pages);
         for (const auto& [place, value] : {std::pair{"%1", page_}, std::pair{"%2", total_}})
             if (const auto at = foot.find(place); at != std::string::npos)
                 foot.replace(at, 2, std::to_string(value));

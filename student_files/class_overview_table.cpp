@@ -1,7 +1,7 @@
 #include "student_files/class_overview_table.h"
 
-#include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
+#include "foundation/texts.h"
 #include "student_files/new_student.h"
 #include "student_files/results_lines.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::size_t longest_name = 24;
 
-enum entry : int { heading_student = 2, label_all = 9, label_class_average = 10 };
+using overview_entry = text_names::class_overview;
 
 std::string trimmed(const std::string& text)
 {
@@ -57,16 +57,16 @@ std::string first_characters(const std::string& text, std::size_t count)
     return text;
 }
 
-std::string overview_text(int k)
+std::string overview_text(overview_entry entry)
 {
-    return without_mnemonic(text_entry("CLASS_OVERVIEW", k));
+    return without_mnemonic(text_of(entry));
 }
 
 overview_cells overview_headings()
 {
     overview_cells cells;
     for (std::size_t c = 0; c < overview_columns; ++c)
-        cells[c] = overview_text(heading_student + static_cast<int>(c));
+        cells[c] = without_mnemonic(text_of(overview_entry::heading_student, static_cast<int>(c)));
     return cells;
 }
 
@@ -76,14 +76,14 @@ std::vector<overview_cells> overview_rows(const class_overview& overview)
     const auto block = [&rows](const std::string& name, auto cells_of) {
         for (int e = 1; e <= overview_exercises; ++e)
             rows.push_back(cells_of(e == 1 ? name : std::string(), std::to_string(e), e - 1));
-        rows.push_back(cells_of(std::string(), overview_text(label_all), -1));
+        rows.push_back(cells_of(std::string(), overview_text(overview_entry::label_all), -1));
     };
     for (const student_overview& s : overview.students)
         block(first_characters(s.name, longest_name), [&s](const std::string& name, const std::string& e, int k) {
             return tally_cells(name, e, k < 0 ? s.total : s.exercises[static_cast<std::size_t>(k)]);
         });
     const std::size_t n = overview.students.size();
-    block(overview_text(label_class_average), [&overview, n](const std::string& name, const std::string& e, int k) {
+    block(overview_text(overview_entry::label_class_average), [&overview, n](const std::string& name, const std::string& e, int k) {
         return average_cells(name, e, k < 0 ? overview.total : overview.exercises[static_cast<std::size_t>(k)], n);
     });
     return rows;

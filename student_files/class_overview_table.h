@@ -4,6 +4,7 @@
 // texts, so a window shows them in its table and a printout in columns of
 // a fixed-pitch font. Headings and labels come from section "CLASS_OVERVIEW".
 
+#include "foundation/text_names.h"
 #include "student_files/class_overview.h"
 
 #include <array>
@@ -14,8 +15,8 @@
 inline constexpr std::size_t overview_columns = 7;   // student, exercise, results, objects, correct, %, time
 using overview_cells = std::array<std::string, overview_columns>;
 
-// Entry k of "CLASS_OVERVIEW".
-std::string overview_text(int k);
+// An entry of the class overview's texts, without its "&" mark.
+std::string overview_text(text_names::class_overview entry);
 
 // The first `count` characters of a UTF-8 text, whole characters only.
 std::string first_characters(const std::string& text, std::size_t count);

@@ -97,57 +97,59 @@ identity identity_of(const std::string& file_name, const std::string& password)
 record encode_identity(const identity& id)
 {
     record r{};
-    put_u32(r, 0, static_cast<std::uint32_t>(id.name_check));
-    put_u32(r, 4, id.password_code_1);
-    put_u32(r, 8, id.password_code_2);
-    put_u16(r, 12, id.password_code_3);
+    put_u32(r, identity_field::name_check, static_cast<std::uint32_t>(id.name_check));
+    put_u32(r, identity_field::password_code_1, id.password_code_1);
+    put_u32(r, identity_field::password_code_2, id.password_code_2);
+    put_u16(r, identity_field::password_code_3, id.password_code_3);
     return r;
 }
 
 identity decode_identity(const record& r)
 {
-    return {static_cast<std::int32_t>(get_u32(r, 0)), get_u32(r, 4), get_u32(r, 8), get_u16(r, 12)};
+    return {static_cast<std::int32_t>(get_u32(r, identity_field::name_check)), get_u32(r, identity_field::password_code_1),
+            get_u32(r, identity_field::password_code_2), get_u16(r, identity_field::password_code_3)};
 }
 
 record encode_settings(const settings& s)
 {
     record r{};
-    put_u16(r, 0, static_cast<std::uint16_t>(s.guidance_statement));
-    put_u32(r, 2, s.guidance_time);
-    r[6] = s.guidance_is_on ? 1 : 0;
-    r[7] = s.guidance_is_switchable ? 1 : 0;
-    r[8] = s.restart_guidance_enabled ? 1 : 0;
-    r[9] = s.test_results_are_stored ? 1 : 0;
+    put_u16(r, settings_field::guidance_statement, static_cast<std::uint16_t>(s.guidance_statement));
+    put_u32(r, settings_field::guidance_time, s.guidance_time);
+    r[settings_field::guidance_is_on] = s.guidance_is_on ? 1 : 0;
+    r[settings_field::guidance_is_switchable] = s.guidance_is_switchable ? 1 : 0;
+    r[settings_field::restart_guidance_enabled] = s.restart_guidance_enabled ? 1 : 0;
+    r[settings_field::test_results_are_stored] = s.test_results_are_stored ? 1 : 0;
     return r;
 }
 
 settings decode_settings(const record& r)
 {
     settings s;
-    s.guidance_statement = static_cast<std::int16_t>(get_u16(r, 0));
-    s.guidance_time = get_u32(r, 2);
-    s.guidance_is_on = r[6] != 0;
-    s.guidance_is_switchable = r[7] != 0;
-    s.restart_guidance_enabled = r[8] != 0;
-    s.test_results_are_stored = r[9] != 0;
+    s.guidance_statement = static_cast<std::int16_t>(get_u16(r, settings_field::guidance_statement));
+    s.guidance_time = get_u32(r, settings_field::guidance_time);
+    s.guidance_is_on = r[settings_field::guidance_is_on] != 0;
+    s.guidance_is_switchable = r[settings_field::guidance_is_switchable] != 0;
+    s.restart_guidance_enabled = r[settings_field::restart_guidance_enabled] != 0;
+    s.test_results_are_stored = r[settings_field::test_results_are_stored] != 0;
     return s;
 }
 
 record encode_result(const result& x)
 {
     record r{};
-    put_u32(r, 0, x.start_time);
-    put_u32(r, 4, x.end_time);
-    r[8] = x.level;
-    put_u16(r, 9, x.objects);
-    put_u16(r, 11, x.correct);
-    put_u16(r, 13, x.next_result);
+    put_u32(r, result_field::start_time, x.start_time);
+    put_u32(r, result_field::end_time, x.end_time);
+    r[result_field::level] = x.level;
+    put_u16(r, result_field::objects, x.objects);
+    put_u16(r, result_field::correct, x.correct);
+    put_u16(r, result_field::next_result, x.next_result);
     return r;
 }
 
 result decode_result(const record& r)
 {
-    return {get_u32(r, 0), get_u32(r, 4), r[8], get_u16(r, 9), get_u16(r, 11), get_u16(r, 13)};
+    return {get_u32(r, result_field::start_time), get_u32(r, result_field::end_time), r[result_field::level],
+            get_u16(r, result_field::objects),    get_u16(r, result_field::correct), get_u16(r, result_field::next_result)};
 }
 
 std::vector<link_byte> link_byte_path(std::uint16_t from, std::uint16_t to)
@@ -171,13 +173,13 @@ std::vector<link_byte> link_byte_path(std::uint16_t from, std::uint16_t to)
 
 bool is_end_marker(const record& r)
 {
-    return get_u16(r, 13) == end_marker;
+    return get_u16(r, result_field::next_result) == end_marker;
 }
 
 record end_marker_after(const record& last_result)
 {
     record r = last_result;
-    put_u16(r, 13, end_marker);
+    put_u16(r, result_field::next_result, end_marker);
     return r;
 }
 

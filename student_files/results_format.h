@@ -16,6 +16,31 @@ namespace results_format {
 inline constexpr std::size_t record_size = 15;
 using record = std::array<std::uint8_t, record_size>;
 
+// Where each field lies in its record, in bytes from the record's start.
+namespace identity_field {
+inline constexpr std::size_t name_check = 0;        // 4 bytes
+inline constexpr std::size_t password_code_1 = 4;   // 4 bytes
+inline constexpr std::size_t password_code_2 = 8;   // 4 bytes
+inline constexpr std::size_t password_code_3 = 12;  // 2 bytes
+} // namespace identity_field
+namespace settings_field {
+inline constexpr std::size_t guidance_statement = 0;   // 2 bytes
+inline constexpr std::size_t guidance_time = 2;        // 4 bytes
+inline constexpr std::size_t guidance_is_on = 6;       // 1 byte each from here
+inline constexpr std::size_t guidance_is_switchable = 7;
+inline constexpr std::size_t restart_guidance_enabled = 8;
+inline constexpr std::size_t test_results_are_stored = 9;
+} // namespace settings_field
+namespace result_field {
+inline constexpr std::size_t start_time = 0;   // 4 bytes
+inline constexpr std::size_t end_time = 4;     // 4 bytes
+inline constexpr std::size_t level = 8;        // 1 byte
+inline constexpr std::size_t objects = 9;      // 2 bytes
+inline constexpr std::size_t correct = 11;     // 2 bytes
+// The link to the chain's next result (2 bytes); the end marker stands here too.
+inline constexpr std::size_t next_result = 13;
+} // namespace result_field
+
 inline constexpr std::uint16_t end_marker = 65533;
 inline constexpr std::uint32_t max_records = 65536;
 inline constexpr int identity_record = 2;

@@ -88,7 +88,7 @@ chain_walk results_image::walk_chain(int exercise, std::vector<std::uint32_t>& c
             return {chain_walk::loops, current};
         visited[current] = true;
         chain.push_back(current);
-        current = load_u16(record_bytes(current) + 13);
+        current = load_u16(record_bytes(current) + result_field::next_result);
     }
     return {};
 }
@@ -104,7 +104,7 @@ bool results_image::find_chain_end(int exercise, std::uint32_t& last) const
     const auto fresh = static_cast<std::uint32_t>(fresh_file_records);
     const std::uint32_t results = n > fresh ? n - fresh : 0;
     // In locals: the walk is one load after another, nothing else in between.
-    const std::uint8_t* const links = data_ + 13;
+    const std::uint8_t* const links = data_ + result_field::next_result;
     const std::size_t last_link = std::size_t{n - 1} * record_size;
     std::uint32_t end = 0;
     std::uint32_t steps = 0;

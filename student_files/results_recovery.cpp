@@ -39,7 +39,7 @@ void for_each_link(std::uint32_t n, Visit visit)
     for (int e = 1; e <= exercises; ++e)
         visit(link_slot{static_cast<std::uint32_t>(head_record_of(e)), head_offset_of(e)});
     for (std::uint32_t k = first_result_record; k + 1 < n; ++k)
-        visit(link_slot{k, 13});
+        visit(link_slot{k, result_field::next_result});
 }
 
 class planner {
@@ -150,7 +150,7 @@ private:
                 seen[link] = true;
                 ++reached;
                 previous = link;
-                link = link_at(bytes(), {link, 13});
+                link = link_at(bytes(), {link, result_field::next_result});
             }
         }
         return reached + first_result_record + 2 == n;
@@ -190,7 +190,7 @@ bool settled(byte_view bytes)
     // From the last result back to the first, so the first records, where
     // chains start, are the ones the cache holds afterwards.
     std::uint32_t m0 = 0, m1 = 0, m2 = 0, m3 = 0;
-    const std::uint8_t* link = bytes.data() + (n - 1) * record_size + 13;
+    const std::uint8_t* link = bytes.data() + (n - 1) * record_size + result_field::next_result;
     std::uint32_t left = n - 1 - first_result_record;
     for (; left >= 4; left -= 4) {
         link -= 4 * record_size;

@@ -103,7 +103,7 @@ std::vector<std::uint8_t> rebuilt_results(const std::vector<std::uint8_t>& bytes
             continue;
         put_u16(records[static_cast<std::size_t>(head_record_of(e))], head_offset_of(e), new_number[chain.front()]);
         for (std::size_t i = 0; i < chain.size(); ++i)
-            put_u16(records[new_number[chain[i]]], 13,
+            put_u16(records[new_number[chain[i]]], result_field::next_result,
                     i + 1 < chain.size() ? new_number[chain[i + 1]] : static_cast<std::uint16_t>(0));
     }
     records.push_back(end_marker_after(kept.empty() ? record{} : records.back()));

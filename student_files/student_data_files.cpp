@@ -16,6 +16,8 @@
 #include <vector>
 
 using namespace results_format;
+using file_message = text_names::results_file_messages;
+using error_message = text_names::results_error_messages;
 
 std::unique_ptr<Tstudent_data_files_object> student_data_files;
 
@@ -27,10 +29,10 @@ constexpr std::size_t longest_name = 255;
 
 // Never empty, so a refusal never reads as no refusal: a text file without
 // the entry gives its place instead.
-std::string message(int entry)
+std::string message(text_names::results_file_messages entry)
 {
-    const std::string text = text_entry("RESULTS_FILE_MESSAGES", entry);
-    return text.empty() ? "[RESULTS_FILE_MESSAGES " + std::to_string(entry) + "]" : text;
+    const std::string text = text_of(entry);
+    return text.empty() ? "[RESULTS_FILE_MESSAGES " + std::to_string(static_cast<int>(entry)) + "]" : text;
 }
 
 std::string file_name_part(const std::string& path)
@@ -62,15 +64,17 @@ std::string fresh_file_bytes(const std::string& file_name, const std::string& pa
     return bytes;
 }
 
+using concise_words = text_names::student_results_texts;
+
 // Whole hours and minutes; a negative sum (results that end before they
 // start) shows its size.
-void append_time_text(std::string& text, std::int64_t seconds, const std::string* texts)
+void append_time_text(std::string& text, std::int64_t seconds, const concise_texts& texts)
 {
     const std::int64_t size = seconds < 0 ? -seconds : seconds;
     text += std::to_string(size / 3600);
-    text += texts[0];
+    text += texts[concise_words::hours];
     text += std::to_string(size / 60 % 60);
-    text += texts[1];
+    text += texts[concise_words::minutes];
 }
 
 // "correct <word> objects", and the percentage when there are objects.
@@ -89,33 +93,33 @@ void append_count(std::string& text, long correct, const std::string& word, long
 }
 
 // The six lines of a student's concise results.
-std::string concise_text(const results_sums& sums, std::uint32_t guidance_time, const std::string* texts)
+std::string concise_text(const results_sums& sums, std::uint32_t guidance_time, const concise_texts& texts)
 {
     std::string text;
     text.reserve(256);
     for (int level = 1; level <= 3; ++level) {
         const level_sums& l = sums.levels[level - 1];
-        text += texts[5];
+        text += texts[concise_words::level];
         text += ' ';
         text += std::to_string(level);
         text += ": ";
         if (l.objects > 0) {
-            append_count(text, l.correct, texts[2], l.objects);
+            append_count(text, l.correct, texts[concise_words::correct_out_of], l.objects);
             text += ". ";
-            text += texts[3];
+            text += texts[concise_words::time];
             text += ' ';
             append_time_text(text, l.seconds, texts);
             text += '.';
         } else {
-            text += texts[4];
+            text += texts[concise_words::no_objects_yet];
         }
         text += '\n';
     }
-    text += texts[6];
+    text += texts[concise_words::total];
     text += ' ';
-    append_count(text, sums.total_correct, texts[7], sums.total_objects);
+    append_count(text, sums.total_correct, texts[concise_words::total_correct_out_of], sums.total_objects);
     text += ".\n\n";
-    text += texts[8];
+    text += texts[concise_words::total_guidance_time];
     text += ' ';
     append_time_text(text, packed_seconds::of_duration(guidance_time), texts);
     return text;
@@ -132,22 +136,24 @@ void add_results(const results_image& image, results_sums& sums)
     const std::uint32_t n = image.record_count();
     for (std::uint32_t i = first_result_record; i + 1 < n; ++i) {
         const std::uint8_t* r = image.record_bytes(i);
-        const std::uint32_t counts = load_u32(r + 9);
+        // Objects and correct stand side by side: one load reads both.
+        static_assert(result_field::correct == result_field::objects + 2);
+        const std::uint32_t counts = load_u32(r + result_field::objects);
         const std::uint64_t both = (counts & 0xFFFFu) | std::uint64_t{counts >> 16} << 32;
         all += both;
         // Levels other than 1, 2 and 3 count only in the totals.
-        switch (r[8]) {
+        switch (r[result_field::level]) {
         case 1:
             level_1 += both;
-            seconds_1 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            seconds_1 += packed_seconds::between(load_u32(r + result_field::start_time), load_u32(r + result_field::end_time));
             break;
         case 2:
             level_2 += both;
-            seconds_2 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            seconds_2 += packed_seconds::between(load_u32(r + result_field::start_time), load_u32(r + result_field::end_time));
             break;
         case 3:
             level_3 += both;
-            seconds_3 += packed_seconds::between(load_u32(r), load_u32(r + 4));
+            seconds_3 += packed_seconds::between(load_u32(r + result_field::start_time), load_u32(r + result_field::end_time));
             break;
         default:
             break;
@@ -185,19 +191,19 @@ std::string student_name_problem(const std::string& name)
 {
     if (name.empty() || leads_out_of_directory(name) || has_control_character(name)
         || name.find_first_of("\\:") != std::string::npos)
-        return message(1);
+        return message(file_message::bad_name);
     // A hidden file: the list would never show it.
     if (name.front() == '.')
-        return message(2);
+        return message(file_message::hidden_name);
     if (name.size() + results_extension.size() > longest_name)
-        return message(3);
+        return message(file_message::name_too_long);
     return {};
 }
 
 std::string password_problem(const std::string& password)
 {
     if (password_codes_of(password).code_3 > max_password_code_3)
-        return message(4);
+        return message(file_message::password_too_long);
     return {};
 }
 
@@ -208,18 +214,16 @@ Tstudent_data_files_object::Tstudent_data_files_object()
 
 Tstudent_data_files_object::Tstudent_data_files_object(const std::string& directory_name)
 {
-    if (text_handler)
-        text_handler->read_section("RESULTS_ERROR_MESSAGES", messages_, 6);
     const std::string d = platform::ascii_upper(directory_name);
     const file_status_result status = file_status(d, true);
     directory_ = status.path;
     index_ = student_file_index(directory_);
     const bool usable = status.status == file_is_directory
         || (status.status == file_not_found
-            && show_message(messages_[0] + directory_ + messages_[1], platform::MB_YESNO) == platform::IDYES
+            && show_message(messages_[error_message::directory_start] + directory_ + messages_[error_message::directory_missing_question], platform::MB_YESNO) == platform::IDYES
             && platform::make_directory(directory_));
     if (!usable)
-        stop_with_message(messages_[2]);
+        stop_with_message(messages_[error_message::directory_unusable]);
     platform::remove_stale_temporaries(directory_);
 }
 
@@ -259,9 +263,10 @@ bool Tstudent_data_files_object::results_file_exists(const std::string& student_
 
 std::string Tstudent_data_files_object::error_words(int error_number, bool damaged) const
 {
-    const std::string before = text_entry("RESULTS_ERROR_DETAILS", 1);
-    const std::string after = text_entry("RESULTS_ERROR_DETAILS", 2);
-    const std::string words = damaged ? text_entry("RESULTS_ERROR_DETAILS", 3) : platform::error_words(error_number);
+    using text_names::results_error_details;
+    const std::string before = text_of(results_error_details::before_words);
+    const std::string after = text_of(results_error_details::after_words);
+    const std::string words = damaged ? text_of(results_error_details::damaged_file) : platform::error_words(error_number);
     // A text file without the words keeps the message as it was.
     if ((before.empty() && after.empty()) || words.empty())
         return {};
@@ -276,7 +281,8 @@ bool Tstudent_data_files_object::check_io_result(const std::string& path)
     pending_damaged_ = false;
     if (error == 0)
         return false;
-    show_message(messages_[3] + std::to_string(error) + error_words(error, damaged) + ".     " + messages_[4] + path,
+    show_message(messages_[error_message::io_error] + std::to_string(error) + error_words(error, damaged) + ".     "
+                     + messages_[error_message::file_label] + path,
                  platform::MB_ICONERROR);
     return true;
 }
@@ -296,7 +302,7 @@ bool Tstudent_data_files_object::refuse(const std::string& text)
 
 bool Tstudent_data_files_object::name_refused(const std::string& student_name)
 {
-    return leads_out_of_directory(student_name) && !refuse(message(1));
+    return leads_out_of_directory(student_name) && !refuse(message(file_message::bad_name));
 }
 
 bool Tstudent_data_files_object::validity_test(const std::string& path, const std::string* password)
@@ -338,7 +344,7 @@ bool Tstudent_data_files_object::create_results_file(const std::string& student_
         return refuse(problem);
     const std::string file_name = student_name + results_extension;
     if (file_name.size() > platform::longest_file_name(directory_))
-        return refuse(message(3));
+        return refuse(message(file_message::name_too_long));
     settings s;
     s.guidance_is_on = guidance_is_on;
     s.guidance_is_switchable = guidance_is_switchable;
@@ -415,7 +421,7 @@ link_place link_place_of(int exercise, std::uint32_t last_of_chain)
 {
     if (last_of_chain == 0)
         return {static_cast<std::uint32_t>(head_record_of(exercise)), head_offset_of(exercise)};
-    return {last_of_chain, 13};
+    return {last_of_chain, result_field::next_result};
 }
 
 // Takes back an append stopped after some of its writes, from the last
@@ -438,7 +444,7 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
         return false;
     if (exercise < 1 || exercise > exercises || level < 0 || level > 255 || objects < 0 || objects > 65535
         || correct < 0 || correct > 65535)
-        return refuse(message(5));
+        return refuse(message(file_message::result_not_stored));
     const std::string path = results_file_name(student_name);
     results_session session(path, results_session::access::change, room_);
     bool full = false;
@@ -471,7 +477,7 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
     if (report(path, session.finish()))
         return false;
     if (full)
-        return refuse(message(7) + path + message(8));
+        return refuse(message(file_message::full_file_start) + path + message(file_message::full_file_end));
     return true;
 }
 
@@ -481,7 +487,7 @@ bool Tstudent_data_files_object::store_guidance_state(const std::string& student
     if (student_name.empty() || name_refused(student_name))
         return false;
     if (guidance_statement < INT16_MIN || guidance_statement > INT16_MAX)
-        return refuse(message(6));
+        return refuse(message(file_message::statement_not_stored));
     const std::string path = results_file_name(student_name);
     results_session session(path, results_session::access::change, room_);
     if (session.sound_frame()) {
@@ -582,33 +588,20 @@ std::string Tstudent_data_files_object::concise_text_at(const std::string& path,
     // Sums and settings from one reading of the file, one message on failure.
     if (!path.empty())
         read_summary(path, sums, &s, directory);
-    return concise_text(sums, s.guidance_time, texts.data());
+    return concise_text(sums, s.guidance_time, texts);
 }
-
-namespace {
-
-// Read afresh for each call, as the text file may have been changed.
-std::array<std::string, 10> read_concise_texts()
-{
-    std::array<std::string, 10> texts;
-    if (text_handler)
-        text_handler->read_section("STUDENT_RESULTS_TEXTS", texts.data(), 10);
-    return texts;
-}
-
-} // namespace
 
 std::string Tstudent_data_files_object::concise_results_text(const std::string& student_name)
 {
     // One message for a bad name, not one per reading below.
     if (!student_name.empty() && name_refused(student_name))
         return {};
-    return concise_text_at(student_name.empty() ? "" : results_file_name(student_name), read_concise_texts(), nullptr);
+    return concise_text_at(student_name.empty() ? "" : results_file_name(student_name), concise_texts(), nullptr);
 }
 
 std::vector<std::string> Tstudent_data_files_object::concise_results_texts(const std::vector<std::string>& student_names)
 {
-    const concise_texts texts = read_concise_texts();
+    const concise_texts texts = concise_texts();
     const platform::open_directory directory(directory_);
     std::unordered_set<std::string> listed;
     for (std::string& file_name : platform::list_files(directory_))

@@ -11,6 +11,7 @@
 // I/O message and error number 100 and are never written past.
 
 #include "foundation/date_time.h"
+#include "foundation/texts.h"
 #include "platform/file_write.h"
 #include "student_files/results_format.h"
 #include "student_files/results_session.h"
@@ -59,6 +60,9 @@ struct result_chains {
     bool complete = false;
 };
 
+// The words of a student's concise results, read afresh for each call.
+using concise_texts = text_section<text_names::student_results_texts>;
+
 class Tstudent_data_files_object {
 public:
     // Finds or, on the teacher's Yes, creates the student files directory
@@ -105,7 +109,6 @@ public:
     bool finish_batch();
 
 private:
-    using concise_texts = std::array<std::string, 10>;
     // The file for results_file_name; its first two looks are made among
     // `listed` (the names of the directory's files) when that is given.
     std::string find_results_file(const std::string& student_name,
@@ -127,7 +130,7 @@ private:
     std::string directory_;
     // The last file read, kept so the next reading needs no new room.
     results_format::file_bytes room_;
-    std::string messages_[6];
+    text_section<text_names::results_error_messages> messages_;
     mutable student_file_index index_{""};
     platform::durability durability_ = platform::durability::synced;
     int pending_error_ = 0;

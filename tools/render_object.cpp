@@ -34,6 +34,7 @@
 //                     the current and the tool's directory)
 // Each drawing is one "mode" below.
 #include "foundation/globals.h"
+#include "foundation/text_names.h"
 #include "foundation/textfile_handler.h"
 #include "geometry/cutting.h"
 #include "geometry/geometry_startup.h"
@@ -199,7 +200,9 @@ void read_view_labels(const std::string& texts)
     bool found = false;
     const Ttextfile_handler handler(texts, found, false);
     std::array<std::string, view_count> labels;
-    handler.read_section("VIEW_LABELS", labels.data(), view_count);
+    const std::string section(section_name(text_names::view_labels::left));
+    for (int k = 0; k < view_count; ++k)
+        labels[static_cast<std::size_t>(k)] = handler.read_entry(section, k + 1);
     set_view_labels(labels);
 }
 

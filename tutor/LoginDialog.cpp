@@ -1,6 +1,6 @@
 #include "tutor/LoginDialog.h"
 
-#include "foundation/globals.h"
+#include "foundation/texts.h"
 #include "foundation/messages.h"
 #include "foundation/qt_text.h"
 #include "platform/message_box.h"
@@ -15,9 +15,11 @@
 
 namespace {
 
-std::string login_text(int k)
+using login = text_names::pupil_login;
+
+std::string login_text(login entry)
 {
-    return text_entry("PUPIL_LOGIN", k);
+    return text_of(entry);
 }
 
 } // namespace
@@ -25,7 +27,7 @@ std::string login_text(int k)
 TPupilLoginDialog::TPupilLoginDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("PupilLoginDialog");
-    setWindowTitle(qt(login_text(1)));
+    setWindowTitle(qt(login_text(login::caption)));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     layout->addLayout(fields);
@@ -34,13 +36,13 @@ TPupilLoginDialog::TPupilLoginDialog(QWidget* parent) : QDialog(parent)
     password_edit = new QLineEdit(this);
     password_edit->setObjectName("password_edit");
     password_edit->setEchoMode(QLineEdit::Password);
-    fields->addRow(qt(login_text(2)), pupil_name_edit);
-    fields->addRow(qt(login_text(3)), password_edit);
+    fields->addRow(qt(login_text(login::name_label)), pupil_name_edit);
+    fields->addRow(qt(login_text(login::password_label)), password_edit);
     auto* buttons = new QDialogButtonBox(this);
-    OK_button = buttons->addButton(qt(login_text(4)), QDialogButtonBox::AcceptRole);
+    OK_button = buttons->addButton(qt(login_text(login::log_in_button)), QDialogButtonBox::AcceptRole);
     OK_button->setObjectName("OK_button");
     OK_button->setDefault(true);
-    cancel_button = buttons->addButton(qt(login_text(5)), QDialogButtonBox::RejectRole);
+    cancel_button = buttons->addButton(qt(login_text(login::cancel_button)), QDialogButtonBox::RejectRole);
     cancel_button->setObjectName("cancel_button");
     layout->addWidget(buttons);
     connect(OK_button, &QPushButton::clicked, this, &TPupilLoginDialog::OK_buttonClick);
@@ -64,7 +66,7 @@ void TPupilLoginDialog::OK_buttonClick()
         accept();
         return;
     }
-    show_message(login_text(6), platform::MB_OK | platform::MB_ICONERROR);
+    show_message(login_text(login::refused), platform::MB_OK | platform::MB_ICONERROR);
     password_edit->clear();
     password_edit->setFocus();
 }

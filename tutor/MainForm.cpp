@@ -29,16 +29,14 @@
 
 namespace {
 
-// Entries of "MAIN_MENUS" whose items open a window get three dots.
-bool opens_a_window(int entry)
-{
-    return entry == 6 || entry == 7 || entry == 8 || entry == 10 || entry == 30 || entry == 34;
-}
+using menu = text_names::main_menus;
 
-constexpr int first_theory_entry = 12;     // the four own chapters
-constexpr int first_exercise_entry = 16;   // the nine exercises
-constexpr int switch_off_entry = 31;       // shown while guidance is off
-constexpr int switch_on_entry = 32;
+// Items that open a window get three dots.
+bool opens_a_window(menu entry)
+{
+    return entry == menu::pupil_login || entry == menu::change_password || entry == menu::settings
+        || entry == menu::printer_settings || entry == menu::results || entry == menu::about;
+}
 
 } // namespace
 
@@ -59,7 +57,6 @@ void TMainForm::FormCreate()
     if (keep_maximised_)
         setWindowState(Qt::WindowMaximized);
     setBackgroundRole(QPalette::Window);
-    read_texts();
     create_menus();
     create_status_bar();
     create_workbench();
@@ -80,21 +77,18 @@ void TMainForm::FormCreate()
     update_switch_guidance_caption();
 }
 
-void TMainForm::read_texts()
+std::string TMainForm::menu_text(menu entry) const
 {
-    if (!text_handler)
-        return;
-    text_handler->read_section("MAIN_MENUS", menu_texts_.data(), menu_text_count);
-    text_handler->read_section("USER_THEORY_MENUS", theory_texts_.data(), theory_text_count);
-}
-
-std::string TMainForm::menu_text(int entry) const
-{
-    const std::string& text = menu_texts_.at(static_cast<std::size_t>(entry - 1));
+    const std::string& text = menu_texts_[entry];
     return opens_a_window(entry) ? text + "..." : text;
 }
 
-QMenu* TMainForm::add_menu(const char* name, int entry)
+std::string TMainForm::menu_text(menu first, int offset) const
+{
+    return menu_text(static_cast<menu>(static_cast<int>(first) + offset));
+}
+
+QMenu* TMainForm::add_menu(const char* name, menu entry)
 {
     QMenu* menu = menuBar()->addMenu(qt(menu_text(entry)));
     menu->menuAction()->setObjectName(name);
@@ -117,30 +111,30 @@ void TMainForm::create_menus()
 
 void TMainForm::create_file_and_theory_menus()
 {
-    QMenu* file = add_menu("file_menu_item", 1);
-    connect(add_item(file, "pupil_menu_item", menu_text(6)), &QAction::triggered, this, &TMainForm::pupil_menu_itemClick);
-    connect(add_item(file, "change_password_menu_item", menu_text(7)), &QAction::triggered, this,
+    QMenu* file = add_menu("file_menu_item", menu::file_menu);
+    connect(add_item(file, "pupil_menu_item", menu_text(menu::pupil_login)), &QAction::triggered, this, &TMainForm::pupil_menu_itemClick);
+    connect(add_item(file, "change_password_menu_item", menu_text(menu::change_password)), &QAction::triggered, this,
             &TMainForm::change_password_menu_itemClick);
-    connect(add_item(file, "settings_menu_item", menu_text(8)), &QAction::triggered, this,
+    connect(add_item(file, "settings_menu_item", menu_text(menu::settings)), &QAction::triggered, this,
             &TMainForm::settings_menu_itemClick);
     file->addSeparator();
-    connect(add_item(file, "print_menu_item", menu_text(9)), &QAction::triggered, this, &TMainForm::print_menu_itemClick);
-    connect(add_item(file, "printer_settings_menu_item", menu_text(10)), &QAction::triggered, this,
+    connect(add_item(file, "print_menu_item", menu_text(menu::print)), &QAction::triggered, this, &TMainForm::print_menu_itemClick);
+    connect(add_item(file, "printer_settings_menu_item", menu_text(menu::printer_settings)), &QAction::triggered, this,
             &TMainForm::printer_settings_menu_itemClick);
     file->addSeparator();
-    connect(add_item(file, "exit_menu_item", menu_text(11)), &QAction::triggered, this, &QWidget::close);
+    connect(add_item(file, "exit_menu_item", menu_text(menu::exit)), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* theory = add_menu("theory_menu_item", 2);
+    QMenu* theory = add_menu("theory_menu_item", menu::theory_menu);
     static const char* const own_names[own_theory_chapters] = {
         "perspectivic_theory_menu_item", "isometric_theory_menu_item", "regular_projection_theory_menu_item",
         "hidden_lines_theory_menu_item"};
     for (int k = 1; k <= own_theory_chapters; ++k)
         theory_menu_items_[static_cast<std::size_t>(k - 1)]
-            = add_item(theory, own_names[k - 1], menu_text(first_theory_entry + k - 1));
+            = add_item(theory, own_names[k - 1], menu_text(menu::perspective_chapter, k - 1));
     const int additional = additional_theory_subjects();
     for (int k = 1; k <= theory_text_count; ++k) {
         const std::string name = "additional_chapter_" + std::to_string(k) + "_theory_menu_item";
-        QAction* item = add_item(theory, name.c_str(), theory_texts_[static_cast<std::size_t>(k - 1)]);
+        QAction* item = add_item(theory, name.c_str(), theory_texts_.at(text_names::user_theory_menus::chapter_1, k - 1));
         item->setVisible(k <= additional);
         theory_menu_items_[static_cast<std::size_t>(own_theory_chapters + k - 1)] = item;
     }
@@ -151,16 +145,16 @@ void TMainForm::create_file_and_theory_menus()
 
 void TMainForm::create_practice_menu()
 {
-    QMenu* practice = add_menu("practice_menu_item", 3);
+    QMenu* practice = add_menu("practice_menu_item", menu::practice_menu);
     for (int k = 1; k <= exercise_count; ++k) {
         const std::string name = "exercise_" + std::to_string(k) + "_menu_item";
-        QAction* item = add_item(practice, name.c_str(), menu_text(first_exercise_entry + k - 1));
+        QAction* item = add_item(practice, name.c_str(), menu_text(menu::exercise_1, k - 1));
         exercise_menu_items_[static_cast<std::size_t>(k - 1)] = item;
         connect(item, &QAction::triggered, this, [this, k] { exercise_menu_itemClick(k); });
     }
     practice->addSeparator();
-    exercise_mode_menu_item = add_item(practice, "exercise_mode_menu_item", menu_text(25));
-    test_mode_menu_item = add_item(practice, "test_mode_menu_item", menu_text(26));
+    exercise_mode_menu_item = add_item(practice, "exercise_mode_menu_item", menu_text(menu::exercise_mode));
+    test_mode_menu_item = add_item(practice, "test_mode_menu_item", menu_text(menu::test_mode));
     for (QAction* item : {exercise_mode_menu_item, test_mode_menu_item})
         item->setCheckable(true);
     connect(exercise_mode_menu_item, &QAction::triggered, this, [this] { set_test_mode(false); });
@@ -168,30 +162,30 @@ void TMainForm::create_practice_menu()
     practice->addSeparator();
     for (int level = 1; level <= 3; ++level) {
         const std::string name = "practice_level_" + std::to_string(level) + "_menu_item";
-        QAction* item = add_item(practice, name.c_str(), menu_text(26 + level));
+        QAction* item = add_item(practice, name.c_str(), menu_text(menu::level_1, level - 1));
         item->setCheckable(true);
         practice_level_menu_items_[static_cast<std::size_t>(level - 1)] = item;
         connect(item, &QAction::triggered, this, [this, level] { set_practice_level(level); });
     }
     practice->addSeparator();
-    connect(add_item(practice, "results_menu_item", menu_text(30)), &QAction::triggered, this,
+    connect(add_item(practice, "results_menu_item", menu_text(menu::results)), &QAction::triggered, this,
             &TMainForm::results_menu_itemClick);
 }
 
 void TMainForm::create_guidance_and_help_menus()
 {
-    QMenu* guidance_menu = add_menu("guidance_menu_item", 4);
+    QMenu* guidance_menu = add_menu("guidance_menu_item", menu::guidance_menu);
     guidance_menu_item = guidance_menu->menuAction();
     guidance_menu_item->setProperty("tag", guidance_menu_tag);
-    switch_guidance_on_off_menu_item = add_item(guidance_menu, "switch_guidance_on_off_menu_item", menu_text(switch_off_entry));
+    switch_guidance_on_off_menu_item = add_item(guidance_menu, "switch_guidance_on_off_menu_item", menu_text(menu::switch_guidance_on));
     switch_guidance_on_off_menu_item->setProperty("tag", guidance_menu_tag_1);
-    start_guidance_again_menu_item = add_item(guidance_menu, "start_guidance_again_menu_item", menu_text(33));
+    start_guidance_again_menu_item = add_item(guidance_menu, "start_guidance_again_menu_item", menu_text(menu::start_guidance_again));
     start_guidance_again_menu_item->setProperty("tag", guidance_menu_tag_2);
     connect(switch_guidance_on_off_menu_item, &QAction::triggered, this, &TMainForm::switch_guidance_on_off_menu_itemClick);
     connect(start_guidance_again_menu_item, &QAction::triggered, this, &TMainForm::start_guidance_again_menu_itemClick);
 
-    QMenu* help = add_menu("help_menu_item", 5);
-    connect(add_item(help, "about_menu_item", menu_text(34)), &QAction::triggered, this, &TMainForm::about_menu_itemClick);
+    QMenu* help = add_menu("help_menu_item", menu::help_menu);
+    connect(add_item(help, "about_menu_item", menu_text(menu::about)), &QAction::triggered, this, &TMainForm::about_menu_itemClick);
 }
 
 void TMainForm::create_status_bar()
@@ -203,7 +197,7 @@ void TMainForm::create_status_bar()
         status_panels_[i]->setObjectName(QString("status_panel_%1").arg(i + 1));
         statusBar()->addWidget(status_panels_[i], i == 0 ? 1 : 0);
     }
-    status_panels_[0]->setText(qt(text_entry("MAIN_SCREEN_STATUS", 1)));
+    status_panels_[0]->setText(qt(text_of(text_names::main_screen_status::choose_object)));
 }
 
 // The catalogue of every object file; the first object shown is the one the
@@ -233,7 +227,7 @@ std::string TMainForm::start_guidance_again_caption() const
 
 void TMainForm::update_switch_guidance_caption()
 {
-    switch_guidance_on_off_menu_item->setText(qt(menu_text(guidance_is_on() ? switch_on_entry : switch_off_entry)));
+    switch_guidance_on_off_menu_item->setText(qt(menu_text(guidance_is_on() ? menu::switch_guidance_off : menu::switch_guidance_on)));
     enable_guidance_menu(this);
 }
 

@@ -166,16 +166,16 @@ void TMainForm::printer_settings_menu_itemClick()
 
 void TMainForm::change_password_menu_itemClick()
 {
-    show_message(text_entry("TUTOR_BOXES", 1), platform::MB_OK | platform::MB_ICONINFORMATION);
+    show_message(text_of(text_names::tutor_boxes::password), platform::MB_OK | platform::MB_ICONINFORMATION);
 }
 
 void TMainForm::settings_menu_itemClick()
 {
-    show_message(text_entry("TUTOR_BOXES", 2), platform::MB_OK | platform::MB_ICONINFORMATION);
+    show_message(text_of(text_names::tutor_boxes::settings), platform::MB_OK | platform::MB_ICONINFORMATION);
 }
 
 void TMainForm::about_menu_itemClick()
 {
-    show_message(text_entry("TUTOR_BOXES", 3) + "\n" + text_entry("TUTOR_BOXES", 4),
+    show_message(text_of(text_names::tutor_boxes::about_title) + "\n" + text_of(text_names::tutor_boxes::about_text),
                  platform::MB_OK | platform::MB_ICONINFORMATION);
 }

@@ -30,7 +30,8 @@
 
 namespace {
 
-constexpr int workbench_text_count = 21;   // entries 20 and 21 are not used
+using text_names::workbench;
+
 constexpr int control_gap = 4;
 constexpr int object_list_height = 90;
 constexpr int rotation_button_size = 34;
@@ -83,16 +84,13 @@ std::array<QWidget*, 4> TMainForm::option_boxes() const
 
 void TMainForm::create_projections_group()
 {
-    std::array<std::string, workbench_text_count> texts;
-    if (text_handler)
-        text_handler->read_section("WORKBENCH", texts.data(), workbench_text_count);
     projections_radio_group = new_group_box(client_, "projections_radio_group", "");
     auto* layout = new QVBoxLayout(projections_radio_group);
     projections_items_ = new QButtonGroup(projections_radio_group);
     for (int i = 0; i < 4; ++i) {
         const std::string name = "projections_radio_group_item_" + std::to_string(i);
         projections_items_->addButton(add_control<QRadioButton>(projections_radio_group, layout, name.c_str(),
-                                                                texts[static_cast<std::size_t>(i)]),
+                                                                text_of(workbench::oblique_choice, i)),
                                       i);
     }
     connect(projections_items_, &QButtonGroup::idClicked, this, [this] { projections_radio_groupClick(); });
@@ -100,14 +98,14 @@ void TMainForm::create_projections_group()
 
 void TMainForm::create_oblique_group()
 {
-    oblique_projection_groupbox = new_group_box(client_, "oblique_projection_groupbox", text_entry("WORKBENCH", 5));
+    oblique_projection_groupbox = new_group_box(client_, "oblique_projection_groupbox", text_of(workbench::oblique_group));
     QWidget* box = oblique_projection_groupbox;
     auto* layout = new QVBoxLayout(box);
-    perspectivic_radio_button = add_control<QRadioButton>(box, layout, "perspectivic_radio_button", text_entry("WORKBENCH", 6));
-    isometric_radio_button = add_control<QRadioButton>(box, layout, "isometric_radio_button", text_entry("WORKBENCH", 7));
-    hidden_lines_checkbox = add_control<QCheckBox>(box, layout, "hidden_lines_checkbox", text_entry("WORKBENCH", 8));
-    oblique_colors_checkbox = add_control<QCheckBox>(box, layout, "oblique_colors_checkbox", text_entry("WORKBENCH", 9));
-    cut_checkbox = add_control<QCheckBox>(box, layout, "cut_checkbox", text_entry("WORKBENCH", 10));
+    perspectivic_radio_button = add_control<QRadioButton>(box, layout, "perspectivic_radio_button", text_of(workbench::perspective));
+    isometric_radio_button = add_control<QRadioButton>(box, layout, "isometric_radio_button", text_of(workbench::isometric));
+    hidden_lines_checkbox = add_control<QCheckBox>(box, layout, "hidden_lines_checkbox", text_of(workbench::hidden_lines));
+    oblique_colors_checkbox = add_control<QCheckBox>(box, layout, "oblique_colors_checkbox", text_of(workbench::oblique_colours));
+    cut_checkbox = add_control<QCheckBox>(box, layout, "cut_checkbox", text_of(workbench::cut));
     // Every option of the group only repaints.
     for (QAbstractButton* option : box->findChildren<QAbstractButton*>())
         connect(option, &QAbstractButton::clicked, this, &TMainForm::repaint_projections);
@@ -115,21 +113,21 @@ void TMainForm::create_oblique_group()
 
 void TMainForm::create_normal_group()
 {
-    normal_projection_groupbox = new_group_box(client_, "normal_projection_groupbox", text_entry("WORKBENCH", 11));
+    normal_projection_groupbox = new_group_box(client_, "normal_projection_groupbox", text_of(workbench::normal_group));
     QWidget* box = normal_projection_groupbox;
     auto* layout = new QVBoxLayout(box);
     american_method_radio_button
-        = add_control<QRadioButton>(box, layout, "american_method_radio_button", text_entry("WORKBENCH", 12));
+        = add_control<QRadioButton>(box, layout, "american_method_radio_button", text_of(workbench::american_method));
     european_method_radio_button
-        = add_control<QRadioButton>(box, layout, "european_method_radio_button", text_entry("WORKBENCH", 13));
-    label_number_of_views = add_control<QLabel>(box, layout, "label_number_of_views", text_entry("WORKBENCH", 14));
+        = add_control<QRadioButton>(box, layout, "european_method_radio_button", text_of(workbench::european_method));
+    label_number_of_views = add_control<QLabel>(box, layout, "label_number_of_views", text_of(workbench::number_of_views));
     auto* views_row = new QHBoxLayout;
     layout->addLayout(views_row);
     normal_3_views_radio_button = add_control<QRadioButton>(box, views_row, "normal_3_views_radio_button", "3");
     normal_6_views_radio_button = add_control<QRadioButton>(box, views_row, "normal_6_views_radio_button", "6");
-    normal_colors_checkbox = add_control<QCheckBox>(box, layout, "normal_colors_checkbox", text_entry("WORKBENCH", 15));
+    normal_colors_checkbox = add_control<QCheckBox>(box, layout, "normal_colors_checkbox", text_of(workbench::normal_colours));
     view_indications_checkbox
-        = add_control<QCheckBox>(box, layout, "view_indications_checkbox", text_entry("WORKBENCH", 16));
+        = add_control<QCheckBox>(box, layout, "view_indications_checkbox", text_of(workbench::view_indications));
     // The method and the number of views are two separate choices.
     auto* method = new QButtonGroup(box);
     method->addButton(american_method_radio_button);
@@ -143,14 +141,14 @@ void TMainForm::create_normal_group()
 
 void TMainForm::create_select_object_group()
 {
-    select_object_groupbox = new_group_box(client_, "select_object_groupbox", text_entry("WORKBENCH", 17));
+    select_object_groupbox = new_group_box(client_, "select_object_groupbox", text_of(workbench::select_object_group));
     QWidget* box = select_object_groupbox;
     auto* layout = new QVBoxLayout(box);
-    label_object_class = add_control<QLabel>(box, layout, "label_object_class", text_entry("WORKBENCH", 18));
+    label_object_class = add_control<QLabel>(box, layout, "label_object_class", text_of(workbench::category));
     object_class_combobox = new QComboBox(box);
     object_class_combobox->setObjectName("object_class_combobox");
     layout->addWidget(object_class_combobox);
-    label_object = add_control<QLabel>(box, layout, "label_object", text_entry("WORKBENCH", 19));
+    label_object = add_control<QLabel>(box, layout, "label_object", text_of(workbench::object));
     object_choice_listbox = new QListWidget(box);
     object_choice_listbox->setObjectName("object_choice_listbox");
     object_choice_listbox->setFixedHeight(object_list_height);

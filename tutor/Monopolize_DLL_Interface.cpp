@@ -4,7 +4,7 @@
 #include "foundation/globals.h"
 #include "foundation/messages.h"
 #include "foundation/settings.h"
-#include "foundation/textfile_handler.h"
+#include "foundation/texts.h"
 #include "platform/cbt_hook.h"
 #include "platform/dynamic_library.h"
 #include "platform/message_box.h"
@@ -19,19 +19,18 @@ using handle_receiver = void (*)(std::uint32_t);
 platform::library_handle library = nullptr;
 std::uint32_t hook = 0;
 
-enum monopolize_failure { library_not_found = 4, library_not_loaded = 5, entry_point_missing = 6, hook_failed = 7 };
+using monopolize_text = text_names::monopolize_strings;
 
 // Entries 1, the option, 2, the settings file, 3, the library (not when the
 // hook failed) and the failure's own entry, joined without separators.
-void report(monopolize_failure failure)
+void report(monopolize_text failure)
 {
-    std::string texts[7];
-    if (text_handler)
-        text_handler->read_section("MONOPOLIZE_STRINGS", texts, 7);
-    std::string text = texts[0] + "Monopolize System" + texts[1] + settings_file_name + texts[2];
-    if (failure != hook_failed)
+    const text_section<monopolize_text> texts;
+    std::string text = texts[monopolize_text::option_start] + "Monopolize System" + texts[monopolize_text::option_end]
+        + settings_file_name + texts[monopolize_text::library_start];
+    if (failure != monopolize_text::hook_failed)
         text += monopolize_library_name;
-    show_message(text + texts[failure - 1], platform::MB_OK);
+    show_message(text + texts[failure], platform::MB_OK);
 }
 
 } // namespace
@@ -41,11 +40,11 @@ void monopolize()
     // Only the start and the program directory: never a library the pupil put elsewhere.
     const found_file file = find_file(monopolize_library_name, find_skip_name_itself);
     if (!file.found)
-        return report(library_not_found);
+        return report(monopolize_text::library_not_found);
     if (!library)
         library = platform::load_library(file.path);
     if (!library)
-        return report(library_not_loaded);
+        return report(monopolize_text::library_not_loaded);
     const auto tell_task_handles
         = reinterpret_cast<handle_receiver>(platform::library_symbol(library, "TELL_TASK_HANDLES"));
     const auto hook_function
@@ -53,12 +52,12 @@ void monopolize()
     const auto tell_hook_handle
         = reinterpret_cast<handle_receiver>(platform::library_symbol(library, "TELL_HOOK_HANDLE_PROC"));
     if (!tell_task_handles || !hook_function || !tell_hook_handle)
-        return report(entry_point_missing);
+        return report(monopolize_text::entry_point_missing);
     tell_task_handles(platform::current_process_id());
     if (hook == 0)
         hook = platform::install_cbt_hook(hook_function);
     if (hook == 0)
-        return report(hook_failed);
+        return report(monopolize_text::hook_failed);
     tell_hook_handle(hook);
 }
 

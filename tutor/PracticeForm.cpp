@@ -54,7 +54,6 @@ TPracticeForm::TPracticeForm(practice_main_window* main_window, QWidget* parent)
             &TPracticeForm::timer_start_exercise_when_this_one_closedTimer);
     create_menu();
     create_buttons();
-    read_texts();
     end_of_exercise_messages_ = read_yes_no_setting("", "GENERAL", "End of Exercise Messages", true);
 }
 
@@ -71,7 +70,7 @@ void TPracticeForm::create_menu()
     start_guidance_again_menu_item->setObjectName("start_guidance_again_menu_item");
     start_guidance_again_menu_item->setProperty("tag", guidance_menu_tag_2);
     menu->addSeparator();
-    exit_program_menu_item = menu->addAction(qt_text(text_entry("GUIDANCE_MENU_EXIT_PROGRAM", 1)));
+    exit_program_menu_item = menu->addAction(qt_text(text_of(text_names::guidance_menu_exit_program::exit_program)));
     exit_program_menu_item->setObjectName("exit_program_menu_item");
     connect(switch_guidance_on_off_menu_item, &QAction::triggered, this,
             &TPracticeForm::switch_guidance_on_off_menu_itemClick);
@@ -87,7 +86,7 @@ void TPracticeForm::create_buttons()
                                          "next_exercise_button", "OK_button", "show_ready_button"};
     int width = 0;
     for (int i = 0; i < 6; ++i) {
-        auto* button = new QPushButton(qt_text(text_entry("PRACTICE_BUTTONS", i + 1)), client_);
+        auto* button = new QPushButton(qt_text(text_of(text_names::practice_buttons::ready, i)), client_);
         button->setObjectName(names[i]);
         button->setAutoDefault(true);
         width = std::max(width, QFontMetrics(button->font()).horizontalAdvance(button->text() + "abc"));
@@ -109,16 +108,6 @@ void TPracticeForm::create_buttons()
     connect(next_exercise_button, &QPushButton::clicked, this, &TPracticeForm::next_exercise_buttonClick);
     connect(OK_button, &QPushButton::clicked, this, &TPracticeForm::OK_buttonClick);
     connect(show_ready_button, &QPushButton::clicked, this, &TPracticeForm::show_ready_buttonClick);
-}
-
-void TPracticeForm::read_texts()
-{
-    if (!text_handler)
-        return;
-    text_handler->read_section("PRACTICE_STATUS", status_texts_.data(), 5);
-    text_handler->read_section("PRACTICE_GENERAL", general_texts_.data(), 3);
-    text_handler->read_section("PRACTICE_RESULTS", closing_.results.data(), 4);
-    text_handler->read_section("PRACTICE_END_OF_EXERCISE_MESSAGES", closing_.endings.data(), 4);
 }
 
 const std::string& TPracticeForm::get_exercise_title(int k) const
@@ -224,9 +213,11 @@ std::array<std::string, 3> TPracticeForm::status_lines(int panel) const
         return {exercises_.instruction(exercise_, 1), exercises_.instruction(exercise_, 2),
                 exercises_.instruction(exercise_, 3)};
     }
-    return {status_texts_[test_mode_ ? 1 : 0], status_texts_[2] + " " + std::to_string(level_),
-            status_texts_[3] + " " + std::to_string(count() + 1) + " (" + std::to_string(correct()) + " "
-                + status_texts_[4] + ")"};
+    using status = text_names::practice_status;
+    return {status_texts_[test_mode_ ? status::test_mode : status::exercise_mode],
+            status_texts_[status::level] + " " + std::to_string(level_),
+            status_texts_[status::object] + " " + std::to_string(count() + 1) + " (" + std::to_string(correct()) + " "
+                + status_texts_[status::correct] + ")"};
 }
 
 void TPracticeForm::refresh_status_bar()

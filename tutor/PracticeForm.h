@@ -105,7 +105,6 @@ protected:
 private:
     void create_menu();
     void create_buttons();
-    void read_texts();
     void place_window();
     void place_buttons();
     void refresh_exercise_buttons();
@@ -137,8 +136,8 @@ private:
     QAction* start_guidance_again_menu_item;
     QAction* exit_program_menu_item;
 
-    std::array<std::string, 5> status_texts_;
-    std::array<std::string, 3> general_texts_;
+    text_section<text_names::practice_status> status_texts_;
+    text_section<text_names::practice_general> general_texts_;
     closing_texts closing_;
     bool previous_next_allowed_ = false;
     object_drawer drawer_;

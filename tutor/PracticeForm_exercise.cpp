@@ -82,12 +82,12 @@ void TPracticeForm::ready_buttonClick()
     }
     bool correct = false;
     if (construction_incomplete()) {
-        show_message(general_texts_[0], platform::MB_ICONERROR);
+        show_message(general_texts_[text_names::practice_general::incomplete], platform::MB_ICONERROR);
     } else if (construction_OK()) {
-        show_message(general_texts_[2], platform::MB_OK);
+        show_message(general_texts_[text_names::practice_general::correct], platform::MB_OK);
         correct = true;
     } else {
-        show_message(general_texts_[1], platform::MB_ICONERROR);
+        show_message(general_texts_[text_names::practice_general::not_correct], platform::MB_ICONERROR);
     }
     // In exercise mode a wrong construction is not counted: the pupil tries the same object again.
     if (!correct && !test_mode_)

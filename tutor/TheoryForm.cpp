@@ -2,7 +2,7 @@
 
 #include "foundation/globals.h"
 #include "foundation/qt_text.h"
-#include "foundation/textfile_handler.h"
+#include "foundation/texts.h"
 #include "geometry/projection_convention.h"
 #include "geometry/views.h"
 #include "geometry/workbench_layout.h"
@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int first_own_chapter_entry = 12;   // of "MAIN_MENUS"
 constexpr int perspective_chapter = 1;
 constexpr int normal_projection_chapter = 3;
 constexpr int hidden_lines_chapter = 4;
@@ -39,7 +38,7 @@ TTheoryForm::TTheoryForm(QWidget* parent) : QDialog(parent)
     chapter_text_label = new QLabel(this);
     chapter_text_label->setObjectName("chapter_text_label");
     chapter_text_label->setWordWrap(true);
-    close_button = new QPushButton(qt(text_entry("THEORY_WINDOW", 1)), this);
+    close_button = new QPushButton(qt(text_of(text_names::theory_window::close_button)), this);
     close_button->setObjectName("close_button");
     close_button->setDefault(true);
     layout->addWidget(chapter_title_label);
@@ -66,19 +65,19 @@ void TTheoryForm::tell_object_before_show(const Tsolid& solid)
 std::string TTheoryForm::chapter_title(int k)
 {
     if (k >= 1 && k <= own_theory_chapters)
-        return without_mnemonic(text_entry("MAIN_MENUS", first_own_chapter_entry + k - 1));
+        return without_mnemonic(text_of(text_names::main_menus::perspective_chapter, k - 1));
     if (k > own_theory_chapters && k <= chapter_count)
-        return without_mnemonic(text_entry("USER_THEORY_MENUS", k - own_theory_chapters));
+        return without_mnemonic(text_of(text_names::user_theory_menus::chapter_1, k - own_theory_chapters - 1));
     return {};
 }
 
-// Entries 2 to 5 of "THEORY_WINDOW" tell of the own chapters, entry 6 of every additional one.
+// Every additional chapter has the same text.
 std::string TTheoryForm::chapter_text(int k)
 {
     if (k >= 1 && k <= own_theory_chapters)
-        return text_entry("THEORY_WINDOW", k + 1);
+        return text_of(text_names::theory_window::perspective_chapter, k - 1);
     if (k > own_theory_chapters && k <= chapter_count)
-        return text_entry("THEORY_WINDOW", own_theory_chapters + 2);
+        return text_of(text_names::theory_window::additional_chapter);
     return {};
 }
 

@@ -1,29 +1,21 @@
 #include "tutor/exercise_texts.h"
 
-#include "foundation/globals.h"
-#include "foundation/textfile_handler.h"
+#include "foundation/texts.h"
 
 #include <stdexcept>
 
-namespace {
-
-// Exercise k's sections are its prefix followed by "CAPTION" and "INSTR".
-const char* const exercise_prefixes[exercise_texts::exercise_count] = {
-    "PRACTICE_COLORING_",           "PRACTICE_INDICATE_LINE_ISOM_", "PRACTICE_INDICATE_LINE_TECH_",
-    "PRACTICE_ADD_LINE_ISOM_",      "PRACTICE_ADD_LINE_TECH_",      "PRACTICE_CONSTR_TECH_VIEW_A_",
-    "PRACTICE_CONSTR_TECH_VIEW_B_", "PRACTICE_CONSTR_TECH_PROJ_",   "PRACTICE_CONSTR_CUT_",
-};
-
-} // namespace
+using text_names::exercise_caption;
+using text_names::exercise_instructions;
 
 exercise_texts::exercise_texts()
 {
-    if (!text_handler)
-        return;
-    for (int k = 0; k < exercise_count; ++k) {
-        const std::string prefix = exercise_prefixes[k];
-        text_handler->read_section(prefix + "CAPTION", &exercises_[k].caption, 1);
-        text_handler->read_section(prefix + "INSTR", exercises_[k].instructions.data(), 3);
+    for (std::size_t k = 0; k < exercises_.size(); ++k) {
+        texts_of_one& texts = exercises_[k];
+        texts.caption = text_of_section(text_names::exercise_caption_sections[k], exercise_caption::caption);
+        for (std::size_t line = 0; line < texts.instructions.size(); ++line)
+            texts.instructions[line] = text_of_section(
+                text_names::exercise_instruction_sections[k],
+                static_cast<exercise_instructions>(static_cast<std::size_t>(exercise_instructions::first_line) + line));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "foundation/globals.h"
 #include "foundation/messages.h"
+#include "foundation/texts.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
@@ -60,9 +61,10 @@ void Tguidance_object::take(const guidance_reading& reading)
 
 void Tguidance_object::read_texts()
 {
-    end_of_guidance_text_ = text_entry("END_OF_GUIDANCE", 1);
-    forced_end_text_ = text_entry("FORCED_END_OF_GUIDANCE", 1) + "\n" + text_entry("FORCED_END_OF_GUIDANCE", 2)
-        + "\n" + text_entry("FORCED_END_OF_GUIDANCE", 3);
+    using forced_end = text_names::forced_end_of_guidance;
+    end_of_guidance_text_ = text_of(text_names::end_of_guidance::message);
+    forced_end_text_ = text_of(forced_end::first_line) + "\n" + text_of(forced_end::first_line, 1) + "\n"
+        + text_of(forced_end::first_line, 2);
 }
 
 void Tguidance_object::compile(const guidance_text& text)

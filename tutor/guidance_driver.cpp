@@ -6,12 +6,11 @@
 #include "tutor/guidance.h"
 
 using namespace guidance_records;
+using finished_text = text_names::guidance_finished_messages;
 
 Tguidance_driver::Tguidance_driver(guidance_main_window& window, Tguidance_object& guidance)
     : window_(window), guidance_(guidance)
 {
-    for (int k = 1; k <= 5; ++k)
-        texts_[static_cast<std::size_t>(k - 1)] = text_entry("OTHER_GUIDANCE_FINISHED_MESSAGES", k);
 }
 
 bool Tguidance_driver::run(int tag)
@@ -52,8 +51,8 @@ void Tguidance_driver::switch_on_off()
     } else if (!guidance_.finished()) {
         guidance_.start(false);
     } else if (!guidance_.restart_enabled()) {
-        say(texts_[2]);
-    } else if (ask(texts_[0] + "\n" + texts_[1])) {
+        say(texts_[finished_text::cannot_start_again]);
+    } else if (ask(texts_[finished_text::finished] + "\n" + texts_[finished_text::start_again_question])) {
         guidance_.start(true);
     } else if (!guidance_.switchable()) {
         guidance_.set_on();   // saved as on: the pupil stays under guidance
@@ -85,7 +84,7 @@ void Tguidance_driver::continue_guidance()
         if (guidance_.switchable()) {
             guidance_.stop_at_end();
             window_.update_switch_guidance_caption();
-        } else if (!guidance_.restart_enabled() || !ask(texts_[3])) {
+        } else if (!guidance_.restart_enabled() || !ask(texts_[finished_text::finished_start_again_question])) {
             end_tutor();
         } else {
             guidance_.start(true);
@@ -125,7 +124,7 @@ void Tguidance_driver::say(const std::string& text)
 
 void Tguidance_driver::end_tutor()
 {
-    say(texts_[4]);
+    say(texts_[finished_text::finished_tutor_closes]);
     closing_ = true;
     window_.close_by_guidance();
 }

@@ -4,6 +4,8 @@
 // next statement, continue). It opens theory chapters and exercises through
 // the main window's side of guidance_main_window.
 
+#include "foundation/texts.h"
+
 #include <array>
 #include <string>
 
@@ -55,7 +57,7 @@ private:
 
     guidance_main_window& window_;
     Tguidance_object& guidance_;
-    std::array<std::string, 5> texts_;   // E1 to E5
+    text_section<text_names::guidance_finished_messages> texts_;
     // Once the window is being closed, nothing more is asked or opened.
     bool closing_ = false;
 };

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+using ending = text_names::end_of_exercise_messages;
+
 void answer_counts::reset()
 {
     *this = answer_counts{};
@@ -77,10 +79,11 @@ int object_drawer::draw()
 
 std::string results_text(const closing_texts& texts, int count, int correct, int score)
 {
-    std::string text = texts.results[2] + std::to_string(count) + "     " + texts.results[3] + std::to_string(correct)
-        + "      ";
+    using result = text_names::practice_results;
+    std::string text = texts.results[result::objects_done] + std::to_string(count) + "     "
+        + texts.results[result::done_correctly] + std::to_string(correct) + "      ";
     if (score >= 75)
-        text += "\n" + (score >= 99 ? texts.results[1] : texts.results[0]);
+        text += "\n" + texts.results[score >= 99 ? result::excellent_work : result::good_work];
     return text;
 }
 
@@ -88,10 +91,10 @@ closing_question closing_question_for(const closing_texts& texts, bool test_mode
 {
     const unsigned yes_no_cancel = platform::MB_YESNOCANCEL | platform::MB_ICONQUESTION;
     if (!test_mode)
-        return {texts.endings[0], yes_no_cancel, false};
+        return {texts.endings[ending::test_now_question], yes_no_cancel, false};
     if (score < 75)
-        return {texts.endings[1], yes_no_cancel, false};
+        return {texts.endings[ending::practise_again_question], yes_no_cancel, false};
     if (exercise == 9)
-        return {texts.endings[3], platform::MB_OKCANCEL | platform::MB_ICONQUESTION, false};
-    return {texts.endings[2], yes_no_cancel, true};
+        return {texts.endings[ending::last_exercise_passed], platform::MB_OKCANCEL | platform::MB_ICONQUESTION, false};
+    return {texts.endings[ending::next_exercise_question], yes_no_cancel, true};
 }

@@ -3,6 +3,8 @@
 // of one exercise and its score, the objects it draws from the catalogue's
 // selection, and the results text with the question at its end.
 
+#include "foundation/texts.h"
+
 #include <array>
 #include <bitset>
 #include <functional>
@@ -57,8 +59,8 @@ private:
 
 // The text the pupil reads when an exercise ends, and what is asked then.
 struct closing_texts {
-    std::array<std::string, 4> results;   // entries 1-4 of the practice results section
-    std::array<std::string, 4> endings;   // entries 1-4 of the end-of-exercise messages
+    text_section<text_names::practice_results> results;
+    text_section<text_names::end_of_exercise_messages> endings;
 };
 
 std::string results_text(const closing_texts& texts, int count, int correct, int score);

@@ -11,7 +11,7 @@ TEST(Messages, BoxesCarryTheProgramCaptionAndTerminationAsksWithTwoLines)
 {
     test_support::temp_dir dir;
     test_support::reset_globals_to(dir.path());
-    dir.write("T.TXT", "$[TERMINATION_MESSAGE]\nStop now?\nWork is kept.\n");
+    dir.write("T.TXT", "$[TERMINATION_MESSAGE]\nStop now?\nWork is kept.\n$[PRINTING]\nThe printer failed.\n");
     bool found = false;
     text_handler = std::make_unique<Ttextfile_handler>("T.TXT", found, true);
     message_caption = "Tutor";
@@ -26,6 +26,8 @@ TEST(Messages, BoxesCarryTheProgramCaptionAndTerminationAsksWithTwoLines)
 
     show_message_captioned("x", "Other", 0);
     EXPECT_EQ(responder.last().caption, "Other");
+    report_print_failure();
+    EXPECT_EQ(responder.last().text, "The printer failed.");
     show_out_of_memory();
     EXPECT_EQ(responder.last().text, "No memory");
     EXPECT_EQ(responder.last().flags, 16u);

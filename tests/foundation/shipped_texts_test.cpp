@@ -1,21 +1,9 @@
+#include "foundation/text_names.h"
 #include "foundation/textfile_handler.h"
 #include "platform/file_system.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct section_use {
-    const char* name;
-    int highest_entry;
-};
-
-const section_use sections_read[] = {
-#include "tests/text_sections.inc"
-};
-
-} // namespace
 
 TEST(ShippedTexts, EverySectionTheProgramReadsIsThereWithItsEntries)
 {
@@ -24,10 +12,11 @@ TEST(ShippedTexts, EverySectionTheProgramReadsIsThereWithItsEntries)
     std::string problem;
     const auto texts = Ttextfile_handler::from_text(*contents, problem);
     ASSERT_EQ(problem, "");
-    for (const auto& use : sections_read) {
-        EXPECT_TRUE(texts.has_section(use.name)) << use.name;
-        EXPECT_GE(texts.entry_count(use.name), use.highest_entry) << use.name;
-        for (int k = 1; k <= use.highest_entry; ++k)
-            EXPECT_FALSE(texts.read_entry(use.name, k).empty()) << use.name << " entry " << k << " is empty";
+    for (const auto& use : text_names::every_section_used()) {
+        const std::string name(use.name);
+        EXPECT_TRUE(texts.has_section(name)) << name;
+        EXPECT_GE(texts.entry_count(name), use.last) << name;
+        for (int k = 1; k <= use.last; ++k)
+            EXPECT_FALSE(texts.read_entry(name, k).empty()) << name << " entry " << k << " is empty";
     }
 }

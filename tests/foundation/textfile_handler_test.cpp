@@ -1,4 +1,5 @@
 #include "foundation/globals.h"
+#include "foundation/texts.h"
 #include "foundation/textfile_handler.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
@@ -59,17 +60,11 @@ TEST(TextfileHandler, InvalidDollarLinesEndASectionAndTheirLinesAreIgnored)
     EXPECT_EQ(h.entry_count("C"), 0);
 }
 
-TEST(TextfileHandler, LongLinesAreCutAndReadSectionEmptiesTheRest)
+TEST(TextfileHandler, LongLinesAreCut)
 {
     const auto h = parse("$[A]\n" + std::string(300, 'q') + "\nsecond\n");
     EXPECT_EQ(h.read_entry("A", 1), std::string(255, 'q'));
-    std::string texts[5] = {"old", "old", "old", "old", "old"};
-    h.read_section("A", texts, 5);
-    EXPECT_EQ(texts[1], "second");
-    EXPECT_EQ(texts[2], "");
-    EXPECT_EQ(texts[4], "");
-    h.read_section("MISSING", texts, 5);
-    EXPECT_EQ(texts[0], "");
+    EXPECT_EQ(h.read_entry("A", 2), "second");
 }
 
 struct encoding_case {
@@ -148,4 +143,23 @@ TEST(TextfileHandler, MissingFileStopsOnlyWhenFatal)
     } catch (const platform::program_stopped& stop) {
         EXPECT_EQ(stop.code, 1);
     }
+}
+
+TEST(NamedTexts, AnOffsetReachesOnlyTheSectionsNamedEntries)
+{
+    std::string problem;
+    text_handler = std::make_unique<Ttextfile_handler>(
+        Ttextfile_handler::from_text("$[VIEW_LABELS]\nL\nT\nF\nB\nR\nRe\nunnamed\n", problem));
+    using text_names::view_labels;
+    const struct {
+        int offset;
+        const char* text;
+    } cases[] = {{0, "L"}, {5, "Re"}, {6, ""}, {-1, ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(text_of(view_labels::left, c.offset), c.text) << c.offset;
+    const text_section<view_labels> labels;
+    EXPECT_EQ(labels[view_labels::rear], "Re");
+    EXPECT_EQ(labels.at(view_labels::top, 1), "F");
+    text_handler.reset();
+    EXPECT_EQ(text_of(view_labels::left), "");
 }

@@ -1,4 +1,4 @@
-#include "foundation/globals.h"
+#include "foundation/texts.h"
 #include "foundation/qt_text.h"
 #include "manager/ClassOverviewForm.h"
 #include "manager/RFM_MainForm.h"
@@ -36,7 +36,7 @@ protected:
         form.show();
         QAction* item = form.findChild<QAction*>("class_overview_menu_item");
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->text(), qt(text_entry("CLASS_OVERVIEW", 1) + "..."));
+        EXPECT_EQ(item->text(), qt(text_of(text_names::class_overview::caption) + "..."));
         bool seen = false;
         QTimer::singleShot(0, [&] {
             auto* window = qobject_cast<TClassOverviewForm*>(QApplication::activeModalWidget());

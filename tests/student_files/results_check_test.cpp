@@ -37,7 +37,7 @@ protected:
     void link(const std::string& name, int k, std::uint16_t next)
     {
         record r = record_of(name, k);
-        put_u16(r, 13, next);
+        put_u16(r, result_field::next_result, next);
         put_record(name, k, r);
     }
     void set_head(const std::string& name, int exercise, std::uint16_t head)
@@ -150,7 +150,7 @@ TEST_F(ResultsCheckTest, AnyBytesEndWithAReport)
 {
     // Every record a head, every link to itself or far away: still one quick report.
     std::string b(15 * 300, '\xFF');
-    b[299 * 15 + 13] = '\xFD';
+    b[299 * record_size + result_field::next_result] = '\xFD';
     const auto report = check_results_bytes(reinterpret_cast<const std::uint8_t*>(b.data()), b.size(), "X.results");
     EXPECT_FALSE(report.valid());
     EXPECT_TRUE(mentions(report, "name check"));

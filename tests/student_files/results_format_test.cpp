@@ -118,7 +118,7 @@ TEST(ChainEnd, AgreesWithTheWholeWalk)
         std::vector<std::uint8_t> bytes((first_result_record + s.next.size() + 1) * record_size, 0);
         bytes[4] = static_cast<std::uint8_t>(s.head);   // exercise 3's head
         for (std::size_t k = 0; k < s.next.size(); ++k)
-            bytes[(first_result_record + k) * record_size + 13] = static_cast<std::uint8_t>(s.next[k]);
+            bytes[(first_result_record + k) * record_size + result_field::next_result] = static_cast<std::uint8_t>(s.next[k]);
         const record marker = end_marker_after(record{});
         std::copy(marker.begin(), marker.end(), bytes.end() - record_size);
         const results_image image(bytes);

@@ -82,7 +82,7 @@ TEST_F(ResultsLinesTest, ADamagedChainIsReportedOnceAndReadingStopsThere)
     files->add_result("johnny", 2, at(1, 12, 0, 0), at(1, 12, 1, 0), 1, 3, 3);
     // The second result of exercise 2 (record 6) links back to the first (record 5).
     std::string b = bytes("Johnny");
-    b[6 * 15 + 13] = 5;
+    b[6 * record_size + result_field::next_result] = 5;
     program.write("RESULTS/Johnny.results", b);
     const results_listing listing = lines_of("johnny");
     ASSERT_EQ(responder.count(), 1u);

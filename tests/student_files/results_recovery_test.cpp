@@ -75,7 +75,7 @@ TEST_F(RecoveryTest, InputOutputMessagesAddTheSystemsWordsWhereTheTextsHaveThem)
     EXPECT_EQ(responder.last().text, std::string("IO 2 (") + std::strerror(ENOENT) + ").      at "
                   + program.file("RESULTS/NOBODY.results"));
     std::string b = bytes("Johnny");
-    b[4 * 15 + 13] = 4;   // a result that links to itself
+    b[4 * record_size + result_field::next_result] = 4;   // a result that links to itself
     program.write("RESULTS/Johnny.results", b);
     EXPECT_FALSE(files->add_result("Johnny", 3, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 2, 1));
     EXPECT_EQ(responder.last().text, "IO 100 (damaged).      at " + path());
@@ -100,7 +100,7 @@ TEST_F(RecoveryTest, RepairKeepsEveryResultAChainReachesAndRemovesTheRest)
     // Records 4 (exercise 3), 5 and 7 (exercise 1), 6 and 8 (exercise 2).
     std::string b = bytes("Johnny");
     put_u16_at(b, head_offset_of(3), 0);   // record 4 unreached, as an old stopped append left it
-    put_u16_at(b, 8 * 15 + 13, 6);         // exercise 2 loops back from record 8 to 6
+    put_u16_at(b, 8 * record_size + result_field::next_result, 6);         // exercise 2 loops back from record 8 to 6
     b += "xyz";                            // and a partial record
     program.write("RESULTS/Johnny.results", b);
     const repair_report report = repair_results_file(path());

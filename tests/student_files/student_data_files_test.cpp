@@ -126,13 +126,13 @@ TEST_F(StudentFilesTest, DamagedChainsAreReportedNotFollowed)
     files->create_results_file("Johnny", "abcde", true, true, true, true);
     files->add_result("johnny", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
     std::string b = bytes("Johnny");
-    b[4 * 15 + 13] = 4;   // the result points at itself
+    b[4 * record_size + result_field::next_result] = 4;   // the result points at itself
     program.write("RESULTS/Johnny.results", b);
     EXPECT_FALSE(files->add_result("johnny", 1, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 1, 1));
     EXPECT_EQ(responder.last().text.substr(0, 7), "IO 100.");
     EXPECT_EQ(bytes("Johnny"), b);
 
-    b[4 * 15 + 13] = 0;
+    b[4 * record_size + result_field::next_result] = 0;
     b[0] = 60;   // head beyond the file
     program.write("RESULTS/Johnny.results", b);
     EXPECT_FALSE(files->add_result("johnny", 1, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 1, 1));

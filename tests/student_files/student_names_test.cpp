@@ -24,7 +24,7 @@ std::string windows_file(const std::string& single_byte_name, const std::string&
     std::string bytes(fresh_file_records * record_size, '\0');
     const record r = encode_identity(id);
     std::copy(r.begin(), r.end(), bytes.begin() + identity_record * record_size);
-    bytes[first_result_record * record_size + 13] = static_cast<char>(0xFD);
+    bytes[first_result_record * record_size + result_field::next_result] = static_cast<char>(0xFD);
     bytes[first_result_record * record_size + 14] = static_cast<char>(0xFF);
     return bytes;
 }

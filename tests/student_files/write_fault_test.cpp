@@ -50,7 +50,7 @@ std::vector<std::size_t> tear_points(std::size_t bytes)
     if (bytes < 2)
         return {};
     if (bytes == record_size)
-        return {1, 13, 14};   // before the link bytes, inside them
+        return {1, result_field::next_result, result_field::next_result + 1};   // before the link bytes, inside them
     return {1, bytes / 2, bytes - 1};
 }
 
@@ -64,7 +64,7 @@ std::string with_results(std::string bytes, int count)
         const int e = 1 + i % 9;
         const auto number = static_cast<std::uint16_t>(bytes.size() / record_size);
         const std::size_t link = last_of[e] == 0 ? head_record_of(e) * record_size + head_offset_of(e)
-                                                 : last_of[e] * record_size + 13;
+                                                 : last_of[e] * record_size + result_field::next_result;
         bytes[link] = static_cast<char>(number & 0xFF);
         bytes[link + 1] = static_cast<char>(number >> 8);
         r = encode_result({pack_date_time(at(2, 9, 0, 0)), pack_date_time(at(2, 9, 1, 0)), 1, 1,

@@ -91,7 +91,7 @@ TEST_F(GuidanceCheckTest, EachCourseGetsItsFindingsAtTheirLines)
         for (const guidance_finding& f : check_guidance_text(reading.text, settings))
             found.emplace_back(f.line, f.text);
         for (const expected_finding& e : c.findings)
-            expected.emplace_back(e.line, e.entry == 0 ? e.values.front() : text_with("GUIDANCE_CHECK", e.entry, e.values));
+            expected.emplace_back(e.line, e.entry == 0 ? e.values.front() : text_with(static_cast<text_names::guidance_check>(e.entry), e.values));
         EXPECT_EQ(found, expected) << c.text;
     }
 }
@@ -102,5 +102,5 @@ TEST_F(GuidanceCheckTest, UnreadObjectFilesAreANoteNotASilence)
     const auto findings = check_guidance_text(reading.text, {});
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].kind, guidance_finding::note);
-    EXPECT_EQ(findings[0].text, text_with("GUIDANCE_CHECK", 16));
+    EXPECT_EQ(findings[0].text, text_with(text_names::guidance_check::objects_unchecked));
 }

@@ -29,7 +29,7 @@ TEST_F(StudentsCheckTest, DamagedFilesAreNamedWithTheirFaultAndNothingChanges)
 {
     make("Sound Pupil", 3);
     make("Looping Pupil", 4);   // exercise 1: records 4 -> 6
-    put_u16_at("Looping Pupil", 6 * 15 + 13, 4);
+    put_u16_at("Looping Pupil", 6 * record_size + result_field::next_result, 4);
     make("Far Head Pupil", 1);
     put_u16_at("Far Head Pupil", 2 * 1, 300);   // head of exercise 2 in record 0
     make("Short Pupil", 0);

@@ -67,7 +67,7 @@ TEST_F(StudentsExportTest, NamesWithCommasAndQuotesSurviveAndTimesAreLocal)
 
     // A damaged chain: the rows before it, the message, and exit code 1.
     std::string b = program.read("RESULTS/" + name + ".results");
-    b[4 * 15 + 13] = 4;   // record 4 links to itself
+    b[4 * results_format::record_size + results_format::result_field::next_result] = 4;   // record 4 links to itself
     program.write("RESULTS/" + name + ".results", b);
     const tool_run damaged = run({"export", "--out", "out.csv"});
     EXPECT_EQ(damaged.code, 1);

@@ -30,7 +30,7 @@ int value_after(const std::string& line, const std::string& name)
 // The text of an entry of the dry run's section up to its first place.
 std::string run_text_start(int k)
 {
-    const std::string text = text_entry("GUIDANCE_DRY_RUN", k);
+    const std::string text = text_handler->read_entry("GUIDANCE_DRY_RUN", k);
     return text.substr(0, text.find('%'));
 }
 
@@ -45,7 +45,7 @@ TEST_F(StudentsGuidanceTest, TheShippedCourseChecksCleanAndAFaultyOneListsEveryP
 {
     const tool_run clean = run({"guidance", "check"});
     EXPECT_EQ(clean.code, 0) << clean.err;
-    EXPECT_EQ(clean.out, "GUID1.TXT: " + text_with("GUIDANCE_CHECK", 18, {"0", "0"}) + "\n");
+    EXPECT_EQ(clean.out, "GUID1.TXT: " + text_with(text_names::guidance_check::counts, {"0", "0"}) + "\n");
 
     program.write("course.txt", "* two faults and a warning\nTH 1;\nEX 0;\n5: TH 2;\nIF (COUNT > ) GOTO 5;\n");
     const tool_run faulty = run({"guidance", "check", "course.txt"});
@@ -55,7 +55,7 @@ TEST_F(StudentsGuidanceTest, TheShippedCourseChecksCleanAndAFaultyOneListsEveryP
     ASSERT_EQ(lines.size(), 4u) << faulty.out;
     EXPECT_EQ(lines[0], "course.txt:3" + error + "value out of range");
     EXPECT_EQ(lines[1], "course.txt:5" + error + "digit expected");
-    EXPECT_EQ(lines[3], "course.txt: " + text_with("GUIDANCE_CHECK", 18, {"2", "0"}));
+    EXPECT_EQ(lines[3], "course.txt: " + text_with(text_names::guidance_check::counts, {"2", "0"}));
 
     const tool_run missing = run({"guidance", "check", "nowhere.txt"});
     EXPECT_EQ(missing.code, 1);
@@ -105,8 +105,8 @@ TEST_F(StudentsGuidanceTest, EndlessCoursesStopAtTheLimitAndBadScoresAreRefused)
     EXPECT_EQ(looped.code, 1);
     const auto lines = lines_of(looped.out);
     ASSERT_EQ(lines.size(), 11u) << looped.out;   // five exercises, five jumps, the stop
-    EXPECT_EQ(lines.back(), "loop.txt:1: " + text_with("GUIDANCE_DRY_RUN", 17, {"1"}) + ": EX 1 /L=1: "
-                                + text_with("GUIDANCE_DRY_RUN", 13, {"5"}));
+    EXPECT_EQ(lines.back(), "loop.txt:1: " + text_with(text_names::guidance_dry_run::statement_word, {"1"}) + ": EX 1 /L=1: "
+                                + text_with(text_names::guidance_dry_run::step_limit_reached, {"5"}));
 
     program.write("jumps.txt", "TH 1;\n7: GOTO 7;\n");
     EXPECT_EQ(run({"guidance", "run", "jumps.txt"}).code, 1);

@@ -69,7 +69,7 @@ protected:
         words.insert(words.begin(), {"--settings", program.file("WinTola.ini")});
         return run_tool(program.path(), words);
     }
-    std::string entry(const char* section, int k) { return text_entry(section, k); }
+    std::string entry(const char* section, int k) { return text_handler->read_entry(section, k); }
     // The demo students of the run command, made in this folder by their own tool.
     void make_demo()
     {

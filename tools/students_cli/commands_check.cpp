@@ -2,7 +2,7 @@
 // without writing and without the message boxes of the program's code.
 #include "tools/students_cli/commands.h"
 
-#include "foundation/globals.h"
+#include "foundation/texts.h"
 #include "platform/file_system.h"
 #include "student_files/new_student.h"
 #include "student_files/results_check.h"
@@ -91,7 +91,7 @@ void list_as_json(std::ostream& out, const std::vector<checked_student>& checked
 // What the repair tells of a mend: its text, and the number where it has one.
 std::string mend_text(const mend& m)
 {
-    const std::string text = text_entry("RESULTS_FILE_REPAIRS", static_cast<int>(m.kind) + 1);
+    const std::string text = text_of(text_names::results_file_repairs::append_taken_back, static_cast<int>(m.kind));
     return m.kind == mend_kind::partial_record_cut ? text : text + std::to_string(m.number);
 }
 

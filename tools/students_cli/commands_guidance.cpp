@@ -2,7 +2,7 @@
 // tutor's own compiler, and walked with a simulated pupil.
 #include "tools/students_cli/commands.h"
 
-#include "foundation/globals.h"
+#include "foundation/texts.h"
 #include "geometry/object_files.h"
 #include "tools/students_cli/guidance_check.h"
 #include "tools/students_cli/guidance_dry_run.h"
@@ -87,11 +87,12 @@ std::function<bool(int, int)> exercise_objects_of_settings()
 
 void print_finding(std::ostream& out, const std::string& file, const guidance_finding& f)
 {
-    static const int kind_entries[] = {1, 2, 19};
+    using check_text = text_names::guidance_check;
+    static const check_text kind_entries[] = {check_text::error, check_text::warning, check_text::note};
     out << file << ':';
     if (f.line > 0)
         out << f.line << ':';
-    out << ' ' << text_entry("GUIDANCE_CHECK", kind_entries[f.kind]) << ": " << f.text << '\n';
+    out << ' ' << text_of(kind_entries[f.kind]) << ": " << f.text << '\n';
 }
 
 int check(const std::string& file, const guidance_text& text, command_context& context)
@@ -105,7 +106,7 @@ int check(const std::string& file, const guidance_text& text, command_context& c
         warnings += f.kind == guidance_finding::warning;
     }
     context.out << file << ": "
-                << text_with("GUIDANCE_CHECK", 18, {std::to_string(errors), std::to_string(warnings)}) << '\n';
+                << text_with(text_names::guidance_check::counts, {std::to_string(errors), std::to_string(warnings)}) << '\n';
     return errors + warnings > 0 || context.session.errors_reported() > errors_before ? 1 : 0;
 }
 
@@ -138,7 +139,7 @@ int guidance_command(const command_args& args, command_context& context)
     const std::string file = args.operands().size() == 2 ? args.operands()[1] : guidance_file_name_from_settings();
     const guidance_reading reading = read_guidance_file(file);
     if (!reading.problem.empty()) {
-        context.out << file << ": " << text_entry("GUIDANCE_CHECK", 1) << ": " << reading.problem << '\n';
+        context.out << file << ": " << text_of(text_names::guidance_check::error) << ": " << reading.problem << '\n';
         return 1;
     }
     return action == "check" ? check(file, reading.text, context) : run(file, reading.text, args, context);

@@ -16,7 +16,7 @@
 
 namespace {
 
-enum entry : int { caption = 1, wrote_pages = 20, wrote_file = 21 };
+using overview_entry = text_names::class_overview;
 
 constexpr int png_width = 1000, png_exercise_height = 600, png_font_height = 16;
 
@@ -36,10 +36,10 @@ bool write_pdf(const std::string& path, const class_overview& overview, command_
 {
     platform::pdf_document pdf;
     const int pages = print_class_overview({pdf.canvas(), pdf.page_width(), pdf.page_height(), [&pdf] { pdf.new_page(); }},
-                                           overview, overview_text(caption));
+                                           overview, overview_text(overview_entry::caption));
     if (!write_whole(path, pdf.finish(), context))
         return false;
-    context.out << filled_in(overview_text(wrote_pages), {std::to_string(pages), path}) << '\n';
+    context.out << filled_in(overview_text(overview_entry::wrote_pages), {std::to_string(pages), path}) << '\n';
     return true;
 }
 
@@ -53,7 +53,7 @@ bool write_png(const std::string& path, int height, Draw draw, command_context& 
     canvas.image().save(&buffer, "PNG");
     if (!write_whole(path, buffer.data().toStdString(), context))
         return false;
-    context.out << filled_in(overview_text(wrote_file), {path}) << '\n';
+    context.out << filled_in(overview_text(overview_entry::wrote_file), {path}) << '\n';
     return true;
 }
 

@@ -78,6 +78,6 @@ int text_command(const command_args& args, command_context& context)
         throw usage_error("the entry number must be a whole number from 1 on, not \"" + number + "\"");
     if (!text_handler || !text_handler->has_section(section))
         context.session.err() << "students: the text file has no section " << section << '\n';
-    context.out << text_entry(section, k) << '\n';
+    context.out << (text_handler ? text_handler->read_entry(section, k) : std::string()) << '\n';
     return 0;
 }

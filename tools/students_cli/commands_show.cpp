@@ -2,7 +2,7 @@
 // dialog copy, one line of text per line of output.
 #include "tools/students_cli/commands.h"
 
-#include "foundation/globals.h"
+#include "foundation/texts.h"
 #include "student_files/concise_results.h"
 #include "student_files/results_lines.h"
 #include "tutor/exercise_texts.h"
@@ -22,8 +22,8 @@ results_listing student_results_listing(Tstudent_data_files_object& files, const
     for (int k = 1; k <= listed_exercises; ++k)
         titles[static_cast<std::size_t>(k - 1)] = exercises.title(k);
     std::array<std::string, 5> labels;
-    for (int k = 2; k <= 6; ++k)
-        labels[static_cast<std::size_t>(k - 2)] = text_entry("RESULTS_WINDOW", k);
+    for (std::size_t k = 0; k < labels.size(); ++k)
+        labels[k] = text_of(text_names::results_window::started_at, static_cast<int>(k));
     return build_results_lines(files.read_result_chains(path, listed_exercises), titles, labels);
 }
 

@@ -14,25 +14,7 @@ using namespace guidance_records;
 
 namespace {
 
-const char* const section = "GUIDANCE_CHECK";
-
-enum entry : int {
-    chapter_beyond_settings = 3,
-    label_never_jumped_to,
-    label_carried_before,
-    label_carried_by_none,
-    unreachable_statement,
-    unreachable_statements,
-    circle_of_jumps,
-    circle_without_way_out,
-    jump_never_taken,
-    jump_always_taken,
-    exit_never_holds,
-    exit_ok_never_holds,
-    no_objects,
-    objects_unchecked,
-    flow_unchecked,
-};
+using entry = text_names::guidance_check;
 
 std::string numbers(const std::vector<int>& group)
 {
@@ -56,11 +38,11 @@ public:
         for (int k = 1; k <= table().count(); ++k)
             check_statement(k);
         if (!settings_.has_objects)
-            add(guidance_finding::note, 0, text_with(section, objects_unchecked));
+            add(guidance_finding::note, 0, text_with(entry::objects_unchecked));
         if (compiled_.faults.empty())
             check_flow();
         else
-            add(guidance_finding::note, 0, text_with(section, flow_unchecked));
+            add(guidance_finding::note, 0, text_with(entry::flow_unchecked));
         // Findings of no line, about the whole file, come last.
         const auto order = [](const guidance_finding& f) { return f.line > 0 ? f.line : std::numeric_limits<int>::max(); };
         std::stable_sort(findings_.begin(), findings_.end(), [&](const auto& a, const auto& b) {
@@ -87,15 +69,15 @@ private:
     {
         std::string text = fault.detail;
         if (fault.theory_chapter > 0)
-            text += ": " + text_with(section, chapter_beyond_settings, {std::to_string(fault.theory_chapter),
+            text += ": " + text_with(entry::chapter_beyond_settings, {std::to_string(fault.theory_chapter),
                                                                         std::to_string(settings_.theory_chapters)});
         add(guidance_finding::error, file_line_of_kept(fault.line), text);
     }
 
-    void warn_unless(bool fine, int statement, int k)
+    void warn_unless(bool fine, int statement, entry k)
     {
         if (!fine)
-            add(guidance_finding::warning, file_line(statement), text_with(section, k));
+            add(guidance_finding::warning, file_line(statement), text_with(k));
     }
 
     void check_statement(int k)
@@ -103,19 +85,19 @@ private:
         const statement_record& s = table().statement(k);
         if (s.kind() == kind_goto && s.jump_condition() != no_condition) {
             const condition_outcomes o = possible_outcomes(table(), s.jump_condition());
-            warn_unless(o.can_hold, k, jump_never_taken);
-            warn_unless(o.can_fail, k, jump_always_taken);
+            warn_unless(o.can_hold, k, entry::jump_never_taken);
+            warn_unless(o.can_fail, k, entry::jump_always_taken);
         }
         if (s.kind() != kind_exercise && s.kind() != kind_test)
             return;
         // EXIT is asked after an answer, EXIT_OK whenever the pupil would leave.
         if (s.exit_condition() != no_condition)
-            warn_unless(possible_outcomes(table(), s.exit_condition(), 1).can_hold, k, exit_never_holds);
+            warn_unless(possible_outcomes(table(), s.exit_condition(), 1).can_hold, k, entry::exit_never_holds);
         if (s.exit_ok_condition() != no_condition)
-            warn_unless(possible_outcomes(table(), s.exit_ok_condition()).can_hold, k, exit_ok_never_holds);
+            warn_unless(possible_outcomes(table(), s.exit_ok_condition()).can_hold, k, entry::exit_ok_never_holds);
         if (settings_.has_objects && !settings_.has_objects(s.number(), s.level()))
             add(guidance_finding::warning, file_line(k),
-                text_with(section, no_objects, {std::to_string(s.number()), std::to_string(s.level())}));
+                text_with(entry::no_objects, {std::to_string(s.number()), std::to_string(s.level())}));
     }
 
     void check_flow()
@@ -128,12 +110,12 @@ private:
             return flow.reachable[static_cast<std::size_t>(k)] && (kind == kind_empty || kind == kind_goto);
         };
         for (const auto& group : circles(flow, only_jumps))
-            add(guidance_finding::warning, file_line(group.front()), text_with(section, circle_of_jumps, {numbers(group)}));
+            add(guidance_finding::warning, file_line(group.front()), text_with(entry::circle_of_jumps, {numbers(group)}));
         const auto reached = [&flow](int k) { return static_cast<bool>(flow.reachable[static_cast<std::size_t>(k)]); };
         for (const auto& group : circles(flow, reached))
             if (!has_way_out(flow, group) && !std::all_of(group.begin(), group.end(), only_jumps))
                 add(guidance_finding::warning, file_line(group.front()),
-                    text_with(section, circle_without_way_out, {numbers(group)}));
+                    text_with(entry::circle_without_way_out, {numbers(group)}));
     }
 
     void check_labels()
@@ -147,15 +129,15 @@ private:
             const statement_record& s = table().statement(k);
             if (s.kind() == kind_goto && labelled_statement(table(), s.target()) > table().count())
                 add(guidance_finding::warning, file_line(k),
-                    text_with(section, label_carried_by_none, {std::to_string(s.target())}));
+                    text_with(entry::label_carried_by_none, {std::to_string(s.target())}));
             if (s.label() == 0)
                 continue;
             const auto [first, fresh] = first_carrier.emplace(s.label(), k);
             if (!fresh)
                 add(guidance_finding::warning, file_line(k),
-                    text_with(section, label_carried_before, {std::to_string(s.label()), std::to_string(first->second)}));
+                    text_with(entry::label_carried_before, {std::to_string(s.label()), std::to_string(first->second)}));
             else if (!jumped_to[s.label()])
-                add(guidance_finding::warning, file_line(k), text_with(section, label_never_jumped_to, {std::to_string(s.label())}));
+                add(guidance_finding::warning, file_line(k), text_with(entry::label_never_jumped_to, {std::to_string(s.label())}));
         }
     }
 
@@ -171,8 +153,8 @@ private:
             }
             if (!unreached && first != 0) {
                 add(guidance_finding::warning, file_line(first),
-                    first == last ? text_with(section, unreachable_statement, {std::to_string(first)})
-                                  : text_with(section, unreachable_statements, {std::to_string(first), std::to_string(last)}));
+                    first == last ? text_with(entry::unreachable_statement, {std::to_string(first)})
+                                  : text_with(entry::unreachable_statements, {std::to_string(first), std::to_string(last)}));
                 first = last = 0;
             }
         }

@@ -12,27 +12,7 @@ using namespace guidance_records;
 
 namespace {
 
-const char* const section = "GUIDANCE_DRY_RUN";
-
-enum entry : int {
-    opens_theory = 1,
-    opens_exercise,
-    opens_test,
-    pupil_answers,
-    ended_by_exit,
-    pupil_leaves,
-    pupil_held,
-    jump_holds,
-    jump_fails,
-    jumps_on,
-    halt_ends,
-    guidance_finished,
-    step_limit_reached,
-    no_statements,
-    the_end,
-    endless_jumps,
-    statement_word,
-};
+using entry = text_names::guidance_dry_run;
 
 const char* const operator_texts[] = {"AND", "OR", "<", "<=", "=", ">=", ">", "<>"};
 
@@ -117,7 +97,7 @@ public:
     dry_run_end run()
     {
         if (table_.count() == 0) {
-            out_ << course_.file_name << ": " << text_with(section, no_statements) << '\n';
+            out_ << course_.file_name << ": " << text_with(entry::no_statements) << '\n';
             return dry_run_end::empty;
         }
         int current = 1;
@@ -126,13 +106,13 @@ public:
                 report_jump(from, to, jumped);
             });
             if (r.endless_jumps)
-                return stop(r.statement, text_with(section, endless_jumps), dry_run_end::endless_jumps);
+                return stop(r.statement, text_with(entry::endless_jumps), dry_run_end::endless_jumps);
             if (r.statement > table_.count()) {
-                out_ << course_.file_name << ": " << text_with(section, guidance_finished, {minutes()}) << '\n';
+                out_ << course_.file_name << ": " << text_with(entry::guidance_finished, {minutes()}) << '\n';
                 return dry_run_end::finished;
             }
             if (steps == pupil_.step_limit)
-                return stop(r.statement, text_with(section, step_limit_reached, {std::to_string(steps)}),
+                return stop(r.statement, text_with(entry::step_limit_reached, {std::to_string(steps)}),
                             dry_run_end::step_limit);
             if (const auto end = carry_out(r.statement))
                 return *end;
@@ -145,8 +125,8 @@ private:
 
     std::string where(int statement) const
     {
-        return statement > table_.count() ? text_with(section, the_end)
-                                          : text_with(section, statement_word, {std::to_string(statement)});
+        return statement > table_.count() ? text_with(entry::the_end)
+                                          : text_with(entry::statement_word, {std::to_string(statement)});
     }
 
     void line(int statement, const std::string& what)
@@ -165,7 +145,7 @@ private:
     {
         const statement_record& s = table_.statement(from);
         if (s.jump_condition() == no_condition) {
-            line(from, text_with(section, jumps_on, {where(to)}));
+            line(from, text_with(entry::jumps_on, {where(to)}));
             return;
         }
         std::vector<std::string> shown;
@@ -173,7 +153,7 @@ private:
         std::string listed;
         for (const std::string& v : shown)
             listed += (listed.empty() ? "" : ", ") + v;
-        line(from, text_with(section, jumped ? jump_holds : jump_fails, {listed, where(to)}));
+        line(from, text_with(jumped ? entry::jump_holds : entry::jump_fails, {listed, where(to)}));
     }
 
     std::optional<dry_run_end> carry_out(int k)
@@ -181,10 +161,10 @@ private:
         const statement_record& s = table_.statement(k);
         switch (s.kind()) {
         case kind_halt:
-            return stop(k, text_with(section, halt_ends, {std::to_string(s.exit_code()), minutes()}),
+            return stop(k, text_with(entry::halt_ends, {std::to_string(s.exit_code()), minutes()}),
                         dry_run_end::halted);
         case kind_theory:
-            line(k, text_with(section, opens_theory, {std::to_string(s.number())}));
+            line(k, text_with(entry::opens_theory, {std::to_string(s.number())}));
             return std::nullopt;
         default:
             return exercise(k, s);
@@ -194,7 +174,7 @@ private:
     std::optional<dry_run_end> exercise(int k, const statement_record& s)
     {
         const int score = pupil_.score.at(s.number());
-        std::string what = text_with(section, s.kind() == kind_test ? opens_test : opens_exercise,
+        std::string what = text_with(s.kind() == kind_test ? entry::opens_test : entry::opens_exercise,
                                      {std::to_string(s.number()), titles_.title(s.number()), std::to_string(s.level())});
         values_.counters.reset();
         values_.minutes_in_exercise = 0;
@@ -206,18 +186,18 @@ private:
             const bool ended = s.exit_condition() != no_condition && condition_holds(table_, s.exit_condition(), values_);
             const bool may_leave = s.exit_ok_condition() == no_condition || condition_holds(table_, s.exit_ok_condition(), values_);
             if (ended || (answers >= pupil_.objects && may_leave)) {
-                line(k, what + ": " + answered() + ": " + text_with(section, ended ? ended_by_exit : pupil_leaves));
+                line(k, what + ": " + answered() + ": " + text_with(ended ? entry::ended_by_exit : entry::pupil_leaves));
                 return std::nullopt;
             }
         }
-        return stop(k, what + ": " + answered() + ": " + text_with(section, pupil_held, {std::to_string(most_answers_in_an_exercise)}),
+        return stop(k, what + ": " + answered() + ": " + text_with(entry::pupil_held, {std::to_string(most_answers_in_an_exercise)}),
                     dry_run_end::pupil_held);
     }
 
     std::string answered()
     {
         const guidance_counters& c = values_.counters;
-        return text_with(section, pupil_answers, {std::to_string(c.count()), std::to_string(c.correct()),
+        return text_with(entry::pupil_answers, {std::to_string(c.count()), std::to_string(c.correct()),
                                                   std::to_string(c.score()), std::to_string(values_.minutes_in_exercise)});
     }
 

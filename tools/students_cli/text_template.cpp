@@ -1,6 +1,5 @@
 #include "tools/students_cli/text_template.h"
 
-#include "foundation/globals.h"
 
 std::string filled_in(const std::string& text, const std::vector<std::string>& values)
 {
@@ -16,9 +15,4 @@ std::string filled_in(const std::string& text, const std::vector<std::string>& v
         }
     }
     return out;
-}
-
-std::string text_with(const char* section, int k, const std::vector<std::string>& values)
-{
-    return filled_in(text_entry(section, k), values);
 }
