@@ -5,8 +5,8 @@
 // teacher's check does and walked with a simulated pupil.
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
-#include "tools/students_cli/guidance_check.h"
-#include "tools/students_cli/guidance_dry_run.h"
+#include "students_cli/guidance/guidance_check.h"
+#include "students_cli/guidance/guidance_dry_run.h"
 #include "tutor/guidance.h"
 #include "tutor/guidance_compiler.h"
 

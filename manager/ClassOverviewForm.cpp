@@ -5,9 +5,9 @@
 #include "platform/canvas_widget.h"
 #include "platform/printer_canvas.h"
 #include "platform/printing.h"
-#include "student_files/class_overview_charts.h"
-#include "student_files/class_overview_print.h"
-#include "student_files/class_overview_table.h"
+#include "class_overview/class_overview_charts.h"
+#include "class_overview/class_overview_print.h"
+#include "class_overview/class_overview_table.h"
 #include "student_files/student_data_files.h"
 
 #include <QHBoxLayout>

@@ -5,8 +5,8 @@
 // it needs. Told its students just before it is shown.
 
 #include "platform/canvas.h"
-#include "student_files/class_overview.h"
-#include "student_files/class_overview_charts.h"
+#include "class_overview/class_overview.h"
+#include "class_overview/class_overview_charts.h"
 
 #include <QDialog>
 

@@ -15,7 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/printing.h"
-#include "student_files/class_overview_table.h"
+#include "class_overview/class_overview_table.h"
 #include "student_files/concise_results.h"
 #include "student_files/student_data_files.h"
 #include "student_files/student_list.h"

@@ -6,7 +6,7 @@
 #include "tests/geometry/object_bytes.h"
 #include "tests/geometry/prisms.h"
 #include "tests/geometry/ray_visibility.h"
-#include "tools/solid_check.h"
+#include "geometry/object_sources/solid_check.h"
 
 #include <gtest/gtest.h>
 

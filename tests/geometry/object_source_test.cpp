@@ -1,8 +1,8 @@
 #include "geometry/kernel.h"
 #include "geometry/object_files.h"
 #include "tests/geometry/fatal_stop.h"
-#include "tools/object_source.h"
-#include "tools/solid_check.h"
+#include "geometry/object_sources/object_source.h"
+#include "geometry/object_sources/solid_check.h"
 
 #include <gtest/gtest.h>
 

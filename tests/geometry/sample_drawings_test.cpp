@@ -9,7 +9,7 @@
 #include "tests/geometry/ray_visibility.h"
 #include "tests/geometry/sample_solids.h"
 #include "tests/geometry/sample_views.h"
-#include "tools/solid_check.h"
+#include "geometry/object_sources/solid_check.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "geometry/projection_convention.h"
 #include "tests/geometry/fatal_stop.h"
 #include "tests/support/temp_dir.h"
-#include "tools/solid_check.h"
+#include "geometry/object_sources/solid_check.h"
 
 #include <gtest/gtest.h>
 

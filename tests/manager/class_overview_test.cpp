@@ -4,8 +4,8 @@
 #include "manager/RFM_MainForm.h"
 #include "platform/canvas_widget.h"
 #include "platform/printing.h"
-#include "student_files/class_overview_charts.h"
-#include "student_files/class_overview_table.h"
+#include "class_overview/class_overview_charts.h"
+#include "class_overview/class_overview_table.h"
 #include "tests/manager/gui_fixture.h"
 #include "tests/support/pdf_text.h"
 

@@ -1,7 +1,7 @@
 #include "foundation/startup.h"
 #include "geometry/object_files.h"
 #include "geometry/projection_convention.h"
-#include "manager/program_windows.h"
+#include "program_shell/program_windows.h"
 #include "manager/windows.h"
 #include "platform/message_box.h"
 #include "student_files/student_data_files.h"

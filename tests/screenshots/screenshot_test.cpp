@@ -6,7 +6,7 @@
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
 #include "geometry/projection_convention.h"
-#include "manager/program_windows.h"
+#include "program_shell/program_windows.h"
 #include "platform/message_box.h"
 #include "student_files/concise_results.h"
 #include "student_files/student_data_files.h"

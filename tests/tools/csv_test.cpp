@@ -1,7 +1,7 @@
-#include "tools/students_cli/class_list.h"
-#include "tools/students_cli/csv.h"
+#include "students_cli/csv/class_list.h"
+#include "students_cli/csv/csv.h"
 #include "platform/file_name_text.h"
-#include "tools/students_cli/json.h"
+#include "students_cli/csv/json.h"
 
 #include <gtest/gtest.h>
 

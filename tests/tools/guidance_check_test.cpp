@@ -1,9 +1,9 @@
 // The guidance check in the process: what conditions can come to, and what
 // the check finds in small courses, with the shipped texts.
 #include "tests/tools/students_tool_fixture.h"
-#include "tools/students_cli/condition_outcomes.h"
-#include "tools/students_cli/guidance_check.h"
-#include "tools/students_cli/text_template.h"
+#include "students_cli/guidance/condition_outcomes.h"
+#include "students_cli/guidance/guidance_check.h"
+#include "students_cli/guidance/text_template.h"
 #include "tutor/guidance_compiler.h"
 
 using namespace guidance_records;

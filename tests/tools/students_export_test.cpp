@@ -1,7 +1,7 @@
 #include "foundation/date_time.h"
 #include "student_files/student_list.h"
 #include "tests/tools/students_tool_fixture.h"
-#include "tools/students_cli/csv.h"
+#include "students_cli/csv/csv.h"
 #include "tutor/exercise_texts.h"
 
 #include <QDateTime>

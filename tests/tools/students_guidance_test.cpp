@@ -1,6 +1,6 @@
 // students guidance check and run, end to end on the built tool.
 #include "tests/tools/students_tool_fixture.h"
-#include "tools/students_cli/text_template.h"
+#include "students_cli/guidance/text_template.h"
 
 #include <regex>
 #include <sstream>

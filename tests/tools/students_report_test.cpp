@@ -1,7 +1,7 @@
 // students report end to end on the demo students and a class large enough
 // for several pages: the PDF's pages, its table read back as text, and the
 // PNG charts' bars measured against the numbers of the results files.
-#include "student_files/class_overview_charts.h"
+#include "class_overview/class_overview_charts.h"
 #include "student_files/student_list.h"
 #include "tests/support/pdf_text.h"
 #include "tests/tools/students_tool_fixture.h"

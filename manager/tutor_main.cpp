@@ -1,6 +1,0 @@
-#include "manager/program.h"
-
-int main(int argc, char** argv)
-{
-    return run_tutor(argc, argv);
-}

@@ -1,0 +1,6 @@
+#include "program_shell/program.h"
+
+int main(int argc, char** argv)
+{
+    return run_tutor(argc, argv);
+}
