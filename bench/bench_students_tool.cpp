@@ -6,7 +6,7 @@
 #include "student_files/student_list.h"
 #include "students_cli/cli.h"
 #include "students_cli/results_csv.h"
-#include "tutor/exercise_texts.h"
+#include "tutor/engine/exercise_texts.h"
 
 #include <fstream>
 #include <sstream>

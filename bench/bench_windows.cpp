@@ -7,7 +7,7 @@
 // Run: build/bin/bench_windows
 #include "bench/bench_folder.h"
 #include "program_shell/program_windows.h"
-#include "platform/canvas_widget.h"
+#include "platform/widgets/canvas_widget.h"
 
 #include <QApplication>
 #include <QCheckBox>

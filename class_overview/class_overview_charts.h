@@ -8,7 +8,7 @@
 //   with the class's percentage as a dotted line.
 // Bars are filled without an outline, so their pixels are their colour.
 
-#include "platform/canvas.h"
+#include "platform/core/canvas.h"
 #include "class_overview/class_overview.h"
 
 #include <cstddef>

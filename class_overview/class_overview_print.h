@@ -5,7 +5,7 @@
 // need; every page ends in "page k of n". Sizes follow the page, so a
 // printer and a PDF file of any resolution show the same.
 
-#include "platform/canvas.h"
+#include "platform/core/canvas.h"
 #include "class_overview/class_overview.h"
 
 #include <functional>

@@ -1,8 +1,8 @@
 #include "foundation/messages.h"
 
 #include "foundation/globals.h"
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 
 int show_message(const std::string& text, unsigned flags)
 {

@@ -4,7 +4,7 @@
 // level and one per student, each on a tab; printed on as many pages as
 // it needs. Told its students just before it is shown.
 
-#include "platform/canvas.h"
+#include "platform/core/canvas.h"
 #include "class_overview/class_overview.h"
 #include "class_overview/class_overview_charts.h"
 

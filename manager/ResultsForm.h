@@ -5,8 +5,8 @@
 // it is painted, printed or copied, so even a full results file opens at
 // once.
 
-#include "platform/canvas.h"
-#include "platform/printer_canvas.h"
+#include "platform/core/canvas.h"
+#include "platform/widgets/printer_canvas.h"
 #include "student_files/results_lines.h"
 
 #include <QDialog>

@@ -1,10 +1,10 @@
 #include "program_shell/program.h"
 
-#include "geometry/projection_symbols.h"
+#include "geometry/drawing/projection_symbols.h"
 #include "program_shell/program_windows.h"
-#include "platform/qt_presenters.h"
+#include "platform/widgets/qt_presenters.h"
 #include "resources/resources.h"
-#include "tutor/Monopolize_DLL_Interface.h"
+#include "tutor/windows/Monopolize_DLL_Interface.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,11 +1,11 @@
 #include "program_shell/program_windows.h"
 
 #include "foundation/startup.h"
-#include "geometry/geometry_startup.h"
+#include "geometry/drawing/geometry_startup.h"
 #include "manager/windows.h"
 #include "student_files/student_data_files.h"
-#include "tutor/exercise_windows.h"
-#include "tutor/guidance.h"
+#include "tutor/windows/exercise_windows.h"
+#include "tutor/engine/guidance.h"
 
 void start_up_program(const std::string& program_file)
 {

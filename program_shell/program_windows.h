@@ -14,8 +14,8 @@
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
 #include "manager/ResultsForm.h"
-#include "tutor/ExerciseDForm.h"
-#include "tutor/MainForm.h"
+#include "tutor/windows/ExerciseDForm.h"
+#include "tutor/windows/MainForm.h"
 
 #include <string>
 

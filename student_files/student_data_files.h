@@ -11,7 +11,7 @@
 // I/O message and error number 100 and are never written past.
 
 #include "foundation/date_time.h"
-#include "platform/file_write.h"
+#include "platform/core/file_write.h"
 #include "student_files/results_format.h"
 #include "student_files/results_session.h"
 #include "student_files/student_file_index.h"

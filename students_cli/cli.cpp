@@ -1,6 +1,6 @@
 #include "students_cli/cli.h"
 
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 #include "students_cli/commands.h"
 #include "students_cli/help.h"
 

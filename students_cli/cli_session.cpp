@@ -2,7 +2,7 @@
 
 #include "foundation/globals.h"
 #include "foundation/startup.h"
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 
 cli_session::cli_session(const cli_options& options, std::ostream& err)
     : directory_(options.directory), err_(err),

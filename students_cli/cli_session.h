@@ -6,8 +6,8 @@
 // (or Cancel), so nothing is created without being asked for. A fatal stop
 // of the program's code ends the command (program_stopped reaches run_students).
 
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 #include "student_files/student_data_files.h"
 
 #include <memory>

@@ -3,7 +3,7 @@
 #include "students_cli/commands.h"
 
 #include "foundation/globals.h"
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 #include "student_files/new_student.h"
 #include "student_files/results_check.h"
 #include "student_files/results_repair.h"

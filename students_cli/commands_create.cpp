@@ -3,8 +3,8 @@
 // and creates nothing unless all of them pass.
 #include "students_cli/commands.h"
 
-#include "platform/file_name_text.h"
-#include "platform/file_system.h"
+#include "platform/core/file_name_text.h"
+#include "platform/core/file_system.h"
 #include "student_files/new_student.h"
 #include "students_cli/csv/class_list.h"
 

@@ -1,9 +1,9 @@
 // export: the results as CSV on the output, or in a file written whole.
 #include "students_cli/commands.h"
 
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 #include "students_cli/results_csv.h"
-#include "tutor/exercise_texts.h"
+#include "tutor/engine/exercise_texts.h"
 
 int export_command(const command_args& args, command_context& context)
 {

@@ -3,14 +3,14 @@
 #include "students_cli/commands.h"
 
 #include "foundation/globals.h"
-#include "geometry/object_files.h"
+#include "geometry/model/object_files.h"
 #include "students_cli/guidance/guidance_check.h"
 #include "students_cli/guidance/guidance_dry_run.h"
 #include "students_cli/guidance/text_template.h"
-#include "tutor/guidance_compiler.h"
-#include "tutor/guidance_file.h"
-#include "tutor/practice_scoring.h"
-#include "tutor/theory_chapters.h"
+#include "tutor/engine/guidance_compiler.h"
+#include "tutor/engine/guidance_file.h"
+#include "tutor/engine/practice_scoring.h"
+#include "tutor/engine/theory_chapters.h"
 
 #include <charconv>
 

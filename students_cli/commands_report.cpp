@@ -2,10 +2,10 @@
 // PNG picture per chart.
 #include "students_cli/commands.h"
 
-#include "platform/file_system.h"
-#include "platform/image_canvas.h"
-#include "platform/offscreen_application.h"
-#include "platform/pdf_document.h"
+#include "platform/core/file_system.h"
+#include "platform/gui/image_canvas.h"
+#include "platform/gui/offscreen_application.h"
+#include "platform/widgets/pdf_document.h"
 #include "class_overview/class_overview_charts.h"
 #include "class_overview/class_overview_print.h"
 #include "class_overview/class_overview_table.h"

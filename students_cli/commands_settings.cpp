@@ -5,7 +5,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/textfile_handler.h"
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 
 #include <charconv>
 

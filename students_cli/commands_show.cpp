@@ -5,7 +5,7 @@
 #include "foundation/globals.h"
 #include "student_files/concise_results.h"
 #include "student_files/results_lines.h"
-#include "tutor/exercise_texts.h"
+#include "tutor/engine/exercise_texts.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "foundation/date_time.h"
 #include "student_files/student_data_files.h"
 #include "students_cli/csv/csv.h"
-#include "tutor/exercise_texts.h"
+#include "tutor/engine/exercise_texts.h"
 
 #include <charconv>
 #include <cmath>

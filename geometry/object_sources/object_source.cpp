@@ -1,8 +1,8 @@
 #include "geometry/object_sources/object_source.h"
 
-#include "geometry/object_files.h"
-#include "geometry/outline_sides.h"
-#include "geometry/solid.h"
+#include "geometry/model/object_files.h"
+#include "geometry/model/outline_sides.h"
+#include "geometry/model/solid.h"
 #include "geometry/object_sources/solid_check.h"
 
 #include <algorithm>

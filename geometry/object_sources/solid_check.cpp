@@ -1,6 +1,6 @@
 #include "geometry/object_sources/solid_check.h"
 
-#include "geometry/kernel.h"
+#include "geometry/model/kernel.h"
 
 #include <cmath>
 #include <map>

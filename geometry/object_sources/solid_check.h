@@ -9,7 +9,7 @@
 // computes from a surface's first three corners points out of the solid,
 // which the visibility test relies on.
 
-#include "geometry/solid.h"
+#include "geometry/model/solid.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "students_cli/csv/json.h"
 
-#include "platform/file_name_text.h"
+#include "platform/core/file_name_text.h"
 
 #include <cstdio>
 

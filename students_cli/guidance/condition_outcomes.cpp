@@ -1,6 +1,6 @@
 #include "students_cli/guidance/condition_outcomes.h"
 
-#include "tutor/guidance_resolver.h"
+#include "tutor/engine/guidance_resolver.h"
 
 #include <algorithm>
 #include <array>

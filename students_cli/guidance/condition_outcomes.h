@@ -7,7 +7,7 @@
 // SCORE(5) may in truth be bound to each other), so "can hold" may be
 // said of a condition that never does; "cannot" is always true.
 
-#include "tutor/guidance_records.h"
+#include "tutor/engine/guidance_records.h"
 
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 #include "students_cli/guidance/condition_outcomes.h"
 #include "students_cli/guidance/guidance_flow.h"
 #include "students_cli/guidance/text_template.h"
-#include "tutor/guidance_compiler.h"
-#include "tutor/guidance_resolver.h"
+#include "tutor/engine/guidance_compiler.h"
+#include "tutor/engine/guidance_resolver.h"
 
 #include <algorithm>
 #include <limits>

@@ -7,7 +7,7 @@
 // the object files have no objects for). Texts come from section
 // "GUIDANCE_CHECK"; the flow is judged only once the text compiles.
 
-#include "tutor/guidance_file.h"
+#include "tutor/engine/guidance_file.h"
 
 #include <functional>
 #include <string>

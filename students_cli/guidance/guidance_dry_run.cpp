@@ -1,9 +1,9 @@
 #include "students_cli/guidance/guidance_dry_run.h"
 
 #include "students_cli/guidance/text_template.h"
-#include "tutor/exercise_texts.h"
-#include "tutor/guidance_counters.h"
-#include "tutor/guidance_resolver.h"
+#include "tutor/engine/exercise_texts.h"
+#include "tutor/engine/guidance_counters.h"
+#include "tutor/engine/guidance_resolver.h"
 
 #include <algorithm>
 #include <optional>

@@ -10,7 +10,7 @@
 // exercise the pupil answers until its EXIT condition ends it, or until
 // `objects` answers are done and its EXIT_OK condition lets the pupil go.
 
-#include "tutor/guidance_records.h"
+#include "tutor/engine/guidance_records.h"
 
 #include <array>
 #include <ostream>

@@ -1,7 +1,7 @@
 #include "students_cli/guidance/guidance_flow.h"
 
 #include "students_cli/guidance/condition_outcomes.h"
-#include "tutor/guidance_resolver.h"
+#include "tutor/engine/guidance_resolver.h"
 
 #include <algorithm>
 

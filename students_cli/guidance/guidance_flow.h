@@ -4,7 +4,7 @@
 // one whose condition can fail; a HALT goes nowhere. Statement count + 1
 // stands for the end of the guidance.
 
-#include "tutor/guidance_records.h"
+#include "tutor/engine/guidance_records.h"
 
 #include <functional>
 #include <vector>

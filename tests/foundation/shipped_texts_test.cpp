@@ -1,5 +1,5 @@
 #include "foundation/textfile_handler.h"
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
