@@ -6,8 +6,8 @@
 
 #include "bench/against_floor.h"
 #include "foundation/globals.h"
-#include "platform/binary_file.h"
-#include "platform/file_system.h"
+#include "platform/core/binary_file.h"
+#include "platform/core/file_system.h"
 #include "student_files/results_image.h"
 #include "student_files/student_data_files.h"
 

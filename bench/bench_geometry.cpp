@@ -7,12 +7,12 @@
 // solid. Run: build/bin/bench_geometry
 #include "bench/against_floor.h"
 #include "foundation/globals.h"
-#include "geometry/cutting.h"
-#include "geometry/hidden_lines.h"
-#include "geometry/kernel.h"
-#include "geometry/object_files.h"
-#include "geometry/picture_drawing.h"
-#include "platform/image_canvas.h"
+#include "geometry/model/cutting.h"
+#include "geometry/model/hidden_lines.h"
+#include "geometry/model/kernel.h"
+#include "geometry/model/object_files.h"
+#include "geometry/drawing/picture_drawing.h"
+#include "platform/gui/image_canvas.h"
 #include "tests/geometry/prisms.h"
 
 #include <cmath>

@@ -4,8 +4,8 @@
 // a repaint of the 660 x 500 client area would cost: writing each of its
 // pixels once. Run: QT_QPA_PLATFORM=offscreen build/bin/bench_regions
 #include "bench/against_floor.h"
-#include "platform/canvas_widget.h"
-#include "tutor/Regions.h"
+#include "platform/widgets/canvas_widget.h"
+#include "tutor/windows/Regions.h"
 
 #include <QApplication>
 

@@ -4,9 +4,9 @@
 #include "bench/bench_folder.h"
 #include "student_files/concise_results.h"
 #include "student_files/student_list.h"
-#include "tools/students_cli/cli.h"
-#include "tools/students_cli/results_csv.h"
-#include "tutor/exercise_texts.h"
+#include "students_cli/cli.h"
+#include "students_cli/results_csv.h"
+#include "tutor/engine/exercise_texts.h"
 
 #include <fstream>
 #include <sstream>

@@ -6,8 +6,8 @@
 // painted, against reading that file.
 // Run: build/bin/bench_windows
 #include "bench/bench_folder.h"
-#include "manager/program_windows.h"
-#include "platform/canvas_widget.h"
+#include "program_shell/program_windows.h"
+#include "platform/widgets/canvas_widget.h"
 
 #include <QApplication>
 #include <QCheckBox>

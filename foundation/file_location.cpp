@@ -1,7 +1,7 @@
 #include "foundation/file_location.h"
 
 #include "foundation/globals.h"
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 
 namespace {
 

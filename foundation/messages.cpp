@@ -2,8 +2,8 @@
 
 #include "foundation/globals.h"
 #include "foundation/texts.h"
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 
 int show_message(const std::string& text, unsigned flags)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Points and angles in the plane. Angles are radians in [0, 2*pi).
 
-#include "platform/pixel_point.h"
+#include "platform/core/pixel_point.h"
 
 #include <cstdint>
 

@@ -3,9 +3,9 @@
 #include "foundation/file_location.h"
 #include "foundation/globals.h"
 #include "foundation/messages.h"
-#include "platform/file_system.h"
-#include "platform/ini_file.h"
-#include "platform/message_box.h"
+#include "platform/core/file_system.h"
+#include "platform/core/ini_file.h"
+#include "platform/core/message_box.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/textfile_handler.h"
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 
 void start_up_foundation(const std::string& program_file)
 {

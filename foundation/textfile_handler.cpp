@@ -7,8 +7,8 @@
 #include "foundation/text_encoding.h"
 #include "foundation/texts.h"
 #include "foundation/text_lines.h"
-#include "platform/file_system.h"
-#include "platform/message_box.h"
+#include "platform/core/file_system.h"
+#include "platform/core/message_box.h"
 
 #include <optional>
 

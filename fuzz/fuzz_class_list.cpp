@@ -1,8 +1,8 @@
 // Arbitrary bytes as a class list to import: the CSV reader and the class
 // list on top of it must end on any input, and every row read must come
 // back the same after being written out again.
-#include "tools/students_cli/class_list.h"
-#include "tools/students_cli/csv.h"
+#include "students_cli/csv/class_list.h"
+#include "students_cli/csv/csv.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,12 +3,12 @@
 // few more places. Fatal stops (compile errors, endless jumps, HALT) are
 // intercepted; nothing may crash or hang. The same bytes are checked as a
 // teacher's check does and walked with a simulated pupil.
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
-#include "tools/students_cli/guidance_check.h"
-#include "tools/students_cli/guidance_dry_run.h"
-#include "tutor/guidance.h"
-#include "tutor/guidance_compiler.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
+#include "students_cli/guidance/guidance_check.h"
+#include "students_cli/guidance/guidance_dry_run.h"
+#include "tutor/engine/guidance.h"
+#include "tutor/engine/guidance_compiler.h"
 
 #include <cstddef>
 #include <cstdint>

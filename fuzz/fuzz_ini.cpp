@@ -1,6 +1,6 @@
 // Arbitrary bytes as a settings file: reading and updating must hold, and a
 // value written must read back.
-#include "platform/ini_file.h"
+#include "platform/core/ini_file.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,12 +3,12 @@
 // the cut must end normally or with a fatal message, never read or write
 // outside a buffer or hang. Message boxes are answered by the scripted
 // responder.
-#include "geometry/cutting.h"
-#include "geometry/hidden_lines.h"
-#include "geometry/object_files.h"
-#include "geometry/picture.h"
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "geometry/model/cutting.h"
+#include "geometry/model/hidden_lines.h"
+#include "geometry/model/object_files.h"
+#include "geometry/model/picture.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 
 #include <cstddef>
 #include <cstdint>

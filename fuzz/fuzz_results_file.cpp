@@ -4,9 +4,9 @@
 // nothing may crash or hang; mending leaves nothing more to mend; the repair
 // leaves sound chains; an append either refuses or leaves a valid file.
 #include "foundation/globals.h"
-#include "platform/file_system.h"
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "platform/core/file_system.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 #include "student_files/results_check.h"
 #include "student_files/results_recovery.h"
 #include "student_files/results_repair.h"

@@ -1,7 +1,7 @@
 #include "manager/AboutStudentsManagerForm.h"
 
 #include "foundation/globals.h"
-#include "foundation/qt_text.h"
+#include "foundation/widgets/qt_text.h"
 #include "foundation/texts.h"
 #include "resources/resources.h"
 

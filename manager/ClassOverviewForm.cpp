@@ -1,13 +1,13 @@
 #include "manager/ClassOverviewForm.h"
 
 #include "foundation/messages.h"
-#include "foundation/qt_text.h"
-#include "platform/canvas_widget.h"
-#include "platform/printer_canvas.h"
-#include "platform/printing.h"
-#include "student_files/class_overview_charts.h"
-#include "student_files/class_overview_print.h"
-#include "student_files/class_overview_table.h"
+#include "foundation/widgets/qt_text.h"
+#include "platform/widgets/canvas_widget.h"
+#include "platform/widgets/printer_canvas.h"
+#include "platform/widgets/printing.h"
+#include "class_overview/class_overview_charts.h"
+#include "class_overview/class_overview_print.h"
+#include "class_overview/class_overview_table.h"
 #include "student_files/student_data_files.h"
 
 #include <QHBoxLayout>

@@ -4,9 +4,9 @@
 // level and one per student, each on a tab; printed on as many pages as
 // it needs. Told its students just before it is shown.
 
-#include "platform/canvas.h"
-#include "student_files/class_overview.h"
-#include "student_files/class_overview_charts.h"
+#include "platform/core/canvas.h"
+#include "class_overview/class_overview.h"
+#include "class_overview/class_overview_charts.h"
 
 #include <QDialog>
 

@@ -2,12 +2,12 @@
 
 #include "foundation/globals.h"
 #include "foundation/messages.h"
-#include "foundation/qt_text.h"
+#include "foundation/widgets/qt_text.h"
 #include "foundation/textfile_handler.h"
 #include "manager/printed_list.h"
-#include "platform/clipboard.h"
-#include "platform/printer_canvas.h"
-#include "platform/printing.h"
+#include "platform/widgets/clipboard.h"
+#include "platform/widgets/printer_canvas.h"
+#include "platform/widgets/printing.h"
 #include "student_files/concise_results.h"
 
 #include <QPlainTextEdit>

@@ -2,11 +2,11 @@
 
 #include "foundation/globals.h"
 #include "foundation/messages.h"
-#include "foundation/qt_text.h"
+#include "foundation/widgets/qt_text.h"
 #include "foundation/textfile_handler.h"
 #include "manager/RFM_MainForm.h"
-#include "platform/file_system.h"
-#include "platform/message_box.h"
+#include "platform/core/file_system.h"
+#include "platform/core/message_box.h"
 #include "student_files/student_data_files.h"
 
 #include <QCheckBox>

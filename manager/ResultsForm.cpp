@@ -2,14 +2,14 @@
 
 #include "foundation/globals.h"
 #include "foundation/messages.h"
-#include "foundation/qt_text.h"
+#include "foundation/widgets/qt_text.h"
 #include "foundation/textfile_handler.h"
 #include "manager/printed_list.h"
-#include "platform/clipboard.h"
-#include "platform/painter_canvas.h"
-#include "platform/printing.h"
+#include "platform/widgets/clipboard.h"
+#include "platform/widgets/painter_canvas.h"
+#include "platform/widgets/printing.h"
 #include "student_files/student_data_files.h"
-#include "tutor/ExerciseDForm.h"
+#include "tutor/windows/ExerciseDForm.h"
 
 #include <QAction>
 #include <QCoreApplication>

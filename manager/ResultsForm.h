@@ -6,11 +6,10 @@
 // once.
 
 #include "foundation/texts.h"
-#include "platform/canvas.h"
-#include "platform/printer_canvas.h"
+#include "platform/core/canvas.h"
+#include "platform/widgets/printer_canvas.h"
 #include "student_files/results_lines.h"
-#include "tutor/pupil_results_window.h"
-
+#include "tutor/windows/pupil_results_window.h"
 #include <QDialog>
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "manager/program.h"
+#include "program_shell/program.h"
 
 int main(int argc, char** argv)
 {

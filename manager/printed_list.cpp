@@ -1,6 +1,6 @@
 #include "manager/printed_list.h"
 
-#include "platform/printer_canvas.h"
+#include "platform/widgets/printer_canvas.h"
 
 void print_caption(platform::Canvas& canvas, const std::string& caption)
 {

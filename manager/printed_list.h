@@ -2,7 +2,7 @@
 // What the manager's printed lists share: the caption at the top of the
 // first page, and lines that go on over as many pages as they need.
 
-#include "platform/canvas.h"
+#include "platform/core/canvas.h"
 
 #include <string>
 #include <vector>

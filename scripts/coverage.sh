@@ -3,8 +3,8 @@
 # --coverage at -O0 into build-coverage/, runs the whole ctest there, and
 # prints gcovr's summary of lines, functions and branches.
 #
-# Counted: every source of the product (platform/, foundation/,
-# student_files/, geometry/, tutor/, manager/, resources/, tools/), in every
+# Counted: every source of the product (every folder but tests/, bench/,
+# fuzz/ and the build folders: the libraries, the programs, tools/), in every
 # program that ran, the students tool and the tutor started by the tests
 # included. Not counted: tests/, bench/, fuzz/ and generated sources (moc,
 # resources) in the build folders, nor the compiler check of the

@@ -1,6 +1,6 @@
 #include "student_files/results_check.h"
 
-#include "platform/binary_file.h"
+#include "platform/core/binary_file.h"
 #include "student_files/results_image.h"
 
 #include <cerrno>

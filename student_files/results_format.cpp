@@ -1,7 +1,7 @@
 #include "student_files/results_format.h"
 
-#include "platform/file_name_text.h"
-#include "platform/file_system.h"
+#include "platform/core/file_name_text.h"
+#include "platform/core/file_system.h"
 
 namespace results_format {
 

@@ -1,6 +1,6 @@
 #include "student_files/results_session.h"
 
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 
 #include <algorithm>
 #include <cerrno>

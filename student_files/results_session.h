@@ -9,7 +9,7 @@
 // next (the image is a view of it, valid until the room is used again).
 // Operations end with finish(), which tells what went wrong, if anything.
 
-#include "platform/binary_file.h"
+#include "platform/core/binary_file.h"
 #include "student_files/results_image.h"
 #include "student_files/results_recovery.h"
 

@@ -5,8 +5,8 @@
 #include "foundation/messages.h"
 #include "foundation/settings.h"
 #include "foundation/textfile_handler.h"
-#include "platform/file_system.h"
-#include "platform/message_box.h"
+#include "platform/core/file_system.h"
+#include "platform/core/message_box.h"
 #include "student_files/packed_seconds.h"
 #include "student_files/results_image.h"
 

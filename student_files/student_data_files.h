@@ -12,7 +12,7 @@
 
 #include "foundation/date_time.h"
 #include "foundation/texts.h"
-#include "platform/file_write.h"
+#include "platform/core/file_write.h"
 #include "student_files/results_format.h"
 #include "student_files/results_session.h"
 #include "student_files/student_file_index.h"

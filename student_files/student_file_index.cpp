@@ -1,6 +1,6 @@
 #include "student_files/student_file_index.h"
 
-#include "platform/file_name_text.h"
+#include "platform/core/file_name_text.h"
 
 #include <algorithm>
 #include <vector>

@@ -6,7 +6,7 @@
 // that finds nothing costs no listing: an import of many students stays
 // quick. Only ordinary files are listed; symbolic links never are.
 
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 
 #include <map>
 #include <string>

@@ -3,7 +3,7 @@
 // Each line of the drawing is a row of pixels, top row first; lines that
 // begin with "#" followed by a blank are comments. "." is white, "#" black,
 // and a hexadecimal digit 0..f any of the 16 palette colours by index.
-#include "geometry/palette.h"
+#include "geometry/model/palette.h"
 
 #include <cstdint>
 #include <fstream>

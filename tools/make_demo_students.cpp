@@ -8,8 +8,8 @@
 #include "foundation/date_time.h"
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
-#include "platform/file_system.h"
-#include "platform/message_box.h"
+#include "platform/core/file_system.h"
+#include "platform/core/message_box.h"
 #include "student_files/student_data_files.h"
 
 #include <filesystem>

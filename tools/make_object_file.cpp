@@ -1,8 +1,8 @@
 // Compiles a readable description of solids into an object file of the
 // tutor. Usage: make_object_file SOURCE.txt OUT.obj
 // Every fault is reported as FILE:LINE: message; nothing is written then.
-#include "platform/file_system.h"
-#include "tools/object_source.h"
+#include "platform/core/file_system.h"
+#include "geometry/object_sources/object_source.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
 #include "foundation/text_names.h"
 #include "foundation/textfile_handler.h"
-#include "platform/file_system.h"
+#include "platform/core/file_system.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>

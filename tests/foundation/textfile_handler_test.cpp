@@ -1,8 +1,8 @@
 #include "foundation/globals.h"
 #include "foundation/texts.h"
 #include "foundation/textfile_handler.h"
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
 // Runs a call that may stop the program and answers the stop's message.
 
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 
 #include <gtest/gtest.h>
 

@@ -73,7 +73,7 @@ bytes operator+(bytes a, const bytes& b)
 
 } // namespace test_objects
 
-#include "geometry/kernel.h"
+#include "geometry/model/kernel.h"
 
 namespace test_objects {
 

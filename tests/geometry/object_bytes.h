@@ -43,7 +43,7 @@ bytes operator+(bytes a, const bytes& b);
 
 } // namespace test_objects
 
-#include "geometry/solid.h"
+#include "geometry/model/solid.h"
 
 namespace test_objects {
 

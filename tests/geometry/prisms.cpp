@@ -1,6 +1,6 @@
 #include "tests/geometry/prisms.h"
 
-#include "geometry/kernel.h"
+#include "geometry/model/kernel.h"
 
 namespace test_objects {
 

@@ -4,7 +4,7 @@
 // from z0 to z1. Several prisms in
 // one solid are several separate bodies.
 
-#include "geometry/solid.h"
+#include "geometry/model/solid.h"
 
 #include <utility>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "tests/geometry/ray_visibility.h"
 
-#include "tools/solid_check.h"
+#include "geometry/object_sources/solid_check.h"
 
 #include <algorithm>
 #include <cmath>

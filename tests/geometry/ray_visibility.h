@@ -5,7 +5,7 @@
 // front of it. Faces are taken as flat polygons; no edge lists, no crossing
 // lists, no tolerances of the drawing code.
 
-#include "geometry/solid.h"
+#include "geometry/model/solid.h"
 
 #include <vector>
 

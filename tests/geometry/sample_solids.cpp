@@ -1,10 +1,10 @@
 #include "tests/geometry/sample_solids.h"
 
 #include "foundation/globals.h"
-#include "geometry/object_files.h"
-#include "geometry/projection_convention.h"
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "geometry/model/object_files.h"
+#include "geometry/model/projection_convention.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 
 #include <stdexcept>
 

@@ -2,7 +2,7 @@
 // The sample objects shipped beside the program (SOLIDS.OBJ, BLOCKS.OBJ in
 // the build's bin folder), decoded as the program decodes them.
 
-#include "geometry/solid.h"
+#include "geometry/model/solid.h"
 
 #include <string>
 #include <vector>

@@ -2,11 +2,11 @@
 // A cube, a Tviews and a 640 x 480 image canvas on a 4:3 screen, with the
 // symbols loaded and English view labels; and counting what was drawn.
 
-#include "geometry/geometry_startup.h"
-#include "geometry/projection_symbols.h"
-#include "geometry/screen_metrics.h"
-#include "geometry/views.h"
-#include "platform/image_canvas.h"
+#include "geometry/drawing/geometry_startup.h"
+#include "geometry/drawing/projection_symbols.h"
+#include "geometry/model/screen_metrics.h"
+#include "geometry/drawing/views.h"
+#include "platform/gui/image_canvas.h"
 #include "tests/geometry/object_bytes.h"
 #include "tests/support/gui_app.h"
 

@@ -3,7 +3,7 @@
 // files directory, the globals started up there and a scripted responder.
 
 #include "foundation/startup.h"
-#include "platform/message_box.h"
+#include "platform/core/message_box.h"
 #include "student_files/student_data_files.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/widget_app.h"

@@ -1,5 +1,5 @@
-#include "platform/binary_file.h"
-#include "platform/file_lock.h"
+#include "platform/core/binary_file.h"
+#include "platform/core/file_lock.h"
 #include "student_files/results_check.h"
 #include "student_files/results_repair.h"
 #include "tests/student_files/student_files_fixture.h"

@@ -2,7 +2,7 @@
 // tutors of several pupils and the students tool are: appends, password and
 // settings changes, guidance states and emptying. Afterwards every file
 // passes the independent check and holds every acknowledged result once.
-#include "platform/child_process.h"
+#include "platform/core/child_process.h"
 #include "student_files/results_check.h"
 #include "tests/student_files/student_files_fixture.h"
 

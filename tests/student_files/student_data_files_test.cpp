@@ -1,9 +1,9 @@
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
-#include "platform/binary_file.h"
-#include "platform/file_system.h"
-#include "platform/message_box.h"
-#include "platform/program_exit.h"
+#include "platform/core/binary_file.h"
+#include "platform/core/file_system.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 #include "student_files/student_data_files.h"
 #include "tests/student_files/student_files_fixture.h"
 

@@ -4,9 +4,9 @@
 
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
-#include "platform/binary_file.h"
-#include "platform/message_box.h"
-#include "platform/write_faults.h"
+#include "platform/core/binary_file.h"
+#include "platform/core/message_box.h"
+#include "platform/core/write_faults.h"
 #include "student_files/student_data_files.h"
 #include "tests/support/temp_dir.h"
 

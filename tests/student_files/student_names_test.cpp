@@ -1,7 +1,7 @@
 // Names: what is created is listed and reached again, and every action
 // reaches the exact file the list shows, also names copied from elsewhere.
-#include "platform/file_name_text.h"
-#include "platform/file_system.h"
+#include "platform/core/file_name_text.h"
+#include "platform/core/file_system.h"
 #include "student_files/results_check.h"
 #include "student_files/student_list.h"
 #include "tests/student_files/student_files_fixture.h"

@@ -6,10 +6,10 @@
 // no chain reaches), and an acknowledged operation's results always. Records
 // written in place may be torn into a mix of old and new fields: the format
 // cannot tell, and such a file is valid.
-#include "platform/child_process.h"
-#include "platform/file_system.h"
-#include "platform/file_write.h"
-#include "platform/write_faults.h"
+#include "platform/core/child_process.h"
+#include "platform/core/file_system.h"
+#include "platform/core/file_write.h"
+#include "platform/core/write_faults.h"
 #include "student_files/results_check.h"
 #include "tests/student_files/student_files_fixture.h"
 

@@ -5,8 +5,8 @@
 // area reads and a four-connected flood fill. The image canvas must draw
 // exactly the same pixels.
 
-#include "platform/image_canvas.h"
-#include "platform/polygon_fill.h"
+#include "platform/gui/image_canvas.h"
+#include "platform/core/polygon_fill.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,43 @@
+#include "program_shell/program_windows.h"
+
+#include "foundation/startup.h"
+#include "geometry/drawing/geometry_startup.h"
+#include "geometry/drawing/projection_symbols.h"
+#include "student_files/student_data_files.h"
+#include "tutor/windows/Monopolize_DLL_Interface.h"
+#include "tutor/engine/guidance.h"
+
+#include <QApplication>
+
+void start_up_program(const std::string& program_file)
+{
+    start_up_foundation(program_file);
+    start_up_screen_drawing();
+    start_up_kernel();
+    start_up_projection_views();
+    student_data_files = std::make_unique<Tstudent_data_files_object>();
+    guidance = std::make_unique<Tguidance_object>();
+}
+
+application::application()
+{
+    main_form.wire_windows({.create_dialog = &create_dialog,
+                            .edit_dialog = &edit_dialog,
+                            .results_form = &results_form,
+                            .concise_dialog = &concise_dialog,
+                            .about_form = &about_form});
+    tutor_main_form.wire_windows({.exercises = &exercises, .results = &results_form});
+    results_form.wire_windows(exercise_d_form);
+}
+
+int application::run(shown_window shown)
+{
+    if (shown == shown_window::tutor)
+        tutor_main_form.show();
+    else
+        main_form.show();
+    const int code = QApplication::exec();
+    release_monopolize();
+    release_projection_symbols();
+    return code;
+}

@@ -1,0 +1,46 @@
+#include "students_cli/cli_session.h"
+
+#include "foundation/globals.h"
+#include "foundation/startup.h"
+#include "platform/core/file_system.h"
+
+cli_session::cli_session(const cli_options& options, std::ostream& err)
+    : directory_(options.directory), err_(err),
+      previous_presenter_(platform::set_message_presenter([this](const platform::message_request& r) {
+          return present(r);
+      }))
+{
+    set_program_paths(options.program_file);
+    if (options.settings)
+        settings_file_path = platform::full_path(*options.settings);
+}
+
+cli_session::~cli_session()
+{
+    platform::set_message_presenter(std::move(previous_presenter_));
+}
+
+int cli_session::present(const platform::message_request& request)
+{
+    const int answer = platform::escape_answer(request.flags);
+    err_ << "students: " << request.text;
+    if ((request.flags & 0x0F) != platform::MB_OK)
+        err_ << (answer == platform::IDNO ? " [answered No]" : " [answered Cancel]");
+    err_ << '\n';
+    if ((request.flags & 0xF0) == platform::MB_ICONERROR)
+        ++errors_;
+    return answer;
+}
+
+void cli_session::load_texts()
+{
+    read_settings_and_texts();
+}
+
+Tstudent_data_files_object& cli_session::files()
+{
+    if (!files_)
+        files_ = directory_ ? std::make_unique<Tstudent_data_files_object>(platform::full_path(*directory_))
+                            : std::make_unique<Tstudent_data_files_object>();
+    return *files_;
+}

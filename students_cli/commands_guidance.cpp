@@ -1,0 +1,146 @@
+// guidance check and guidance run: a guidance course checked with the
+// tutor's own compiler, and walked with a simulated pupil.
+#include "students_cli/commands.h"
+
+#include "foundation/texts.h"
+#include "geometry/model/object_files.h"
+#include "students_cli/guidance/guidance_check.h"
+#include "students_cli/guidance/guidance_dry_run.h"
+#include "students_cli/guidance/text_template.h"
+#include "tutor/engine/guidance_compiler.h"
+#include "tutor/engine/guidance_file.h"
+#include "tutor/engine/practice_scoring.h"
+#include "tutor/engine/theory_chapters.h"
+
+#include <charconv>
+
+namespace {
+
+int whole_number(const std::string& text, int low, int high, const std::string& what)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        throw usage_error(what + " must be a whole number from " + std::to_string(low) + " to "
+                          + std::to_string(high) + ", not \"" + text + "\"");
+    return value;
+}
+
+// "60,3=80,5=40": 60 % for every exercise, 80 % for exercise 3, 40 % for exercise 5.
+std::array<int, 10> scores_from(const std::string& text)
+{
+    std::array<int, 10> scores{};
+    scores.fill(100);
+    std::array<bool, 10> named{};
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        const std::size_t equals = item.find('=');
+        if (equals == std::string::npos) {
+            const int all = whole_number(item, 0, 100, "a score");
+            for (int e = 1; e <= 9; ++e)
+                if (!named[static_cast<std::size_t>(e)])
+                    scores[static_cast<std::size_t>(e)] = all;
+        } else {
+            const auto e = static_cast<std::size_t>(whole_number(item.substr(0, equals), 1, 9, "an exercise"));
+            scores[e] = whole_number(item.substr(equals + 1), 0, 100, "a score");
+            named[e] = true;
+        }
+        start = comma + 1;
+    }
+    return scores;
+}
+
+simulated_pupil pupil_from(const command_args& args)
+{
+    simulated_pupil pupil;
+    if (const auto score = args.value("score"))
+        pupil.score = scores_from(*score);
+    if (const auto objects = args.value("objects"))
+        pupil.objects = whole_number(*objects, 1, most_answers_in_an_exercise, "--objects");
+    if (const auto minutes = args.value("minutes"))
+        pupil.minutes_per_object = whole_number(*minutes, 0, 600, "--minutes");
+    if (const auto steps = args.value("steps"))
+        pupil.step_limit = whole_number(*steps, 1, 1000000, "--steps");
+    return pupil;
+}
+
+// Whether the object files of the settings hold objects for an exercise at a
+// level, as the practice window decides it; empty when they cannot be read
+// (their message has been written then).
+std::function<bool(int, int)> exercise_objects_of_settings()
+{
+    TThingCatCollection catalogue;
+    try {
+        load_object_files(catalogue);
+    } catch (const platform::program_stopped&) {
+        return {};
+    }
+    return [](int exercise, int level) {
+        const Texercise_cell& cell
+            = exercise_object_table.at(static_cast<std::size_t>(exercise_group(exercise))).at(static_cast<std::size_t>(level));
+        object_drawer drawer([](int) { return 0; });
+        return !drawer.choose(cell.objects, cell.count, last_object_number);
+    };
+}
+
+void print_finding(std::ostream& out, const std::string& file, const guidance_finding& f)
+{
+    using check_text = text_names::guidance_check;
+    static const check_text kind_entries[] = {check_text::error, check_text::warning, check_text::note};
+    out << file << ':';
+    if (f.line > 0)
+        out << f.line << ':';
+    out << ' ' << text_of(kind_entries[f.kind]) << ": " << f.text << '\n';
+}
+
+int check(const std::string& file, const guidance_text& text, command_context& context)
+{
+    const int errors_before = context.session.errors_reported();
+    const guidance_check_settings settings{theory_chapter_count(), exercise_objects_of_settings()};
+    int errors = 0, warnings = 0;
+    for (const guidance_finding& f : check_guidance_text(text, settings)) {
+        print_finding(context.out, file, f);
+        errors += f.kind == guidance_finding::error;
+        warnings += f.kind == guidance_finding::warning;
+    }
+    context.out << file << ": "
+                << text_with(text_names::guidance_check::counts, {std::to_string(errors), std::to_string(warnings)}) << '\n';
+    return errors + warnings > 0 || context.session.errors_reported() > errors_before ? 1 : 0;
+}
+
+int run(const std::string& file, const guidance_text& text, const command_args& args, command_context& context)
+{
+    const simulated_pupil pupil = pupil_from(args);
+    const guidance_check_compilation compiled = compile_guidance_collecting(text, theory_chapter_count());
+    if (!compiled.faults.empty()) {
+        for (const guidance_fault& fault : compiled.faults)
+            print_finding(context.out, file, {guidance_finding::error, fault.line < 0 ? 0 : text.source_line(fault.line), fault.detail});
+        return 1;
+    }
+    dry_run_course course{compiled.table, file, {}};
+    for (const int kept : compiled.statement_lines)
+        course.statement_file_lines.push_back(kept < 0 ? 0 : text.source_line(kept));
+    const dry_run_end end = dry_run(course, pupil, context.out);
+    return end == dry_run_end::halted || end == dry_run_end::finished ? 0 : 1;
+}
+
+} // namespace
+
+int guidance_command(const command_args& args, command_context& context)
+{
+    args.expect_operands(1, 2);
+    const std::string& action = args.operands().front();
+    if (action != "check" && action != "run")
+        throw usage_error("guidance: \"check\" or \"run\" expected, not \"" + action + "\"");
+    if (action == "check" && (args.has("score") || args.has("objects") || args.has("minutes") || args.has("steps")))
+        throw usage_error("guidance check: --score, --objects, --minutes and --steps belong to guidance run");
+    const std::string file = args.operands().size() == 2 ? args.operands()[1] : guidance_file_name_from_settings();
+    const guidance_reading reading = read_guidance_file(file);
+    if (!reading.problem.empty()) {
+        context.out << file << ": " << text_of(text_names::guidance_check::error) << ": " << reading.problem << '\n';
+        return 1;
+    }
+    return action == "check" ? check(file, reading.text, context) : run(file, reading.text, args, context);
+}

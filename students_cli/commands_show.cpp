@@ -1,0 +1,57 @@
+// show and concise: the texts the results window and the concise results
+// dialog copy, one line of text per line of output.
+#include "students_cli/commands.h"
+
+#include "foundation/texts.h"
+#include "student_files/concise_results.h"
+#include "student_files/results_lines.h"
+#include "tutor/engine/exercise_texts.h"
+
+namespace {
+
+void print_lines(std::ostream& out, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        out << line << '\n';
+}
+
+results_listing student_results_listing(Tstudent_data_files_object& files, const std::string& path)
+{
+    const exercise_texts exercises;
+    std::array<std::string, listed_exercises> titles;
+    for (int k = 1; k <= listed_exercises; ++k)
+        titles[static_cast<std::size_t>(k - 1)] = exercises.title(k);
+    std::array<std::string, 5> labels;
+    for (std::size_t k = 0; k < labels.size(); ++k)
+        labels[k] = text_of(text_names::results_window::started_at, static_cast<int>(k));
+    return build_results_lines(files.read_result_chains(path, listed_exercises), titles, labels);
+}
+
+} // namespace
+
+int show_command(const command_args& args, command_context& context)
+{
+    args.expect_operands(1, 1);
+    Tstudent_data_files_object& files = context.session.files();
+    const std::string& name = args.operands().front();
+    const auto student = find_student(files, name);
+    if (!student)
+        throw usage_error(name + ": there is no results file of this student");
+    const int errors_before = context.session.errors_reported();
+    const results_listing listing = student_results_listing(files, files.results_file_name(name));
+    for (int i = 1; i <= listing.line_count(); ++i)
+        context.out << listing.line(i).text << '\n';
+    return context.session.errors_reported() > errors_before ? 1 : 0;
+}
+
+int concise_command(const command_args& args, command_context& context)
+{
+    args.expect_operands(0, 0);
+    Tstudent_data_files_object& files = context.session.files();
+    std::vector<std::string> names;
+    for (const listed_student& s : list_students(files.directory()))
+        names.push_back(s.name);
+    const int errors_before = context.session.errors_reported();
+    print_lines(context.out, concise_results_lines(concise_results_items(files, names)));
+    return context.session.errors_reported() > errors_before ? 1 : 0;
+}

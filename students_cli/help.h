@@ -1,0 +1,22 @@
+#pragma once
+// The commands of the students tool with their options and help texts.
+
+#include "students_cli/commands.h"
+
+#include <string>
+#include <vector>
+
+struct cli_command {
+    enum needs_kind { settings_only, texts };
+    const char* name;
+    const char* synopsis;      // the command line, after "students "
+    const char* summary;       // one line for the general help
+    const char* description;   // the command's own help, after its synopsis
+    std::vector<option_rule> options;
+    needs_kind needs;
+    int (*run)(const command_args&, command_context&);
+};
+
+const cli_command* find_command(const std::string& name);
+std::string general_help();
+std::string command_help(const cli_command& command);

@@ -1,0 +1,188 @@
+#include "platform/core/binary_file.h"
+#include "platform/core/child_process.h"
+#include "platform/core/file_lock.h"
+#include "platform/core/write_faults.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <thread>
+
+using platform::binary_file;
+
+class BinaryFileTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        platform::clear_write_fault();
+        platform::set_lock_wait_limit(saved_limit);
+    }
+    test_support::temp_dir dir;
+    std::chrono::milliseconds saved_limit = platform::lock_wait_limit();
+};
+
+TEST_F(BinaryFileTest, CreateWriteReadAtOffsets)
+{
+    binary_file f;
+    ASSERT_TRUE(f.open(dir.file("a.bin"), binary_file::mode::create));
+    EXPECT_EQ(f.size(), 0u);
+    ASSERT_TRUE(f.write_at(10, "xyz", 3));
+    EXPECT_EQ(f.size(), 13u);
+    char got[3] = {};
+    ASSERT_TRUE(f.read_at(10, got, 3));
+    EXPECT_EQ(std::string(got, 3), "xyz");
+    EXPECT_TRUE(f.sync());
+    f.close();
+    EXPECT_EQ(f.take_error(), 0);
+    EXPECT_EQ(dir.read("a.bin"), std::string(10, '\0') + "xyz");
+}
+
+TEST_F(BinaryFileTest, ModesKeepOrTruncateTheFile)
+{
+    dir.write("a.bin", "hello world");
+    binary_file f;
+    ASSERT_TRUE(f.open(dir.file("a.bin"), binary_file::mode::read_only));
+    EXPECT_EQ(f.size(), 11u);
+    EXPECT_FALSE(f.write_at(0, "J", 1)) << "read-only";
+    EXPECT_EQ(f.take_error(), EBADF);
+    ASSERT_TRUE(f.open(dir.file("a.bin"), binary_file::mode::read_write));
+    ASSERT_TRUE(f.write_at(0, "J", 1));
+    ASSERT_TRUE(f.truncate(5));
+    f.close();
+    EXPECT_EQ(dir.read("a.bin"), "Jello");
+    ASSERT_TRUE(f.open(dir.file("a.bin"), binary_file::mode::create));
+    EXPECT_EQ(f.size(), 0u);
+}
+
+TEST_F(BinaryFileTest, ErrorsStayPendingUntilTaken)
+{
+    binary_file f;
+    EXPECT_FALSE(f.open(dir.file("missing.bin"), binary_file::mode::read_write));
+    EXPECT_FALSE(f.is_open());
+    EXPECT_EQ(f.pending_error(), ENOENT);
+    char c;
+    EXPECT_FALSE(f.read_at(0, &c, 1));
+    EXPECT_EQ(f.take_error(), ENOENT) << "the first error of a group is kept";
+    EXPECT_EQ(f.take_error(), 0);
+
+    dir.write("short.bin", "ab");
+    ASSERT_TRUE(f.open(dir.file("short.bin"), binary_file::mode::read_only));
+    char buf[4];
+    EXPECT_FALSE(f.read_at(0, buf, 4)) << "reading past the end";
+    EXPECT_EQ(f.take_error(), EIO);
+
+    dir.make_dir("folder");
+    EXPECT_FALSE(f.open(dir.file("folder"), binary_file::mode::read_only));
+    EXPECT_EQ(f.take_error(), EISDIR);
+}
+
+TEST_F(BinaryFileTest, AnInjectedFaultHitsExactlyTheChosenStep)
+{
+    using platform::write_fault_kind;
+    struct fault_case {
+        write_fault_kind kind;
+        std::size_t torn;
+        int exit_code;         // -1: in this process
+        std::string written;   // what the file holds after the four steps
+    };
+    const fault_case cases[] = {
+        {write_fault_kind::fail, 0, -1, std::string("ab\0d", 4)},
+        {write_fault_kind::tear_and_fail, 2, -1, "abxyd"},
+        {write_fault_kind::tear_and_exit, 1, platform::fault_exit_code, "abx"},
+        {write_fault_kind::exit_after, 0, platform::fault_exit_code, "abxyz"},
+    };
+    for (const fault_case& c : cases) {
+        dir.write("a.bin", "");
+        const auto steps = [&] {
+            binary_file f;
+            f.open(dir.file("a.bin"), binary_file::mode::read_write);
+            platform::inject_write_fault({c.kind, 2, c.torn, ENOSPC});
+            const bool first = f.write_at(0, "a", 1) && f.write_at(1, "b", 1);
+            const bool third = f.write_at(2, "xyz", 3);
+            const int error = f.take_error();
+            const bool fourth = f.write_at(c.written.size() - 1, "d", 1);
+            return first && !third && error == ENOSPC && fourth && platform::write_steps_seen() == 4 ? 0 : 1;
+        };
+        if (c.exit_code < 0)
+            EXPECT_EQ(steps(), 0);
+        else
+            EXPECT_EQ(platform::wait_for_child(platform::start_child(steps)), c.exit_code);
+        platform::clear_write_fault();
+        EXPECT_EQ(dir.read("a.bin"), c.written) << static_cast<int>(c.kind);
+    }
+}
+
+TEST_F(BinaryFileTest, LockedOpensTakeTurnsAndNeverFollowALink)
+{
+    dir.write("a.bin", "x");
+    platform::set_lock_wait_limit(std::chrono::milliseconds(50));
+    binary_file writer, reader, other;
+    ASSERT_TRUE(reader.open_locked(dir.file("a.bin"), binary_file::mode::read_only));
+    EXPECT_TRUE(other.open_locked(dir.file("a.bin"), binary_file::mode::read_only)) << "readers share";
+    EXPECT_FALSE(writer.open_locked(dir.file("a.bin"), binary_file::mode::read_write));
+    EXPECT_EQ(writer.take_error(), EAGAIN) << "a writer waits for the readers, then gives up";
+    reader.close();
+    other.close();
+    ASSERT_TRUE(writer.open_locked(dir.file("a.bin"), binary_file::mode::read_write));
+    EXPECT_FALSE(reader.open_locked(dir.file("a.bin"), binary_file::mode::read_only));
+    EXPECT_EQ(reader.take_error(), EAGAIN);
+    writer.close();
+
+    std::filesystem::create_symlink(dir.file("a.bin"), dir.file("link.bin"));
+    EXPECT_FALSE(reader.open_locked(dir.file("link.bin"), binary_file::mode::read_only));
+    EXPECT_EQ(reader.take_error(), ELOOP);
+}
+
+TEST_F(BinaryFileTest, OpensByNameInAHeldDirectoryAreLockedOpensByPath)
+{
+    dir.write("a.bin", "xyz");
+    dir.make_dir("sub");
+    std::filesystem::create_symlink(dir.file("a.bin"), dir.file("link.bin"));
+    platform::set_lock_wait_limit(std::chrono::milliseconds(50));
+    const platform::open_directory held(dir.path());
+    binary_file by_name, by_path;
+    ASSERT_TRUE(by_name.open_locked(held, "a.bin", binary_file::mode::read_write));
+    EXPECT_EQ(by_name.size_when_locked(), 3u);
+    EXPECT_FALSE(by_path.open_locked(dir.file("a.bin"), binary_file::mode::read_only));
+    EXPECT_EQ(by_path.take_error(), EAGAIN) << "the same file, the same lock";
+    by_name.close();
+    const struct {
+        const char* name;
+        int error;
+    } refused[] = {{"link.bin", ELOOP}, {"sub", EISDIR}, {"none.bin", ENOENT}};
+    for (const auto& r : refused) {
+        EXPECT_FALSE(by_name.open_locked(held, r.name, binary_file::mode::read_only)) << r.name;
+        EXPECT_EQ(by_name.take_error(), r.error) << r.name;
+        EXPECT_FALSE(by_path.open_locked(dir.file(r.name), binary_file::mode::read_only)) << r.name;
+        EXPECT_EQ(by_path.take_error(), r.error) << r.name;
+    }
+    // A directory that cannot be held: its files are opened by whole paths.
+    const platform::open_directory not_held(dir.file("a.bin"));
+    EXPECT_FALSE(by_name.open_locked(not_held, "x", binary_file::mode::read_only));
+    EXPECT_EQ(by_name.take_error(), ENOTDIR);
+}
+
+TEST_F(BinaryFileTest, ALockedOpenReachesTheFileThatReplacedTheOneItWaitedFor)
+{
+    using namespace std::chrono_literals;
+    dir.write("a.bin", "old");
+    // Started before the holder opens, so it does not share the holder's lock.
+    const int child = platform::start_child([&] {
+        std::this_thread::sleep_for(50ms);   // the holder has the lock by now
+        binary_file f;
+        char got[3] = {};
+        return f.open_locked(dir.file("a.bin"), binary_file::mode::read_write) && f.read_at(0, got, 3)
+                && std::string(got, 3) == "new"
+            ? 0
+            : 1;
+    });
+    binary_file holder;
+    ASSERT_TRUE(holder.open_locked(dir.file("a.bin"), binary_file::mode::read_write));
+    std::this_thread::sleep_for(150ms);   // the child waits on the old file
+    dir.write("b.bin", "new");
+    std::filesystem::rename(dir.file("b.bin"), dir.file("a.bin"));
+    holder.close();
+    EXPECT_EQ(platform::wait_for_child(child), 0);
+}

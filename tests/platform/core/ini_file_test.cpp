@@ -1,0 +1,96 @@
+#include "platform/core/child_process.h"
+#include "platform/core/file_system.h"
+#include "platform/core/ini_file.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+using namespace platform;
+
+TEST(IniFile, SectionsAndKeysMatchWithoutRegardToCaseAndBlanksAreDropped)
+{
+    const std::string text = "; comment\n[General]\n  Text File = other.txt \r\nkey=1\n[Second]\nkey=2\n";
+    EXPECT_EQ(ini_find(text, "GENERAL", "text file"), "other.txt");
+    EXPECT_EQ(ini_find(text, "second", "KEY"), "2");
+    EXPECT_EQ(ini_find(text, "general", "key"), "1");
+    EXPECT_FALSE(ini_find(text, "general", "missing"));
+    EXPECT_FALSE(ini_find(text, "missing", "key"));
+    EXPECT_FALSE(ini_find("[A]\n;key=1\n", "A", ";key"));
+    EXPECT_EQ(ini_find("[A]\nempty=\n", "A", "empty"), "");
+}
+
+TEST(IniFile, UpdateReplacesInsertsOrAppendsAndKeepsEveryOtherLine)
+{
+    const std::string text = "; keep me\n[A]\nx=1\n\n; note\n[B]\ny=2\n";
+    EXPECT_EQ(ini_update(text, "a", "X", "5"), "; keep me\n[A]\nx=5\n\n; note\n[B]\ny=2\n");
+    EXPECT_EQ(ini_update(text, "A", "z", "3"), "; keep me\n[A]\nx=1\nz=3\n\n; note\n[B]\ny=2\n");
+    EXPECT_EQ(ini_update(text, "C", "w", "4"), text + "[C]\nw=4\n");
+    EXPECT_EQ(ini_update("", "S", "k", "v"), "[S]\nk=v\n");
+    EXPECT_EQ(ini_update("[E]\n", "E", "k", "v"), "[E]\nk=v\n");
+    // A file with CR LF line ends keeps them on the lines written.
+    EXPECT_EQ(ini_update("[A]\r\nx=1\r\n", "A", "x", "2"), "[A]\r\nx=2\r\n");
+    EXPECT_EQ(ini_update("[A]\r\nx=1\r\n", "B", "y", "3"), "[A]\r\nx=1\r\n[B]\r\ny=3\r\n");
+}
+
+TEST(IniFile, WriteCreatesAndRewritesTheFileAndLeavesNoTemporaryBehind)
+{
+    test_support::temp_dir dir;
+    ASSERT_TRUE(ini_write(dir.file("s.ini"), "GENERAL", "Key", "one").written);
+    ASSERT_TRUE(ini_write(dir.file("s.ini"), "general", "key", "two").written);
+    EXPECT_EQ(dir.read("s.ini"), "[GENERAL]\nKey=two\n");
+    EXPECT_EQ(ini_read(dir.file("s.ini"), "GENERAL", "KEY"), "two");
+    EXPECT_FALSE(ini_write(dir.file("no-such-dir/s.ini"), "A", "b", "c").written);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsNeverRewritten)
+{
+    test_support::temp_dir dir;
+    const std::string lines = "[GENERAL]\na=1\nb=2\nc=3\n";
+    dir.write("s.ini", lines);
+    fail_next_file_open();
+    const file_update update = ini_write(dir.file("s.ini"), "GENERAL", "d", "4");
+    EXPECT_FALSE(update.written);
+    EXPECT_TRUE(update.unreadable);
+    EXPECT_NE(update.error_number, 0);
+    EXPECT_EQ(dir.read("s.ini"), lines);
+}
+
+TEST(IniFile, AWriteGoesThroughASymbolicLinkAndKeepsTheMode)
+{
+    test_support::temp_dir dir;
+    dir.make_dir("real");
+    dir.write("real/s.ini", "[A]\nx=1\n");
+    std::filesystem::permissions(dir.file("real/s.ini"), std::filesystem::perms(0640));
+    std::filesystem::create_symlink("real/s.ini", dir.file("s.ini"));
+    ASSERT_TRUE(ini_write(dir.file("s.ini"), "A", "y", "2").written);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("s.ini")));
+    EXPECT_EQ(dir.read("real/s.ini"), "[A]\nx=1\ny=2\n");
+    EXPECT_EQ(std::filesystem::status(dir.file("real/s.ini")).permissions(), std::filesystem::perms(0640));
+}
+
+TEST(IniFile, WritersInSeveralProcessesKeepEachOthersKeys)
+{
+    test_support::temp_dir dir;
+    const std::string path = dir.file("s.ini");
+    constexpr int writers = 4, keys = 15;
+    std::vector<int> children;
+    for (int w = 0; w < writers; ++w)
+        children.push_back(start_child([&, w] {
+            for (int k = 0; k < keys; ++k)
+                if (!ini_write(path, "S", "w" + std::to_string(w) + "k" + std::to_string(k), "v").written)
+                    return 1;
+            return 0;
+        }));
+    for (const int child : children)
+        EXPECT_EQ(wait_for_child(child), 0);
+    for (int w = 0; w < writers; ++w)
+        for (int k = 0; k < keys; ++k)
+            EXPECT_EQ(ini_read(path, "S", "w" + std::to_string(w) + "k" + std::to_string(k)), "v") << w << " " << k;
+}

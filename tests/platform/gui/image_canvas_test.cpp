@@ -1,0 +1,206 @@
+#include "platform/gui/image_canvas.h"
+#include "platform/core/line_walk.h"
+#include "tests/support/gui_app.h"
+#include "tests/support/per_pixel_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+int count_colour(const image_canvas& canvas, colour_ref colour)
+{
+    int n = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            n += canvas.pixel(x, y) == colour;
+    return n;
+}
+
+constexpr colour_ref red = rgb(255, 0, 0);
+constexpr colour_ref navy = rgb(0, 0, 128);
+
+} // namespace
+
+TEST(ImageCanvas, PixelsReadBackExactlyAndOutsideReadsInvalid)
+{
+    image_canvas canvas(20, 10);
+    EXPECT_EQ(canvas.pixel(0, 0), window_background_colour());
+    canvas.set_pixel(3, 4, rgb(1, 2, 3));
+    EXPECT_EQ(canvas.pixel(3, 4), rgb(1, 2, 3));
+    canvas.set_pixel(-1, 4, red);
+    canvas.set_pixel(20, 4, red);
+    EXPECT_EQ(canvas.pixel(-1, 4), invalid_colour);
+    EXPECT_EQ(canvas.pixel(20, 0), invalid_colour);
+    EXPECT_EQ(count_colour(canvas, red), 0);
+}
+
+TEST(ImageCanvas, ThinLinesAreTheLineWalkAndDottedPensSkipEveryOtherPixel)
+{
+    image_canvas canvas(40, 40);
+    canvas.set_pen({red, 1, pen_style::solid});
+    canvas.line({2, 3}, {30, 17});
+    int walked = 0;
+    walk_line({2, 3}, {30, 17}, [&](int x, int y) {
+        EXPECT_EQ(canvas.pixel(x, y), red);
+        ++walked;
+    });
+    EXPECT_EQ(count_colour(canvas, red), walked);
+    EXPECT_EQ(canvas.pixel(30, 17), white) << "the end pixel is not drawn";
+
+    canvas.set_pen({navy, 1, pen_style::dotted});
+    canvas.line({0, 39}, {10, 39});
+    EXPECT_EQ(count_colour(canvas, navy), 5);
+    EXPECT_EQ(canvas.pixel(0, 39), navy);
+    EXPECT_EQ(canvas.pixel(1, 39), white);
+
+    canvas.set_pen({navy, 1, pen_style::none});
+    canvas.line({0, 0}, {39, 0});
+    EXPECT_EQ(count_colour(canvas, navy), 5);
+}
+
+TEST(ImageCanvas, PolygonIsFilledByTheWindingRuleThenOutlined)
+{
+    image_canvas canvas(30, 30);
+    canvas.set_pen({black, 1, pen_style::solid});
+    canvas.set_brush({brush_style::solid, red});
+    const pixel_point square[] = {{5, 5}, {15, 5}, {15, 15}, {5, 15}};
+    canvas.polygon(square);
+    EXPECT_EQ(canvas.pixel(10, 10), red);
+    EXPECT_EQ(canvas.pixel(5, 10), black);
+    EXPECT_EQ(canvas.pixel(15, 15), black) << "the outline closes through every corner";
+    EXPECT_EQ(canvas.pixel(16, 10), white);
+    EXPECT_EQ(count_colour(canvas, black), 40);
+    EXPECT_EQ(count_colour(canvas, red), 81);
+}
+
+TEST(ImageCanvas, HatchedBrushDrawsOnlyItsDiagonalLines)
+{
+    image_canvas canvas(32, 32, rgb(0, 255, 0));
+    canvas.set_pen({black, 1, pen_style::none});
+    canvas.set_brush({brush_style::forward_diagonal, navy});
+    canvas.rectangle(0, 0, 32, 32);
+    EXPECT_EQ(canvas.pixel(0, 0), navy);
+    EXPECT_EQ(canvas.pixel(9, 1), navy);
+    EXPECT_EQ(canvas.pixel(1, 0), rgb(0, 255, 0)) << "between the lines the picture stays";
+    EXPECT_EQ(count_colour(canvas, navy), 32 * 32 / 8);
+}
+
+TEST(ImageCanvas, RectangleExcludesRightAndBottom)
+{
+    image_canvas canvas(20, 20);
+    canvas.set_pen({black, 1, pen_style::solid});
+    canvas.set_brush({brush_style::solid, red});
+    canvas.rectangle(2, 2, 8, 6);
+    EXPECT_EQ(canvas.pixel(2, 2), black);
+    EXPECT_EQ(canvas.pixel(7, 5), black);
+    EXPECT_EQ(canvas.pixel(8, 5), white);
+    EXPECT_EQ(canvas.pixel(7, 6), white);
+    EXPECT_EQ(count_colour(canvas, red), 4 * 2);
+}
+
+TEST(ImageCanvas, BitmapBlitCopiesOrAndsAndAreasReadBack)
+{
+    image_canvas canvas(10, 10, rgb(0, 255, 255));
+    bitmap picture = bitmap::filled(2, 2, white);
+    picture.set(1, 1, rgb(255, 0, 255));
+    canvas.draw_bitmap(3, 3, picture, raster_operation::and_destination);
+    EXPECT_EQ(canvas.pixel(3, 3), rgb(0, 255, 255)) << "white leaves the picture";
+    EXPECT_EQ(canvas.pixel(4, 4), rgb(0, 0, 255));
+    canvas.draw_bitmap(3, 3, picture, raster_operation::copy);
+    EXPECT_EQ(canvas.pixel(3, 3), white);
+    const bitmap area = canvas.read_area(2, 2, 3, 3);
+    EXPECT_EQ(area.at(0, 0), rgb(0, 255, 255));
+    EXPECT_EQ(area.at(2, 2), rgb(255, 0, 255));
+    canvas.draw_bitmap(9, 9, picture, raster_operation::copy);   // clipped, nothing past the edge
+    EXPECT_EQ(canvas.pixel(9, 9), white);
+    const QImage before = canvas.image();
+    canvas.draw_bitmap(INT_MIN, INT_MAX - 1, picture, raster_operation::copy);
+    canvas.draw_bitmap(INT_MAX - 1, INT_MIN, picture, raster_operation::and_destination);
+    EXPECT_EQ(canvas.image(), before) << "far away, nothing is drawn";
+    EXPECT_EQ(canvas.read_area(INT_MAX - 1, INT_MIN, 2, 2).pixels, bitmap::filled(2, 2, white).pixels);
+}
+
+TEST(ImageCanvas, FloodFillBySurfaceAndByBorderStaysInsideTheOutline)
+{
+    image_canvas canvas(20, 20);
+    canvas.set_pen({black, 1, pen_style::solid});
+    canvas.set_brush({brush_style::none, white});
+    canvas.rectangle(5, 5, 15, 15);
+    canvas.set_brush({brush_style::solid, red});
+    canvas.flood_fill(10, 10, white, flood_style::surface);
+    EXPECT_EQ(count_colour(canvas, red), 8 * 8);
+    canvas.set_brush({brush_style::solid, white});
+    canvas.flood_fill(10, 10, black, flood_style::border);
+    EXPECT_EQ(count_colour(canvas, red), 0);
+    EXPECT_EQ(canvas.pixel(0, 0), white);
+    canvas.set_brush({brush_style::solid, navy});
+    canvas.flood_fill(5, 5, white, flood_style::surface);   // a start pixel of another colour fills nothing
+    EXPECT_EQ(count_colour(canvas, navy), 0);
+}
+
+TEST(ImageCanvas, TextInTheFontColourTransparentOrOpaque)
+{
+    test_support::gui_app();
+    image_canvas canvas(100, 30, rgb(0, 255, 0));
+    font_choice font;
+    font.height = 16;
+    font.colour = red;
+    canvas.set_font(font);
+    canvas.text_out(2, 2, "XW");
+    EXPECT_GT(count_colour(canvas, red), 10);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const colour_ref c = canvas.pixel(x, y);
+            ASSERT_TRUE(c == red || c == rgb(0, 255, 0)) << "no smoothed pixels";
+        }
+    canvas.set_brush({brush_style::solid, white});
+    canvas.set_background_mode(text_background::opaque);
+    canvas.text_out(50, 2, "XW");
+    EXPECT_GT(count_colour(canvas, white), 10);
+    EXPECT_GT(canvas.text_height("XW"), 10);
+}
+
+// Random shapes, partly off the canvas, in every brush; blits, area reads and
+// flood fills of both kinds over what they leave: pixel for pixel what the
+// per-pixel reference draws.
+TEST(ImageCanvas, FillsBlitsReadsAndFloodFillsMatchThePerPixelReference)
+{
+    constexpr colour_ref colours[] = {white, black, red, navy, rgb(0, 128, 0)};
+    constexpr brush_style brushes[] = {brush_style::solid, brush_style::forward_diagonal, brush_style::none};
+    std::mt19937 random(2024);
+    const auto any = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    image_canvas fast(97, 71);
+    test_support::per_pixel_canvas reference(97, 71);
+    for (int step = 0; step < 400; ++step) {
+        const brush b{brushes[any(0, 2)], colours[any(0, 4)]};
+        const pen p{colours[any(0, 4)], 1, any(0, 3) == 0 ? pen_style::none : pen_style::solid};
+        std::vector<pixel_point> outline(static_cast<std::size_t>(any(1, 9)));
+        for (pixel_point& point : outline)
+            point = {any(-40, 136), any(-40, 110)};
+        const int x = any(-30, 110), y = any(-30, 90), w = any(0, 40), h = any(0, 40);
+        bitmap picture = bitmap::filled(w, h, white);
+        for (colour_ref& c : picture.pixels)
+            c = colours[any(0, 4)];
+        const raster_operation blit = any(0, 1) ? raster_operation::copy : raster_operation::and_destination;
+        const flood_style flood = any(0, 1) ? flood_style::surface : flood_style::border;
+        const colour_ref sought = colours[any(0, 4)];
+        for (image_canvas* canvas : {&fast, static_cast<image_canvas*>(&reference)}) {
+            canvas->set_brush(b);
+            canvas->set_pen(p);
+            switch (step % 4) {
+            case 0: canvas->polygon(outline); break;
+            case 1: canvas->rectangle(x, y, x + w - 20, y + h - 20); break;
+            case 2: canvas->draw_bitmap(x, y, picture, blit); break;
+            default: canvas->flood_fill(x, y, sought, flood); break;
+            }
+        }
+        ASSERT_EQ(fast.image(), reference.image()) << "step " << step;
+        ASSERT_EQ(fast.read_area(x, y, w, h).pixels, reference.read_area(x, y, w, h).pixels) << "step " << step;
+    }
+}

@@ -1,0 +1,95 @@
+#include "platform/widgets/canvas_widget.h"
+#include "tests/support/widget_app.h"
+
+#include <QImage>
+#include <QMouseEvent>
+
+#include <set>
+
+#include <gtest/gtest.h>
+
+TEST(CanvasWidget, KeepsWhatIsDrawnAndRepaintsThePictureOnlyWhenItMustBeMadeAnew)
+{
+    test_support::widget_app();
+    platform::canvas_widget widget;
+    int paints = 0;
+    widget.paint = [&](platform::Canvas& canvas) {
+        ++paints;
+        canvas.set_pixel(1, 1, platform::rgb(0, 0, 255));
+    };
+    widget.resize(120, 80);
+    EXPECT_EQ(widget.canvas().width(), 120) << "the canvas follows the widget's size";
+    EXPECT_EQ(widget.canvas().height(), 80);
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(widget.canvas().pixel(1, 1), platform::rgb(0, 0, 255));
+
+    widget.canvas().set_pen({platform::rgb(255, 0, 0), 3, platform::pen_style::solid});
+    widget.canvas().set_pixel(50, 50, platform::rgb(9, 9, 9));
+    widget.show();
+    QApplication::processEvents();
+    EXPECT_EQ(paints, 1) << "showing does not repaint the picture";
+    EXPECT_EQ(widget.canvas().pixel(50, 50), platform::rgb(9, 9, 9));
+    EXPECT_EQ(widget.grab().toImage().pixelColor(50, 50), QColor(9, 9, 9)) << "what the canvas holds is shown";
+
+    widget.repaint_picture();
+    EXPECT_EQ(paints, 2);
+    EXPECT_EQ(widget.canvas().pixel(50, 50), platform::window_background_colour());
+    EXPECT_EQ(widget.canvas().pen().width, 3) << "the window's drawing state is kept";
+
+    widget.resize(60, 40);
+    EXPECT_EQ(widget.canvas().width(), 60);
+    EXPECT_EQ(paints, 3);
+    EXPECT_EQ(widget.canvas().pen().colour, platform::rgb(255, 0, 0));
+}
+
+TEST(CanvasWidget, HandsTheMouseToTheWindowAndSendsAFreshMoveOnRequest)
+{
+    test_support::widget_app();
+    platform::canvas_widget widget;
+    widget.resize(100, 100);
+    widget.show();
+    std::vector<QPoint> moves;
+    int presses = 0;
+    widget.mouse_moved = [&](QMouseEvent& event) { moves.push_back(event.position().toPoint()); };
+    widget.mouse_pressed = [&](QMouseEvent&) { ++presses; };
+    widget.resend_mouse_move({30, 40});
+    EXPECT_TRUE(moves.empty()) << "sent once the present events are done";
+    QApplication::processEvents();
+    EXPECT_EQ(moves, std::vector<QPoint>{QPoint(30, 40)});
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &press);
+    EXPECT_EQ(presses, 1);
+}
+
+// On a high-density screen each canvas pixel becomes a block of screen pixels
+// of exactly its colour: no smoothing mixes neighbours, at whole and at
+// fractional ratios.
+TEST(CanvasWidget, AHighDensityScreenShowsEveryCanvasPixelUnmixed)
+{
+    test_support::widget_app();
+    platform::canvas_widget widget;
+    widget.paint = [](platform::Canvas& canvas) {
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 20; ++x)
+                canvas.set_pixel(x, y, (x + y) % 2 ? platform::rgb(200, 0, 0) : platform::rgb(0, 0, 200));
+    };
+    widget.resize(20, 10);
+    const std::set<QRgb> drawn{qRgb(200, 0, 0), qRgb(0, 0, 200)};
+    for (const qreal ratio : {2.0, 1.5, 3.0}) {
+        QImage shown(qRound(20 * ratio), qRound(10 * ratio), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        widget.render(&shown);
+        std::set<QRgb> seen;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                seen.insert(shown.pixel(x, y));
+        EXPECT_EQ(seen, drawn) << "ratio " << ratio;
+        if (ratio == 2.0) {
+            const int k = static_cast<int>(ratio);
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    ASSERT_EQ(shown.pixel(x, y), widget.canvas().image().pixel(x / k, y / k)) << x << "," << y;
+        }
+    }
+}

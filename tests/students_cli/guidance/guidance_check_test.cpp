@@ -1,0 +1,106 @@
+// The guidance check in the process: what conditions can come to, and what
+// the check finds in small courses, with the shipped texts.
+#include "tests/students_cli/students_tool_fixture.h"
+#include "students_cli/guidance/condition_outcomes.h"
+#include "students_cli/guidance/guidance_check.h"
+#include "students_cli/guidance/text_template.h"
+#include "tutor/engine/guidance_compiler.h"
+
+using namespace guidance_records;
+
+namespace {
+
+guidance_compilation compiled_condition(const std::string& condition)
+{
+    const guidance_reading reading = split_guidance_text("IF " + condition + " GOTO 1;", "test.txt");
+    return compile_guidance(reading.text, 4);
+}
+
+struct outcome_case {
+    const char* condition;
+    bool can_hold, can_fail;
+    int least_count = 0;
+};
+
+const outcome_case outcome_cases[] = {
+    {"(COUNT >= 5)", true, true},
+    {"(SCORE > 100)", false, true},
+    {"(100 >= SCORE(5))", true, false},
+    {"(COUNT < 0)", false, true},
+    {"(COUNT = 0)", false, true, 1},
+    {"(TIME <> TIME)", false, true},
+    {"(SCORE(50) > 100)", false, true},
+    {"(1 = 1)", true, false},
+    {"((COUNT > 5) AND (COUNT < 3))", false, true},
+    {"((COUNT > 5) OR (COUNT < 3))", true, true},
+    {"((COUNT >= 0) OR (SCORE > 100))", true, false},
+    {"((SCORE > 50) AND (SCORE(5) < 20))", true, true},
+    {"((TIME > 10) AND ((TIME < 5) OR (COUNT = 3)))", true, true},
+    {"((TIME > 10) AND ((TIME < 5) OR (COUNT < 0)))", false, true},
+    {"((COUNT <> 4) OR (COUNT <> 5))", true, false},
+    {"((TOTAL_TIME < 3) AND (TOTAL_TIME > 2))", false, true},
+};
+
+struct expected_finding {
+    int line;
+    int entry;   // of "GUIDANCE_CHECK"; 0: the compiler's detail below
+    std::vector<std::string> values;
+};
+
+struct course_case {
+    const char* text;
+    std::vector<expected_finding> findings;
+};
+
+const course_case course_cases[] = {
+    {"TH 1;\n5: TH 2;\nHALT;", {{2, 4, {"5"}}}},
+    {"GOTO 9;\nTH 1;", {{1, 6, {"9"}}, {2, 7, {"2"}}}},
+    {"TH 1;\n3: GOTO 4;\n\n4: GOTO 3;\nTH 2;\nTH 3;", {{2, 9, {"2, 3"}}, {5, 8, {"4", "5"}}}},
+    {"10: EX 1;\nGOTO 10;\nHALT;", {{1, 10, {"1, 2"}}, {3, 7, {"3"}}}},
+    {"EX 1 /EXIT=(SCORE > 100) /EXIT_OK=(COUNT < 0);", {{1, 13, {}}, {1, 14, {}}}},
+    {"IF (COUNT < 0) GOTO 5;\n5: TH 1;", {{1, 11, {}}}},
+    {"IF (1 = 1) GOTO 5;\nTH 2;\n5: TH 1;", {{1, 12, {}}, {2, 7, {"2"}}}},
+    {"5: TH 1;\n5: TH 2;\nIF (TIME < 9) GOTO 5;", {{2, 5, {"5", "1"}}}},
+    {"EX 2 /L=3;\nTE 2 /L=2;", {{1, 15, {"2", "3"}}}},
+    {"TH 1;\nEX 12;\n9: GOTO 9;", {{2, 0, {"value out of range"}}, {0, 17, {}}}},
+};
+
+} // namespace
+
+TEST(GuidanceConditionOutcomes, NumbersAndOperandRangesDecideWhatCanHold)
+{
+    for (const auto& c : outcome_cases) {
+        const guidance_compilation program = compiled_condition(c.condition);
+        ASSERT_EQ(program.error, "") << c.condition;
+        const auto outermost = static_cast<condition_ref>(program.table.condition_count());
+        const condition_outcomes o = possible_outcomes(program.table, outermost, c.least_count);
+        EXPECT_EQ(o.can_hold, c.can_hold) << c.condition;
+        EXPECT_EQ(o.can_fail, c.can_fail) << c.condition;
+    }
+}
+
+using GuidanceCheckTest = StudentsToolTest;
+
+TEST_F(GuidanceCheckTest, EachCourseGetsItsFindingsAtTheirLines)
+{
+    guidance_check_settings settings;
+    settings.has_objects = [](int exercise, int level) { return !(exercise == 2 && level == 3); };
+    for (const auto& c : course_cases) {
+        const guidance_reading reading = split_guidance_text(c.text, "test.txt");
+        std::vector<std::pair<int, std::string>> found, expected;
+        for (const guidance_finding& f : check_guidance_text(reading.text, settings))
+            found.emplace_back(f.line, f.text);
+        for (const expected_finding& e : c.findings)
+            expected.emplace_back(e.line, e.entry == 0 ? e.values.front() : text_with(static_cast<text_names::guidance_check>(e.entry), e.values));
+        EXPECT_EQ(found, expected) << c.text;
+    }
+}
+
+TEST_F(GuidanceCheckTest, UnreadObjectFilesAreANoteNotASilence)
+{
+    const guidance_reading reading = split_guidance_text("EX 2 /L=3;", "test.txt");
+    const auto findings = check_guidance_text(reading.text, {});
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].kind, guidance_finding::note);
+    EXPECT_EQ(findings[0].text, text_with(text_names::guidance_check::objects_unchecked));
+}

@@ -1,0 +1,150 @@
+#include "student_files/results_format.h"
+#include "tests/students_cli/students_tool_fixture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace results_format;
+
+class StudentsCheckTest : public StudentsToolTest {
+protected:
+    void make(const std::string& name, int results)
+    {
+        ASSERT_TRUE(files->create_results_file(name, "secret", true, false, true, true));
+        for (int i = 0; i < results; ++i)
+            ASSERT_TRUE(files->add_result(name, 1 + i % 2, when(2, 9, i, 0), when(2, 9, i, 40), 1, 6, 4));
+    }
+    std::string bytes_of(const std::string& name) { return program.read("RESULTS/" + name + ".results"); }
+    void put_u16_at(const std::string& name, std::size_t offset, std::uint16_t value)
+    {
+        std::string b = bytes_of(name);
+        b[offset] = static_cast<char>(value & 0xFF);
+        b[offset + 1] = static_cast<char>(value >> 8);
+        program.write("RESULTS/" + name + ".results", b);
+    }
+};
+
+TEST_F(StudentsCheckTest, DamagedFilesAreNamedWithTheirFaultAndNothingChanges)
+{
+    make("Sound Pupil", 3);
+    make("Looping Pupil", 4);   // exercise 1: records 4 -> 6
+    put_u16_at("Looping Pupil", 6 * record_size + result_field::next_result, 4);
+    make("Far Head Pupil", 1);
+    put_u16_at("Far Head Pupil", 2 * 1, 300);   // head of exercise 2 in record 0
+    make("Short Pupil", 0);
+    program.write("RESULTS/Short Pupil.results", bytes_of("Short Pupil").substr(0, 74));
+    make("Renamed Pupil", 2);
+    std::filesystem::rename(program.file("RESULTS/Renamed Pupil.results"), program.file("RESULTS/Moved Pupil.results"));
+    std::map<std::string, std::string> before;
+    for (const std::string& f : results_files())
+        before[f] = program.read("RESULTS/" + f);
+
+    const tool_run all = run({"check"});
+    EXPECT_EQ(all.code, 1);
+    EXPECT_EQ(all.out, "Far Head Pupil: invalid: chain of exercise 2: it points to record 300, outside the result "
+                       "records (4 to 4)\n"
+                       "Looping Pupil: invalid: chain of exercise 1: it loops back to record 4\n"
+                       "Moved Pupil: invalid: name check: the file was made under another name (renamed or copied)\n"
+                       "Short Pupil: invalid: size: the file is 74 bytes long, not a whole number of 15-byte records\n"
+                       "Sound Pupil: valid\n"
+                       "5 files checked, 4 invalid\n");
+    EXPECT_EQ(all.err, "");
+
+    const tool_run one = run({"check", "sound pupil"});
+    EXPECT_EQ(one.code, 0);
+    EXPECT_EQ(one.out, "Sound Pupil: valid\n1 file checked, 0 invalid\n");
+    const tool_run unknown = run({"check", "Sound Pupil", "Nobody Here"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_NE(unknown.err.find("Nobody Here: there is no results file"), std::string::npos);
+
+    const tool_run listed = run({"list"});
+    EXPECT_EQ(listed.code, 0);
+    EXPECT_NE(listed.out.find("Looping Pupil         4  yes          no          yes              yes            "
+                              "chain of exercise 1: it loops back to record 4\n"),
+              std::string::npos)
+        << listed.out;
+    EXPECT_NE(listed.out.find("Sound Pupil           3  yes"), std::string::npos) << listed.out;
+    // The results window's lines up to the damage, its message, and code 1.
+    const tool_run shown = run({"show", "Looping Pupil"});
+    EXPECT_EQ(shown.code, 1);
+    EXPECT_NE(shown.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100 (" + entry("RESULTS_ERROR_DETAILS", 3) + ")."), std::string::npos) << shown.err;
+    EXPECT_EQ(shown.out.rfind("   " + entry("PRACTICE_COLORING_CAPTION", 1) + "\n", 0), 0u) << shown.out;
+    for (const auto& [file, bytes] : before)
+        EXPECT_EQ(program.read("RESULTS/" + file), bytes) << file << " changed";
+}
+
+TEST_F(StudentsCheckTest, RepairMendsWhatItCanTellsWhatAndKeepsEveryReachedResult)
+{
+    make("Stopped Pupil", 2);   // an append stopped after its first write: a second end marker
+    const std::string stopped = bytes_of("Stopped Pupil");
+    program.write("RESULTS/Stopped Pupil.results", stopped + stopped.substr(stopped.size() - 15));
+    make("Unlinked Pupil", 3);   // records 4 and 6 (exercise 1), 5 (exercise 2)
+    put_u16_at("Unlinked Pupil", 2 * 1, 0);   // record 5 unreached, as older versions left a stopped append
+    make("Renamed Pupil", 1);
+    std::filesystem::rename(program.file("RESULTS/Renamed Pupil.results"), program.file("RESULTS/Moved Pupil.results"));
+    make("Sound Pupil", 2);
+    const std::string sound = bytes_of("Sound Pupil");
+
+    const tool_run repaired = run({"check", "--repair"});
+    EXPECT_EQ(repaired.code, 1) << "the renamed file stays invalid";
+    EXPECT_EQ(repaired.out,
+              "Stopped Pupil: mended: " + entry("RESULTS_FILE_REPAIRS", 1) + "6\n"
+                  + "Unlinked Pupil: mended: " + entry("RESULTS_FILE_REPAIRS", 6) + "1\n"
+                  + "Moved Pupil: invalid: name check: the file was made under another name (renamed or copied)\n"
+                    "Sound Pupil: valid\nStopped Pupil: valid\nUnlinked Pupil: valid\n4 files checked, 1 invalid\n");
+    EXPECT_EQ(bytes_of("Stopped Pupil"), stopped);
+    EXPECT_EQ(files->sum_results("Unlinked Pupil").total_objects, 12) << "both results of exercise 1 kept";
+    EXPECT_EQ(bytes_of("Sound Pupil"), sound);
+    const tool_run again = run({"check", "--repair", "Stopped Pupil", "Unlinked Pupil"});
+    EXPECT_EQ(again.code, 0);
+    EXPECT_EQ(again.out, "Stopped Pupil: valid\nUnlinked Pupil: valid\n2 files checked, 0 invalid\n");
+}
+
+TEST_F(StudentsCheckTest, JsonListHoldsEveryFileInTheListsOrder)
+{
+    make("bravo pupil", 2);
+    make("Alpha Pupil", 0);
+    program.write("RESULTS/Charlie \"C\".RESULTS", std::string(74, '\0'));
+    const tool_run listed = run({"list", "--json"});
+    ASSERT_EQ(listed.code, 0) << listed.err;
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(listed.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << listed.out;
+    const QJsonArray students = doc.array();
+    ASSERT_EQ(students.size(), 3);
+    EXPECT_EQ(students[0]["name"].toString(), "Alpha Pupil");
+    EXPECT_EQ(students[1]["name"].toString(), "bravo pupil");
+    EXPECT_EQ(students[1]["results"].toInt(), 2);
+    EXPECT_TRUE(students[1]["valid"].toBool());
+    EXPECT_TRUE(students[1]["guidance_on"].toBool());
+    EXPECT_FALSE(students[1]["switchable"].toBool());
+    EXPECT_EQ(students[2]["name"].toString(), "Charlie \"C\"");
+    EXPECT_EQ(students[2]["file"].toString(), "Charlie \"C\".RESULTS");
+    EXPECT_FALSE(students[2]["valid"].toBool());
+    EXPECT_TRUE(students[2]["results"].isNull());
+    EXPECT_EQ(students[2]["problems"].toArray().size(), 1);
+}
+
+TEST_F(StudentsCheckTest, StartUpNeverAsksAndStopsWithCodeTwo)
+{
+    // A missing directory is not created: the question is answered No.
+    const tool_run missing = run({"--dir", program.file("NEW"), "list"});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_NE(missing.err.find("does not exist. Do you want to create it? [answered No]"), std::string::npos)
+        << missing.err;
+    EXPECT_NE(missing.err.find(entry("RESULTS_ERROR_MESSAGES", 3)), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(program.file("NEW")));
+
+    program.make_dir("elsewhere/Class 2B");
+    program.write("elsewhere/Class 2B/Pupil In 2B.results", "");
+    const tool_run other = run({"list", "--dir", "elsewhere/class 2b"});
+    EXPECT_EQ(other.code, 0) << other.err;
+    EXPECT_NE(other.out.find("Pupil In 2B"), std::string::npos);
+
+    program.write("WinTola.ini", "[GENERAL]\nText File=GONE.TXT\n");
+    const tool_run no_texts = run({"list"});
+    EXPECT_EQ(no_texts.code, 2);
+    EXPECT_EQ(no_texts.err, "students: The text file \"GONE.TXT\" was not found!\n");
+    EXPECT_EQ(run({"--settings", program.file("none.ini"), "list"}).code, 2);
+}

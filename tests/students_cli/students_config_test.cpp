@@ -1,0 +1,70 @@
+#include "tests/students_cli/students_tool_fixture.h"
+
+class StudentsConfigTest : public StudentsToolTest {};
+
+TEST_F(StudentsConfigTest, SetKeepsEveryOtherLineAndGetReadsItBack)
+{
+    const std::string original = "; the teacher's notes\r\n[General]\r\nText File=WINTOLA.TXT\r\n"
+                                 "student files directory = RESULTS\r\n\r\n[OBJECT FILES]\r\nObject File 1=house.obj\r\n";
+    program.write("WinTola.ini", original);
+    EXPECT_EQ(run({"config", "get", "GENERAL", "Student Files Directory"}).out, "RESULTS\n");
+    const tool_run set = run({"config", "set", "GENERAL", "Student Files Directory", "/srv/class 2b"});
+    EXPECT_EQ(set.code, 0) << set.err;
+    std::string expected = original;
+    expected.replace(expected.find("student files directory = RESULTS"), 33, "student files directory=/srv/class 2b");
+    EXPECT_EQ(program.read("WinTola.ini"), expected) << "the key keeps its spelling, every other line stays";
+    EXPECT_EQ(run({"config", "get", "general", "STUDENT FILES DIRECTORY"}).out, "/srv/class 2b\n");
+
+    EXPECT_EQ(run({"config", "set", "OBJECT FILES", "Object File 2", "tower.obj"}).code, 0);
+    EXPECT_NE(program.read("WinTola.ini").find("Object File 1=house.obj\r\nObject File 2=tower.obj"), std::string::npos);
+    EXPECT_EQ(run({"config", "get", "GENERAL", "Missing", "--default", "fallback"}).out, "fallback\n");
+    EXPECT_EQ(run({"config", "get", "GENERAL", "Missing"}).out, "\n");
+
+    const std::string before = program.read("WinTola.ini");
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"config", "set", "GENERAL", "a=b", "1"}, {"config", "set", "GEN]", "k", "1"},
+          {"config", "set", "GENERAL", "k", "two\nlines"}, {"config", "set", "GENERAL", "k", std::string(201, 'v')},
+          {"config", "set", "GENERAL", "k", " padded"}, {"config", "set", "GENERAL", "k"},
+          {"config", "remove", "GENERAL", "k"}}) {
+        const tool_run r = run(bad);
+        EXPECT_EQ(r.code, 2) << bad[3];
+        EXPECT_NE(r.err, "");
+    }
+    EXPECT_EQ(program.read("WinTola.ini"), before) << "a refused command changes nothing";
+
+    // Only a set may create a settings file that is named but missing.
+    const std::string fresh = program.file("fresh.ini");
+    EXPECT_EQ(run_tool(program.path(), {"--settings", fresh, "config", "get", "A", "b"}).code, 2);
+    EXPECT_EQ(run_tool(program.path(), {"config", "set", "A", "b", "c", "--settings", fresh}).code, 0);
+    EXPECT_EQ(program.read("fresh.ini"), "[A]\nb=c\n");
+}
+
+TEST_F(StudentsConfigTest, TextEntriesAndHelp)
+{
+    const tool_run caption = run({"text", "students_manager", "1"});
+    EXPECT_EQ(caption.code, 0);
+    EXPECT_EQ(caption.out, entry("STUDENTS_MANAGER", 1) + "\n");
+    EXPECT_EQ(run({"text", "RESULTS_WINDOW", "2"}).out, entry("RESULTS_WINDOW", 2) + "\n") << "end blanks are kept";
+    const tool_run missing = run({"text", "NO_SUCH_SECTION", "3"});
+    EXPECT_EQ(missing.code, 0);
+    EXPECT_EQ(missing.out, "\n");
+    EXPECT_NE(missing.err.find("no section NO_SUCH_SECTION"), std::string::npos);
+    for (const char* bad : {"0", "x", "2x", ""})
+        EXPECT_EQ(run({"text", "STUDENTS_MANAGER", bad}).code, 2) << bad;
+
+    const tool_run help = run({"--help"});
+    EXPECT_EQ(help.code, 0);
+    for (const char* command :
+         {"list", "show", "concise", "check", "create", "import", "export", "config", "text", "guidance", "report"}) {
+        EXPECT_NE(help.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+        const tool_run own = run({command, "--help"});
+        EXPECT_EQ(own.code, 0);
+        EXPECT_EQ(own.out.rfind(std::string("usage: students ") + command, 0), 0u) << own.out;
+        EXPECT_EQ(run({"help", command}).out, own.out);
+    }
+    EXPECT_EQ(run_tool(program.path(), {}).code, 2);
+    EXPECT_EQ(run({"unknown"}).code, 2);
+    EXPECT_EQ(run({"list", "extra"}).code, 2);
+    EXPECT_EQ(run({"list", "--json=yes"}).code, 2);
+    EXPECT_EQ(run({"--dir"}).code, 2);
+}

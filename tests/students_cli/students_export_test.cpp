@@ -1,0 +1,103 @@
+#include "foundation/date_time.h"
+#include "student_files/student_list.h"
+#include "tests/students_cli/students_tool_fixture.h"
+#include "students_cli/csv/csv.h"
+#include "tutor/engine/exercise_texts.h"
+
+#include <QDateTime>
+
+#include <regex>
+#include <set>
+
+using StudentsExportTest = StudentsToolTest;
+
+TEST_F(StudentsExportTest, TheDemoFolderReadsBackRowForResult)
+{
+    make_demo();
+    const tool_run exported = run({"export", "--out", "results.csv"});
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    const csv_table table = read_csv(program.read("results.csv"));
+    ASSERT_EQ(table.error, "");
+    ASSERT_FALSE(table.rows.empty());
+    EXPECT_EQ(table.rows[0].cells, (std::vector<std::string>{"student", "exercise", "title", "level", "start", "end",
+                                                             "duration_seconds", "objects", "correct"}));
+    const exercise_texts titles;
+    std::map<std::string, std::pair<long, long>> sums;   // objects, correct per student
+    const std::regex iso(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)");
+    for (std::size_t i = 1; i < table.rows.size(); ++i) {
+        const std::vector<std::string>& row = table.rows[i].cells;
+        ASSERT_EQ(row.size(), 9u);
+        const int exercise = std::stoi(row[1]);
+        ASSERT_GE(exercise, 1);
+        ASSERT_LE(exercise, 9);
+        EXPECT_EQ(row[2], titles.title(exercise));
+        ASSERT_TRUE(std::regex_match(row[4], iso)) << row[4];
+        ASSERT_TRUE(std::regex_match(row[5], iso)) << row[5];
+        const QDateTime start = QDateTime::fromString(QString::fromStdString(row[4]), Qt::ISODate);
+        const QDateTime end = QDateTime::fromString(QString::fromStdString(row[5]), Qt::ISODate);
+        EXPECT_EQ(start.secsTo(end), std::stol(row[6]));
+        sums[row[0]].first += std::stol(row[7]);
+        sums[row[0]].second += std::stol(row[8]);
+    }
+    std::size_t results = 0;
+    for (const listed_student& s : list_students(files->directory())) {
+        const results_sums expected = files->sum_results(s.name);
+        EXPECT_EQ(sums[s.name].first, expected.total_objects) << s.name;
+        EXPECT_EQ(sums[s.name].second, expected.total_correct) << s.name;
+        for (const auto& chain : files->read_result_chains(files->results_file_name(s.name), 14).exercises)
+            results += chain.size();
+    }
+    EXPECT_EQ(table.rows.size() - 1, results);
+    EXPECT_EQ(exported.out, "exported " + std::to_string(results) + " results of 4 students to "
+                                + program.file("results.csv") + "\n");
+}
+
+TEST_F(StudentsExportTest, NamesWithCommasAndQuotesSurviveAndTimesAreLocal)
+{
+    const std::string name = "Smith, \"Jo\" Anne";
+    ASSERT_TRUE(files->create_results_file(name, "secret", true, true, true, true));
+    ASSERT_TRUE(files->add_result(name, 9, when(5, 23, 58, 30), when(6, 0, 3, 10), 3, 12, 11));
+    ASSERT_TRUE(files->add_result(name, 12, when(7, 8, 0, 0), when(7, 8, 0, 20), 1, 1, 0));
+    const tool_run exported = run({"export"});
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    EXPECT_EQ(exported.out, "student,exercise,title,level,start,end,duration_seconds,objects,correct\r\n"
+                            "\"Smith, \"\"Jo\"\" Anne\",9," + exercise_texts().title(9) + ",3,2026-03-05T23:58:30,2026-03-06T00:03:10,280,12,11\r\n"
+                            "\"Smith, \"\"Jo\"\" Anne\",12,,1,2026-03-07T08:00:00,2026-03-07T08:00:20,20,1,0\r\n");
+    EXPECT_EQ(read_csv(exported.out).rows[1].cells[0], name);
+
+    // A damaged chain: the rows before it, the message, and exit code 1.
+    std::string b = program.read("RESULTS/" + name + ".results");
+    b[4 * results_format::record_size + results_format::result_field::next_result] = 4;   // record 4 links to itself
+    program.write("RESULTS/" + name + ".results", b);
+    const tool_run damaged = run({"export", "--out", "out.csv"});
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_NE(damaged.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100 (" + entry("RESULTS_ERROR_DETAILS", 3) + ")."), std::string::npos) << damaged.err;
+    EXPECT_EQ(read_csv(program.read("out.csv")).rows.size(), 2u);
+    program.make_dir("folder.csv");
+    EXPECT_EQ(run({"export", "--out", "folder.csv"}).code, 1);
+}
+
+TEST_F(StudentsExportTest, NamesASpreadsheetWouldTakeForFormulasAreWrittenAsText)
+{
+    struct name_case {
+        std::string name;
+        bool guarded;
+    };
+    const name_case cases[] = {{"=HYPERLINK(\"x\")", true}, {"+cmd, run", true}, {"-2+3 Smith", true},
+                               {"@Jansen", true}, {"Kim =Jansen", false}};
+    for (const name_case& c : cases) {
+        ASSERT_TRUE(files->create_results_file(c.name, "secret", true, true, true, true)) << c.name;
+        ASSERT_TRUE(files->add_result(c.name, 1, when(5, 9, 0, 0), when(5, 9, 5, 0), 1, 5, 4)) << c.name;
+    }
+    const tool_run exported = run({"export"});
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    std::set<std::string> student_cells;
+    for (const csv_row& row : read_csv(exported.out).rows)
+        student_cells.insert(row.cells[0]);
+    for (const name_case& c : cases) {
+        const std::string text = c.guarded ? "'" + c.name : c.name;
+        EXPECT_EQ(student_cells.count(text), 1u) << c.name;
+        const std::string row_start = (c.guarded ? "\r\n\"'" : "\r\n") + c.name.substr(0, 1);
+        EXPECT_NE(exported.out.find(row_start), std::string::npos) << "guarded cells are in quotes: " << c.name;
+    }
+}

@@ -1,0 +1,121 @@
+#include "platform/core/message_box.h"
+#include "tutor/engine/practice_scoring.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <set>
+
+namespace {
+
+object_set set_of(std::initializer_list<int> numbers)
+{
+    object_set s;
+    for (int n : numbers)
+        s.set(static_cast<std::size_t>(n));
+    return s;
+}
+
+// Random numbers from a script, then always the last one.
+object_drawer::random_source scripted(std::deque<int> numbers)
+{
+    return [numbers](int) mutable {
+        const int n = numbers.front();
+        if (numbers.size() > 1)
+            numbers.pop_front();
+        return n;
+    };
+}
+
+const closing_texts texts{{"Well done.", "Perfect!", "Objects: ", "Correct: "},
+                          {"Again?", "Practise more?", "Next exercise?", "Finished."}};
+
+} // namespace
+
+TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
+{
+    answer_counts answers;
+    EXPECT_EQ(answers.score(false, 0), 0);
+    EXPECT_EQ(answers.score(true, 5), 0);
+    for (int i = 0; i < 10; ++i)
+        answers.record(false);
+    for (int i = 0; i < 30; ++i)
+        answers.record(true);
+    EXPECT_EQ(answers.count(), 40);
+    EXPECT_EQ(answers.correct(), 30);
+    EXPECT_EQ(answers.score(false, 0), 75);
+    EXPECT_EQ(answers.score(true, 50), 100) << "the window holds 30 answers at most";
+    answers.record(false);
+    EXPECT_EQ(answers.score(true, 5), 80);
+    EXPECT_EQ(answers.score(true, 3), 66);
+    EXPECT_EQ(answers.score(true, 0), 0);
+    answers.reset();
+    EXPECT_EQ(answers.count(), 0);
+    answers.record(true);
+    EXPECT_EQ(answers.score(true, 30), 100) << "the window is never longer than the answers";
+}
+
+TEST(ObjectDrawer, NearestCandidateUpwardFirstAndCyclesWithoutRepeatingTheLast)
+{
+    object_drawer drawer(scripted({5, 5, 5, 0}));
+    EXPECT_FALSE(drawer.choose(set_of({3, 7, 9}), 3, 20));
+    EXPECT_EQ(drawer.draw(), 7) << "5 + 2 is taken before 5 - 2";
+    EXPECT_EQ(drawer.draw(), 3);
+    EXPECT_EQ(drawer.draw(), 9);
+    EXPECT_EQ(drawer.used(), set_of({9})) << "a new cycle starts without the object drawn last";
+    EXPECT_EQ(drawer.draw(), 3);
+}
+
+TEST(ObjectDrawer, OneObjectComesEveryTimeAndTwoAlternate)
+{
+    object_drawer one(scripted({0, 10, 4}));
+    one.choose(set_of({4}), 1, 10);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(one.draw(), 4);
+
+    object_drawer two(scripted({0}));
+    two.choose(set_of({2, 6}), 2, 10);
+    std::vector<int> drawn;
+    for (int i = 0; i < 6; ++i)
+        drawn.push_back(two.draw());
+    EXPECT_EQ(drawn, (std::vector<int>{2, 6, 2, 6, 2, 6}));
+}
+
+TEST(ObjectDrawer, WithoutAnObjectInTheCatalogueEveryObjectMayCome)
+{
+    object_drawer drawer([](int n) { return n; });
+    EXPECT_TRUE(drawer.choose(object_set{}, 0, 4));
+    std::set<int> seen;
+    for (int i = 0; i < 5; ++i)
+        seen.insert(drawer.draw());
+    EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3, 4}));
+
+    EXPECT_TRUE(drawer.choose(set_of({200}), 1, 4)) << "a number beyond the catalogue cannot be drawn";
+    EXPECT_LE(drawer.draw(), 4);
+}
+
+TEST(ClosingTexts, ResultsAndTheQuestionFollowTheScore)
+{
+    answer_counts answers;
+    for (int i = 0; i < 4; ++i)
+        answers.record(true);
+    answers.record(false);
+    EXPECT_EQ(results_text(texts, answers.count(), answers.correct(), answers.score(false, 0)),
+              "Objects: 5     Correct: 4      \nWell done.");
+    EXPECT_EQ(results_text(texts, 3, 3, 100), "Objects: 3     Correct: 3      \nPerfect!");
+    EXPECT_EQ(results_text(texts, 4, 2, 50), "Objects: 4     Correct: 2      ");
+
+    EXPECT_EQ(closing_question_for(texts, false, 4, 100).ending, "Again?");
+    const closing_question passed = closing_question_for(texts, true, 4, 75);
+    EXPECT_EQ(passed.ending, "Next exercise?");
+    EXPECT_TRUE(passed.offers_next_exercise);
+    EXPECT_EQ(passed.flags & 15u, static_cast<unsigned>(platform::MB_YESNOCANCEL));
+    EXPECT_EQ(closing_question_for(texts, true, 4, 74).ending, "Practise more?");
+    const closing_question last = closing_question_for(texts, true, 9, 80);
+    EXPECT_EQ(last.ending, "Finished.");
+    EXPECT_EQ(last.flags & 15u, static_cast<unsigned>(platform::MB_OKCANCEL));
+    EXPECT_FALSE(last.offers_next_exercise);
+    EXPECT_THROW(exercise_group(10), std::out_of_range);
+    EXPECT_EQ(exercise_group(1), 5);
+    EXPECT_EQ(exercise_group(9), 0);
+}

@@ -1,0 +1,8 @@
+#include "program_shell/program.h"
+
+int main(int argc, char** argv)
+{
+    const program_start_up start_up(argc, argv);
+    application program;
+    return program.run(shown_window::tutor);
+}

@@ -1,0 +1,10 @@
+#include "tutor/windows/guidance_menu.h"
+
+#include "foundation/widgets/form_helpers.h"
+#include "tutor/engine/guidance.h"
+
+void enable_guidance_menu(QWidget* form)
+{
+    const bool usable = guidance && guidance->file_ok();
+    enable_menu_by_tags(form, usable, usable && guidance->switchable(), usable && guidance->restart_enabled());
+}
