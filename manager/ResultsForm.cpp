@@ -152,7 +152,9 @@ void TResultsForm::build_lines()
         titles[static_cast<std::size_t>(k - 1)] = ExerciseDForm ? ExerciseDForm->get_exercise_title(k) : "";
     const std::array<std::string, 5> labels{texts_[1], texts_[2], texts_[3], texts_[4], texts_[5]};
     const std::string path = student_data_files->results_file_name(pupil_name_);
-    listing_ = build_results_lines(student_data_files->read_result_chains(path, listed_exercises), titles, labels);
+    result_chains chains = student_data_files->read_result_chains(path, listed_exercises);
+    show_if_failed(chains.status);
+    listing_ = build_results_lines(std::move(chains), titles, labels);
 }
 
 void TResultsForm::size_window()
