@@ -17,7 +17,7 @@ void BM_concise_students_x200(benchmark::State& state)
     bench_folder folder("concise");
     const bench_class students = fill_class(folder, static_cast<int>(state.range(0)), 200);
     against_floor(state, reading(students.paths), [&] {
-        benchmark::DoNotOptimize(concise_results_items(*folder.files, students.names).data());
+        benchmark::DoNotOptimize(concise_results_items(*folder.files, students.names).items.data());
     });
     state.SetComplexityN(state.range(0));
 }
@@ -38,7 +38,7 @@ void BM_add_result_records(benchmark::State& state)
     const std::string path = folder.fill_student("Large", static_cast<int>(state.range(0)) - results_format::fresh_file_records);
     const std::string before = *platform::read_whole_file(path);
     against_floor(
-        state, reading_and_one_synced_record(path), [&] { folder.files->add_result("Large", 3, 45000.0, 45000.01, 2, 7, 5); },
+        state, reading_and_one_synced_record(path), [&] { benchmark::DoNotOptimize(folder.files->add_result("Large", 3, 45000.0, 45000.01, 2, 7, 5)); },
         [&] { restore_file(path, before); });
     state.SetComplexityN(state.range(0));
 }

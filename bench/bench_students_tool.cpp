@@ -39,7 +39,7 @@ void BM_tool_concise_500_students(benchmark::State& state)
         for (const listed_student& s : list_students(folder.files->directory()))
             names.push_back(s.name);
         std::ostringstream out;
-        for (const std::string& line : concise_results_lines(concise_results_items(*folder.files, names)))
+        for (const std::string& line : concise_results_lines(concise_results_items(*folder.files, names).items))
             out << line << '\n';
         benchmark::DoNotOptimize(out.str().data());
     });

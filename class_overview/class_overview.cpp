@@ -40,7 +40,7 @@ student_overview student_of(Tstudent_data_files_object& files, const std::string
     student_overview s;
     s.name = name;
     const result_chains chains = files.read_result_chains(files.results_file_name(name), overview_exercises);
-    s.complete = chains.complete;
+    s.status = chains.status;
     for (std::size_t e = 0; e < chains.exercises.size() && e < s.exercises.size(); ++e) {
         s.exercises[e] = tally_of(chains.exercises[e]);
         s.total.add(s.exercises[e]);

@@ -3,10 +3,11 @@
 // the objects done and done correctly, and the time spent (end minus start
 // of each result), split by practice level too; the same summed over the
 // class. Read through the student data files object, so a file that cannot
-// be read is reported as every operation reports it, and counts with what
-// was read of it. Widget-free; the table and the charts are drawn elsewhere.
+// be read fails as every operation fails (its student's status), and counts
+// with what was read of it. Widget-free; the table and the charts are drawn elsewhere.
 
 #include "foundation/date_time.h"
+#include "foundation/outcome.h"
 
 #include <array>
 #include <optional>
@@ -33,7 +34,7 @@ struct student_overview {
     std::string name;
     std::array<overview_tally, overview_exercises> exercises{};
     overview_tally total;
-    bool complete = true;   // false when the file could not be read to its end
+    outcome status;   // failed when the file could not be read to its end
 };
 
 struct class_overview {

@@ -26,6 +26,13 @@ void stop_with_message(const std::string& text)
     platform::terminate_program(1);
 }
 
+bool show_if_failed(const outcome& result)
+{
+    if (!result.message().empty())
+        show_message(result.message(), platform::MB_ICONERROR);
+    return result.done();
+}
+
 void stop_out_of_memory()
 {
     stop_with_message(out_of_memory_message);

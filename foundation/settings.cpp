@@ -55,11 +55,16 @@ bool read_yes_no_setting(const std::string& file, const std::string& section, co
 
 void check_settings_file(bool fatal)
 {
+    const outcome present = settings_file_check();
+    if (!present && fatal)
+        stop_with_message(present.message());
+    show_if_failed(present);
+}
+
+outcome settings_file_check()
+{
     settings_on_cd_rom = false;
     if (file_status(settings_file_path, false).status == file_is_file)
-        return;
-    const std::string message = "There is a problem with the file " + platform::ascii_upper(settings_file_path);
-    if (fatal)
-        stop_with_message(message);
-    show_message(message, platform::MB_ICONERROR);
+        return {};
+    return outcome::failed("There is a problem with the file " + platform::ascii_upper(settings_file_path));
 }

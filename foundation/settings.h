@@ -1,6 +1,8 @@
 #pragma once
 // The settings file. An empty file argument means settings_file_path.
 
+#include "foundation/outcome.h"
+
 #include <string>
 
 inline constexpr std::size_t max_setting_length = 200;
@@ -16,4 +18,8 @@ bool write_setting(const std::string& file, const std::string& section, const st
                    const std::string& value, int& error_number);
 bool read_yes_no_setting(const std::string& file, const std::string& section, const std::string& key,
                          bool default_value);
+// The start-up's check: an error box, or the fatal stop, when the settings
+// file is missing.
 void check_settings_file(bool fatal);
+// The same without a box: failed with the message.
+outcome settings_file_check();

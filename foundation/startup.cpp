@@ -5,6 +5,16 @@
 #include "foundation/textfile_handler.h"
 #include "platform/core/file_system.h"
 
+namespace {
+
+void read_flags()
+{
+    store_settings_between_sessions = read_yes_no_setting("", "GENERAL", "Store Settings between Sessions", false);
+    palette_device = false;
+}
+
+} // namespace
+
 void start_up_foundation(const std::string& program_file)
 {
     set_program_paths(program_file);
@@ -23,7 +33,15 @@ void set_program_paths(const std::string& program_file)
 void read_settings_and_texts()
 {
     check_settings_file(false);
-    store_settings_between_sessions = read_yes_no_setting("", "GENERAL", "Store Settings between Sessions", false);
-    palette_device = false;
+    read_flags();
     load_text_section_file();
+}
+
+settings_and_texts_outcome try_read_settings_and_texts()
+{
+    settings_and_texts_outcome result;
+    result.settings = settings_file_check();
+    read_flags();
+    result.texts = read_text_section_file();
+    return result;
 }

@@ -4,6 +4,8 @@
 // program. The later steps (geometry, student files, guidance, windows)
 // belong to the program that calls this.
 
+#include "foundation/outcome.h"
+
 #include <string>
 
 void start_up_foundation(const std::string& program_file);
@@ -13,3 +15,12 @@ void start_up_foundation(const std::string& program_file);
 // file, then the settings check, the flags and the text-section file.
 void set_program_paths(const std::string& program_file);
 void read_settings_and_texts();
+
+// The second half without a box or a stop, for a program without windows:
+// what went wrong with the settings file (the reading goes on) and with the
+// text-section file (nothing is loaded then).
+struct settings_and_texts_outcome {
+    outcome settings;
+    outcome texts;
+};
+settings_and_texts_outcome try_read_settings_and_texts();

@@ -36,24 +36,28 @@ std::optional<std::string> header_name(const std::string& line)
 
 Ttextfile_handler::Ttextfile_handler(const std::string& file_name, bool& found, bool fatal)
 {
+    outcome read;
+    *this = from_file(file_name, read, found);
+    if (!read && fatal)
+        stop_with_message(read.message());
+    show_if_failed(read);
+}
+
+Ttextfile_handler Ttextfile_handler::from_file(const std::string& file_name, outcome& read, bool& found)
+{
+    Ttextfile_handler handler;
     const found_file where = find_file(file_name, 0);
     const auto contents = where.found ? platform::read_whole_file(where.path) : std::nullopt;
     found = contents.has_value();
     if (!found) {
-        const std::string message = "The text file \"" + file_name + "\" was not found!";
-        if (fatal)
-            stop_with_message(message);
-        show_message(message, platform::MB_ICONERROR);
-        return;
+        read = outcome::failed("The text file \"" + file_name + "\" was not found!");
+        return handler;
     }
-    const std::string twice = parse(*contents);
-    if (twice.empty())
-        return;
-    const std::string message = "The text file \"" + file_name + "\" holds the section \"" + twice
-        + "\" more than once!";
-    if (fatal)
-        stop_with_message(message);
-    show_message(message, platform::MB_ICONERROR);
+    const std::string twice = handler.parse(*contents);
+    read = twice.empty() ? outcome()
+                         : outcome::failed("The text file \"" + file_name + "\" holds the section \"" + twice
+                                           + "\" more than once!");
+    return handler;
 }
 
 Ttextfile_handler Ttextfile_handler::from_text(std::string_view contents, std::string& problem)
@@ -125,11 +129,22 @@ std::string without_mnemonic(const std::string& caption)
 
 void load_text_section_file()
 {
+    if (outcome read = read_text_section_file(); !read)
+        stop_with_message(read.message());
+}
+
+outcome read_text_section_file()
+{
     std::string name = read_setting("", "GENERAL", "Text File", "WINTOLA.TXT");
     if (name.empty())
         name = "WINTOLA.TXT";
     bool found = false;
-    text_handler = std::make_unique<Ttextfile_handler>(name, found, true);
+    outcome read;
+    Ttextfile_handler handler = Ttextfile_handler::from_file(name, read, found);
+    if (!read)
+        return read;
+    text_handler = std::make_unique<Ttextfile_handler>(std::move(handler));
     message_caption = text_of(text_names::messages_caption::caption);
     out_of_memory_message = text_of(text_names::out_of_memory::message);
+    return {};
 }

@@ -5,6 +5,8 @@
 // The file is read as UTF-8 when it is valid UTF-8 and as Windows-1252
 // otherwise; the texts it hands out are UTF-8. It does not check the wording.
 
+#include "foundation/outcome.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -19,6 +21,8 @@ public:
     // and left with the sections read so far.
     Ttextfile_handler(const std::string& file_name, bool& found, bool fatal);
 
+    // The same without a box or a stop: `read` fails with the message.
+    static Ttextfile_handler from_file(const std::string& file_name, outcome& read, bool& found);
     // Parses text already in memory; `problem` receives the fault, if any.
     static Ttextfile_handler from_text(std::string_view contents, std::string& problem);
 
@@ -40,5 +44,7 @@ private:
 std::string without_mnemonic(const std::string& caption);
 
 // Start-up: loads the file named by the settings and sets the message caption
-// and the out-of-memory text from it.
+// and the out-of-memory text from it; a file that cannot be loaded stops the program.
 void load_text_section_file();
+// The same without a stop: failed with the message, nothing loaded then.
+outcome read_text_section_file();

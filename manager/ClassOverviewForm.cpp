@@ -90,6 +90,8 @@ QWidget* TClassOverviewForm::scrolled(QWidget* chart)
 void TClassOverviewForm::tell_students_before_show(const std::vector<std::string>& names)
 {
     overview_ = student_data_files ? build_class_overview(*student_data_files, names) : class_overview{};
+    for (const student_overview& student : overview_.students)
+        show_if_failed(student.status);
     fill_table();
     student_chart_->setMinimumHeight(student_chart_height(chart_font_height, overview_.students.size())
                                      + 2 * chart_margin);

@@ -117,9 +117,9 @@ void TCreateResultsFileDialog::OKBtnClick()
             ->setFocus();
         return;
     }
-    student_data_files->create_results_file(name, password, guidance_is_on_CheckBox_->isChecked(),
-                                            guidance_is_switchable_CheckBox_->isChecked(),
-                                            restart_guidance_enabled_CheckBox_->isChecked(),
-                                            store_test_results_CheckBox_->isChecked());
+    show_if_failed(student_data_files->create_results_file(name, password, guidance_is_on_CheckBox_->isChecked(),
+                                                           guidance_is_switchable_CheckBox_->isChecked(),
+                                                           restart_guidance_enabled_CheckBox_->isChecked(),
+                                                           store_test_results_CheckBox_->isChecked()));
     accept();
 }

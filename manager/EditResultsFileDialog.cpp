@@ -89,7 +89,7 @@ void TEditResultsFileDialog::FormShow()
 {
     password_edit_control_->clear();
     results_format::settings s;
-    student_data_files->read_settings(student_name_, s);
+    show_if_failed(student_data_files->read_settings(student_name_, s));
     check_boxes_[on]->setChecked(s.guidance_is_on);
     check_boxes_[switchable]->setChecked(s.guidance_is_switchable);
     check_boxes_[restart]->setChecked(s.restart_guidance_enabled);
@@ -106,7 +106,7 @@ void TEditResultsFileDialog::enable_restart_guidance_enabled_Checkbox()
 
 void TEditResultsFileDialog::remove_results_ButtonClick()
 {
-    student_data_files->remove_results(student_name_);
+    show_if_failed(student_data_files->remove_results(student_name_));
 }
 
 void TEditResultsFileDialog::OKBtnClick()
@@ -116,7 +116,9 @@ void TEditResultsFileDialog::OKBtnClick()
         show_message(texts_[dialog_text::file_missing], platform::MB_ICONERROR);
         return;
     }
-    if (!student_data_files->is_results_file(path)) {
+    const read_outcome<bool> valid = student_data_files->is_results_file(path);
+    show_if_failed(valid.status);
+    if (!valid.value) {
         show_message(texts_[dialog_text::file_invalid], platform::MB_ICONERROR);
         return;
     }
@@ -130,9 +132,9 @@ void TEditResultsFileDialog::OKBtnClick()
         show_message(problem, platform::MB_ICONERROR);
         return;
     }
-    student_data_files->change_results_file(student_name_, password.toStdString(), check_boxes_[on]->isChecked(),
-                                            check_boxes_[switchable]->isChecked(), check_boxes_[restart]->isChecked(),
-                                            check_boxes_[store]->isChecked(),
-                                            check_boxes_[first_statement]->isChecked());
+    show_if_failed(student_data_files->change_results_file(
+        student_name_, password.toStdString(), check_boxes_[on]->isChecked(), check_boxes_[switchable]->isChecked(),
+        check_boxes_[restart]->isChecked(), check_boxes_[store]->isChecked(),
+        check_boxes_[first_statement]->isChecked()));
     accept();
 }

@@ -280,13 +280,15 @@ void TRFM_MainForm::show_selected_student()
     if (name.empty() || !student_data_files)
         return;
     results_format::settings s;
-    student_data_files->read_settings(name, s);
+    show_if_failed(student_data_files->read_settings(name, s));
     check_boxes_[0]->setChecked(s.guidance_is_on);
     check_boxes_[1]->setChecked(s.guidance_is_switchable);
     check_boxes_[2]->setChecked(s.restart_guidance_enabled);
     check_boxes_[3]->setChecked(s.guidance_statement <= 0);
     check_boxes_[4]->setChecked(s.test_results_are_stored);
-    tests_done_label_->setText(qt(student_data_files->concise_results_text(name)));
+    const read_outcome<std::string> concise = student_data_files->concise_results_text(name);
+    show_if_failed(concise.status);
+    tests_done_label_->setText(qt(concise.value));
 }
 
 void TRFM_MainForm::TimerTimer()
@@ -357,8 +359,11 @@ void TRFM_MainForm::concise_results_for_all_ButtonClick()
     std::vector<std::string> names;
     for (int i = 0; i < students_ListBox_->count(); ++i)
         names.push_back(students_ListBox_->item(i)->text().toStdString());
-    windows_.concise_dialog->tell_parameters_before_show(
-        without_mnemonic(manager_texts_[students_manager::concise_results_button]), concise_results_items(*student_data_files, names));
+    concise_results_list concise = concise_results_items(*student_data_files, names);
+    for (const outcome& problem : concise.problems)
+        show_if_failed(problem);
+    windows_.concise_dialog->tell_parameters_before_show(without_mnemonic(manager_texts_[students_manager::concise_results_button]),
+        std::move(concise.items));
     windows_.concise_dialog->exec();
 }
 

@@ -164,7 +164,9 @@ void TResultsForm::build_lines()
                                             texts_[window_text::practice_level], texts_[window_text::objects_done],
                                             texts_[window_text::done_correctly]};
     const std::string path = student_data_files->results_file_name(pupil_name_);
-    listing_ = build_results_lines(student_data_files->read_result_chains(path, listed_exercises), titles, labels);
+    result_chains chains = student_data_files->read_result_chains(path, listed_exercises);
+    show_if_failed(chains.status);
+    listing_ = build_results_lines(std::move(chains), titles, labels);
 }
 
 void TResultsForm::size_window()

@@ -1,13 +1,32 @@
 #include "program_shell/program_windows.h"
 
+#include "foundation/messages.h"
 #include "foundation/startup.h"
 #include "geometry/drawing/geometry_startup.h"
 #include "geometry/drawing/projection_symbols.h"
+#include "platform/core/message_box.h"
 #include "student_files/student_data_files.h"
 #include "tutor/windows/Monopolize_DLL_Interface.h"
 #include "tutor/engine/guidance.h"
 
 #include <QApplication>
+
+namespace {
+
+// A missing student files directory is created on the teacher's Yes; one
+// that cannot be used stops the program.
+void start_up_student_files()
+{
+    student_data_files = std::make_unique<Tstudent_data_files_object>();
+    outcome usable = student_data_files->usable_directory();
+    if (student_data_files->directory_missing()
+        && show_message(student_data_files->directory_question(), platform::MB_YESNO) == platform::IDYES)
+        usable = student_data_files->create_directory();
+    if (!usable)
+        stop_with_message(usable.message());
+}
+
+} // namespace
 
 void start_up_program(const std::string& program_file)
 {
@@ -15,7 +34,7 @@ void start_up_program(const std::string& program_file)
     start_up_screen_drawing();
     start_up_kernel();
     start_up_projection_views();
-    student_data_files = std::make_unique<Tstudent_data_files_object>();
+    start_up_student_files();
     guidance = std::make_unique<Tguidance_object>();
 }
 

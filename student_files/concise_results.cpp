@@ -2,20 +2,21 @@
 
 #include "student_files/student_data_files.h"
 
-std::vector<std::string> concise_results_items(Tstudent_data_files_object& files,
-                                               const std::vector<std::string>& names)
+concise_results_list concise_results_items(Tstudent_data_files_object& files, const std::vector<std::string>& names)
 {
-    std::vector<std::string> texts = files.concise_results_texts(names);
-    std::vector<std::string> items;
-    items.reserve(4 * names.size());
+    std::vector<read_outcome<std::string>> texts = files.concise_results_texts(names);
+    concise_results_list list;
+    list.items.reserve(4 * names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (i > 0)
-            items.push_back("\n\n");
-        items.push_back(names[i]);
-        items.push_back("");
-        items.push_back(std::move(texts[i]));
+            list.items.push_back("\n\n");
+        list.items.push_back(names[i]);
+        list.items.push_back("");
+        list.items.push_back(std::move(texts[i].value));
+        if (!texts[i].status)
+            list.problems.push_back(std::move(texts[i].status));
     }
-    return items;
+    return list;
 }
 
 std::vector<std::string> concise_results_lines(const std::vector<std::string>& items)

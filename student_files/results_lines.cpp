@@ -48,7 +48,7 @@ results_listing::results_listing(result_chains chains, const std::array<std::str
     if (read > static_cast<std::size_t>(listed_exercises))
         results_.resize(listed_exercises);
     for (std::size_t k = 0; k < results_.size(); ++k) {
-        const bool final_blank = chains.complete || k + 1 < read;
+        const bool final_blank = chains.status.done() || k + 1 < read;
         const auto lines = lines_before_results + lines_per_result * static_cast<long long>(results_[k].size())
             + (final_blank ? 1 : 0);
         exercises_[k] = {line_count_ + 1, line_count_ + static_cast<int>(lines)};

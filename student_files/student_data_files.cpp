@@ -2,11 +2,9 @@
 
 #include "foundation/file_location.h"
 #include "foundation/globals.h"
-#include "foundation/messages.h"
 #include "foundation/settings.h"
 #include "foundation/textfile_handler.h"
 #include "platform/core/file_system.h"
-#include "platform/core/message_box.h"
 #include "student_files/packed_seconds.h"
 #include "student_files/results_image.h"
 
@@ -217,14 +215,34 @@ Tstudent_data_files_object::Tstudent_data_files_object(const std::string& direct
     const std::string d = platform::ascii_upper(directory_name);
     const file_status_result status = file_status(d, true);
     directory_ = status.path;
+    directory_status_ = static_cast<file_status_kind>(status.status);
     index_ = student_file_index(directory_);
-    const bool usable = status.status == file_is_directory
-        || (status.status == file_not_found
-            && show_message(messages_[error_message::directory_start] + directory_ + messages_[error_message::directory_missing_question], platform::MB_YESNO) == platform::IDYES
-            && platform::make_directory(directory_));
-    if (!usable)
-        stop_with_message(messages_[error_message::directory_unusable]);
-    platform::remove_stale_temporaries(directory_);
+    if (directory_status_ == file_is_directory)
+        platform::remove_stale_temporaries(directory_);
+}
+
+bool Tstudent_data_files_object::directory_missing() const
+{
+    return directory_status_ == file_not_found;
+}
+
+std::string Tstudent_data_files_object::directory_question() const
+{
+    return messages_[error_message::directory_start] + directory_ + messages_[error_message::directory_missing_question];
+}
+
+outcome Tstudent_data_files_object::create_directory()
+{
+    if (directory_missing() && platform::make_directory(directory_))
+        directory_status_ = file_is_directory;
+    return usable_directory();
+}
+
+outcome Tstudent_data_files_object::usable_directory() const
+{
+    if (directory_status_ == file_is_directory)
+        return {};
+    return outcome::failed(messages_[error_message::directory_unusable]);
 }
 
 std::string Tstudent_data_files_object::results_file_name(const std::string& student_name) const
@@ -273,39 +291,33 @@ std::string Tstudent_data_files_object::error_words(int error_number, bool damag
     return before + words + after;
 }
 
-bool Tstudent_data_files_object::check_io_result(const std::string& path)
+outcome Tstudent_data_files_object::check_io_result(const std::string& path)
 {
     const int error = pending_error_;
     const bool damaged = pending_damaged_;
     pending_error_ = 0;
     pending_damaged_ = false;
     if (error == 0)
-        return false;
-    show_message(messages_[error_message::io_error] + std::to_string(error) + error_words(error, damaged) + ".     "
-                     + messages_[error_message::file_label] + path,
-                 platform::MB_ICONERROR);
-    return true;
+        return {};
+    return outcome::failed(messages_[error_message::io_error] + std::to_string(error) + error_words(error, damaged) + ".     "
+                           + messages_[error_message::file_label] + path);
 }
 
-bool Tstudent_data_files_object::report(const std::string& path, const file_outcome& outcome)
+outcome Tstudent_data_files_object::report(const std::string& path, const file_outcome& result)
 {
-    pending_error_ = outcome.error_number;
-    pending_damaged_ = outcome.damaged;
+    pending_error_ = result.error_number;
+    pending_damaged_ = result.damaged;
     return check_io_result(path);
 }
 
-bool Tstudent_data_files_object::refuse(const std::string& text)
+outcome Tstudent_data_files_object::name_check(const std::string& student_name)
 {
-    show_message(text, platform::MB_ICONERROR);
-    return false;
+    if (leads_out_of_directory(student_name))
+        return outcome::failed(message(file_message::bad_name));
+    return {};
 }
 
-bool Tstudent_data_files_object::name_refused(const std::string& student_name)
-{
-    return leads_out_of_directory(student_name) && !refuse(message(file_message::bad_name));
-}
-
-bool Tstudent_data_files_object::validity_test(const std::string& path, const std::string* password)
+read_outcome<bool> Tstudent_data_files_object::validity_test(const std::string& path, const std::string* password)
 {
     results_session session(path, results_session::access::read, room_);
     bool valid = false;
@@ -321,30 +333,32 @@ bool Tstudent_data_files_object::validity_test(const std::string& path, const st
                 && stored.password_code_3 == static_cast<std::uint16_t>(wanted.code_3);
         }
     }
-    return !report(path, session.finish()) && valid;
+    outcome status = report(path, session.finish());
+    valid = valid && status.done();
+    return {valid, std::move(status)};
 }
 
-bool Tstudent_data_files_object::is_results_file(const std::string& path)
+read_outcome<bool> Tstudent_data_files_object::is_results_file(const std::string& path)
 {
     return validity_test(path, nullptr);
 }
 
-bool Tstudent_data_files_object::check_results_file(const std::string& path, const std::string& password)
+read_outcome<bool> Tstudent_data_files_object::check_results_file(const std::string& path, const std::string& password)
 {
     return validity_test(path, &password);
 }
 
-bool Tstudent_data_files_object::create_results_file(const std::string& student_name, const std::string& password,
+outcome Tstudent_data_files_object::create_results_file(const std::string& student_name, const std::string& password,
                                                      bool guidance_is_on, bool guidance_is_switchable,
                                                      bool restart_guidance_enabled, bool store_test_results)
 {
-    if (const std::string problem = student_name_problem(student_name); !problem.empty())
-        return refuse(problem);
-    if (const std::string problem = password_problem(password); !problem.empty())
-        return refuse(problem);
+    if (std::string problem = student_name_problem(student_name); !problem.empty())
+        return outcome::failed(std::move(problem));
+    if (std::string problem = password_problem(password); !problem.empty())
+        return outcome::failed(std::move(problem));
     const std::string file_name = student_name + results_extension;
     if (file_name.size() > platform::longest_file_name(directory_))
-        return refuse(message(file_message::name_too_long));
+        return outcome::failed(message(file_message::name_too_long));
     settings s;
     s.guidance_is_on = guidance_is_on;
     s.guidance_is_switchable = guidance_is_switchable;
@@ -353,34 +367,34 @@ bool Tstudent_data_files_object::create_results_file(const std::string& student_
     // Never over the student's file, whatever the case of its name, nor over
     // one that appears meanwhile: a complete file or none.
     if (results_file_exists(student_name))
-        return !report(results_file_name(student_name), {EEXIST, false});
+        return report(results_file_name(student_name), {EEXIST, false});
     const std::string path = directory_ + platform::directory_separator + file_name;
     const platform::directory_stamp before = platform::stamp_of_directory(directory_);
     errno = 0;
     if (!platform::create_file_exclusively(path, fresh_file_bytes(file_name, password, s), durability_))
-        return !report(path, {errno != 0 ? errno : EIO, false});
+        return report(path, {errno != 0 ? errno : EIO, false});
     index_.created(file_name, before);
-    return true;
+    return {};
 }
 
-bool Tstudent_data_files_object::finish_batch()
+outcome Tstudent_data_files_object::finish_batch()
 {
     durability_ = platform::durability::synced;
     errno = 0;
     if (platform::sync_file_system(directory_) && platform::sync_directory(directory_))
-        return true;
-    return !report(directory_, {errno != 0 ? errno : EIO, false});
+        return {};
+    return report(directory_, {errno != 0 ? errno : EIO, false});
 }
 
-bool Tstudent_data_files_object::change_results_file(const std::string& student_name, const std::string& new_password,
+outcome Tstudent_data_files_object::change_results_file(const std::string& student_name, const std::string& new_password,
                                                      bool guidance_is_on, bool guidance_is_switchable,
                                                      bool restart_guidance_enabled, bool store_test_results,
                                                      bool start_with_first_statement)
 {
-    if (name_refused(student_name))
-        return false;
-    if (const std::string problem = password_problem(new_password); !problem.empty())
-        return refuse(problem);
+    if (outcome refused = name_check(student_name); !refused)
+        return refused;
+    if (std::string problem = password_problem(new_password); !problem.empty())
+        return outcome::failed(std::move(problem));
     const std::string path = results_file_name(student_name);
     results_session session(path, results_session::access::change, room_);
     // Identity and settings, neighbours, in one write under the lock: a
@@ -405,7 +419,7 @@ bool Tstudent_data_files_object::change_results_file(const std::string& student_
         std::copy(set.begin(), set.end(), both + record_size);
         session.write_bytes(identity_record * record_size, both, sizeof both) && session.sync();
     }
-    return !report(path, session.finish());
+    return report(path, session.finish());
 }
 
 namespace {
@@ -437,14 +451,16 @@ void take_back_append(results_session& session, const link_place& link, std::uin
 
 } // namespace
 
-bool Tstudent_data_files_object::add_result(const std::string& student_name, int exercise, Tdate_time start_time,
-                                            Tdate_time end_time, int level, int objects, int correct)
+outcome Tstudent_data_files_object::add_result(const std::string& student_name, int exercise, Tdate_time start_time,
+                                               Tdate_time end_time, int level, int objects, int correct)
 {
-    if (student_name.empty() || name_refused(student_name))
-        return false;
+    if (student_name.empty())
+        return outcome::failed_quietly();
+    if (outcome refused = name_check(student_name); !refused)
+        return refused;
     if (exercise < 1 || exercise > exercises || level < 0 || level > 255 || objects < 0 || objects > 65535
         || correct < 0 || correct > 65535)
-        return refuse(message(file_message::result_not_stored));
+        return outcome::failed(message(file_message::result_not_stored));
     const std::string path = results_file_name(student_name);
     results_session session(path, results_session::access::change, room_);
     bool full = false;
@@ -474,20 +490,22 @@ bool Tstudent_data_files_object::add_result(const std::string& student_name, int
                 take_back_append(session, link, r, image.record_at(r));
         }
     }
-    if (report(path, session.finish()))
-        return false;
+    if (outcome written = report(path, session.finish()); !written)
+        return written;
     if (full)
-        return refuse(message(file_message::full_file_start) + path + message(file_message::full_file_end));
-    return true;
+        return outcome::failed(message(file_message::full_file_start) + path + message(file_message::full_file_end));
+    return {};
 }
 
-bool Tstudent_data_files_object::store_guidance_state(const std::string& student_name, bool guidance_is_on,
-                                                      int guidance_statement, std::uint32_t guidance_time)
+outcome Tstudent_data_files_object::store_guidance_state(const std::string& student_name, bool guidance_is_on,
+                                                         int guidance_statement, std::uint32_t guidance_time)
 {
-    if (student_name.empty() || name_refused(student_name))
-        return false;
+    if (student_name.empty())
+        return outcome::failed_quietly();
+    if (outcome refused = name_check(student_name); !refused)
+        return refused;
     if (guidance_statement < INT16_MIN || guidance_statement > INT16_MAX)
-        return refuse(message(file_message::statement_not_stored));
+        return outcome::failed(message(file_message::statement_not_stored));
     const std::string path = results_file_name(student_name);
     results_session session(path, results_session::access::change, room_);
     if (session.sound_frame()) {
@@ -497,13 +515,15 @@ bool Tstudent_data_files_object::store_guidance_state(const std::string& student
         s.guidance_time = guidance_time;
         session.write_record(settings_record, encode_settings(s)) && session.sync();
     }
-    return !report(path, session.finish());
+    return report(path, session.finish());
 }
 
-bool Tstudent_data_files_object::read_settings(const std::string& student_name, settings& out)
+outcome Tstudent_data_files_object::read_settings(const std::string& student_name, settings& out)
 {
-    if (student_name.empty() || name_refused(student_name))
-        return false;
+    if (student_name.empty())
+        return outcome::failed_quietly();
+    if (outcome refused = name_check(student_name); !refused)
+        return refused;
     const std::string path = results_file_name(student_name);
     results_session session(path, results_session::access::read, room_);
     file_outcome outcome = session.finish();
@@ -511,11 +531,11 @@ bool Tstudent_data_files_object::read_settings(const std::string& student_name, 
         out = decode_settings(session.image().record_at(settings_record));
     else if (outcome.error_number == 0)
         outcome.error_number = EIO;   // as reading past the end would report it
-    return !report(path, outcome);
+    return report(path, outcome);
 }
 
-bool Tstudent_data_files_object::read_summary(const std::string& path, results_sums& sums, settings* out,
-                                              const platform::open_directory* directory)
+outcome Tstudent_data_files_object::read_summary(const std::string& path, results_sums& sums, settings* out,
+                                                 const platform::open_directory* directory)
 {
     results_session session = directory ? results_session(*directory, path, results_session::access::read, room_)
                                         : results_session(path, results_session::access::read, room_);
@@ -529,22 +549,26 @@ bool Tstudent_data_files_object::read_summary(const std::string& path, results_s
             outcome.error_number = EIO;   // as reading past the end would report it
         add_results(image, sums);
     }
-    return !report(path, outcome);
+    return report(path, outcome);
 }
 
 results_sums Tstudent_data_files_object::sum_results(const std::string& student_name)
 {
     results_sums sums;
-    if (student_name.empty() || name_refused(student_name))
+    if (student_name.empty())
         return sums;
-    read_summary(results_file_name(student_name), sums, nullptr);
+    if (sums.status = name_check(student_name); !sums.status)
+        return sums;
+    sums.status = read_summary(results_file_name(student_name), sums, nullptr);
     return sums;
 }
 
-bool Tstudent_data_files_object::remove_results(const std::string& student_name)
+outcome Tstudent_data_files_object::remove_results(const std::string& student_name)
 {
-    if (student_name.empty() || name_refused(student_name))
-        return false;
+    if (student_name.empty())
+        return outcome::failed_quietly();
+    if (outcome refused = name_check(student_name); !refused)
+        return refused;
     const std::string path = results_file_name(student_name);
     results_session session(path, results_session::access::change, room_);
     // In place, so the file keeps its owner, group and mode: cut, end
@@ -556,7 +580,7 @@ bool Tstudent_data_files_object::remove_results(const std::string& student_name)
             && session.write_record(first_result_record, end_marker_after(record{}))
             && session.write_bytes(0, no_heads.data(), no_heads.size()) && session.sync();
     }
-    return !report(path, session.finish());
+    return report(path, session.finish());
 }
 
 result_chains Tstudent_data_files_object::read_result_chains(const std::string& path, int count)
@@ -576,41 +600,44 @@ result_chains Tstudent_data_files_object::read_result_chains(const std::string& 
         if (!sound)
             session.mark_damaged();
     }
-    out.complete = !report(path, session.finish());
+    out.status = report(path, session.finish());
     return out;
 }
 
-std::string Tstudent_data_files_object::concise_text_at(const std::string& path, const concise_texts& texts,
-                                                        const platform::open_directory* directory)
+read_outcome<std::string> Tstudent_data_files_object::concise_text_at(const std::string& path,
+                                                                      const concise_texts& texts,
+                                                                      const platform::open_directory* directory)
 {
     results_sums sums;
     settings s;
     // Sums and settings from one reading of the file, one message on failure.
+    outcome status;
     if (!path.empty())
-        read_summary(path, sums, &s, directory);
-    return concise_text(sums, s.guidance_time, texts);
+        status = read_summary(path, sums, &s, directory);
+    return {concise_text(sums, s.guidance_time, texts), std::move(status)};
 }
 
-std::string Tstudent_data_files_object::concise_results_text(const std::string& student_name)
+read_outcome<std::string> Tstudent_data_files_object::concise_results_text(const std::string& student_name)
 {
     // One message for a bad name, not one per reading below.
-    if (!student_name.empty() && name_refused(student_name))
-        return {};
+    if (outcome refused = name_check(student_name); !refused)
+        return {{}, std::move(refused)};
     return concise_text_at(student_name.empty() ? "" : results_file_name(student_name), concise_texts(), nullptr);
 }
 
-std::vector<std::string> Tstudent_data_files_object::concise_results_texts(const std::vector<std::string>& student_names)
+std::vector<read_outcome<std::string>>
+Tstudent_data_files_object::concise_results_texts(const std::vector<std::string>& student_names)
 {
     const concise_texts texts = concise_texts();
     const platform::open_directory directory(directory_);
     std::unordered_set<std::string> listed;
     for (std::string& file_name : platform::list_files(directory_))
         listed.insert(std::move(file_name));
-    std::vector<std::string> out;
+    std::vector<read_outcome<std::string>> out;
     out.reserve(student_names.size());
     for (const std::string& name : student_names) {
-        if (!name.empty() && name_refused(name))
-            out.emplace_back();
+        if (outcome refused = name_check(name); !refused)
+            out.push_back({{}, std::move(refused)});
         else
             out.push_back(concise_text_at(name.empty() ? "" : find_results_file(name, &listed), texts, &directory));
     }

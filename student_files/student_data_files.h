@@ -4,13 +4,16 @@
 // operations of several processes on one file take turns, and first mends
 // what an operation that stopped half way left (results_recovery.h). Every
 // operation orders its writes so that a stop after any of them leaves a file
-// that is valid or mended so by the next. Input/output failures are shown
-// with the I/O error message (with the system's words for the error number,
-// where the text file has them) and returned as false, never as success.
-// Damaged files (chains that loop or leave the file) are reported with the
-// I/O message and error number 100 and are never written past.
+// that is valid or mended so by the next. It never shows a box: each
+// operation returns its outcome, failed with the I/O error message (with the
+// system's words for the error number, where the text file has them) or a
+// refusal, never as success. Damaged files (chains that loop or leave the
+// file) fail with the I/O message and error number 100 and are never
+// written past.
 
 #include "foundation/date_time.h"
+#include "foundation/file_location.h"
+#include "foundation/outcome.h"
 #include "foundation/texts.h"
 #include "platform/core/file_write.h"
 #include "student_files/results_format.h"
@@ -51,13 +54,21 @@ struct results_sums {
     long total_objects = 0;
     long total_correct = 0;
     level_sums levels[3];
+    outcome status;
 };
 
 struct result_chains {
     // Exercise 1 first, each in chain order. After a failure the last one
     // holds the results read before it and later exercises are missing.
     std::vector<std::vector<results_format::result>> exercises;
-    bool complete = false;
+    outcome status;
+};
+
+// Data read together with what happened while reading it.
+template <class T>
+struct read_outcome {
+    T value{};
+    outcome status;
 };
 
 // The words of a student's concise results, read afresh for each call.
@@ -65,13 +76,21 @@ using concise_texts = text_section<text_names::student_results_texts>;
 
 class Tstudent_data_files_object {
 public:
-    // Finds or, on the teacher's Yes, creates the student files directory
-    // named by the settings; stops the program when it cannot be used.
+    // Finds the student files directory named by the settings. Whether to
+    // create a missing one is the caller's question (directory_question).
     Tstudent_data_files_object();
     // The same for a directory name given in place of the setting's text.
     explicit Tstudent_data_files_object(const std::string& directory_name);
 
     const std::string& directory() const { return directory_; }
+    // Nothing stands at the directory's name: it may be created.
+    bool directory_missing() const;
+    // Whether to create the missing directory, to be answered Yes or No.
+    std::string directory_question() const;
+    outcome create_directory();
+    // Failed with the message that the directory cannot be used unless a
+    // directory stands there.
+    outcome usable_directory() const;
 
     // The student's file: the one of exactly that name when there is one,
     // else the one in upper case, else one whose name differs only in case
@@ -79,34 +98,34 @@ public:
     std::string results_file_name(const std::string& student_name) const;
     // Something, a link too, stands at the student's results file name.
     bool results_file_exists(const std::string& student_name) const;
-    bool check_io_result(const std::string& path);
-    bool is_results_file(const std::string& path);
-    bool check_results_file(const std::string& path, const std::string& password);
-    bool create_results_file(const std::string& student_name, const std::string& password, bool guidance_is_on,
+    outcome check_io_result(const std::string& path);
+    read_outcome<bool> is_results_file(const std::string& path);
+    read_outcome<bool> check_results_file(const std::string& path, const std::string& password);
+    outcome create_results_file(const std::string& student_name, const std::string& password, bool guidance_is_on,
                              bool guidance_is_switchable, bool restart_guidance_enabled, bool store_test_results);
-    bool change_results_file(const std::string& student_name, const std::string& new_password, bool guidance_is_on,
+    outcome change_results_file(const std::string& student_name, const std::string& new_password, bool guidance_is_on,
                              bool guidance_is_switchable, bool restart_guidance_enabled, bool store_test_results,
                              bool start_with_first_statement);
-    bool add_result(const std::string& student_name, int exercise, Tdate_time start_time, Tdate_time end_time,
+    outcome add_result(const std::string& student_name, int exercise, Tdate_time start_time, Tdate_time end_time,
                     int level, int objects, int correct);
-    bool store_guidance_state(const std::string& student_name, bool guidance_is_on, int guidance_statement,
+    outcome store_guidance_state(const std::string& student_name, bool guidance_is_on, int guidance_statement,
                               std::uint32_t guidance_time);
-    bool read_settings(const std::string& student_name, results_format::settings& settings);
+    outcome read_settings(const std::string& student_name, results_format::settings& settings);
     results_sums sum_results(const std::string& student_name);
-    bool remove_results(const std::string& student_name);
-    std::string concise_results_text(const std::string& student_name);
+    outcome remove_results(const std::string& student_name);
+    read_outcome<std::string> concise_results_text(const std::string& student_name);
     // concise_results_text of each student in turn, their files found in one
     // listing of the directory rather than looked for one by one.
-    std::vector<std::string> concise_results_texts(const std::vector<std::string>& student_names);
+    std::vector<read_outcome<std::string>> concise_results_texts(const std::vector<std::string>& student_names);
     // The results of exercises 1..count (at most 14) as their chains link
-    // them; a failure, a damaged chain too, is shown with the I/O message.
+    // them; a failure, a damaged chain too, fails with the I/O message.
     result_chains read_result_chains(const std::string& path, int count);
 
     // Creations from here to finish_batch are flushed to the disk together
-    // at its end rather than one by one (an import of a class); false, after
-    // the I/O message, when that flush fails.
+    // at its end rather than one by one (an import of a class); failed with
+    // the I/O message when that flush fails.
     void start_batch() { durability_ = platform::durability::deferred; }
-    bool finish_batch();
+    outcome finish_batch();
 
 private:
     // The file for results_file_name; its first two looks are made among
@@ -115,19 +134,19 @@ private:
                                   const std::unordered_set<std::string>* listed) const;
     // The concise text of the file at `path` (in `directory` when given),
     // of no file when the path is empty.
-    std::string concise_text_at(const std::string& path, const concise_texts& texts,
-                                const platform::open_directory* directory);
-    bool validity_test(const std::string& path, const std::string* password);
-    bool refuse(const std::string& message);
-    bool read_summary(const std::string& path, results_sums& sums, results_format::settings* settings,
-                      const platform::open_directory* directory = nullptr);
-    // True (after the message) when the name would lead out of the directory.
-    bool name_refused(const std::string& student_name);
-    // Shows the I/O message for a failed outcome; true when it failed.
-    bool report(const std::string& path, const file_outcome& outcome);
+    read_outcome<std::string> concise_text_at(const std::string& path, const concise_texts& texts,
+                                              const platform::open_directory* directory);
+    read_outcome<bool> validity_test(const std::string& path, const std::string* password);
+    outcome read_summary(const std::string& path, results_sums& sums, results_format::settings* settings,
+                         const platform::open_directory* directory = nullptr);
+    // Failed with the message when the name would lead out of the directory.
+    static outcome name_check(const std::string& student_name);
+    // The I/O message for a failed file outcome.
+    outcome report(const std::string& path, const file_outcome& outcome);
     std::string error_words(int error_number, bool damaged) const;
 
     std::string directory_;
+    file_status_kind directory_status_ = file_not_found;
     // The last file read, kept so the next reading needs no new room.
     results_format::file_bytes room_;
     text_section<text_names::results_error_messages> messages_;

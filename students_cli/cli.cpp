@@ -50,8 +50,11 @@ int run_command(const cli_command& command, const std::string& program_file, con
     }
     check_settings_file_named(args, command);
     cli_session session({program_file, args.value("settings"), args.value("dir")}, err);
-    if (command.needs != cli_command::settings_only)
-        session.load_texts();
+    // Without the texts or the student files directory nothing can be done.
+    if (command.needs != cli_command::settings_only && !session.load_texts())
+        return 2;
+    if (command.needs == cli_command::student_files && !session.open_files())
+        return 2;
     command_context context{out, session};
     return command.run(args, context);
 }
@@ -92,8 +95,6 @@ int run_students(const std::string& program_file, const std::vector<std::string>
         return dispatch(program_file, words, out, err);
     } catch (const usage_error& e) {
         err << "students: " << e.what() << "\nstudents: see \"students --help\"\n";
-    } catch (const platform::program_stopped&) {
-        // The message is shown; the program's code gave up.
     } catch (const std::exception& e) {
         err << "students: stopped: " << e.what() << '\n';
     }

@@ -32,15 +32,32 @@ int cli_session::present(const platform::message_request& request)
     return answer;
 }
 
-void cli_session::load_texts()
+bool cli_session::report(const outcome& result)
 {
-    read_settings_and_texts();
+    if (result.message().empty())
+        return result.done();
+    err_ << "students: " << result.message() << '\n';
+    ++errors_;
+    return false;
+}
+
+bool cli_session::load_texts()
+{
+    const settings_and_texts_outcome read = try_read_settings_and_texts();
+    report(read.settings);
+    return report(read.texts);
+}
+
+bool cli_session::open_files()
+{
+    files_ = directory_ ? std::make_unique<Tstudent_data_files_object>(platform::full_path(*directory_))
+                        : std::make_unique<Tstudent_data_files_object>();
+    if (files_->directory_missing())
+        err_ << "students: " << files_->directory_question() << " [answered No]\n";
+    return report(files_->usable_directory());
 }
 
 Tstudent_data_files_object& cli_session::files()
 {
-    if (!files_)
-        files_ = directory_ ? std::make_unique<Tstudent_data_files_object>(platform::full_path(*directory_))
-                            : std::make_unique<Tstudent_data_files_object>();
     return *files_;
 }

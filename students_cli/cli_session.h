@@ -1,13 +1,13 @@
 #pragma once
 // What a command of the students tool works with, set up the way the
 // manager sets itself up, without a window: the settings file, the
-// text-section file and the student files directory. No message box is
-// ever shown: each goes to the error stream, and a question is answered No
-// (or Cancel), so nothing is created without being asked for. A fatal stop
-// of the program's code ends the command (program_stopped reaches run_students).
+// text-section file and the student files directory. The program's code
+// returns what went wrong and the session writes it to the error stream; a
+// missing directory is not created (the manager's question is answered No).
+// No message box is ever shown: one would go to the error stream too.
 
+#include "foundation/outcome.h"
 #include "platform/core/message_box.h"
-#include "platform/core/program_exit.h"
 #include "student_files/student_data_files.h"
 
 #include <memory>
@@ -28,12 +28,18 @@ public:
     cli_session(const cli_session&) = delete;
     cli_session& operator=(const cli_session&) = delete;
 
-    // The settings check and the text-section file, as at the manager's start.
-    void load_texts();
-    // The student files directory of the settings (or of --dir), found on first use.
+    // The settings check and the text-section file, as at the manager's
+    // start; false (after the message) when the texts cannot be loaded.
+    bool load_texts();
+    // The student files directory of the settings (or of --dir); false
+    // (after the messages) when it cannot be used.
+    bool open_files();
+    // The directory open_files opened.
     Tstudent_data_files_object& files();
 
-    // Error messages the program's code has written since the session began.
+    // Writes the message of a failure to the error stream; true when done.
+    bool report(const outcome& result);
+    // Error messages written since the session began.
     int errors_reported() const { return errors_; }
     std::ostream& err() { return err_; }
 
@@ -44,6 +50,5 @@ private:
     std::ostream& err_;
     int errors_ = 0;
     platform::message_presenter previous_presenter_;
-    platform::throwing_exit_guard exit_guard_;
     std::unique_ptr<Tstudent_data_files_object> files_;
 };

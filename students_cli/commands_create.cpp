@@ -30,7 +30,7 @@ std::vector<std::string> new_student_problems(Tstudent_data_files_object& files,
     return {};
 }
 
-bool create(Tstudent_data_files_object& files, const class_list_row& s)
+outcome create(Tstudent_data_files_object& files, const class_list_row& s)
 {
     return files.create_results_file(s.name, s.password, s.flags[0], s.flags[1], s.flags[2], s.flags[3]);
 }
@@ -53,11 +53,11 @@ int check_rows(Tstudent_data_files_object& files, std::vector<class_list_row>& r
 
 // Removes this import's files: the directory is as it was before. Nobody
 // else can have replaced them (creations never replace a file).
-void take_back(Tstudent_data_files_object& files, const std::vector<std::string>& created)
+void take_back(command_context& context, const std::vector<std::string>& created)
 {
     for (const std::string& path : created)
         platform::remove_file(path);
-    files.finish_batch();
+    context.session.report(context.session.files().finish_batch());
 }
 
 std::string plural(std::size_t n, const char* one, const char* many)
@@ -82,7 +82,7 @@ int create_command(const command_args& args, command_context& context)
         context.session.err() << "students: " << problems.front() << '\n';
         return 2;
     }
-    if (!create(files, s))
+    if (!context.session.report(create(files, s)))
         return 1;
     context.out << "created " << files.results_file_name(s.name) << '\n';
     return 0;
@@ -121,15 +121,15 @@ int import_command(const command_args& args, command_context& context)
     // Flushed to the disk once at the end, not file by file: a class is imported in seconds.
     files.start_batch();
     for (const class_list_row& row : list.rows) {
-        if (!create(files, row)) {
-            take_back(files, created);
+        if (!context.session.report(create(files, row))) {
+            take_back(context, created);
             context.session.err() << "students: nothing was created: the import stopped at line " << row.line << '\n';
             return 1;
         }
         created.push_back(files.results_file_name(row.name));
     }
-    if (!files.finish_batch()) {
-        take_back(files, created);
+    if (!context.session.report(files.finish_batch())) {
+        take_back(context, created);
         context.session.err() << "students: nothing was created: the files could not be written to the disk\n";
         return 1;
     }

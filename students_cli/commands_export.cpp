@@ -11,6 +11,8 @@ int export_command(const command_args& args, command_context& context)
     Tstudent_data_files_object& files = context.session.files();
     const auto students = list_students(files.directory());
     const results_export exported = export_results(files, students, exercise_texts());
+    for (const outcome& problem : exported.problems)
+        context.session.report(problem);
     if (const auto out_file = args.value("out")) {
         const std::string path = platform::full_path(*out_file);
         // The file is replaced whole or not at all.
@@ -24,5 +26,5 @@ int export_command(const command_args& args, command_context& context)
     } else {
         context.out << exported.csv;
     }
-    return exported.complete ? 0 : 1;
+    return exported.problems.empty() ? 0 : 1;
 }

@@ -69,14 +69,11 @@ simulated_pupil pupil_from(const command_args& args)
 // Whether the object files of the settings hold objects for an exercise at a
 // level, as the practice window decides it; empty when they cannot be read
 // (their message has been written then).
-std::function<bool(int, int)> exercise_objects_of_settings()
+std::function<bool(int, int)> exercise_objects_of_settings(cli_session& session)
 {
     TThingCatCollection catalogue;
-    try {
-        load_object_files(catalogue);
-    } catch (const platform::program_stopped&) {
+    if (!session.report(read_object_files(catalogue)))
         return {};
-    }
     return [](int exercise, int level) {
         const Texercise_cell& cell
             = exercise_object_table.at(static_cast<std::size_t>(exercise_group(exercise))).at(static_cast<std::size_t>(level));
@@ -98,7 +95,7 @@ void print_finding(std::ostream& out, const std::string& file, const guidance_fi
 int check(const std::string& file, const guidance_text& text, command_context& context)
 {
     const int errors_before = context.session.errors_reported();
-    const guidance_check_settings settings{theory_chapter_count(), exercise_objects_of_settings()};
+    const guidance_check_settings settings{theory_chapter_count(), exercise_objects_of_settings(context.session)};
     int errors = 0, warnings = 0;
     for (const guidance_finding& f : check_guidance_text(text, settings)) {
         print_finding(context.out, file, f);

@@ -86,6 +86,8 @@ int report_command(const command_args& args, command_context& context)
         names.push_back(s.name);
     const int errors_before = context.session.errors_reported();
     const class_overview overview = build_class_overview(files, names);
+    for (const student_overview& student : overview.students)
+        context.session.report(student.status);
     const bool written = (!pdf || write_pdf(*pdf, overview, context)) && (!png || write_pngs(*png, overview, context));
     return !written || context.session.errors_reported() > errors_before ? 1 : 0;
 }

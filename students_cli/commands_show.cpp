@@ -15,7 +15,7 @@ void print_lines(std::ostream& out, const std::vector<std::string>& lines)
         out << line << '\n';
 }
 
-results_listing student_results_listing(Tstudent_data_files_object& files, const std::string& path)
+results_listing student_results_listing(command_context& context, const std::string& path)
 {
     const exercise_texts exercises;
     std::array<std::string, listed_exercises> titles;
@@ -24,7 +24,9 @@ results_listing student_results_listing(Tstudent_data_files_object& files, const
     std::array<std::string, 5> labels;
     for (std::size_t k = 0; k < labels.size(); ++k)
         labels[k] = text_of(text_names::results_window::started_at, static_cast<int>(k));
-    return build_results_lines(files.read_result_chains(path, listed_exercises), titles, labels);
+    result_chains chains = context.session.files().read_result_chains(path, listed_exercises);
+    context.session.report(chains.status);
+    return build_results_lines(std::move(chains), titles, labels);
 }
 
 } // namespace
@@ -38,7 +40,7 @@ int show_command(const command_args& args, command_context& context)
     if (!student)
         throw usage_error(name + ": there is no results file of this student");
     const int errors_before = context.session.errors_reported();
-    const results_listing listing = student_results_listing(files, files.results_file_name(name));
+    const results_listing listing = student_results_listing(context, files.results_file_name(name));
     for (int i = 1; i <= listing.line_count(); ++i)
         context.out << listing.line(i).text << '\n';
     return context.session.errors_reported() > errors_before ? 1 : 0;
@@ -52,6 +54,9 @@ int concise_command(const command_args& args, command_context& context)
     for (const listed_student& s : list_students(files.directory()))
         names.push_back(s.name);
     const int errors_before = context.session.errors_reported();
-    print_lines(context.out, concise_results_lines(concise_results_items(files, names)));
+    const concise_results_list concise = concise_results_items(files, names);
+    for (const outcome& problem : concise.problems)
+        context.session.report(problem);
+    print_lines(context.out, concise_results_lines(concise.items));
     return context.session.errors_reported() > errors_before ? 1 : 0;
 }

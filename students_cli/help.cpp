@@ -26,15 +26,15 @@ const std::vector<cli_command>& commands()
          "One line per results file of the student files directory, in the order of the manager's list: the\n"
          "student's name, the number of results, the four settings and \"valid\" or the first fault found.\n"
          "  --json  the same as a JSON array of objects, with every fault\n",
-         {{"json", false}}, cli_command::texts, list_command},
+         {{"json", false}}, cli_command::student_files, list_command},
         {"show", "show NAME", "one student's results, as the results window copies them",
          "The lines of the results window for the student: per exercise its title, then every result with its\n"
          "start, duration, level, objects and objects done correctly.\n",
-         {}, cli_command::texts, show_command},
+         {}, cli_command::student_files, show_command},
         {"concise", "concise", "the concise results of all students, as their dialog copies them",
          "The text of the concise results of all students: per student the name and the totals per level,\n"
          "the grand total and the guidance time.\n",
-         {}, cli_command::texts, concise_command},
+         {}, cli_command::student_files, concise_command},
         {"check", "check [NAME...] [--repair]", "check every (or the named) results file and name each fault",
          "Reads every results file (or those of the named students) without changing it and names each fault:\n"
          "size, end marker, name check (a renamed file), a chain that loops, points outside the result records\n"
@@ -44,7 +44,7 @@ const std::vector<cli_command>& commands()
          "            completed or taken back; a partial record is cut off, a missing end marker added, a\n"
          "            chain cut where it goes wrong, records no chain reaches removed. Every result a chain\n"
          "            reaches is kept; a renamed file (name check) is not mended.\n",
-         {{"repair", false}}, cli_command::texts, check_command},
+         {{"repair", false}}, cli_command::student_files, check_command},
         {"create", "create NAME --password P [--guidance-on] [--switchable] [--restart-enabled] [--store-results]",
          "add a student, with the checks of the create dialog",
          "Creates the student's results file after the checks of the create dialog: a name of at least 6\n"
@@ -52,7 +52,7 @@ const std::vector<cli_command>& commands()
          "The settings are off unless their option is given.\n",
          {{"password", true}, {"guidance-on", false}, {"switchable", false}, {"restart-enabled", false},
           {"store-results", false}},
-         cli_command::texts, create_command},
+         cli_command::student_files, create_command},
         {"import", "import FILE.csv [--dry-run]", "add the students of a class list (CSV)",
          "Creates a results file for every row of a class list saved as CSV (commas, quotes as spreadsheets\n"
          "write them, UTF-8 with or without a byte order mark, CR LF or LF line ends). The header row names\n"
@@ -62,13 +62,13 @@ const std::vector<cli_command>& commands()
          "name twice, students that exist. When a row is refused, nothing is created and every refused row\n"
          "is listed with its line number (exit code 2).\n"
          "  --dry-run  check only\n",
-         {{"dry-run", false}}, cli_command::texts, import_command},
+         {{"dry-run", false}}, cli_command::student_files, import_command},
         {"export", "export [--out FILE]", "every stored result as CSV, for a spreadsheet",
          "One row per stored result: student, exercise, title, level, start and end (local time,\n"
          "YYYY-MM-DDTHH:MM:SS), duration_seconds, objects, correct. Cells are quoted as spreadsheets read\n"
          "them; rows end in CR LF.\n"
          "  --out FILE  write FILE (replaced whole) instead of the standard output\n",
-         {{"out", true}}, cli_command::texts, export_command},
+         {{"out", true}}, cli_command::student_files, export_command},
         {"config", "config get SECTION KEY [--default D] | config set SECTION KEY VALUE",
          "read or write a setting of the settings file",
          "Reads a setting (the default, empty unless given, when it is missing) or writes one, keeping every\n"
@@ -89,7 +89,7 @@ const std::vector<cli_command>& commands()
          "  --pdf FILE    the table and both charts as a PDF file of A4 pages\n"
          "  --png PREFIX  the charts as PREFIX-exercises.png and PREFIX-students.png\n"
          "Files are replaced whole. Exit code 1 when a results file could not be read or a file written.\n",
-         {{"pdf", true}, {"png", true}}, cli_command::texts, report_command},
+         {{"pdf", true}, {"png", true}}, cli_command::student_files, report_command},
     };
     return all;
 }

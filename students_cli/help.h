@@ -7,7 +7,8 @@
 #include <vector>
 
 struct cli_command {
-    enum needs_kind { settings_only, texts };
+    // What a command needs set up before it runs; each needs those before it too.
+    enum needs_kind { settings_only, texts, student_files };
     const char* name;
     const char* synopsis;      // the command line, after "students "
     const char* summary;       // one line for the general help

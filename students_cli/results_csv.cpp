@@ -105,7 +105,8 @@ results_export export_results(Tstudent_data_files_object& files, const std::vect
     row_writer rows(out.csv);
     for (const listed_student& s : students) {
         const result_chains chains = files.read_result_chains(results_path(files.directory(), s), results_format::exercises);
-        out.complete = out.complete && chains.complete;
+        if (!chains.status)
+            out.problems.push_back(chains.status);
         const std::string student_cell = spreadsheet_cell(s.name);
         for (std::size_t k = 0; k < chains.exercises.size(); ++k) {
             for (const results_format::result& r : chains.exercises[k]) {

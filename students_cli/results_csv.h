@@ -7,6 +7,7 @@
 // spreadsheet would take for a formula is written as text: in quotes, after
 // a leading quote (').
 
+#include "foundation/outcome.h"
 #include "student_files/student_list.h"
 
 #include <string>
@@ -18,7 +19,7 @@ class exercise_texts;
 struct results_export {
     std::string csv;
     std::size_t rows = 0;
-    bool complete = true;   // false when a file could not be read to its end (the message is shown)
+    std::vector<outcome> problems;   // the files that could not be read to their end
 };
 
 results_export export_results(Tstudent_data_files_object& files, const std::vector<listed_student>& students,

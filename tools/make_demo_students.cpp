@@ -9,7 +9,6 @@
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
 #include "platform/core/file_system.h"
-#include "platform/core/message_box.h"
 #include "student_files/student_data_files.h"
 
 #include <filesystem>
@@ -33,7 +32,8 @@ const demo_student students[] = {
     {"Dana Smith", "canal", true, true, false, false, 0},
 };
 
-void add_results(Tstudent_data_files_object& files, const demo_student& s, int seed)
+// Stops at the first failure, whose message it returns.
+outcome add_results(Tstudent_data_files_object& files, const demo_student& s, int seed)
 {
     Tdate_time start = encode_date_time({2026, 10, 5, 9, 0, 0}) + seed;
     for (int exercise = 1; exercise <= 9; ++exercise) {
@@ -42,11 +42,19 @@ void add_results(Tstudent_data_files_object& files, const demo_student& s, int s
             const int objects = 5 + (exercise * 3 + k + seed) % 6;
             const int correct = objects - (exercise + seed + k) % 4;
             const Tdate_time end = start + (4 + exercise + 2 * k) / 1440.0 + (seed * 7 % 60) / 86400.0;
-            files.add_result(s.name, exercise, start, end, level, objects, correct > 0 ? correct : 0);
+            if (outcome added = files.add_result(s.name, exercise, start, end, level, objects, correct > 0 ? correct : 0);
+                !added)
+                return added;
             start = end + 0.01;
         }
     }
-    files.store_guidance_state(s.name, s.guidance_on, 5 + seed * 3, pack_duration((65 + seed * 40) / 1440.0));
+    return files.store_guidance_state(s.name, s.guidance_on, 5 + seed * 3, pack_duration((65 + seed * 40) / 1440.0));
+}
+
+int failed(const outcome& result)
+{
+    std::cerr << "make_demo_students: " << result.message() << '\n';
+    return 1;
 }
 
 const char* const usage = "usage: make_demo_students PROGRAM_DIRECTORY\n"
@@ -92,20 +100,21 @@ int main(int argc, char** argv)
         std::cerr << "make_demo_students: cannot work in " << program_directory << ": " << failure.message() << '\n';
         return 1;
     }
-    // Create the student files directory without asking.
-    platform::set_message_presenter([](const platform::message_request& r) {
-        std::cerr << r.text << '\n';
-        return platform::IDYES;
-    });
     Tstudent_data_files_object files;
+    // The student files directory is created without asking.
+    if (outcome usable = files.create_directory(); !usable)
+        return failed(usable);
     int seed = 0;
     for (const demo_student& s : students) {
         ++seed;
         if (platform::path_status(files.results_file_name(s.name)).kind == platform::entry_kind::file)
             continue;
-        if (!files.create_results_file(s.name, s.password, s.guidance_on, s.switchable, s.restart, s.store))
-            return 1;
-        add_results(files, s, seed);
+        if (outcome created = files.create_results_file(s.name, s.password, s.guidance_on, s.switchable, s.restart,
+                                                        s.store);
+            !created)
+            return failed(created);
+        if (outcome added = add_results(files, s, seed); !added)
+            return failed(added);
     }
     std::cout << "demo students in " << files.directory() << '\n';
     return 0;

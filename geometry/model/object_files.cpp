@@ -1,6 +1,7 @@
 #include "geometry/model/object_files.h"
 
 #include "foundation/file_location.h"
+#include "foundation/globals.h"
 #include "foundation/messages.h"
 #include "foundation/numeric.h"
 #include "foundation/settings.h"
@@ -18,6 +19,17 @@ int last_object_number = -1;
 
 namespace {
 
+// Ends the reading of the object files with its message; caught where the
+// reading began (read_each), never outside this file.
+struct object_files_fault {
+    std::string message;
+};
+
+[[noreturn]] void fail(std::string message)
+{
+    throw object_files_fault{std::move(message)};
+}
+
 std::string quoted(const std::string& name)
 {
     return "\"" + name + "\"";
@@ -25,7 +37,7 @@ std::string quoted(const std::string& name)
 
 [[noreturn]] void cannot_read(const std::string& name, const std::string& detail)
 {
-    stop_with_message("Could not read objects file: " + quoted(name) + detail);
+    fail("Could not read objects file: " + quoted(name) + detail);
 }
 
 std::vector<std::uint8_t> read_object_file(const std::string& name)
@@ -40,7 +52,7 @@ std::vector<std::uint8_t> read_object_file(const std::string& name)
     if (const int error = file.take_error())
         cannot_read(name, ", IOresult = " + std::to_string(error));
     if (size > max_object_file_size)
-        stop_with_message("objects file " + quoted(name) + " is larger than " + std::to_string(max_object_file_size) +
+        fail("objects file " + quoted(name) + " is larger than " + std::to_string(max_object_file_size) +
                           " bytes");
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     if (!bytes.empty() && !file.read_at(0, bytes.data(), bytes.size())) {
@@ -79,13 +91,13 @@ struct catalogue_builder {
     void finish()
     {
         if (objects == 0)
-            stop_with_message("No objects in object files!");
+            fail("No objects in object files!");
         object_table.resize(static_cast<std::size_t>(objects));
         last_object_number = objects - 1;
         if (submenus == 0)
-            stop_with_message("No submenus in object files!");
+            fail("No submenus in object files!");
         if (!theory_found)
-            stop_with_message("no theory object specified in object files!");
+            fail("no theory object specified in object files!");
     }
 };
 
@@ -119,7 +131,7 @@ private:
     // file, or one past a wrong mark, which is the mark's position from 1.
     [[noreturn]] void mark_error()
     {
-        stop_with_message("error in objects file " + quoted(image_.name) + ", at byte position " + std::to_string(p_));
+        fail("error in objects file " + quoted(image_.name) + ", at byte position " + std::to_string(p_));
     }
 
     void skip(std::size_t n) { p_ = std::min(p_ + n, image_.bytes.size()); }
@@ -151,14 +163,14 @@ private:
     void check_limit(int value, int limit, const char* message)
     {
         if (value > limit)
-            stop_with_message(message + quoted(image_.name));
+            fail(message + quoted(image_.name));
     }
 
     void parse_object(bool in_menu)
     {
         const int number = builder_.objects;
         if (number == max_objects)
-            stop_with_message("too many objects in object files");
+            fail("too many objects in object files");
         const std::string name = read_name();
         TThing* thing = in_menu ? &builder_.catalogue.last().add_thing(static_cast<std::uint16_t>(number), name) : nullptr;
         const int level = read_byte();
@@ -213,16 +225,25 @@ void add_image(Tobject_file_image image, catalogue_builder& builder)
 
 // Files are read and parsed one after the other, then the whole is checked.
 template <class Add_images>
-void load_each(TThingCatCollection& catalogue, Add_images add_images)
+outcome read_each(TThingCatCollection& catalogue, Add_images add_images)
 {
     clear_object_files();
     catalogue_builder builder{catalogue};
     try {
         add_images(builder);
+        builder.finish();
     } catch (const std::bad_alloc&) {
-        stop_out_of_memory();
+        return outcome::failed(out_of_memory_message);
+    } catch (const object_files_fault& fault) {
+        return outcome::failed(fault.message);
     }
-    builder.finish();
+    return {};
+}
+
+void stop_if_failed(const outcome& result)
+{
+    if (!result)
+        stop_with_message(result.message());
 }
 
 } // namespace
@@ -241,12 +262,30 @@ std::vector<std::string> object_file_names()
 
 void load_object_files(TThingCatCollection& catalogue)
 {
-    load_object_file_list(object_file_names(), catalogue);
+    stop_if_failed(read_object_files(catalogue));
 }
 
 void load_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue)
 {
-    load_each(catalogue, [&](catalogue_builder& builder) {
+    stop_if_failed(read_object_file_list(names, catalogue));
+}
+
+void load_object_images(std::vector<Tobject_file_image> images, TThingCatCollection& catalogue)
+{
+    stop_if_failed(read_each(catalogue, [&](catalogue_builder& builder) {
+        for (Tobject_file_image& image : images)
+            add_image(std::move(image), builder);
+    }));
+}
+
+outcome read_object_files(TThingCatCollection& catalogue)
+{
+    return read_object_file_list(object_file_names(), catalogue);
+}
+
+outcome read_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue)
+{
+    return read_each(catalogue, [&](catalogue_builder& builder) {
         for (std::string name : names) {
             remove_spaces(name);
             if (name.empty())
@@ -254,13 +293,5 @@ void load_object_file_list(const std::vector<std::string>& names, TThingCatColle
             add_default_extension(name, ".obj");
             add_image({name, read_object_file(name)}, builder);
         }
-    });
-}
-
-void load_object_images(std::vector<Tobject_file_image> images, TThingCatCollection& catalogue)
-{
-    load_each(catalogue, [&](catalogue_builder& builder) {
-        for (Tobject_file_image& image : images)
-            add_image(std::move(image), builder);
     });
 }

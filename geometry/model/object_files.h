@@ -4,10 +4,13 @@
 // objects each exercise group may use at each practice level. One object
 // is decoded into a solid on demand, from the kept file image.
 //
-// Every fault in a file stops the program with its message. Nothing is ever
+// A fault in a file fails the reading with its message (the start-up's
+// loading stops the program with it); a fault found while decoding one
+// object stops the program. Nothing is ever
 // read outside a file's bytes: the structure check bounds every object
 // record, and decoding checks each surface against its record.
 
+#include "foundation/outcome.h"
 #include "geometry/model/solid.h"
 #include "geometry/model/things.h"
 
@@ -55,10 +58,16 @@ extern int last_object_number;                       // -1 before loading
 // up to the first empty value, at most 100.
 std::vector<std::string> object_file_names();
 
-// Reads the files the settings list into an empty catalogue.
-void load_object_files(TThingCatCollection& catalogue);
+// Reads the files the settings list into an empty catalogue; failed with
+// the message of the first file that cannot be read or is wrong.
+outcome read_object_files(TThingCatCollection& catalogue);
 // The same for a given list of names (blanks removed, ".obj" added when
 // there is no extension, found by find_file).
+outcome read_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue);
+
+// The program's start-up: the same readings, stopping the program with the
+// message of a failure.
+void load_object_files(TThingCatCollection& catalogue);
 void load_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue);
 // The same for files already in memory.
 void load_object_images(std::vector<Tobject_file_image> images, TThingCatCollection& catalogue);

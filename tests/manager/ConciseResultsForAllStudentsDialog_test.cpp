@@ -28,8 +28,8 @@ TEST_F(ConciseDialogTest, ItemsAreSplitIntoLinesAndCopiedWithCrLf)
     });
     form.findChild<QPushButton*>("concise_results_for_all_Button")->click();
     // The item of two line feeds between students gives three empty lines.
-    const std::string expected = "Alpha1\n\n" + student_data_files->concise_results_text("Alpha1") + "\n\n\n\nBravo2\n\n"
-        + student_data_files->concise_results_text("Bravo2");
+    const std::string expected = "Alpha1\n\n" + student_data_files->concise_results_text("Alpha1").value
+        + "\n\n\n\nBravo2\n\n" + student_data_files->concise_results_text("Bravo2").value;
     EXPECT_EQ(memo.toStdString(), expected);
     std::string crlf;
     for (char c : expected)
@@ -82,7 +82,7 @@ TEST_F(ConciseDialogPrintTest, WithoutStudentsOnlyTheCaptionIsPrinted)
 TEST_F(ConciseDialogPrintTest, EveryMemoLineIsPrintedInOrderOnAsManyPagesAsNeeded)
 {
     ASSERT_TRUE(student_data_files->create_results_file("Carla", "secret", true, true, true, true));
-    const std::string text = student_data_files->concise_results_text("Carla");
+    const std::string text = student_data_files->concise_results_text("Carla").value;
     std::vector<std::string> items;
     for (int k = 1; k <= 40; ++k) {
         if (k > 1)

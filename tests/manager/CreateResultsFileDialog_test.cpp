@@ -78,7 +78,7 @@ TEST_F(CreateDialogTest, CreatesTheFileWithTheCheckBoxStatesAndRefusesATwin)
     EXPECT_TRUE(s.restart_guidance_enabled) << "the disabled box's mark is stored";
     EXPECT_TRUE(s.test_results_are_stored);
     EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Six ch.results")));
-    EXPECT_TRUE(student_data_files->check_results_file(student_data_files->results_file_name("Six ch"), "ABCDE"));
+    EXPECT_TRUE(student_data_files->check_results_file(student_data_files->results_file_name("Six ch"), "ABCDE").value);
 
     dialog->show();
     EXPECT_TRUE(name->text().isEmpty());

@@ -14,8 +14,8 @@ protected:
     {
         gui_fixture::SetUp();
         ASSERT_TRUE(student_data_files->create_results_file("Johnny", "secret", true, true, true, true));
-        student_data_files->store_guidance_state("Johnny", true, 3, 1234);
-        student_data_files->add_result("Johnny", 2, 46000.5, 46000.51, 1, 5, 4);
+        ASSERT_TRUE(student_data_files->store_guidance_state("Johnny", true, 3, 1234));
+        ASSERT_TRUE(student_data_files->add_result("Johnny", 2, 46000.5, 46000.51, 1, 5, 4));
         form = std::make_unique<TRFM_MainForm>();
         dialog = std::make_unique<TEditResultsFileDialog>(*form);
         dialog->tell_file_name("Johnny");

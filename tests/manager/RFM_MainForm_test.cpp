@@ -100,7 +100,7 @@ TEST_F(MainFormTest, TheSelectionIsShownOneTickAfterItSettles)
     form->TimerTimer();
     EXPECT_EQ(form->shown_index(), 1);
     EXPECT_TRUE(on->isChecked());
-    EXPECT_EQ(done->text().toStdString(), student_data_files->concise_results_text("Bravo"));
+    EXPECT_EQ(done->text().toStdString(), student_data_files->concise_results_text("Bravo").value);
     // Moving on quickly shows nothing in between.
     list->setCurrentRow(2);
     form->TimerTimer();

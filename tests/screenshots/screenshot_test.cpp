@@ -78,7 +78,7 @@ QWidget& concise_results(application& w)
     const std::vector<std::string> names{"Anna Jansen", "Eva Visser", "Smith, John"};
     w.concise_dialog.tell_parameters_before_show(
         without_mnemonic(text_handler->read_entry("STUDENTS_MANAGER", 6)),
-        concise_results_items(*student_data_files, names));
+        concise_results_items(*student_data_files, names).items);
     return shown(w.concise_dialog);
 }
 

@@ -53,7 +53,7 @@ TEST_F(ResultsCheckTest, SoundFilesAreValidWithTheirSettingsAndCount)
 {
     make("Fresh1", 0);
     make("Three3", 3);
-    files->add_result("Three3", 9, at(2, 9, 0, 0), at(2, 9, 1, 0), 1, 1, 1);
+    ASSERT_TRUE(files->add_result("Three3", 9, at(2, 9, 0, 0), at(2, 9, 1, 0), 1, 1, 1));
     const results_file_report fresh = check("Fresh1");
     EXPECT_TRUE(fresh.valid());
     EXPECT_EQ(fresh.results, 0u);
@@ -132,7 +132,7 @@ TEST_F(ResultsCheckTest, ChainFaultsAreNamedWithTheirRecords)
                                  "records no chain reaches: 1 (record 6)"}));
 
     make("Shared", 1, 1);
-    files->add_result("Shared", 2, at(1, 9, 0, 0), at(1, 9, 0, 30), 2, 7, 5);   // record 5
+    ASSERT_TRUE(files->add_result("Shared", 2, at(1, 9, 0, 0), at(1, 9, 0, 30), 2, 7, 5));   // record 5
     set_head("Shared", 2, 4);
     const results_file_report shared = check("Shared");
     EXPECT_EQ(shared.problems, (std::vector<std::string>{"chain of exercise 2: record 4 is also in the chain of exercise 1",

@@ -15,8 +15,8 @@ protected:
     void SetUp() override
     {
         StudentFilesTest::SetUp();
-        files->create_results_file("Johnny", "secret", true, true, true, true);
-        files->add_result("Johnny", 3, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3);
+        ASSERT_TRUE(files->create_results_file("Johnny", "secret", true, true, true, true));
+        ASSERT_TRUE(files->add_result("Johnny", 3, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3));
     }
     void put_u16_at(std::string& b, std::size_t at, std::uint16_t v)
     {
@@ -56,8 +56,8 @@ TEST_F(RecoveryTest, ABusyFileEndsInAMessageNotAHang)
     platform::binary_file holder;   // another process in the middle of an operation
     ASSERT_TRUE(holder.open_locked(path(), platform::binary_file::mode::read_write));
     const std::string before = bytes("Johnny");
-    EXPECT_FALSE(files->add_result("Johnny", 3, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 2, 1));
-    EXPECT_EQ(responder.last().text, "IO " + std::to_string(EAGAIN) + ".      at " + path());
+    EXPECT_EQ(files->add_result("Johnny", 3, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 2, 1).message(),
+              "IO " + std::to_string(EAGAIN) + ".      at " + path());
     holder.close();
     platform::set_lock_wait_limit(limit);
     EXPECT_EQ(bytes("Johnny"), before);
@@ -71,14 +71,13 @@ TEST_F(RecoveryTest, InputOutputMessagesAddTheSystemsWordsWhereTheTextsHaveThem)
         std::string(student_files_texts) + "$[RESULTS_ERROR_DETAILS]\n (\n)\ndamaged\n", problem));
     files = std::make_unique<Tstudent_data_files_object>();
     settings s;
-    EXPECT_FALSE(files->read_settings("Nobody", s));
-    EXPECT_EQ(responder.last().text, std::string("IO 2 (") + std::strerror(ENOENT) + ").      at "
-                  + program.file("RESULTS/NOBODY.results"));
+    EXPECT_EQ(files->read_settings("Nobody", s).message(),
+              std::string("IO 2 (") + std::strerror(ENOENT) + ").      at " + program.file("RESULTS/NOBODY.results"));
     std::string b = bytes("Johnny");
     b[4 * record_size + result_field::next_result] = 4;   // a result that links to itself
     program.write("RESULTS/Johnny.results", b);
-    EXPECT_FALSE(files->add_result("Johnny", 3, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 2, 1));
-    EXPECT_EQ(responder.last().text, "IO 100 (damaged).      at " + path());
+    EXPECT_EQ(files->add_result("Johnny", 3, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, 2, 1).message(),
+              "IO 100 (damaged).      at " + path());
 }
 
 TEST_F(RecoveryTest, EmptyingKeepsTheFileItselfWithItsMode)
@@ -96,7 +95,7 @@ TEST_F(RecoveryTest, EmptyingKeepsTheFileItselfWithItsMode)
 TEST_F(RecoveryTest, RepairKeepsEveryResultAChainReachesAndRemovesTheRest)
 {
     for (const int e : {1, 2, 1, 2})
-        files->add_result("Johnny", e, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, static_cast<int>(10 + e), 1);
+        ASSERT_TRUE(files->add_result("Johnny", e, at(2, 1, 0, 0), at(2, 1, 5, 0), 1, static_cast<int>(10 + e), 1));
     // Records 4 (exercise 3), 5 and 7 (exercise 1), 6 and 8 (exercise 2).
     std::string b = bytes("Johnny");
     put_u16_at(b, head_offset_of(3), 0);   // record 4 unreached, as an old stopped append left it

@@ -92,7 +92,7 @@ TEST_F(SeveralWritersTest, EveryAcknowledgedResultIsThereOnceInAValidFile)
             settings s;
             ASSERT_TRUE(files->read_settings(name, s));
             EXPECT_EQ(s.guidance_statement, rounds) << "the tutor's guidance state is never lost to a change";
-            EXPECT_TRUE(files->check_results_file(path, "pass" + std::to_string(rounds)));
+            EXPECT_TRUE(files->check_results_file(path, "pass" + std::to_string(rounds)).value);
         }
     }
 }

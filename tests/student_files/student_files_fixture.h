@@ -1,6 +1,7 @@
 #pragma once
 // A program folder with an empty student files directory, short texts of
-// our own and a scripted responder, for tests of the results files.
+// our own and a scripted responder that must stay unasked, for tests of the
+// results files.
 
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
@@ -39,6 +40,7 @@ protected:
     }
     void TearDown() override
     {
+        EXPECT_EQ(responder.count(), 0u) << "the library returns what happened and never shows a box";
         platform::clear_write_fault();
         text_handler.reset();
     }

@@ -37,10 +37,10 @@ TEST_F(StudentListTest, NamesLoseTheirExtensionAndAreSortedWithoutRegardToCase)
 
 TEST_F(StudentListTest, ConciseItemsSplitIntoTheDialogsLines)
 {
-    files->create_results_file("Alpha1", "secret", true, true, true, true);
-    files->create_results_file("Bravo2", "secret", true, true, true, true);
-    const auto items = concise_results_items(*files, {"Alpha1", "Bravo2"});
-    const std::string text = files->concise_results_text("Alpha1");
+    ASSERT_TRUE(files->create_results_file("Alpha1", "secret", true, true, true, true));
+    ASSERT_TRUE(files->create_results_file("Bravo2", "secret", true, true, true, true));
+    const auto items = concise_results_items(*files, {"Alpha1", "Bravo2"}).items;
+    const std::string text = files->concise_results_text("Alpha1").value;
     ASSERT_EQ(items, (std::vector<std::string>{"Alpha1", "", text, "\n\n", "Bravo2", "", text}));
     const auto lines = concise_results_lines(items);
     ASSERT_EQ(lines.size(), 2 * 8 + 3u);
@@ -57,22 +57,22 @@ TEST_F(StudentListTest, ConciseItemsSplitIntoTheDialogsLines)
 // name, a missing file and a refused name too.
 TEST_F(StudentListTest, ConciseTextsOfAllAreEachStudentsOwn)
 {
-    files->create_results_file("Alpha1", "secret", true, true, true, true);
-    files->add_result("Alpha1", 3, at(1, 9, 0, 0), at(1, 9, 12, 0), 2, 7, 5);
-    files->create_results_file("bravo2", "secret", true, true, true, true);
-    files->add_result("bravo2", 1, at(1, 9, 0, 0), at(1, 10, 1, 0), 1, 3, 1);
+    ASSERT_TRUE(files->create_results_file("Alpha1", "secret", true, true, true, true));
+    ASSERT_TRUE(files->add_result("Alpha1", 3, at(1, 9, 0, 0), at(1, 9, 12, 0), 2, 7, 5));
+    ASSERT_TRUE(files->create_results_file("bravo2", "secret", true, true, true, true));
+    ASSERT_TRUE(files->add_result("bravo2", 1, at(1, 9, 0, 0), at(1, 10, 1, 0), 1, 3, 1));
     const std::vector<std::string> names{"Alpha1", "BRAVO2", "", "Nobody", ".."};
-    std::vector<std::string> one_by_one;
+    std::vector<read_outcome<std::string>> one_by_one;
     for (const std::string& name : names)
         one_by_one.push_back(files->concise_results_text(name));
-    const std::vector<platform::message_request> boxes = responder.boxes();
-    responder.clear();
-    EXPECT_EQ(files->concise_results_texts(names), one_by_one);
-    EXPECT_EQ(boxes.size(), 2u) << "the missing file and the refused name";
-    ASSERT_EQ(responder.count(), boxes.size());
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        EXPECT_EQ(responder.boxes()[i].text, boxes[i].text);
-    EXPECT_NE(one_by_one[0], one_by_one[1]);
+    const std::vector<read_outcome<std::string>> all = files->concise_results_texts(names);
+    ASSERT_EQ(all.size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(all[i].value, one_by_one[i].value) << names[i];
+        EXPECT_EQ(all[i].status.message(), one_by_one[i].status.message()) << names[i];
+        EXPECT_EQ(all[i].status.done(), i < 3) << names[i] << ": the missing file and the refused name fail";
+    }
+    EXPECT_NE(one_by_one[0].value, one_by_one[1].value);
 }
 
 TEST_F(StudentListTest, NewStudentChecksInTheDialogsOrder)
@@ -80,7 +80,7 @@ TEST_F(StudentListTest, NewStudentChecksInTheDialogsOrder)
     std::string problem;
     text_handler = std::make_unique<Ttextfile_handler>(
         Ttextfile_handler::from_text("$[NEW_STUDENT_DIALOG]\nT\nShort\nN\nP\nExists\nNo password\n", problem));
-    files->create_results_file("Taken1", "secret", true, true, true, true);
+    ASSERT_TRUE(files->create_results_file("Taken1", "secret", true, true, true, true));
     const auto refusal = [&](const std::string& name, const std::string& password) {
         const auto r = refuse_new_student(*files, name, password);
         return r ? r->message + (r->field == new_student_refusal::name_field ? " @name" : " @password") : "";

@@ -11,7 +11,7 @@ protected:
     }
     bool password_is(const std::string& name, const std::string& password)
     {
-        return files->check_results_file(files->results_file_name(name), password);
+        return files->check_results_file(files->results_file_name(name), password).value;
     }
 };
 
@@ -42,7 +42,7 @@ TEST_F(StudentsImportTest, SpreadsheetCsvWithQuotesBomAndCrLfCreatesEveryStudent
     EXPECT_FALSE(anna.test_results_are_stored) << "an empty cell reads as no";
     EXPECT_TRUE(password_is("Anna \"Annie\" Jansen", "PASS,WORD"));
     EXPECT_TRUE(password_is("Chris Peters", "bicycle"));
-    EXPECT_TRUE(files->is_results_file(files->results_file_name("Smith, John")));
+    EXPECT_TRUE(files->is_results_file(files->results_file_name("Smith, John")).value);
 
     program.write("lf.csv", "name,password\nDana Smith,canal\n");
     EXPECT_EQ(run({"import", "lf.csv"}).code, 0);

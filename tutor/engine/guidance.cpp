@@ -211,13 +211,14 @@ bool Tguidance_object::save_state()
         accumulate_time();
     if (!student_data_files || pupil_.empty())
         return false;
-    return student_data_files->store_guidance_state(pupil_, setting_to_store(), current_, pack_duration(total_time_));
+    return show_if_failed(
+        student_data_files->store_guidance_state(pupil_, setting_to_store(), current_, pack_duration(total_time_)));
 }
 
 bool Tguidance_object::setting_to_store()
 {
     results_format::settings stored;
-    if (setting_chosen_ || !student_data_files->read_settings(pupil_, stored))
+    if (setting_chosen_ || !show_if_failed(student_data_files->read_settings(pupil_, stored)))
         return setting_on_;
     return stored.guidance_is_on;
 }

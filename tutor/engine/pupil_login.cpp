@@ -4,19 +4,24 @@
 #include "student_files/student_data_files.h"
 #include "tutor/engine/guidance.h"
 
-bool log_in_pupil(const std::string& name, const std::string& password)
+outcome log_in_pupil(const std::string& name, const std::string& password)
 {
     if (!student_data_files || !guidance || !student_name_problem(name).empty())
-        return false;
+        return outcome::failed_quietly();
     // A missing file is a wrong name, not an input/output error to report.
     const std::string path = student_data_files->results_file_name(name);
     if (platform::path_status(path).kind != platform::entry_kind::file)
-        return false;
+        return outcome::failed_quietly();
+    read_outcome<bool> fits = student_data_files->check_results_file(path, password);
+    if (!fits.status)
+        return fits.status;
+    if (!fits.value)
+        return outcome::failed_quietly();
     results_format::settings settings;
-    if (!student_data_files->check_results_file(path, password) || !student_data_files->read_settings(name, settings))
-        return false;
+    if (outcome read = student_data_files->read_settings(name, settings); !read)
+        return read;
     if (!guidance->pupil_name().empty())
         guidance->save_state();
     guidance->restore_state(name, settings);
-    return true;
+    return {};
 }

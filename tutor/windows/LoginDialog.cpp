@@ -62,10 +62,12 @@ void TPupilLoginDialog::showEvent(QShowEvent* event)
 
 void TPupilLoginDialog::OK_buttonClick()
 {
-    if (log_in_pupil(pupil_name_edit->text().toStdString(), password_edit->text().toStdString())) {
+    const outcome logged_in = log_in_pupil(pupil_name_edit->text().toStdString(), password_edit->text().toStdString());
+    if (logged_in) {
         accept();
         return;
     }
+    show_if_failed(logged_in);
     show_message(login_text(login::refused), platform::MB_OK | platform::MB_ICONERROR);
     password_edit->clear();
     password_edit->setFocus();

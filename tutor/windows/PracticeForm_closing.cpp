@@ -84,8 +84,8 @@ bool TPracticeForm::ask_end_of_exercise(const std::string& results)
 void TPracticeForm::FormClose()
 {
     if (test_mode_ && count() > 0 && guidance && guidance->store_test_results() && student_data_files)
-        student_data_files->add_result(guidance->pupil_name(), exercise_, start_time_, platform::now_date_time(),
-                                       level_, count(), correct());
+        show_if_failed(student_data_files->add_result(guidance->pupil_name(), exercise_, start_time_,
+                                                      platform::now_date_time(), level_, count(), correct()));
     if (start_another_) {
         if (mode_switch_ && main_)
             main_->set_test_mode(!test_mode_);

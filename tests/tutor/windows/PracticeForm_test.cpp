@@ -161,7 +161,7 @@ TEST_F(PracticeFormTest, ATestPassedWithSeventyFiveOffersTheNextExerciseAndIsSto
     EXPECT_EQ(main_window.opened_exercises, std::vector<int>{9});
 
     const result_chains chains = student_data_files->read_result_chains(student_data_files->results_file_name("Pupil"), 9);
-    ASSERT_TRUE(chains.complete);
+    ASSERT_TRUE(chains.status);
     ASSERT_EQ(chains.exercises[7].size(), 1u);
     const results_format::result& stored = chains.exercises[7][0];
     EXPECT_EQ(stored.level, 2);

@@ -103,7 +103,7 @@ TEST_F(GuidedSession, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInTh
                                      "The tutor will now close.");
 
     const result_chains chains = results_of_anna();
-    ASSERT_TRUE(chains.complete);
+    ASSERT_TRUE(chains.status);
     ASSERT_EQ(chains.exercises[0].size(), 1u) << "one test of exercise 1";
     EXPECT_EQ(chains.exercises[0][0].objects, 3);
     EXPECT_EQ(chains.exercises[0][0].correct, 3);
@@ -149,7 +149,7 @@ TEST_F(GuidedSession, AGuidedTestOfThreeViewsConstructedByMouseIsStoredInThePupi
     EXPECT_EQ(code, 3);
 
     const result_chains chains = results_of_anna();
-    ASSERT_TRUE(chains.complete);
+    ASSERT_TRUE(chains.status);
     ASSERT_EQ(chains.exercises[7].size(), 1u) << "one test of exercise 8";
     EXPECT_EQ(chains.exercises[7][0].objects, 2);
     EXPECT_EQ(chains.exercises[7][0].correct, 2);
