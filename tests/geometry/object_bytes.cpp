@@ -98,23 +98,4 @@ Tsolid solid_of(const object& o)
     return solid;
 }
 
-object l_block()
-{
-    object o;
-    o.name = "L-block";
-    // The L seen from the front, counter-clockwise from its bottom left: 1..6 at the front, 7..12 behind.
-    const std::int8_t outline[6][2] = {{-50, -50}, {50, -50}, {50, 0}, {0, 0}, {0, 50}, {-50, 50}};
-    for (const std::int8_t z : {std::int8_t{40}, std::int8_t{-40}})
-        for (const auto& p : outline)
-            o.vertices.push_back({p[0], p[1], z});
-    o.faces.push_back({11, 1, {1, 2, 3, 4, 5, 6}});
-    o.faces.push_back({8, 1, {7, 12, 11, 10, 9, 8}});
-    for (std::uint8_t i = 1; i <= 6; ++i) {
-        const std::uint8_t next = static_cast<std::uint8_t>(i % 6 + 1);
-        o.faces.push_back({static_cast<std::uint8_t>(9 + i), 1, {i, static_cast<std::uint8_t>(i + 6),
-                                                                 static_cast<std::uint8_t>(next + 6), next}});
-    }
-    return o;
-}
-
 } // namespace test_objects

@@ -50,7 +50,4 @@ namespace test_objects {
 // The object as a solid, built directly (no file): closed lists and edges.
 Tsolid solid_of(const object& o);
 
-// A block with an L-shaped front: a concave front and back face and six sides.
-object l_block();
-
 } // namespace test_objects

@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -28,12 +31,6 @@ protected:
         text_handler.reset();
     }
 
-    void start_with_setting(const std::string& ini)
-    {
-        dir.write("WinTola.ini", ini);
-        start_up_projection_views();
-    }
-
     test_support::temp_dir dir;
 };
 
@@ -48,84 +45,32 @@ int black_run(const platform::bitmap& picture, int x)
     return longest;
 }
 
-// The columns from `from` to `to` whose black run is at least 12 pixels:
-// the two ends of a cone's side view.
-std::vector<int> cone_ends(const platform::bitmap& picture, int from, int to)
-{
-    std::vector<int> ends;
-    for (int x = from; x < to; ++x)
-        if (black_run(picture, x) >= 12)
-            ends.push_back(x);
-    return ends;
-}
-
-// Two concentric circles of radius 11 and 6 around (cx, 14), with a ring
-// of white between them off the centre lines.
-void expect_end_view_at(const platform::bitmap& picture, int cx)
-{
-    for (const int r : {11, 6}) {
-        EXPECT_EQ(picture.at(cx - r, 14), platform::black) << cx << " r " << r;
-        EXPECT_EQ(picture.at(cx + r, 14), platform::black) << cx << " r " << r;
-        EXPECT_EQ(picture.at(cx, 14 - r), platform::black) << cx << " r " << r;
-        EXPECT_EQ(picture.at(cx, 14 + r), platform::black) << cx << " r " << r;
-    }
-    EXPECT_EQ(picture.at(cx + 6, 14 - 6), platform::white);
-    EXPECT_EQ(picture.at(cx - 6, 14 + 6), platform::white);
-}
-
 } // namespace
 
-TEST(ProjectionConvention, OnlyAnEmptyValueOrOneBeginningWithAIsAmerican)
+TEST_F(ProjectionStartUp, TheSettingPicksTheConventionAndTheLabelsAndSymbolsAreRead)
 {
-    for (const char* value : {"", "A", "a", "American", "a4"})
-        EXPECT_FALSE(names_european_method(value)) << '"' << value << '"';
-    for (const char* value : {"E", "e", "European", "x", "1", " A", "B"})
-        EXPECT_TRUE(names_european_method(value)) << '"' << value << '"';
-
-    set_projection_convention(true);
-    EXPECT_TRUE(mirror_objects);
-    EXPECT_EQ(three_view_mode, european_three_views);
-    EXPECT_EQ(six_view_mode, european_six_views);
-    set_projection_convention(false);
-    EXPECT_FALSE(mirror_objects);
-    EXPECT_EQ(three_view_mode, american_three_views);
-    EXPECT_EQ(six_view_mode, american_six_views);
-}
-
-TEST_F(ProjectionStartUp, ReadsTheConventionTheLabelsAndBothSymbols)
-{
-    start_with_setting("[general]\nstandard technical projection=e\n");
-    EXPECT_TRUE(mirror_objects);
-    EXPECT_EQ(three_view_mode, 2);
-    EXPECT_EQ(six_view_mode, 3);
-    const std::array<std::string, view_count> labels{"Left", "Top", "Front", "Bottom", "Right", "Rear"};
-    EXPECT_EQ(view_labels, labels);
-    EXPECT_EQ(arrow_labels[0], "Front") << "the first arrow looks along the front view";
-    EXPECT_EQ(arrow_labels[1], "Top");
-    EXPECT_EQ(american_symbol.picture.width, 64);
-    EXPECT_EQ(american_symbol.picture.height, 30);
-    EXPECT_EQ(european_symbol.picture.width, 63);
-    EXPECT_EQ(european_symbol.picture.height, 29);
-    EXPECT_EQ(american_symbol.colours, 16);
-    EXPECT_EQ(european_symbol.colours, 16);
-}
-
-TEST_F(ProjectionStartUp, AMissingOrEmptySettingOrOneBeginningWithAIsAmerican)
-{
-    for (const char* ini : {"[GENERAL]\n", "[GENERAL]\nStandard Technical Projection=\n",
-                            "[GENERAL]\nStandard Technical Projection=american\n"}) {
-        set_projection_convention(true);
-        start_with_setting(ini);
-        EXPECT_FALSE(mirror_objects) << ini;
-        EXPECT_EQ(three_view_mode, 0) << ini;
-        EXPECT_EQ(six_view_mode, 1) << ini;
+    const std::pair<const char*, bool> cases[] = {
+        {"[general]\nstandard technical projection=e\n", true}, {"[GENERAL]\nStandard Technical Projection=x\n", true},
+        {"[GENERAL]\nStandard Technical Projection=B\n", true}, {"[GENERAL]\n", false},
+        {"[GENERAL]\nStandard Technical Projection=\n", false}, {"[GENERAL]\nStandard Technical Projection=american\n", false},
+        {nullptr, false},
+    };
+    for (const auto& [ini, european] : cases) {
+        set_projection_convention(!european);
+        std::remove(dir.file("WinTola.ini").c_str());
+        if (ini)
+            dir.write("WinTola.ini", ini);
+        start_up_projection_views();
+        EXPECT_EQ(mirror_objects, european) << (ini ? ini : "no settings");
+        EXPECT_EQ(three_view_mode, european ? european_three_views : american_three_views);
+        EXPECT_EQ(six_view_mode, european ? european_six_views : american_six_views);
+        EXPECT_EQ(view_labels, (std::array<std::string, view_count>{"Left", "Top", "Front", "Bottom", "Right", "Rear"}));
+        EXPECT_EQ((std::vector{arrow_labels[0], arrow_labels[1]}), (std::vector<std::string>{"Front", "Top"}))
+            << "the first arrow looks along the front view";
     }
-    // No settings file at all: the default, with the labels still read.
-    std::remove(dir.file("WinTola.ini").c_str());
-    set_projection_convention(true);
-    start_up_projection_views();
-    EXPECT_FALSE(mirror_objects);
-    EXPECT_EQ(view_labels[5], "Rear");
+    EXPECT_EQ((std::vector{american_symbol.picture.width, american_symbol.picture.height, european_symbol.picture.width,
+                           european_symbol.picture.height}),
+              (std::vector{64, 30, 63, 29}));
 }
 
 TEST(ProjectionSymbols, AMissingSymbolStopsTheProgram)
@@ -142,26 +87,23 @@ TEST(ProjectionSymbols, AMissingSymbolStopsTheProgram)
     load_projection_symbols();
 }
 
-// Both symbols show a truncated cone with its small end at the left: the
-// American one its end view (seen from that small end) at the left of the
-// side view, the European one at the right.
+// Both symbols show a truncated cone with its small end at the left and
+// its end view, two circles of radius 11 and 6 around (cx, 14): the
+// American one at the left of the side view, the European one at the right.
 TEST(ProjectionSymbols, ShowTheEndViewOnTheSideEachMethodPutsIt)
 {
     load_projection_symbols();
-    const platform::bitmap& american = american_symbol.picture;
-    expect_end_view_at(american, 15);
-    const std::vector<int> american_cone = cone_ends(american, 32, american.width);
-    ASSERT_EQ(american_cone.size(), 2u);
-    EXPECT_LT(black_run(american, american_cone[0]), black_run(american, american_cone[1]));
-    EXPECT_EQ(black_run(american, american_cone[1]), 23) << "the large end is as high as the outer circle";
-
-    const platform::bitmap& european = european_symbol.picture;
-    expect_end_view_at(european, 47);
-    const std::vector<int> european_cone = cone_ends(european, 0, 32);
-    ASSERT_EQ(european_cone.size(), 2u);
-    EXPECT_LT(black_run(european, european_cone[0]), black_run(european, european_cone[1]));
-    EXPECT_EQ(black_run(european, european_cone[0]), 13) << "the small end is as high as the inner circle";
-    for (const platform::bitmap* symbol : {&american, &european})
-        for (const platform::colour_ref c : symbol->pixels)
-            EXPECT_TRUE(c == platform::black || c == platform::white);
+    for (const auto& [symbol, cx, cone_from] : {std::tuple{&american_symbol.picture, 15, 32}, std::tuple{&european_symbol.picture, 47, 0}}) {
+        for (const int r : {11, 6})
+            for (const auto& [x, y] : {std::pair{cx - r, 14}, {cx + r, 14}, {cx, 14 - r}, {cx, 14 + r}})
+                EXPECT_EQ(symbol->at(x, y), platform::black) << cx << " r " << r;
+        EXPECT_EQ(symbol->at(cx + 6, 14 - 6), platform::white) << "a ring between the circles";
+        std::vector<int> ends;   // columns with a black run of 12 or more: the cone's ends
+        for (int x = cone_from; x < cone_from + 32 && x < symbol->width; ++x)
+            if (black_run(*symbol, x) >= 12)
+                ends.push_back(x);
+        ASSERT_EQ(ends.size(), 2u) << cx;
+        EXPECT_EQ((std::vector{black_run(*symbol, ends[0]), black_run(*symbol, ends[1])}), (std::vector{13, 23}))
+            << "the small end as high as the inner circle, the large one as the outer";
+    }
 }

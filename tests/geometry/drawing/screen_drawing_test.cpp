@@ -4,12 +4,14 @@
 #include "geometry/model/screen_metrics.h"
 #include "platform/gui/image_canvas.h"
 #include "platform/core/line_walk.h"
-#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,54 +33,39 @@ std::set<std::pair<int, int>> pixels_of(const image_canvas& canvas, platform::co
     return found;
 }
 
-std::set<std::pair<int, int>> walked(Tinteger_point from, Tinteger_point to)
+// The pixels of one-pixel lines between the points, each shifted by each offset.
+std::set<std::pair<int, int>> walked(Tinteger_point from, Tinteger_point to, std::initializer_list<std::pair<int, int>> shifts)
 {
     std::set<std::pair<int, int>> found;
-    platform::walk_line(from, to, [&](int x, int y) { found.insert({x, y}); });
+    for (const auto& [dx, dy] : shifts)
+        platform::walk_line({from.x + dx, from.y + dy}, {to.x + dx, to.y + dy}, [&](int x, int y) { found.insert({x, y}); });
     return found;
+}
+
+// Row y from x0 to x1 as text: # the line's colour, . white, o anything else.
+std::string row(const image_canvas& canvas, int y, int x0, int x1)
+{
+    std::string text;
+    for (int x = x0; x <= x1; ++x)
+        text += canvas.pixel(x, y) == red ? '#' : canvas.pixel(x, y) == platform::white ? '.' : 'o';
+    return text;
 }
 
 } // namespace
 
-TEST(PatternedLine, DashedLinesEndSolidWhateverThePattern)
-{
-    image_canvas canvas(60, 10);
-    draw_patterned_line(canvas, {8, 5}, {40, 5}, false, 1, 1, red, dashed_pattern);
-    // The counter starts at x = 8, in a gap of the pattern; the first 5 pixels lie near the start.
-    for (int x = 8; x <= 12; ++x)
-        EXPECT_EQ(canvas.pixel(x, 5), red) << x;
-    for (int x = 13; x <= 15; ++x)
-        EXPECT_EQ(canvas.pixel(x, 5), platform::white) << x;
-    for (int x = 16; x <= 23; ++x)
-        EXPECT_EQ(canvas.pixel(x, 5), red) << x;
-    for (int x = 24; x <= 31; ++x)
-        EXPECT_EQ(canvas.pixel(x, 5), platform::white) << x;
-    for (int x = 32; x <= 39; ++x)
-        EXPECT_EQ(canvas.pixel(x, 5), red) << x;
-    EXPECT_EQ(canvas.pixel(40, 5), platform::white) << "the end is excluded";
-    EXPECT_EQ(canvas.pixel(8, 4), platform::white);
-}
-
-TEST(PatternedLine, SlantedDottedLineHasNoSolidEnds)
-{
-    image_canvas canvas(40, 40);
-    draw_patterned_line(canvas, {1, 1}, {30, 20}, false, 1, 1, red, dotted_pattern);
-    int i = 0;
-    platform::walk_line({1, 1}, {30, 20}, [&](int x, int y) {
-        EXPECT_EQ(canvas.pixel(x, y) == red, i % 4 == 3) << i;
-        ++i;
-    });
-}
-
-TEST(PatternedLine, GapsFilledWithTheBackgroundAndUnitsStretchThePattern)
+TEST(PatternedLine, DashesEndSolidGapsFillOnlyWhenAskedAndDotsHaveNoEnds)
 {
     image_canvas canvas(80, 10, green);
-    draw_patterned_line(canvas, {0, 2}, {64, 2}, true, 2, 1, red, dashed_pattern);
-    for (int x = 0; x < 16; ++x)
-        EXPECT_EQ(canvas.pixel(x, 2), red) << x;
-    for (int x = 16; x < 32; ++x)
-        EXPECT_EQ(canvas.pixel(x, 2), platform::window_background_colour()) << x;
-    EXPECT_EQ(canvas.pixel(64, 2), green);
+    // The counter starts at x = 8, in a gap of the pattern; the first 5 pixels lie near the start.
+    draw_patterned_line(canvas, {8, 5}, {40, 5}, false, 1, 1, red, dashed_pattern);
+    EXPECT_EQ(row(canvas, 5, 7, 41), "o#####ooo########oooooooo########oo") << "the end excluded";
+    draw_patterned_line(canvas, {0, 2}, {64, 2}, true, 2, 1, red, dashed_pattern);   // two pixels a bit
+    EXPECT_EQ(canvas.pixel(15, 2), red);
+    EXPECT_EQ(canvas.pixel(16, 2), platform::window_background_colour());
+    image_canvas slanted(40, 40);
+    draw_patterned_line(slanted, {1, 1}, {30, 20}, false, 1, 1, red, dotted_pattern);
+    int i = 0;
+    platform::walk_line({1, 1}, {30, 20}, [&](int x, int y) { EXPECT_EQ(slanted.pixel(x, y) == red, i++ % 4 == 3) << i; });
 }
 
 TEST(PatternedLine, ParallelVerticalDashesLineUp)
@@ -90,32 +77,20 @@ TEST(PatternedLine, ParallelVerticalDashesLineUp)
         EXPECT_EQ(canvas.pixel(5, y), canvas.pixel(9, y)) << y;
 }
 
+// Flat lines grow upwards, steep ones sideways; 3 is taken as 4 on a slant.
 TEST(PatternedLine, WideLinesAreParallelLines)
 {
-    image_canvas canvas(60, 60);
-    // Slanted, width 3: taken as 4, the centre, two shifted up and one shifted left.
-    draw_patterned_line(canvas, {10, 10}, {40, 30}, false, 1, 3, red, solid_pattern);
-    std::set<std::pair<int, int>> expected;
-    for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{0, -1}, std::pair{0, -2}, std::pair{-1, 0}})
-        for (const auto& p : walked({10 + dx, 10 + dy}, {40 + dx, 30 + dy}))
-            expected.insert(p);
-    EXPECT_EQ(pixels_of(canvas, red), expected);
-
-    image_canvas flat(60, 20);
-    draw_patterned_line(flat, {5, 10}, {50, 12}, false, 1, 2, red, solid_pattern);
-    std::set<std::pair<int, int>> two = walked({5, 10}, {50, 12});
-    for (const auto& p : walked({5, 9}, {50, 11}))
-        two.insert(p);
-    EXPECT_EQ(pixels_of(flat, red), two) << "width 2 of a flat line: one more line above";
-
-    image_canvas steep(20, 60);
-    draw_patterned_line(steep, {10, 5}, {11, 50}, false, 1, 3, red, solid_pattern);
-    std::set<std::pair<int, int>> three = walked({10, 5}, {11, 50});
-    for (const int dx : {1, -1})
-        for (const auto& p : walked({10 + dx, 5}, {11 + dx, 50}))
-            three.insert(p);
-    EXPECT_EQ(pixels_of(steep, red), three);
-    EXPECT_EQ(steep.pen().colour, platform::black) << "the pen is put back";
+    const struct { Tinteger_point from, to; int width; std::initializer_list<std::pair<int, int>> shifts; } cases[] = {
+        {{10, 10}, {40, 30}, 3, {{0, 0}, {0, -1}, {0, -2}, {-1, 0}}},
+        {{5, 10}, {50, 12}, 2, {{0, 0}, {0, -1}}},
+        {{10, 5}, {11, 50}, 3, {{0, 0}, {1, 0}, {-1, 0}}},
+    };
+    for (const auto& c : cases) {
+        image_canvas canvas(60, 60);
+        draw_patterned_line(canvas, c.from, c.to, false, 1, c.width, red, solid_pattern);
+        EXPECT_EQ(pixels_of(canvas, red), walked(c.from, c.to, c.shifts)) << c.from.x << "," << c.from.y;
+        EXPECT_EQ(canvas.pen().colour, platform::black) << "the pen is put back";
+    }
 }
 
 // A line reaching beyond the canvas leaves there exactly the pixels it
@@ -123,38 +98,28 @@ TEST(PatternedLine, WideLinesAreParallelLines)
 // away too.
 TEST(PatternedLine, LinesBeyondTheCanvasDrawTheSamePixelsOnIt)
 {
-    struct line_case {
-        Tinteger_point from, to;
-        int width;
-        std::uint32_t pattern;   // 0: draw_clipped_line with a one-pixel pen
-        platform::pen_style style;
-    };
-    const line_case lines[] = {
+    const struct { Tinteger_point from, to; int width; std::uint32_t pattern; platform::pen_style style; } lines[] = {
         {{-300, -7}, {250, 40}, 1, dashed_pattern, platform::pen_style::solid},
         {{20, -400}, {25, 300}, 3, dashed_pattern, platform::pen_style::solid},
         {{-200, 15}, {500, 15}, 1, dashed_pattern, platform::pen_style::solid},
         {{-90, 300}, {310, -170}, 2, dotted_pattern, platform::pen_style::solid},
-        {{-333, -111}, {444, 222}, 1, 0, platform::pen_style::solid},
+        {{-333, -111}, {444, 222}, 1, 0, platform::pen_style::solid},   // 0: draw_clipped_line with the pen
         {{-333, 222}, {444, -111}, 1, 0, platform::pen_style::dotted},
     };
     const int shift = 640;   // whole pattern lengths: dashes of level lines follow x
-    const auto draw = [](image_canvas& canvas, const line_case& l, int by) {
-        const Tinteger_point from{l.from.x + by, l.from.y + by}, to{l.to.x + by, l.to.y + by};
-        if (l.pattern != 0) {
-            draw_patterned_line(canvas, from, to, false, 1, l.width, red, l.pattern);
-            return;
-        }
-        canvas.set_pen({red, 1, l.style});
-        draw_clipped_line(canvas, from, to);
-    };
-    for (const line_case& l : lines) {
+    for (const auto& l : lines) {
         image_canvas small(40, 30), large(1400, 1400);
-        draw(small, l, 0);
-        draw(large, l, shift);
+        for (const auto& [canvas, by] : {std::pair{&small, 0}, std::pair{&large, shift}}) {
+            const Tinteger_point from{l.from.x + by, l.from.y + by}, to{l.to.x + by, l.to.y + by};
+            canvas->set_pen({red, 1, l.style});
+            if (l.pattern != 0)
+                draw_patterned_line(*canvas, from, to, false, 1, l.width, red, l.pattern);
+            else
+                draw_clipped_line(*canvas, from, to);
+        }
         for (int y = 0; y < small.height(); ++y)
             for (int x = 0; x < small.width(); ++x)
-                ASSERT_EQ(small.pixel(x, y), large.pixel(x + shift, y + shift))
-                    << l.from.x << "," << l.from.y << " at " << x << "," << y;
+                ASSERT_EQ(small.pixel(x, y), large.pixel(x + shift, y + shift)) << l.from.x << " at " << x << "," << y;
     }
     image_canvas canvas(40, 30);
     draw_patterned_line(canvas, {-2000000000, 10}, {2000000000, 12}, false, 1, 3, red, dashed_pattern);
@@ -163,20 +128,16 @@ TEST(PatternedLine, LinesBeyondTheCanvasDrawTheSamePixelsOnIt)
 
 TEST(ArrowOutline, ClosedOutlineThroughItsSevenPointsAndNothingForAPoint)
 {
-    aspect = 1.0L;
     std::vector<std::pair<int, int>> visited;
-    draw_arrow_outline({100, 100}, {100, 100}, [&](int x, int y) { visited.push_back({x, y}); });
+    const auto rule = [&](int x, int y) { visited.push_back({x, y}); };
+    draw_arrow_outline({100, 100}, {100, 100}, rule);
     EXPECT_TRUE(visited.empty());
-
-    draw_arrow_outline({100, 100}, {200, 100}, [&](int x, int y) { visited.push_back({x, y}); });
+    draw_arrow_outline({100, 100}, {200, 100}, rule);
     // Shaft half-width 10, barbs 20 out, tip 33 beyond the head.
-    const std::pair<int, int> corners[] = {{100, 110}, {200, 110}, {200, 130}, {233, 100},
-                                           {200, 70},  {200, 90},  {100, 90}};
-    std::size_t at = 0;
-    for (const auto& corner : corners) {
-        const auto found = std::find(visited.begin() + static_cast<std::ptrdiff_t>(at), visited.end(), corner);
-        ASSERT_NE(found, visited.end()) << corner.first << "," << corner.second;
-        at = static_cast<std::size_t>(found - visited.begin());
+    auto at = visited.begin();
+    for (const std::pair<int, int>& corner : {std::pair{100, 110}, {200, 110}, {200, 130}, {233, 100}, {200, 70}, {200, 90}, {100, 90}}) {
+        at = std::find(at, visited.end(), corner);
+        ASSERT_NE(at, visited.end()) << corner.first << "," << corner.second;
     }
     EXPECT_EQ(visited.size(), 100u + 20 + 33 + 33 + 20 + 100 + 20);
 }
@@ -186,18 +147,12 @@ TEST(Marks, CrossRectangleOutlineAndBitmapAtAPoint)
     image_canvas canvas(40, 40);
     canvas.set_pen({green, 1, platform::pen_style::solid});
     draw_cross(canvas, {20, 20}, red);
-    EXPECT_EQ(canvas.pixel(20, 20), red);
-    EXPECT_EQ(canvas.pixel(17, 20), red);
-    EXPECT_EQ(canvas.pixel(20, 23), red);
-    EXPECT_EQ(canvas.pixel(21, 19), red) << "3 pixels wide";
+    for (const auto& [x, y] : {std::pair{20, 20}, {17, 20}, {20, 23}, {21, 19}})
+        EXPECT_EQ(canvas.pixel(x, y), red) << x << "," << y;   // 3 pixels wide
     EXPECT_EQ(canvas.pixel(25, 20), platform::white);
     EXPECT_EQ(canvas.pen().colour, green);
-
     draw_rectangle_outline(canvas, {2, 2, 10, 8});
-    for (const auto& [x, y] : {std::pair{2, 2}, std::pair{10, 2}, std::pair{10, 8}, std::pair{2, 8}, std::pair{6, 8}})
-        EXPECT_EQ(canvas.pixel(x, y), green) << x << "," << y;
-    EXPECT_EQ(canvas.pixel(5, 5), platform::white);
-
+    EXPECT_EQ(pixels_of(canvas, green).size(), 2u * 8 + 2 * 6) << "through all four corners";
     platform::bitmap symbol = platform::bitmap::filled(3, 3, platform::white);
     symbol.set(1, 1, platform::black);
     draw_bitmap_at(canvas, symbol, {3, 1}, platform::raster_operation::and_destination);
@@ -207,28 +162,25 @@ TEST(Marks, CrossRectangleOutlineAndBitmapAtAPoint)
     EXPECT_EQ(canvas.pixel(0, 0), platform::white);
 }
 
-TEST(ResourceBitmaps, ProjectionSymbolsAreOurSixteenColourDrawings)
+TEST(ResourceBitmaps, ProjectionSymbolsAreTheTextDrawingsTheyWereMadeFromWithAPaletteOnlyWhenAsked)
 {
     for (const auto& [name, width, height] : {std::tuple{"AMERICAN_PROJECTION", 64, 30}, std::tuple{"EUROPEAN_PROJECTION", 63, 29}}) {
+        palette_device = true;
         Tresource_bitmap record = load_resource_bitmap(name, true);
-        ASSERT_FALSE(record.resource.empty()) << name;
-        EXPECT_EQ(record.colours, 16);
-        EXPECT_EQ(record.picture.width, width);
-        EXPECT_EQ(record.picture.height, height);
-        EXPECT_TRUE(record.palette.empty()) << "no palette on a 24-bit display";
-        // The picture is the text drawing it was made from.
+        palette_device = false;
+        EXPECT_EQ((std::vector{record.colours, record.picture.width, record.picture.height, static_cast<int>(record.palette.size())}),
+                  (std::vector{16, width, height, 16})) << name;
+        EXPECT_TRUE(load_resource_bitmap(name, true).palette.empty()) << "no palette on a 24-bit display";
         std::ifstream drawing(std::string(WINTOLA_SOURCE_DIR) + "/resources/bitmaps/" + name + ".txt");
-        std::string line;
         int y = 0;
-        while (std::getline(drawing, line)) {
+        for (std::string line; std::getline(drawing, line);) {
             if (line.rfind("# ", 0) == 0)
                 continue;
             for (int x = 0; x < static_cast<int>(line.size()); ++x)
-                ASSERT_EQ(record.picture.at(x, y), line[static_cast<std::size_t>(x)] == '#' ? platform::black : platform::white)
-                    << name << " " << x << "," << y;
+                ASSERT_EQ(record.picture.at(x, y), line[static_cast<std::size_t>(x)] == '#' ? platform::black : platform::white);
             ++y;
         }
-        EXPECT_EQ(y, height);
+        EXPECT_EQ(y, height) << "the picture is the text drawing it was made from";
         image_canvas canvas(100, 50, red);
         draw_resource_bitmap(canvas, record, 10, 5);
         EXPECT_EQ(canvas.pixel(9, 5), red);
@@ -236,21 +188,8 @@ TEST(ResourceBitmaps, ProjectionSymbolsAreOurSixteenColourDrawings)
         free_resource_bitmap(record);
         EXPECT_TRUE(record.resource.empty());
     }
-}
-
-TEST(ResourceBitmaps, PaletteOnlyOnAPaletteDeviceAndMissingResourcesDrawNothing)
-{
-    palette_device = true;
-    const Tresource_bitmap with = load_resource_bitmap("AMERICAN_PROJECTION", true);
-    const Tresource_bitmap without = load_resource_bitmap("AMERICAN_PROJECTION", false);
-    palette_device = false;
-    EXPECT_EQ(with.palette.size(), 16u);
-    EXPECT_EQ(with.palette[1], rgb(0, 0, 128));
-    EXPECT_TRUE(without.palette.empty());
-
     const Tresource_bitmap missing = load_resource_bitmap("NO_SUCH_PICTURE", true);
-    EXPECT_TRUE(missing.resource.empty());
-    EXPECT_EQ(missing.colours, 0);
+    EXPECT_TRUE(missing.resource.empty() && missing.colours == 0);
     image_canvas canvas(10, 10, red);
     draw_resource_bitmap(canvas, missing, 0, 0);
     EXPECT_EQ(canvas.pixel(0, 0), red);

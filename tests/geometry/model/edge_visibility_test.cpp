@@ -3,24 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-using crossing = std::pair<long double, int>;
-using stretch = std::pair<long double, int>;
+using marks = std::vector<std::pair<long double, int>>;   // (t, crossing code or level)
 
-std::vector<crossing> entries(const Tcrossing_list& list)
+marks entries(const Tcrossing_list& list)
 {
-    std::vector<crossing> out;
+    marks out;
     for (int i = 1; i <= list.count; ++i)
         out.push_back({list.entries[i].t, list.entries[i].code});
     return out;
 }
 
-Tcrossing_list crossings(std::initializer_list<crossing> added)
+Tcrossing_list crossings(const marks& added)
 {
     Tcrossing_list list;
     for (const auto& [t, code] : added)
@@ -28,14 +26,15 @@ Tcrossing_list crossings(std::initializer_list<crossing> added)
     return list;
 }
 
-std::vector<stretch> stretches(const Tedge_visibility& record)
+marks stretches(const Tedge_visibility& record)
 {
-    std::vector<stretch> out;
+    marks out;
     for (int i = 1; i <= record.count; ++i)
         out.push_back({record.breakpoints[i].t, record.breakpoints[i].level});
     return out;
 }
 
+// Each painting is (level, (from, to)).
 Tedge_visibility painted(std::initializer_list<std::pair<int, std::pair<long double, long double>>> paints)
 {
     Tedge_visibility record = new_edge_visibility(false);
@@ -46,103 +45,79 @@ Tedge_visibility painted(std::initializer_list<std::pair<int, std::pair<long dou
 
 } // namespace
 
-TEST(Crossings, EntriesAndExitsSortAndCancelWhereTheyMeet)
+// Codes: 1 entry, 0 exit, 3 start and 2 end of a side on the line.
+TEST(Crossings, EntriesAndExitsSortCancelAndJoin)
 {
-    EXPECT_EQ(entries(crossings({{0.6L, 0}, {0.2L, 1}})), (std::vector<crossing>{{0.2L, 1}, {0.6L, 0}}));
-    // A vertex touching the line: in and out at the same place cancel, either order.
-    EXPECT_EQ(entries(crossings({{0.2L, 1}, {0.5L, 1}, {0.5L, 0}, {0.8L, 0}})),
-              (std::vector<crossing>{{0.2L, 1}, {0.8L, 0}}));
-    EXPECT_EQ(entries(crossings({{0.5L, 0}, {0.5L, 1}})), std::vector<crossing>{});
-    // A pass through a vertex gives two entries there, counted once.
-    EXPECT_EQ(entries(crossings({{0.3L, 1}, {0.30001L, 1}, {0.9L, 0}})), (std::vector<crossing>{{0.3L, 1}, {0.9L, 0}}));
+    const struct { marks added, expected; } cases[] = {
+        {{{0.6L, 0}, {0.2L, 1}}, {{0.2L, 1}, {0.6L, 0}}},
+        {{{0.2L, 1}, {0.5L, 1}, {0.5L, 0}, {0.8L, 0}}, {{0.2L, 1}, {0.8L, 0}}},   // a vertex touching the line
+        {{{0.5L, 0}, {0.5L, 1}}, {}},
+        {{{0.3L, 1}, {0.30001L, 1}, {0.9L, 0}}, {{0.3L, 1}, {0.9L, 0}}},           // a pass through a vertex
+        {{{0.2L, 3}, {0.5L, 2}, {0.5L, 3}, {0.8L, 2}}, {{0.2L, 3}, {0.8L, 2}}},   // sides end to end
+        {{{0.2L, 3}, {0.5L, 2}, {0.7L, 2}}, {{0.2L, 3}, {0.7L, 2}}},
+        {{{0.4L, 3}, {0.6L, 2}, {0.1L, 3}}, {{0.1L, 3}, {0.6L, 2}}},
+        {{{0.2L, 3}, {0.6L, 2}, {0.4L, 3}}, {{0.2L, 3}, {0.6L, 2}}},
+        {{{0.2L, 3}, {0.4L, 2}, {0.6L, 1}, {0.5L, 2}}, {{0.2L, 3}, {0.5L, 2}, {0.6L, 1}}},
+        // Entries at a side's ends go outside it.
+        {{{0.3L, 3}, {0.6L, 2}, {0.3L, 1}, {0.6L, 1}}, {{0.3L, 1}, {0.3L, 3}, {0.6L, 2}, {0.6L, 1}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(entries(crossings(c.added)), c.expected) << testing::PrintToString(c.added);
 }
 
-TEST(Crossings, SidesOnTheLineJoinWhenTheyTouchOrOverlap)
+TEST(Crossings, RestrictingKeepsWhatLiesInTheRangeAndCutsStretchesAtItsEnds)
 {
-    // Two sides end to end become one stretch.
-    EXPECT_EQ(entries(crossings({{0.2L, 3}, {0.5L, 2}, {0.5L, 3}, {0.8L, 2}})), (std::vector<crossing>{{0.2L, 3}, {0.8L, 2}}));
-    // An end past every entry moves the last end; a start before a start moves it.
-    EXPECT_EQ(entries(crossings({{0.2L, 3}, {0.5L, 2}, {0.7L, 2}})), (std::vector<crossing>{{0.2L, 3}, {0.7L, 2}}));
-    EXPECT_EQ(entries(crossings({{0.4L, 3}, {0.6L, 2}, {0.1L, 3}})), (std::vector<crossing>{{0.1L, 3}, {0.6L, 2}}));
-    // A start inside a stretch adds nothing; an end inside one moves the earlier end.
-    EXPECT_EQ(entries(crossings({{0.2L, 3}, {0.6L, 2}, {0.4L, 3}})), (std::vector<crossing>{{0.2L, 3}, {0.6L, 2}}));
-    EXPECT_EQ(entries(crossings({{0.2L, 3}, {0.4L, 2}, {0.6L, 1}, {0.5L, 2}})),
-              (std::vector<crossing>{{0.2L, 3}, {0.5L, 2}, {0.6L, 1}}));
-    // Crossings at a side's ends go outside the stretch: an entry at its
-    // start before it, one at its end after it.
-    EXPECT_EQ(entries(crossings({{0.3L, 3}, {0.6L, 2}, {0.3L, 1}, {0.6L, 1}})),
-              (std::vector<crossing>{{0.3L, 1}, {0.3L, 3}, {0.6L, 2}, {0.6L, 1}}));
+    const struct { marks added; long double from, to; marks expected; } cases[] = {
+        {{{0.1L, 1}, {0.3L, 0}, {0.5L, 1}, {0.8L, 0}}, 0.2L, 0.6L, {{0.2L, 1}, {0.3L, 0}, {0.5L, 1}, {0.6L, 0}}},
+        {{{0.1L, 1}, {0.3L, 0}, {0.5L, 1}, {0.8L, 0}}, 0.35L, 0.45L, {}},
+        {{{0.1L, 1}, {0.3L, 0}}, 0.5L, 1, {}},
+        {{{0.1L, 3}, {0.9L, 2}}, 0, 0.4L, {{0.1L, 3}, {0.4L, 2}}},
+        {{{0.5L, 0}, {0.7L, 1}, {0.9L, 0}}, 0, 1, {{0.7L, 1}, {0.9L, 0}}},   // starting with an exit
+    };
+    for (const auto& c : cases) {
+        Tcrossing_list list = crossings(c.added);
+        restrict_crossings(list, c.from, c.to);
+        EXPECT_EQ(entries(list), c.expected) << static_cast<double>(c.from) << ".." << static_cast<double>(c.to);
+    }
 }
 
 TEST(Crossings, AListFullOfCrossingsRefusesTheNextWithoutWritingPastIt)
 {
     Tcrossing_list list;
-    for (int i = 0; i < max_crossings; ++i)
-        add_crossing(static_cast<std::uint8_t>(i % 2 == 0 ? 1 : 0), list, i / 100.0L);
-    ASSERT_EQ(list.count, max_crossings);
-    EXPECT_FALSE(list.refused);
-    add_crossing(1, list, 0.9L);
-    add_crossing(1, list, 0.001L);
+    for (int i = 0; i <= max_crossings; ++i)
+        add_crossing(static_cast<std::uint8_t>(i % 2 == 0 ? 1 : 0), list, i < max_crossings ? i / 100.0L : 0.001L);
     EXPECT_EQ(list.count, max_crossings);
     EXPECT_TRUE(list.refused);
     EXPECT_EQ(list.entries[max_crossings].t, (max_crossings - 1) / 100.0L);
 }
 
-TEST(Crossings, RestrictingKeepsWhatLiesInTheRangeAndCutsStretchesAtItsEnds)
-{
-    Tcrossing_list list = crossings({{0.1L, 1}, {0.3L, 0}, {0.5L, 1}, {0.8L, 0}});
-    restrict_crossings(list, 0.2L, 0.6L);
-    EXPECT_EQ(entries(list), (std::vector<crossing>{{0.2L, 1}, {0.3L, 0}, {0.5L, 1}, {0.6L, 0}}));
-
-    list = crossings({{0.1L, 1}, {0.3L, 0}, {0.5L, 1}, {0.8L, 0}});
-    restrict_crossings(list, 0.35L, 0.45L);   // between two stretches
-    EXPECT_EQ(entries(list), std::vector<crossing>{});
-
-    list = crossings({{0.1L, 1}, {0.3L, 0}});
-    restrict_crossings(list, 0.5L, 1);   // wholly before the range
-    EXPECT_EQ(entries(list), std::vector<crossing>{});
-
-    list = crossings({{0.1L, 3}, {0.9L, 2}});
-    restrict_crossings(list, 0, 0.4L);
-    EXPECT_EQ(entries(list), (std::vector<crossing>{{0.1L, 3}, {0.4L, 2}}));
-
-    list = crossings({{0.5L, 0}, {0.7L, 1}, {0.9L, 0}});   // starts with an exit
-    restrict_crossings(list, 0, 1);
-    EXPECT_EQ(entries(list), (std::vector<crossing>{{0.7L, 1}, {0.9L, 0}}));
-}
-
+// Levels: 0 visible, 1 hidden, 2 not drawn.
 TEST(EdgeVisibility, PaintingRaisesLevelsAndMergesEqualNeighbours)
 {
-    EXPECT_EQ(stretches(new_edge_visibility(false)), (std::vector<stretch>{{0, 0}, {1, 2}}));
-    EXPECT_EQ(stretches(new_edge_visibility(true)), (std::vector<stretch>{{0, 2}, {1, 2}}));
-
-    EXPECT_EQ(stretches(painted({{1, {0.2L, 0.5L}}})), (std::vector<stretch>{{0, 0}, {0.2L, 1}, {0.5L, 0}, {1, 2}}));
-    // Overlapping hidden stretches become one (the union of two hiding surfaces).
-    EXPECT_EQ(stretches(painted({{1, {0.2L, 0.5L}}, {1, {0.4L, 0.7L}}})),
-              (std::vector<stretch>{{0, 0}, {0.2L, 1}, {0.7L, 0}, {1, 2}}));
-    EXPECT_EQ(stretches(painted({{1, {0.2L, 0.5L}}, {1, {0.5L, 0.7L}}})),
-              (std::vector<stretch>{{0, 0}, {0.2L, 1}, {0.7L, 0}, {1, 2}}));
-    // A lower level never lowers a higher one; a higher one cuts through.
-    EXPECT_EQ(stretches(painted({{2, {0.3L, 0.6L}}, {1, {0.1L, 0.8L}}})),
-              (std::vector<stretch>{{0, 0}, {0.1L, 1}, {0.3L, 2}, {0.6L, 1}, {0.8L, 0}, {1, 2}}));
-    EXPECT_EQ(stretches(painted({{1, {0.1L, 0.8L}}, {2, {0.3L, 0.6L}}})),
-              (std::vector<stretch>{{0, 0}, {0.1L, 1}, {0.3L, 2}, {0.6L, 1}, {0.8L, 0}, {1, 2}}));
-    // Painting to the end joins the last breakpoint; the whole edge can end not drawn.
-    EXPECT_EQ(stretches(painted({{2, {0.5L, 1}}})), (std::vector<stretch>{{0, 0}, {0.5L, 2}}));
-    EXPECT_EQ(stretches(painted({{2, {0, 1}}})), (std::vector<stretch>{{0, 2}}));
-    EXPECT_EQ(stretches(painted({{1, {0, 1}}})), (std::vector<stretch>{{0, 1}, {1, 2}}));
+    EXPECT_EQ(stretches(new_edge_visibility(true)), (marks{{0, 2}, {1, 2}}));
+    const struct { Tedge_visibility record; marks expected; } cases[] = {
+        {painted({}), {{0, 0}, {1, 2}}},
+        {painted({{1, {0.2L, 0.5L}}}), {{0, 0}, {0.2L, 1}, {0.5L, 0}, {1, 2}}},
+        {painted({{1, {0.2L, 0.5L}}, {1, {0.4L, 0.7L}}}), {{0, 0}, {0.2L, 1}, {0.7L, 0}, {1, 2}}},   // a union
+        {painted({{1, {0.2L, 0.5L}}, {1, {0.5L, 0.7L}}}), {{0, 0}, {0.2L, 1}, {0.7L, 0}, {1, 2}}},
+        {painted({{2, {0.3L, 0.6L}}, {1, {0.1L, 0.8L}}}), {{0, 0}, {0.1L, 1}, {0.3L, 2}, {0.6L, 1}, {0.8L, 0}, {1, 2}}},
+        {painted({{1, {0.1L, 0.8L}}, {2, {0.3L, 0.6L}}}), {{0, 0}, {0.1L, 1}, {0.3L, 2}, {0.6L, 1}, {0.8L, 0}, {1, 2}}},
+        {painted({{2, {0.5L, 1}}}), {{0, 0}, {0.5L, 2}}},
+        {painted({{2, {0, 1}}}), {{0, 2}}},
+        {painted({{1, {0, 1}}}), {{0, 1}, {1, 2}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(stretches(c.record), c.expected);
 }
 
 TEST(EdgeVisibility, APaintingOutsideTheEdgeIsReportedAndStillDone)
 {
     platform::scripted_responder responder;
-    const Tedge_visibility record = painted({{1, {0.5L, 1.01L}}});
-    ASSERT_EQ(responder.count(), 1u);
+    const Tedge_visibility record = painted({{1, {0.5L, 1.01L}}, {1, {0, 1.00005L}}});
+    ASSERT_EQ(responder.count(), 1u) << "within the tolerance: no message";
     EXPECT_EQ(responder.last().text, "t1 te groot of t2 te klein");
     EXPECT_EQ(responder.last().flags, platform::MB_ICONERROR);
-    EXPECT_EQ(stretches(record), (std::vector<stretch>{{0, 0}, {0.5L, 1}, {1, 2}}));
-    painted({{1, {0, 1.00005L}}});
-    EXPECT_EQ(responder.count(), 1u);
+    EXPECT_EQ(stretches(record), (marks{{0, 1}, {1, 2}}));
 }
 
 TEST(EdgeVisibility, ARecordOfTwentyBreakpointsRefusesMoreWithoutWritingPastIt)

@@ -15,20 +15,20 @@ using test_objects::finished;
 
 namespace {
 
-Tline_drawing drawing_of(const Tsolid& solid, int angle_x = 0, int angle_y = 0, bool join_touching = true)
+Tline_drawing drawing_of(const Tsolid& solid)
 {
     platform::scripted_responder responder;
     Tline_drawing drawing;
-    compute_line_drawing(solid, angle_x, angle_y, 0, drawing, join_touching, false);
+    compute_line_drawing(solid, 0, 0, 0, drawing, true, false);
     EXPECT_EQ(responder.count(), 0u);
     return drawing;
 }
 
 bool has_line(const Tdrawing_lines& list, long double x1, long double y1, long double x2, long double y2)
 {
+    const auto near = [](long double a, long double b) { return std::fabs(a - b) < 1e-9L; };
     for (int i = 1; i <= list.count; ++i) {
         const Tdrawing_line& l = list.lines[i];
-        const auto near = [](long double a, long double b) { return std::fabs(a - b) < 1e-9L; };
         if ((near(l.x1, x1) && near(l.y1, y1) && near(l.x2, x2) && near(l.y2, y2)) ||
             (near(l.x1, x2) && near(l.y1, y2) && near(l.x2, x1) && near(l.y2, y1)))
             return true;
@@ -48,39 +48,47 @@ int edge_between(const Tsolid& solid, const Tpoint3d& a, const Tpoint3d& b)
     return 0;
 }
 
-} // namespace
-
-TEST(HiddenLines, ACubeSquareOnShowsItsFrontSquareOnly)
+int highlighted(const Tdrawing_lines& list)
 {
-    const Tsolid cube = test_objects::solid_of(test_objects::cube());
-    const Tline_drawing drawing = drawing_of(cube);
-    EXPECT_EQ(drawing.visible.count, 4);
-    EXPECT_EQ(drawing.hidden.count, 0) << "the back square lies behind the front one's outline: not drawn, not dashed";
-    EXPECT_TRUE(has_line(drawing.visible, -0.5L, -0.5L, 0.5L, -0.5L));
-    EXPECT_TRUE(has_line(drawing.visible, -0.5L, 0.5L, -0.5L, -0.5L));
-
-    // The records behind it: edges towards the viewer end-on, back edges not drawn.
-    Tnormals normals{};
-    Tvisibility front{};
-    surface_normals(cube, normals, true);
-    front_surfaces(cube, false, normals, front);
-    const int toward = edge_between(cube, {-0.5L, -0.5L, 0.5L}, {-0.5L, -0.5L, -0.5L});
-    const int back = edge_between(cube, {-0.5L, -0.5L, -0.5L}, {0.5L, -0.5L, -0.5L});
-    ASSERT_NE(toward, 0);
-    ASSERT_NE(back, 0);
-    const Tedge_visibility end_on = compute_edge_visibility(cube, toward, front);
-    EXPECT_EQ(end_on.count, 2);
-    EXPECT_EQ(end_on.breakpoints[1].level, not_drawn_level);
-    const Tedge_visibility behind = compute_edge_visibility(cube, back, front);
-    EXPECT_EQ(behind.count, 1);
-    EXPECT_EQ(behind.breakpoints[1].level, not_drawn_level);
+    int n = 0;
+    for (int i = 1; i <= list.count; ++i)
+        n += list.lines[i].highlighted ? 1 : 0;
+    return n;
 }
 
-TEST(HiddenLines, TurnedCubeShowsItsThreeHiddenEdgesDashed)
+Tedge_visibility record_of(std::initializer_list<Tbreakpoint> breakpoints)
 {
-    const Tline_drawing drawing = drawing_of(test_objects::solid_of(test_objects::cube()), 30, -40);
-    EXPECT_EQ(drawing.visible.count, 9);
-    EXPECT_EQ(drawing.hidden.count, 3);
+    Tedge_visibility record;
+    for (const Tbreakpoint& b : breakpoints)
+        record.breakpoints[++record.count] = b;
+    return record;
+}
+
+} // namespace
+
+// Square on, the back square and the edges seen end-on lie on the front
+// square's outline: not drawn, not dashed; a marked one is drawn whole.
+TEST(HiddenLines, ACubeSquareOnShowsItsFrontSquareAndOnlyAMarkedEdgeBehindIt)
+{
+    Tsolid cube = test_objects::solid_of(test_objects::cube());
+    Tline_drawing drawing = drawing_of(cube);
+    EXPECT_EQ(drawing.visible.count, 4);
+    EXPECT_EQ(drawing.hidden.count, 0);
+    EXPECT_TRUE(has_line(drawing.visible, -0.5L, 0.5L, -0.5L, -0.5L));
+
+    const int back = edge_between(cube, {-0.5L, -0.5L, -0.5L}, {0.5L, -0.5L, -0.5L});
+    const int front = edge_between(cube, {-0.5L, -0.5L, 0.5L}, {0.5L, -0.5L, 0.5L});
+    cube.edge_marked = true;
+    cube.marked_edge = static_cast<std::uint8_t>(back);
+    drawing = drawing_of(cube);
+    EXPECT_TRUE(has_line(drawing.hidden, -0.5L, -0.5L, 0.5L, -0.5L) && highlighted(drawing.hidden) == 1);
+    EXPECT_EQ(drawing.visible.count, 4) << "never merged into the front square";
+    cube.marked_edge = static_cast<std::uint8_t>(front);
+    drawing = drawing_of(cube);
+    EXPECT_EQ(drawing.hidden.count, 0);
+    EXPECT_EQ(highlighted(drawing.visible), 1);
+    cube.edge_marked = false;   // the switch, not the number, decides
+    EXPECT_EQ(highlighted(drawing_of(cube).visible), 0);
 }
 
 TEST(HiddenLines, AVertexThatOnlyTouchesAnEdgeLineLeavesTheEdgeVisible)
@@ -101,77 +109,10 @@ TEST(HiddenLines, AnEdgeBehindTwoOverlappingSurfacesGetsOneHiddenStretch)
     add_box(solid, -1, 1, -0.1L, 0.1L, -0.5L, -0.3L);
     add_box(solid, -0.6L, 0.1L, -0.5L, 0.5L, 0.1L, 0.2L);
     add_box(solid, -0.1L, 0.5L, -0.4L, 0.6L, 0.3L, 0.4L);
-    const Tsolid s = finished(solid);
-    Tnormals normals{};
-    Tvisibility front{};
-    surface_normals(s, normals, true);
-    front_surfaces(s, false, normals, front);
-    const int e = edge_between(s, {-1, 0.1L, -0.3L}, {1, 0.1L, -0.3L});
-    ASSERT_NE(e, 0);
-    const Tedge_visibility record = compute_edge_visibility(s, e, front);
-    ASSERT_EQ(record.count, 4);
-    const bool forward = s.vertices[s.edges[e].from_vertex].x < 0;
-    EXPECT_EQ(record.breakpoints[2].level, hidden_level);
-    EXPECT_NEAR(static_cast<double>(record.breakpoints[2].t), forward ? 0.2 : 0.25, 1e-12);
-    EXPECT_NEAR(static_cast<double>(record.breakpoints[3].t), forward ? 0.75 : 0.8, 1e-12);
-
-    const Tline_drawing drawing = drawing_of(s);
+    const Tline_drawing drawing = drawing_of(finished(solid));
     EXPECT_TRUE(has_line(drawing.hidden, -0.6L, 0.1L, 0.5L, 0.1L));
+    EXPECT_TRUE(has_line(drawing.visible, -1, 0.1L, -0.6L, 0.1L));
 }
-
-TEST(HiddenLines, AHighlightedEdgeKeepsItsWholeLengthAndNeverMerges)
-{
-    Tsolid cube = test_objects::solid_of(test_objects::cube());
-    const int back = edge_between(cube, {-0.5L, -0.5L, -0.5L}, {0.5L, -0.5L, -0.5L});
-    const int front = edge_between(cube, {-0.5L, -0.5L, 0.5L}, {0.5L, -0.5L, 0.5L});
-    cube.edge_marked = true;
-    cube.marked_edge = static_cast<std::uint8_t>(back);
-    Tline_drawing drawing = drawing_of(cube);
-    ASSERT_EQ(drawing.hidden.count, 1);
-    EXPECT_TRUE(drawing.hidden.lines[1].highlighted);
-    EXPECT_TRUE(has_line(drawing.hidden, -0.5L, -0.5L, 0.5L, -0.5L));
-    EXPECT_EQ(drawing.visible.count, 4);
-
-    cube.marked_edge = static_cast<std::uint8_t>(front);
-    drawing = drawing_of(cube);
-    EXPECT_EQ(drawing.hidden.count, 0);
-    int highlighted = 0;
-    for (int i = 1; i <= drawing.visible.count; ++i)
-        highlighted += drawing.visible.lines[i].highlighted ? 1 : 0;
-    EXPECT_EQ(highlighted, 1);
-
-    cube.edge_marked = false;   // the switch, not the number, decides
-    drawing = drawing_of(cube);
-    for (int i = 1; i <= drawing.visible.count; ++i)
-        EXPECT_FALSE(drawing.visible.lines[i].highlighted);
-}
-
-namespace {
-
-// A star of edges from the origin, each along its own direction, for
-// feeding stretch records straight to the line building.
-Tsolid star(int edges)
-{
-    Tsolid solid;
-    solid.vertex_count = edges + 1;
-    for (int e = 1; e <= edges; ++e) {
-        const long double a = e * 0.1L;
-        solid.vertices[e + 1] = {std::cos(a), std::sin(a), 0};
-        solid.edges[e] = {1, static_cast<std::uint8_t>(e + 1)};
-    }
-    solid.edge_count = edges;
-    return solid;
-}
-
-Tedge_visibility record_of(std::initializer_list<Tbreakpoint> breakpoints)
-{
-    Tedge_visibility record;
-    for (const Tbreakpoint& b : breakpoints)
-        record.breakpoints[++record.count] = b;
-    return record;
-}
-
-} // namespace
 
 TEST(HiddenLines, AStretchCountsOnlyWhenItsEdgeSquaredTimesItsParameterLengthPassesOneHundredth)
 {
@@ -194,22 +135,23 @@ TEST(HiddenLines, AStretchCountsOnlyWhenItsEdgeSquaredTimesItsParameterLengthPas
 
 TEST(HiddenLines, TheFiftyFirstLineOfAListIsDroppedWithAMessageEachTime)
 {
-    for (const int wanted : {50, 51, 52}) {
-        const Tsolid solid = star(26);
+    Tsolid star;   // 26 edges from the origin, each along its own direction
+    star.vertex_count = star.edge_count = 26;
+    for (int e = 1; e <= 26; ++e) {
+        star.vertices[e + 1] = {std::cos(e * 0.1L), std::sin(e * 0.1L), 0};
+        star.edges[e] = {1, static_cast<std::uint8_t>(e + 1)};
+    }
+    for (const int wanted : {50, 52}) {
         Tedge_visibilities records{};
         for (int e = 1; e <= 26; ++e)
             records[e] = e <= wanted - 26 ? record_of({{0, 0}, {0.3L, 1}, {0.6L, 0}, {1, 2}})
                                              : record_of({{0, 0}, {0.3L, 1}, {1, 2}});
         platform::scripted_responder responder;
         Tline_drawing drawing;
-        build_drawing_lines(solid, records, drawing, true);
+        build_drawing_lines(star, records, drawing, true);
         EXPECT_EQ(drawing.visible.count, 50);
-        EXPECT_EQ(drawing.hidden.count, 26);
-        ASSERT_EQ(responder.count(), static_cast<std::size_t>(wanted - 50)) << wanted;
-        if (wanted > 50) {
-            EXPECT_EQ(responder.last().text, "Too many lines in drawing!");
-            EXPECT_EQ(responder.last().flags, platform::MB_ICONINFORMATION);
-        }
+        EXPECT_EQ(responder.count(), static_cast<std::size_t>(wanted - 50)) << wanted;
+        EXPECT_EQ(responder.count() ? responder.last().text : "", wanted > 50 ? "Too many lines in drawing!" : "");
     }
 }
 
@@ -220,32 +162,10 @@ TEST(HiddenLines, ASolidWithoutEdgesStillCarriesItsViewArrowsToTheScreen)
     Tscreen_drawing screen;
     screen.visible.count = 7;
     compute_hidden_line_drawing(solid, 90, 0, 0, screen, true, false, 120, 200, 2);
-    EXPECT_EQ(screen.visible.count, 0);
-    EXPECT_EQ(screen.hidden.count, 0);
+    EXPECT_EQ(screen.visible.count + screen.hidden.count, 0);
     const Tarrow_mark first = project_view_arrow({0, -2.3L, 0}, 200, 120, 2);   // turned with the solid
-    EXPECT_EQ(screen.arrow_marks[0].tail_x, first.tail_x);
-    EXPECT_EQ(screen.arrow_marks[0].tail_y, first.tail_y);
-    EXPECT_EQ(screen.arrow_marks[0].head_y, first.head_y);
-}
-
-TEST(HiddenLines, ScreenLinesAreTheKernelsPixelsAroundTheOrigin)
-{
-    Tline_drawing drawing;
-    drawing.visible.count = 1;
-    drawing.visible.lines[1] = {-0.5L, 0.25L, 0.5L, -0.25L, true};
-    drawing.hidden.count = 1;
-    drawing.hidden.lines[1] = {0, 0, 1, 1, false};
-    Tscreen_drawing screen;
-    drawing_to_screen(drawing, screen, 100, 300, 1.5L);
-    const Tinteger_point a = project_point(300, 100, 1.5L, -0.5L, 0.25L);
-    const Tinteger_point b = project_point(300, 100, 1.5L, 1, 1);
-    EXPECT_EQ(screen.visible.count, 1);
-    EXPECT_EQ(screen.visible.lines[1].x1, a.x);
-    EXPECT_EQ(screen.visible.lines[1].y1, a.y);
-    EXPECT_TRUE(screen.visible.lines[1].highlighted);
-    EXPECT_EQ(screen.hidden.lines[1].x2, b.x);
-    EXPECT_EQ(screen.hidden.lines[1].y2, b.y);
-    EXPECT_LT(screen.hidden.lines[1].y2, 100) << "y up becomes pixels up";
+    EXPECT_EQ((std::vector{screen.arrow_marks[0].tail_x, screen.arrow_marks[0].tail_y, screen.arrow_marks[0].head_y}),
+              (std::vector{first.tail_x, first.tail_y, first.head_y}));
 }
 
 TEST(HiddenLines, AnEdgeWithMoreStretchesThanItsRecordHoldsIsReportedOnceAndDrawnAsFarAsItFits)
@@ -273,7 +193,6 @@ TEST(HiddenLines, AnEdgeWithMoreStretchesThanItsRecordHoldsIsReportedOnceAndDraw
     compute_line_drawing(solid, 0, 0, 0, drawing, true, false);
     ASSERT_EQ(responder.count(), 1u);
     EXPECT_EQ(responder.last().text, "Too many crossings on an edge in drawing!");
-    EXPECT_EQ(responder.last().flags, platform::MB_ICONINFORMATION);
     int hidden_on_the_edge = 0;
     for (int i = 1; i <= drawing.hidden.count; ++i)
         hidden_on_the_edge += drawing.hidden.lines[i].y1 == 0 && drawing.hidden.lines[i].y2 == 0 ? 1 : 0;

@@ -90,43 +90,34 @@ TEST(ObjectFiles, TheoryObjectOutsideSubmenusSatisfiesTheCheckButSelectsNothing)
     EXPECT_EQ(catalogue.selected_category, nullptr);
 }
 
-TEST(ObjectFiles, StructureFaultsStopWithTheirPositionsAndLimits)
+TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
 {
     const bytes good = submenu("S", {theory(cube())});
-    EXPECT_EQ(load_message(bytes{170, 1, 'S', 0, 187}), "error in objects file \"T.OBJ\", at byte position 4")
-        << "the first byte after a submenu name must open an object";
-    bytes wrong_end = good;
-    wrong_end.back() = 99;
-    EXPECT_EQ(load_message(wrong_end),
-              "error in objects file \"T.OBJ\", at byte position " + std::to_string(good.size()));
-    bytes wrong_close = good;
-    wrong_close[wrong_close.size() - 2] = 0;
-    EXPECT_EQ(load_message(wrong_close),
-              "error in objects file \"T.OBJ\", at byte position " + std::to_string(good.size() - 1));
+    const auto at = [](std::size_t position) { return "error in objects file \"T.OBJ\", at byte position " + std::to_string(position); };
     for (std::size_t size = 1; size < good.size(); ++size)
-        ASSERT_EQ(load_message(bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(size))),
-                  "error in objects file \"T.OBJ\", at byte position " + std::to_string(size));
-
-    object too_many = cube();
+        ASSERT_EQ(load_message(bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(size))), at(size));
+    bytes wrong_end = good, wrong_close = good;
+    wrong_end.back() = 99;
+    wrong_close[wrong_close.size() - 2] = 0;
+    object too_many = cube(), surfaces = cube(), wide = cube(), level = cube();
     too_many.vertices.resize(30);
-    EXPECT_EQ(load_message(submenu("S", {too_many})), "object with too many vertices in object file \"T.OBJ\"");
-    object surfaces = cube();
     surfaces.faces.resize(27, surfaces.faces[0]);
-    EXPECT_EQ(load_message(submenu("S", {surfaces})), "object with too many surfaces in object file \"T.OBJ\"");
-    object wide = cube();
     wide.width = 21;
-    EXPECT_EQ(load_message(submenu("S", {wide})),
-              "object with maximum vertices/surface too big in object file \"T.OBJ\"");
-    object level = cube();
     level.level = 4;
-    EXPECT_EQ(load_message(submenu("S", {level})), "object with a level above 3 in object file \"T.OBJ\"");
-}
-
-TEST(ObjectFiles, MissingObjectsSubmenusOrTheoryStop)
-{
-    EXPECT_EQ(load_message(bytes{0, 1, 2}), "No objects in object files!");
-    EXPECT_EQ(load_message(theory(cube()).record()), "No submenus in object files!");
-    EXPECT_EQ(load_message(submenu("S", {cube()})), "no theory object specified in object files!");
+    const std::pair<bytes, std::string> cases[] = {
+        {bytes{170, 1, 'S', 0, 187}, at(4)},   // the first byte after a submenu name must open an object
+        {wrong_end, at(good.size())},
+        {wrong_close, at(good.size() - 1)},
+        {submenu("S", {too_many}), "object with too many vertices in object file \"T.OBJ\""},
+        {submenu("S", {surfaces}), "object with too many surfaces in object file \"T.OBJ\""},
+        {submenu("S", {wide}), "object with maximum vertices/surface too big in object file \"T.OBJ\""},
+        {submenu("S", {level}), "object with a level above 3 in object file \"T.OBJ\""},
+        {bytes{0, 1, 2}, "No objects in object files!"},
+        {theory(cube()).record(), "No submenus in object files!"},
+        {submenu("S", {cube()}), "no theory object specified in object files!"},
+    };
+    for (const auto& [file, message] : cases)
+        EXPECT_EQ(load_message(file), message);
 }
 
 TEST(ObjectFiles, The255thObjectIsTooMany)
@@ -156,34 +147,26 @@ protected:
     TThingCatCollection catalogue;
 };
 
-TEST_F(ObjectFileReading, NamesFromTheSettingsUpToTheFirstEmptyKey)
+TEST_F(ObjectFileReading, NamesFromTheSettingsUpToTheFirstEmptyKeyObjectsNumberedFileAfterFile)
 {
-    write("first.obj", submenu("First", {theory(cube())}));
-    write("third.obj", submenu("Third", {cube()}));
-    EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=fi rst\nFile3=third.obj\n"), "");
-    ASSERT_EQ(catalogue.count(), 1u) << "blanks removed, .obj added, the third key never read";
-    EXPECT_EQ(catalogue.categories[0]->name, "First");
-    EXPECT_EQ(object_file_names(), (std::vector<std::string>{"fi rst"}));
-}
-
-TEST_F(ObjectFileReading, ObjectsNumberedFileAfterFileAndANameWithAnotherExtensionKept)
-{
-    write("A.OBJ", submenu("A", {cube()}));
+    write("first.obj", submenu("First", {cube()}));
     write("b.dat", submenu("B", {theory(cube("In B"))}));
-    EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=a\nFile2=b.dat\n"), "");
+    write("third.obj", submenu("Third", {cube()}));
+    EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=fi rst\nFile2=b.dat\nFile4=third.obj\n"), "");
+    EXPECT_EQ(catalogue.count(), 2u) << "blanks removed, .obj added, another extension kept, the fourth key never read";
+    EXPECT_EQ(object_file_names(), (std::vector<std::string>{"fi rst", "b.dat"}));
     EXPECT_EQ(catalogue.theory_thing->object_number, 1);
-    EXPECT_EQ(object_file_images.size(), 2u);
 }
 
 TEST_F(ObjectFileReading, MissingAndOversizedFilesStop)
 {
     EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=gone\n"), "Could not read objects file: \"gone.obj\"");
     bytes big = submenu("S", {theory(cube())});
-    big.resize(max_object_file_size + 1, 0);
-    write("big.obj", big);
-    EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=big.obj\n"), "objects file \"big.obj\" is larger than 20000 bytes");
-    big.resize(max_object_file_size);
-    write("big.obj", big);
-    EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=big.obj\n"), "") << "20000 bytes are allowed";
+    for (const std::size_t size : {max_object_file_size + 1, max_object_file_size}) {
+        big.resize(size, 0);
+        write("big.obj", big);
+        EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=big.obj\n"),
+                  size > max_object_file_size ? "objects file \"big.obj\" is larger than 20000 bytes" : "");
+    }
     EXPECT_EQ(load_listed("[OBJECT FILES]\n"), "No objects in object files!");
 }
