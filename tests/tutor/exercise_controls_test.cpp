@@ -1,16 +1,13 @@
 #include "geometry/palette.h"
 #include "platform/canvas_widget.h"
-#include "platform/resource_cursor.h"
 #include "resources/resources.h"
 #include "tests/support/widget_app.h"
 #include "tutor/ExerciseControls.h"
 
 #include <QImage>
-#include <QPixmap>
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using platform::pixel_point;
 using platform::rgb;
@@ -20,14 +17,12 @@ namespace {
 const platform::colour_ref marker = rgb(1, 2, 3);
 
 // The text drawing a resource was made from, its comment lines left out.
-std::vector<std::string> drawing_rows(const std::string& folder, const std::string& name, std::string* hot_spot = nullptr)
+std::vector<std::string> drawing_rows(const std::string& name)
 {
-    std::ifstream in(std::string(WINTOLA_SOURCE_DIR) + "/resources/" + folder + "/" + name + ".txt");
+    std::ifstream in(std::string(WINTOLA_SOURCE_DIR) + "/resources/bitmaps/" + name + ".txt");
     std::vector<std::string> rows;
     std::string line;
     while (std::getline(in, line)) {
-        if (hot_spot && line.rfind("# hot spot:", 0) == 0)
-            *hot_spot = line.substr(11);
         if (line.rfind("# ", 0) != 0)
             rows.push_back(line);
     }
@@ -166,7 +161,7 @@ TEST(ToolPictures, AreSixteenColourButtonsDrawnFromTheirTextDrawings)
             EXPECT_EQ(record.colours, 16);
             ASSERT_EQ(record.picture.width, 72) << name;
             ASSERT_EQ(record.picture.height, 72) << name;
-            const std::vector<std::string> rows = drawing_rows("bitmaps", name);
+            const std::vector<std::string> rows = drawing_rows(name);
             ASSERT_EQ(rows.size(), 72u) << name;
             for (int y = 0; y < 72; ++y)
                 for (int x = 0; x < 72; ++x)
@@ -176,27 +171,3 @@ TEST(ToolPictures, AreSixteenColourButtonsDrawnFromTheirTextDrawings)
         }
 }
 
-TEST(ProgramCursors, ArePicturesWithTheirHotSpotsDrawnFromTheirTextDrawings)
-{
-    test_support::widget_app();
-    init_resources();
-    for (const char* name : {"CONSTRUCTION_CURSOR", "RUBOUT_CURSOR"}) {
-        const std::optional<QCursor> cursor = platform::load_resource_cursor(name);
-        ASSERT_TRUE(cursor) << name;
-        std::string hot_spot;
-        const std::vector<std::string> rows = drawing_rows("cursors", name, &hot_spot);
-        int x = -1;
-        int y = -1;
-        std::istringstream(hot_spot) >> x >> y;
-        EXPECT_EQ(cursor->hotSpot(), QPoint(x, y)) << name;
-        const QImage image = cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(image.height(), static_cast<int>(rows.size()));
-        for (int row = 0; row < image.height(); ++row)
-            for (int column = 0; column < image.width(); ++column) {
-                const char c = rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-                const QRgb expected = c == '.' ? qRgba(0, 0, 0, 0) : c == '#' ? qRgba(0, 0, 0, 255) : qRgba(255, 255, 255, 255);
-                ASSERT_EQ(image.pixel(column, row), expected) << name << " " << column << "," << row;
-            }
-    }
-    EXPECT_FALSE(platform::load_resource_cursor("NO_SUCH_CURSOR"));
-}

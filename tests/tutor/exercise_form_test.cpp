@@ -83,43 +83,6 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeDrawnInThePictureAndAWrongLineRubbedOut)
     EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
-TEST_F(ExerciseFormTest, LinesTakenOutOfTheViewsDrawnBackSolidAndDashedAreJudgedRight)
-{
-    only(5, 2, "L-shaped block");
-    TExerciseForm& w = open([](TExerciseForm& f) { f.init_add_line_exercise(5, 2, 2, false); });
-    ASSERT_EQ(w.area_count(), 3);
-    EXPECT_TRUE(w.palette().tool_of(2).available);
-    for (int k = 1; k <= 3; ++k) {
-        const Tconstruction_area& a = w.area(k);
-        EXPECT_EQ(a.record.wanted.line_count, 2) << "level 2 takes two lines out of each view";
-        EXPECT_EQ(a.given_drawing.visible.count + a.given_drawing.hidden.count + 2,
-                  a.wanted_drawing.visible.count + a.wanted_drawing.hidden.count);
-    }
-    for (int k = 1; k <= 3; ++k)
-        pupil::draw_wanted(w, k);
-    EXPECT_EQ(answer_to_ready(w), "Right.");
-    EXPECT_EQ(w.correct(), 1);
-}
-
-TEST_F(ExerciseFormTest, ALineDrawnInTwoPiecesCountsAsTheOneLineTakenOut)
-{
-    only(4, 1, "Cube");
-    TExerciseForm& w = open([](TExerciseForm& f) { f.init_add_line_exercise(4, 1, 1, false); });
-    ASSERT_EQ(w.area(1).record.wanted.line_count, 2);
-    const Tconstruction_line first = w.area(1).record.wanted.lines[0];
-    pupil::choose_tool(w, first.kind == dashed_kind ? dashed_line_tool : solid_line_tool);
-    // Through its middle: the middle is no attractor, so that click only beeps.
-    const int beeps = platform::beep_count();
-    pupil::click(w, first.from);
-    pupil::click(w, {(first.from.x + first.to.x) / 2 + 1, (first.from.y + first.to.y) / 2 + 1});
-    EXPECT_EQ(platform::beep_count(), beeps + 1);
-    pupil::click(w, first.to);
-    ASSERT_EQ(w.area(1).record.pupil.line_count, 1);
-    EXPECT_TRUE(lines_equal(w.area(1).record.pupil.lines[0], first));
-    EXPECT_EQ(answer_to_ready(w), "Incomplete.");
-    EXPECT_EQ(w.count(), 0) << "not counted in exercise mode";
-}
-
 TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRight)
 {
     only(9, 1, "L-shaped block");
@@ -142,20 +105,6 @@ TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRig
         pupil::draw_surface(w, wanted.surfaces[static_cast<std::size_t>(s)]);
     EXPECT_EQ(answer_to_ready(w), "Right.");
     EXPECT_EQ(w.correct(), 1);
-}
-
-TEST_F(ExerciseFormTest, AMissingViewOfSixConstructedIsJudgedRight)
-{
-    only(7, 1, "Wedge");
-    TExerciseForm& w = open([](TExerciseForm& f) {
-        f.set_choice_source([](int n) { return n - 1; });
-        f.init_construction_exercise(7, 2, 1, false);
-    });
-    ASSERT_EQ(w.area_count(), 1);
-    EXPECT_EQ(w.area(1).projection, 5) << "the last of the six: the rear view";
-    EXPECT_EQ(w.area(1).given_drawing.visible.count, 0);
-    pupil::draw_wanted(w, 1);
-    EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
 TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
