@@ -134,6 +134,8 @@ TEST_F(MainFormTest, ResizingKeepsFourToThreeAndPlacesTheControls)
     const std::pair<QSize, QSize> sizes[] = {{{800, 600}, {800, 600}},
                                              {{800, 700}, {931, 700}},     // the height changed: the width follows
                                              {{1000, 700}, {1000, 750}},   // the width changed: the height follows
+                                             {{1000, 770}, {1000, 770}},   // within 0.03 of 0.75 it stays
+                                             {{900, 100}, {900, 675}},     // at least 480 high, then 3:4
                                              {{500, 300}, {640, 480}}};
     for (const auto& [asked, kept] : sizes) {
         form->resize(asked);
