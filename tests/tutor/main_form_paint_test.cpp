@@ -1,4 +1,3 @@
-#include "geometry/workbench_layout.h"
 #include "platform/image_canvas.h"
 #include "platform/printing.h"
 #include "tests/support/pdf_text.h"
@@ -90,18 +89,6 @@ TEST_F(MainFormPaintTest, TheObjectsNameWhereTheArrangementLeavesRoom)
         EXPECT_GT(changed_pixels(plain, named, QRect(at, QSize(40, 12))), 0) << at.x();
         EXPECT_EQ(changed_pixels(plain, named, QRect(0, 0, at.x() - 1, at.y() - 1)), 0) << at.x();
     }
-}
-
-TEST_F(MainFormPaintTest, TheScreenDrawsLeftOfTheRotationButtonsAndAboveTheOptions)
-{
-    show_form();
-    form->resize(1000, 750);
-    QApplication::processEvents();
-    const Tworkbench_layout layout = workbench_layout(form->drawing_width(), form->drawing_height(), true, true, true);
-    EXPECT_EQ(QRect(form->views().frame_left, form->views().frame_top, 1, form->views().frame_height),
-              QRect(layout.frame_origin.x, layout.frame_origin.y, 1, layout.frame_height))
-        << "both projections, six views by default";
-    EXPECT_LE(form->views().frame_right, form->drawing_width());
 }
 
 TEST_F(MainFormPaintTest, PrintingDrawsOnThePageAsOnTheScreen)
