@@ -197,6 +197,9 @@ TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKe
     const QRgb red = qRgb(255, 0, 0);
     pupil::click(w, line.from);
     EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0);
+    const int beeps = platform::beep_count();
+    pupil::click(w, {line.to.x + 3, line.to.y}, Qt::ShiftModifier);
+    EXPECT_EQ(platform::beep_count(), beeps + 1) << "3 pixels is too far to snap finely";
     QTest::mouseMove(&pupil::client(w), QPoint(line.to.x, line.to.y));
     QCoreApplication::processEvents();
     EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 5) << "the band to the mouse";

@@ -87,6 +87,8 @@ TEST(GuidanceCompiler, SemicolonRunsCommentsAndRemarks)
     EXPECT_EQ(remark.table.statement(1).level(), 3);
     EXPECT_EQ(remark.table.statement(2).number(), 2);
     EXPECT_EQ(compiled("").table.count(), 0);
+    EXPECT_THROW(compiled("TH 1;").table.statement(2), std::out_of_range);
+    EXPECT_THROW(compiled("TH 1;").table.condition(1), std::out_of_range);
     EXPECT_EQ(compiled("  \t\n\n").table.count(), 0);
     EXPECT_EQ(compiled(std::string(300, ' ') + "TH 1;").table.count(), 1) << "long lines are kept whole";
 }

@@ -47,6 +47,7 @@ TEST_F(PracticeFormFlowTest, CreationTakesItsCaptionsAndButtonWidths)
         EXPECT_EQ(button(name)->width(), width) << name << ": all as wide as the widest";
     EXPECT_EQ(menu_item("switch_guidance_on_off_menu_item").text(), "Switch on") << "the main window's caption";
     EXPECT_THROW(form->get_exercise_title(10), std::out_of_range);
+    EXPECT_EQ(form->get_exercise_instruction(8, 3), "Line three");
 }
 
 TEST_F(PracticeFormFlowTest, FourCorrectAndOneShownSolutionScoreEightyInExerciseMode)

@@ -38,6 +38,7 @@ TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
     for (int i = 0; i < 30; ++i)
         answers.record(true);
     EXPECT_EQ(answers.count(), 40);
+    EXPECT_THROW(exercise_group(10), std::out_of_range);
     EXPECT_EQ(answers.correct(), 30);
     EXPECT_EQ(answers.score(false, 0), 75);
     EXPECT_EQ(answers.score(true, 50), 100) << "the window holds 30 answers at most";

@@ -1,5 +1,6 @@
 #include "platform/canvas_widget.h"
 #include "platform/line_walk.h"
+#include "platform/resource_cursor.h"
 #include "tests/support/widget_app.h"
 #include "geometry/screen_metrics.h"
 #include "tutor/Regions.h"
@@ -260,6 +261,7 @@ TEST_F(RegionsTest, CursorsChangeWhenTheMouseEntersAndLeavesAndStayNormalWhileLo
     EXPECT_EQ(regions.current_cursor(), region_cursor::construction);
     EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor) << "the program's own cursor";
     EXPECT_EQ(window.cursor().hotSpot(), QPoint(15, 15));
+    EXPECT_FALSE(platform::load_resource_cursor("NO_SUCH_CURSOR"));
     QApplication::processEvents();
     EXPECT_EQ(moves, 1) << "the window sees a fresh mouse move";
 
