@@ -51,26 +51,6 @@ TEST_F(ExerciseDrawings, TheThreeViewsFollowTheConvention)
     EXPECT_EQ(three_views(), (std::array<int, 3>{1, 2, 0}));
 }
 
-TEST_F(ExerciseDrawings, AViewWantsItsDrawingsLinesWhoseEndsAndVerticesAttract)
-{
-    const Tsolid turned = solid_in_projection(box(), 2, false);
-    const Tscreen_drawing drawing = drawing_at(turned, front_place);
-    ASSERT_EQ(drawing.visible.count, 4);
-    EXPECT_EQ(drawing.hidden.count, 0) << "the back edges lie behind the front ones";
-    Tconstruction_items wanted;
-    want_drawing_lines(wanted, drawing, true);
-    ASSERT_EQ(wanted.line_count, 4);
-    for (const Tconstruction_line& l : wanted.line_list()) {
-        EXPECT_EQ(l.kind, solid_kind);
-        EXPECT_EQ(l.width, 1);
-    }
-    Tattractors attractors;
-    gather_attractors(attractors, turned, drawing, front_place);
-    EXPECT_EQ(attractors.count, 4) << "the back corners lie on the front ones";
-    const Tinteger_point corner = vertex_at(turned, 1, front_place);
-    EXPECT_EQ(std::abs(corner.x - 200), std::abs(corner.y - 200)) << "a square around the centre";
-}
-
 TEST_F(ExerciseDrawings, AMarkedEdgeIsALineWhereItShowsAndAPointWhereItIsSeenEndOn)
 {
     Tsolid solid = box();
@@ -87,16 +67,6 @@ TEST_F(ExerciseDrawings, AMarkedEdgeIsALineWhereItShowsAndAPointWhereItIsSeenEnd
     ASSERT_EQ(top.line_count, 1);
     EXPECT_EQ(top.lines[0].width, 2);
     EXPECT_EQ(top.lines[0].from.x, top.lines[0].to.x) << "it runs up the top view";
-}
-
-TEST_F(ExerciseDrawings, EveryEdgeOfABoxMayBeMarkedAndTheChoiceDecidesWhich)
-{
-    const Tsolid solid = box();
-    const std::array<int, 3> views = three_views();
-    EXPECT_EQ(choose_marked_edge(solid, views, [](int) { return 0; }), 1);
-    int asked = 0;
-    EXPECT_EQ(choose_marked_edge(solid, views, [&](int n) { asked = n; return n - 1; }), solid.edge_count);
-    EXPECT_EQ(asked, solid.edge_count);
 }
 
 TEST_F(ExerciseDrawings, LinesTakenOutAreWantedBackButNeverAllOfThem)

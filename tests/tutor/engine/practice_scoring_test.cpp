@@ -1,4 +1,3 @@
-#include "platform/core/message_box.h"
 #include "tutor/engine/practice_scoring.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +26,6 @@ object_drawer::random_source scripted(std::deque<int> numbers)
     };
 }
 
-const closing_texts texts{{"Well done.", "Perfect!", "Objects: ", "Correct: "},
-                          {"Again?", "Practise more?", "Next exercise?", "Finished."}};
-
 } // namespace
 
 TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
@@ -42,6 +38,7 @@ TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
     for (int i = 0; i < 30; ++i)
         answers.record(true);
     EXPECT_EQ(answers.count(), 40);
+    EXPECT_THROW(exercise_group(10), std::out_of_range);
     EXPECT_EQ(answers.correct(), 30);
     EXPECT_EQ(answers.score(false, 0), 75);
     EXPECT_EQ(answers.score(true, 50), 100) << "the window holds 30 answers at most";
@@ -94,28 +91,3 @@ TEST(ObjectDrawer, WithoutAnObjectInTheCatalogueEveryObjectMayCome)
     EXPECT_LE(drawer.draw(), 4);
 }
 
-TEST(ClosingTexts, ResultsAndTheQuestionFollowTheScore)
-{
-    answer_counts answers;
-    for (int i = 0; i < 4; ++i)
-        answers.record(true);
-    answers.record(false);
-    EXPECT_EQ(results_text(texts, answers.count(), answers.correct(), answers.score(false, 0)),
-              "Objects: 5     Correct: 4      \nWell done.");
-    EXPECT_EQ(results_text(texts, 3, 3, 100), "Objects: 3     Correct: 3      \nPerfect!");
-    EXPECT_EQ(results_text(texts, 4, 2, 50), "Objects: 4     Correct: 2      ");
-
-    EXPECT_EQ(closing_question_for(texts, false, 4, 100).ending, "Again?");
-    const closing_question passed = closing_question_for(texts, true, 4, 75);
-    EXPECT_EQ(passed.ending, "Next exercise?");
-    EXPECT_TRUE(passed.offers_next_exercise);
-    EXPECT_EQ(passed.flags & 15u, static_cast<unsigned>(platform::MB_YESNOCANCEL));
-    EXPECT_EQ(closing_question_for(texts, true, 4, 74).ending, "Practise more?");
-    const closing_question last = closing_question_for(texts, true, 9, 80);
-    EXPECT_EQ(last.ending, "Finished.");
-    EXPECT_EQ(last.flags & 15u, static_cast<unsigned>(platform::MB_OKCANCEL));
-    EXPECT_FALSE(last.offers_next_exercise);
-    EXPECT_THROW(exercise_group(10), std::out_of_range);
-    EXPECT_EQ(exercise_group(1), 5);
-    EXPECT_EQ(exercise_group(9), 0);
-}

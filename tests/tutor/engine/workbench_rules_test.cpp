@@ -68,18 +68,3 @@ TEST(WorkbenchSettings, DefaultsAndThePracticeLevelFromTheSettingsFile)
     EXPECT_EQ(read_setting("", "GENERAL", "Initial Technical Views Settings", "?"), "E3");
 }
 
-TEST(WorkbenchRules, ResizingKeepsFourToThreeFollowingTheSideThatChanged)
-{
-    EXPECT_EQ(workbench_window_size({800, 700}, 800).width, 931) << "the height changed: 700 x 1.33";
-    EXPECT_EQ(workbench_window_size({800, 700}, 800).height, 700);
-    const window_size wider = workbench_window_size({1000, 600}, 800);
-    EXPECT_EQ(wider.width, 1000);
-    EXPECT_EQ(wider.height, 750);
-    const window_size near = workbench_window_size({1000, 770}, 800);
-    EXPECT_EQ(near.height, 770) << "within 0.03 of 0.75 it stays";
-    const window_size small = workbench_window_size({300, 200}, 800);
-    EXPECT_EQ(small.width, 640);
-    EXPECT_EQ(small.height, 480);
-    const window_size low = workbench_window_size({900, 100}, 800);
-    EXPECT_EQ(low.height, 675) << "at least 480 high, then the height follows the new width";
-}

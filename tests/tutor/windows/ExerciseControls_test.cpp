@@ -1,16 +1,13 @@
 #include "geometry/model/palette.h"
 #include "platform/widgets/canvas_widget.h"
-#include "platform/gui/resource_cursor.h"
 #include "resources/resources.h"
 #include "tests/support/widget_app.h"
 #include "tutor/windows/ExerciseControls.h"
 
 #include <QImage>
-#include <QPixmap>
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using platform::pixel_point;
 using platform::rgb;
@@ -20,14 +17,12 @@ namespace {
 const platform::colour_ref marker = rgb(1, 2, 3);
 
 // The text drawing a resource was made from, its comment lines left out.
-std::vector<std::string> drawing_rows(const std::string& folder, const std::string& name, std::string* hot_spot = nullptr)
+std::vector<std::string> drawing_rows(const std::string& name)
 {
-    std::ifstream in(std::string(WINTOLA_SOURCE_DIR) + "/resources/" + folder + "/" + name + ".txt");
+    std::ifstream in(std::string(WINTOLA_SOURCE_DIR) + "/resources/bitmaps/" + name + ".txt");
     std::vector<std::string> rows;
     std::string line;
     while (std::getline(in, line)) {
-        if (hot_spot && line.rfind("# hot spot:", 0) == 0)
-            *hot_spot = line.substr(11);
         if (line.rfind("# ", 0) != 0)
             rows.push_back(line);
     }
@@ -78,33 +73,6 @@ protected:
     TExerciseControls controls{window};
 };
 
-TEST_F(ExerciseControlsTest, ToolsSitInATwoByTwoGridAndALoneToolInTheMiddleOfItsRow)
-{
-    controls.set_available_tools(solid_line_tool | dashed_line_tool | surface_tool | rubout_tool, solid_line_tool);
-    controls.place_tools(10.4L, 19.5L);
-    const int expected[4][2] = {{10, 20}, {82, 20}, {10, 92}, {82, 92}};
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(tool(i).rectangle.left, expected[i - 1][0]) << i;
-        EXPECT_EQ(tool(i).rectangle.top, expected[i - 1][1]) << i;
-        EXPECT_EQ(tool(i).rectangle.right - tool(i).rectangle.left + 1, 72) << "edges included";
-    }
-    EXPECT_EQ(tool(4).rectangle.right - tool(1).rectangle.left + 1, 144) << "the grid is 144 x 144";
-    EXPECT_EQ(tool(4).rectangle.bottom - tool(1).rectangle.top + 1, 144);
-
-    controls.set_available_tools(dashed_line_tool | rubout_tool, dashed_line_tool);
-    controls.place_tools(0, 0);
-    EXPECT_EQ(tool(2).rectangle.left, 36);
-    EXPECT_EQ(tool(2).rectangle.top, 0);
-    EXPECT_EQ(tool(4).rectangle.left, 36);
-    EXPECT_EQ(tool(4).rectangle.top, 72);
-    EXPECT_EQ(controls.current_tool(), dashed_line_tool);
-    EXPECT_TRUE(tool(2).active);
-    EXPECT_FALSE(tool(1).available);
-
-    controls.set_available_tools(solid_line_tool, surface_tool);
-    EXPECT_EQ(controls.current_tool(), 0) << "an initial tool that is not available leaves none current";
-}
-
 TEST_F(ExerciseControlsTest, DrawingShowsEachAvailableToolsPresentPicture)
 {
     controls.set_available_tools(solid_line_tool | dashed_line_tool | rubout_tool, solid_line_tool);
@@ -153,6 +121,8 @@ TEST_F(ExerciseControlsTest, AClickOnTheActiveToolRedrawsNothingAndAnotherSwitch
     EXPECT_FALSE(controls.tool_at({35, 0})) << "a lone tool in the middle of its row";
     EXPECT_TRUE(controls.tool_at({36, 0}));
     EXPECT_EQ(controls.current_tool(), solid_line_tool);
+    controls.set_available_tools(solid_line_tool, surface_tool);
+    EXPECT_EQ(controls.current_tool(), 0) << "an initial tool that is not available leaves none current";
 }
 
 TEST(ToolPictures, AreSixteenColourButtonsDrawnFromTheirTextDrawings)
@@ -166,7 +136,7 @@ TEST(ToolPictures, AreSixteenColourButtonsDrawnFromTheirTextDrawings)
             EXPECT_EQ(record.colours, 16);
             ASSERT_EQ(record.picture.width, 72) << name;
             ASSERT_EQ(record.picture.height, 72) << name;
-            const std::vector<std::string> rows = drawing_rows("bitmaps", name);
+            const std::vector<std::string> rows = drawing_rows(name);
             ASSERT_EQ(rows.size(), 72u) << name;
             for (int y = 0; y < 72; ++y)
                 for (int x = 0; x < 72; ++x)
@@ -176,27 +146,3 @@ TEST(ToolPictures, AreSixteenColourButtonsDrawnFromTheirTextDrawings)
         }
 }
 
-TEST(ProgramCursors, ArePicturesWithTheirHotSpotsDrawnFromTheirTextDrawings)
-{
-    test_support::widget_app();
-    init_resources();
-    for (const char* name : {"CONSTRUCTION_CURSOR", "RUBOUT_CURSOR"}) {
-        const std::optional<QCursor> cursor = platform::load_resource_cursor(name);
-        ASSERT_TRUE(cursor) << name;
-        std::string hot_spot;
-        const std::vector<std::string> rows = drawing_rows("cursors", name, &hot_spot);
-        int x = -1;
-        int y = -1;
-        std::istringstream(hot_spot) >> x >> y;
-        EXPECT_EQ(cursor->hotSpot(), QPoint(x, y)) << name;
-        const QImage image = cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(image.height(), static_cast<int>(rows.size()));
-        for (int row = 0; row < image.height(); ++row)
-            for (int column = 0; column < image.width(); ++column) {
-                const char c = rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-                const QRgb expected = c == '.' ? qRgba(0, 0, 0, 0) : c == '#' ? qRgba(0, 0, 0, 255) : qRgba(255, 255, 255, 255);
-                ASSERT_EQ(image.pixel(column, row), expected) << name << " " << column << "," << row;
-            }
-    }
-    EXPECT_FALSE(platform::load_resource_cursor("NO_SUCH_CURSOR"));
-}

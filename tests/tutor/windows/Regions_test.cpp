@@ -1,5 +1,6 @@
 #include "platform/widgets/canvas_widget.h"
 #include "platform/core/line_walk.h"
+#include "platform/gui/resource_cursor.h"
 #include "tests/support/widget_app.h"
 #include "geometry/model/screen_metrics.h"
 #include "tutor/windows/Regions.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -110,56 +112,28 @@ TEST_F(RegionsTest, ADashedBandOfTwentyPixelsDrawsPixelsEightToFifteen)
     band_region(1, {50, 50, 250, 200}, {100, 100});
     regions.set_band_style(dashed_band_style);
     regions.track_mouse({120, 100}, false);
-    for (int k = 1; k <= 20; ++k) {
-        const int x = 100 + k - 1;
-        if (k >= 8 && k <= 15)
-            EXPECT_EQ(at(x, 100), red) << "pixel " << k;
-        else
-            EXPECT_EQ(at(x, 100), original(x, 100)) << "pixel " << k;
-    }
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_EQ(at(100 + k - 1, 100) == red, k >= 8 && k <= 15) << "pixel " << k;
     EXPECT_EQ(changed_pixels(), 8);
     regions.set_band_style(1);
     regions.track_mouse({121, 100}, false);
     EXPECT_EQ(changed_pixels(), 21) << "solid again";
 }
 
-TEST_F(RegionsTest, InRuboutModeNoBandIsDrawn)
-{
-    regions.setup_regions(1, true);
-    band_region(1, {50, 50, 250, 200}, {60, 60});
-    regions.track_mouse({100, 100}, false);
-    ASSERT_GT(changed_pixels(), 0);
-    regions.set_cursor_kind(2);
-    EXPECT_EQ(regions.current_cursor(), region_cursor::rubout) << "set at once, the mouse being inside";
-    regions.track_mouse({110, 100}, false);
-    EXPECT_EQ(changed_pixels(), 0);
-    EXPECT_FALSE(regions.region(1).holds_saved_pixels());
-    regions.set_cursor_kind(construction_cursor_kind);
-    regions.track_mouse({120, 100}, false);
-    EXPECT_GT(changed_pixels(), 0);
-}
-
 TEST_F(RegionsTest, AnAnchorOutsideTheRegionStartsTheBandOnTheEdgeTheLineCrosses)
 {
     regions.setup_regions(1, true);
-    Tregion& r = band_region(1, {100, 100, 200, 200}, {150, 20});
-    // Steep, from above: x = 160 + (100 - 150) * (150 - 160) / (20 - 150), truncated, = 157.
-    regions.track_mouse({160, 150}, false);
-    EXPECT_EQ(at(157, 100), red);
-    EXPECT_EQ(changed_pixels(), static_cast<int>(walked({157, 100}, {160, 150}).size()));
-
-    // Flat, from the left.
-    r.anchor = {20, 150};
-    regions.track_mouse({150, 160}, false);
-    EXPECT_EQ(at(100, 157), red);
-    EXPECT_EQ(changed_pixels(), static_cast<int>(walked({100, 157}, {150, 160}).size()));
-
-    // Steep, from below: x = 150 + (200 - 150) * (170 - 150) / (290 - 150), truncated, = 157.
-    r.anchor = {170, 290};
-    regions.track_mouse({150, 150}, false);
-    EXPECT_EQ(at(157, 200), red);
-    EXPECT_EQ(changed_pixels(), static_cast<int>(walked({157, 200}, {150, 150}).size()));
-
+    Tregion& r = band_region(1, {100, 100, 200, 200}, {0, 0});
+    // Steep from above, flat from the left, steep from below; the start truncated toward the anchor.
+    const std::array<pixel_point, 3> cases[] = {{pixel_point{150, 20}, {160, 150}, {157, 100}},
+                                                {pixel_point{20, 150}, {150, 160}, {100, 157}},
+                                                {pixel_point{170, 290}, {150, 150}, {157, 200}}};
+    for (const auto& [anchor, mouse, start] : cases) {
+        r.anchor = anchor;
+        regions.track_mouse(mouse, false);
+        EXPECT_EQ(at(start.x, start.y), red) << anchor.x << "," << anchor.y;
+        EXPECT_EQ(changed_pixels(), static_cast<int>(walked(start, mouse).size())) << anchor.x << "," << anchor.y;
+    }
     // A steep line whose anchor lies beside the region is not moved: only its pixels inside are drawn.
     r.anchor = {95, 105};
     regions.track_mouse({110, 190}, false);
@@ -172,26 +146,35 @@ TEST_F(RegionsTest, AnAnchorOutsideTheRegionStartsTheBandOnTheEdgeTheLineCrosses
     EXPECT_EQ(changed_pixels(), 0);
 }
 
-TEST_F(RegionsTest, MovingIntoAnotherRegionTakesBackTheFirstBandBeforeDrawingTheSecond)
+TEST_F(RegionsTest, MovingIntoAnotherRegionOrErasingTakesBackTheBand)
 {
-    regions.setup_regions(2, true);
+    regions.setup_regions(5, true);
+    EXPECT_EQ(regions.count(), 3);
+    EXPECT_THROW(regions.region(4), std::out_of_range);
     Tregion& left = band_region(1, {10, 10, 190, 290}, {20, 20});
     Tregion& right = band_region(2, {210, 10, 390, 290}, {380, 20});
+    EXPECT_EQ(regions.region_at({190, 290}), 1) << "edges included";
     regions.track_mouse({100, 100}, false);
     EXPECT_EQ(regions.mouse_region(), 1);
     EXPECT_TRUE(left.holds_saved_pixels());
-
     regions.track_mouse({300, 100}, false);
     EXPECT_EQ(regions.mouse_region(), 2);
-    EXPECT_FALSE(left.band_shown());
-    EXPECT_FALSE(left.holds_saved_pixels());
-    EXPECT_TRUE(right.band_shown());
-    EXPECT_EQ(at(60, 60), original(60, 60));
+    EXPECT_FALSE(left.band_shown() || left.holds_saved_pixels());
     EXPECT_EQ(changed_pixels(), static_cast<int>(walked({380, 20}, {300, 100}).size()));
-
     regions.track_mouse({200, 100}, false);   // between them
     EXPECT_EQ(regions.mouse_region(), 0);
     EXPECT_EQ(changed_pixels(), 0);
+
+    regions.track_mouse({300, 150}, false);
+    right.erase_region_feedback();
+    EXPECT_EQ(changed_pixels(), 0);
+    EXPECT_FALSE(right.band_on || right.holds_saved_pixels());
+    regions.track_mouse({310, 150}, false);
+    EXPECT_EQ(changed_pixels(), 0) << "switched off";
+    right.band_on = true;
+    regions.track_mouse({320, 150}, false);
+    regions.setup_regions(1, true);
+    EXPECT_EQ(changed_pixels(), 0) << "new regions take back what the old ones showed";
 }
 
 TEST_F(RegionsTest, ABandAndARectangleDrawnOverItAreTakenBackExactly)
@@ -278,6 +261,7 @@ TEST_F(RegionsTest, CursorsChangeWhenTheMouseEntersAndLeavesAndStayNormalWhileLo
     EXPECT_EQ(regions.current_cursor(), region_cursor::construction);
     EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor) << "the program's own cursor";
     EXPECT_EQ(window.cursor().hotSpot(), QPoint(15, 15));
+    EXPECT_FALSE(platform::load_resource_cursor("NO_SUCH_CURSOR"));
     QApplication::processEvents();
     EXPECT_EQ(moves, 1) << "the window sees a fresh mouse move";
 
@@ -292,6 +276,11 @@ TEST_F(RegionsTest, CursorsChangeWhenTheMouseEntersAndLeavesAndStayNormalWhileLo
     regions.track_mouse({100, 100}, false);
     EXPECT_EQ(regions.current_cursor(), region_cursor::rubout);
     EXPECT_EQ(window.cursor().hotSpot(), QPoint(2, 29));
+    EXPECT_EQ(changed_pixels(), 0) << "in rubout mode no band is drawn";
+    regions.set_cursor_kind(construction_cursor_kind);
+    EXPECT_EQ(regions.current_cursor(), region_cursor::construction) << "set at once, the mouse being inside";
+    regions.track_mouse({120, 100}, false);
+    EXPECT_GT(changed_pixels(), 0);
 
     Tregions disabled(window);
     disabled.setup_regions(1, false);
@@ -300,29 +289,6 @@ TEST_F(RegionsTest, CursorsChangeWhenTheMouseEntersAndLeavesAndStayNormalWhileLo
     disabled.set_cursor_kind(2);
     EXPECT_EQ(disabled.current_cursor(), region_cursor::none);
     EXPECT_EQ(disabled.inside_cursor(), region_cursor::construction);
-}
-
-TEST_F(RegionsTest, ErasingARegionsFeedbackTakesBackItsBandAndSwitchesItOff)
-{
-    regions.setup_regions(5, true);
-    EXPECT_EQ(regions.count(), 3);
-    EXPECT_THROW(regions.region(4), std::out_of_range);
-    Tregion& r = band_region(2, {50, 50, 250, 200}, {60, 60});
-    EXPECT_EQ(regions.region_at({50, 200}), 2) << "edges included";
-    EXPECT_EQ(regions.region_at({251, 200}), 0);
-    regions.track_mouse({100, 150}, false);
-    ASSERT_GT(changed_pixels(), 0);
-    r.erase_region_feedback();
-    EXPECT_EQ(changed_pixels(), 0);
-    EXPECT_FALSE(r.band_on);
-    EXPECT_FALSE(r.holds_saved_pixels());
-    regions.track_mouse({110, 150}, false);
-    EXPECT_EQ(changed_pixels(), 0);
-
-    r.band_on = true;
-    regions.track_mouse({120, 150}, false);
-    regions.setup_regions(1, true);
-    EXPECT_EQ(changed_pixels(), 0) << "new regions take back what the old ones showed";
 }
 
 TEST(RegionsCapacity, ABandNeverChangesMoreThanItsStoreHolds)

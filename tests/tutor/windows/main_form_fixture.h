@@ -4,6 +4,7 @@
 // does before it creates its windows, with a scripted responder and an
 // intercepted exit. Settings are changed before the window is made.
 
+#include "foundation/widgets/form_helpers.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/startup.h"
@@ -17,13 +18,17 @@
 #include "tests/support/temp_dir.h"
 #include "tests/support/widget_app.h"
 #include "tutor/windows/MainForm.h"
+#include "tutor/windows/PracticeForm.h"
 #include "tutor/windows/exercise_windows.h"
 #include "tutor/engine/guidance.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include <filesystem>
@@ -31,6 +36,48 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+
+template <class T>
+T* child(QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(name);
+    EXPECT_TRUE(found) << name;
+    return found;
+}
+
+inline void click(QWidget& window, const char* button)
+{
+    if (auto* b = child<QPushButton>(window, button))
+        b->click();
+}
+
+inline void log_in_as(QWidget& login, const char* name, const char* password)
+{
+    child<QLineEdit>(login, "pupil_name_edit")->setText(name);
+    child<QLineEdit>(login, "password_edit")->setText(password);
+    click(login, "OK_button");
+}
+
+// An exercise window whose pupil is always right; it records the objects installed.
+class recording_exercise_window : public TPracticeForm {
+public:
+    using TPracticeForm::TPracticeForm;
+    void install_next_object(int object_number, bool) override { installed.push_back(object_number); }
+    bool construction_OK() override { return true; }
+    bool construction_incomplete() override { return false; }
+    void show_wanted_parts() override {}
+    std::vector<int> installed;
+};
+
+// Pixels of the image unlike its top left one.
+inline int drawn_pixels(const QImage& image, int width, int height)
+{
+    int drawn = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            drawn += image.pixel(x, y) != image.pixel(0, 0);
+    return drawn;
+}
 
 class MainFormTest : public testing::Test {
 protected:
@@ -100,6 +147,8 @@ protected:
         return found;
     }
     QAction* item(const char* name) { return control<QAction>(name); }
+    std::string caption(const char* name) { return without_mnemonic(item(name)->text().toStdString()); }
+    QTimer& timer() { return *form->findChild<QTimer*>("wait_until_ready_timer"); }
 
     // Runs `act` on the next modal window once it is open (inside its own
     // event loop); the name of each modal window met is recorded.
