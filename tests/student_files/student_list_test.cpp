@@ -3,8 +3,6 @@
 #include "student_files/student_list.h"
 #include "tests/student_files/student_files_fixture.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 std::vector<std::string> names_in(const std::string& directory)
@@ -44,9 +42,7 @@ TEST_F(StudentListTest, ConciseItemsSplitIntoTheDialogsLines)
     ASSERT_EQ(items, (std::vector<std::string>{"Alpha1", "", text, "\n\n", "Bravo2", "", text}));
     const auto lines = concise_results_lines(items);
     ASSERT_EQ(lines.size(), 2 * 8 + 3u);
-    EXPECT_EQ(lines[0], "Alpha1");
-    EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[2], text.substr(0, text.find('\n')));
+    EXPECT_EQ(std::tuple(lines[0], lines[1], lines[2]), std::tuple("Alpha1", "", text.substr(0, text.find('\n'))));
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 8, lines.begin() + 12),
               (std::vector<std::string>{"", "", "", "Bravo2"}));
     EXPECT_TRUE(concise_results_lines({}).empty());
@@ -65,35 +61,41 @@ TEST_F(StudentListTest, ConciseTextsOfAllAreEachStudentsOwn)
     std::vector<std::string> one_by_one;
     for (const std::string& name : names)
         one_by_one.push_back(files->concise_results_text(name));
-    const std::vector<platform::message_request> boxes = responder.boxes();
-    responder.clear();
+    const auto texts_of_boxes = [&] {
+        std::vector<std::string> texts;
+        for (const auto& box : responder.boxes())
+            texts.push_back(box.text);
+        responder.clear();
+        return texts;
+    };
+    const std::vector<std::string> boxes = texts_of_boxes();
     EXPECT_EQ(files->concise_results_texts(names), one_by_one);
     EXPECT_EQ(boxes.size(), 2u) << "the missing file and the refused name";
-    ASSERT_EQ(responder.count(), boxes.size());
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        EXPECT_EQ(responder.boxes()[i].text, boxes[i].text);
+    EXPECT_EQ(texts_of_boxes(), boxes);
     EXPECT_NE(one_by_one[0], one_by_one[1]);
 }
 
 TEST_F(StudentListTest, NewStudentChecksInTheDialogsOrder)
 {
-    std::string problem;
-    text_handler = std::make_unique<Ttextfile_handler>(
-        Ttextfile_handler::from_text("$[NEW_STUDENT_DIALOG]\nT\nShort\nN\nP\nExists\nNo password\n", problem));
+    use_texts("$[NEW_STUDENT_DIALOG]\nT\nShort\nN\nP\nExists\nNo password\n");
     files->create_results_file("Taken1", "secret", true, true, true, true);
     const auto refusal = [&](const std::string& name, const std::string& password) {
         const auto r = refuse_new_student(*files, name, password);
         return r ? r->message + (r->field == new_student_refusal::name_field ? " @name" : " @password") : "";
     };
-    EXPECT_EQ(refusal("Five5", ""), "Short @name");
-    EXPECT_EQ(refusal("\xC3\x89mile", "secret"), "Short @name") << "five characters in six bytes";
-    EXPECT_EQ(refusal("Sixsix", ""), "No password @password");
-    EXPECT_EQ(refusal("Sixsix", "abcd"), "Short @password");
-    EXPECT_EQ(refusal("Bad/name", "abcde"), student_name_problem("Bad/name") + " @name");
-    EXPECT_EQ(refusal("TAKEN1", "abcde"), "Exists @name");
-    EXPECT_EQ(refusal("Sixsix", std::string(30, 'z')), password_problem(std::string(30, 'z')) + " @password");
-    EXPECT_EQ(refusal("Six ch", "abcde"), "");
-    EXPECT_EQ(refusal("\xC3\x89minem", "abcde"), "");
+    const std::string long_password(30, 'z');
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"Five5", "", "Short @name"},
+        {"\xC3\x89mile", "secret", "Short @name"},   // five characters in six bytes
+        {"Sixsix", "", "No password @password"},
+        {"Sixsix", "abcd", "Short @password"},
+        {"Bad/name", "abcde", student_name_problem("Bad/name") + " @name"},
+        {"TAKEN1", "abcde", "Exists @name"},
+        {"Sixsix", long_password, password_problem(long_password) + " @password"},
+        {"Six ch", "abcde", ""},
+        {"\xC3\x89minem", "abcde", ""}};
+    for (const auto& [name, password, refused] : cases)
+        EXPECT_EQ(refusal(name, password), refused) << name;
     EXPECT_TRUE(results_file_exists(*files, "taken1"));
     EXPECT_FALSE(results_file_exists(*files, "Taken2"));
     EXPECT_EQ(characters_in("\xC3\x89t\xC3\xA9"), 3u);

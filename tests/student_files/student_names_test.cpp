@@ -6,8 +6,6 @@
 #include "student_files/student_list.h"
 #include "tests/student_files/student_files_fixture.h"
 
-#include <filesystem>
-
 using namespace results_format;
 
 namespace {
@@ -46,16 +44,16 @@ TEST_F(StudentNamesTest, NamesDifferingOnlyInCaseAreEachReachedExactly)
 {
     ASSERT_TRUE(files->create_results_file("Kim Jansen", "first", true, true, true, true));
     // A copy from another machine, with a name the file system here tells apart.
-    std::filesystem::copy_file(program.file("RESULTS/Kim Jansen.results"), program.file("RESULTS/KIM JANSEN.results"));
+    std::filesystem::copy_file(path("Kim Jansen"), path("KIM JANSEN"));
     EXPECT_EQ(listed(), (std::vector<std::string>{"KIM JANSEN", "Kim Jansen"}));
     for (const std::string& name : listed())
-        EXPECT_EQ(files->results_file_name(name), program.file("RESULTS/" + name + ".results"));
-    ASSERT_TRUE(files->add_result("Kim Jansen", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3));
-    EXPECT_EQ(files->sum_results("KIM JANSEN").total_objects, 0);
-    EXPECT_EQ(files->sum_results("Kim Jansen").total_objects, 4);
+        EXPECT_EQ(files->results_file_name(name), path(name));
+    ASSERT_TRUE(add("Kim Jansen", 1));
+    EXPECT_EQ(std::pair(files->sum_results("KIM JANSEN").total_objects, files->sum_results("Kim Jansen").total_objects),
+              std::pair(0L, 4L));
     ASSERT_TRUE(platform::remove_file(files->results_file_name("KIM JANSEN")));
     EXPECT_EQ(listed(), std::vector<std::string>{"Kim Jansen"});
-    EXPECT_EQ(files->results_file_name("kim jansen"), program.file("RESULTS/Kim Jansen.results"));
+    EXPECT_EQ(files->results_file_name("kim jansen"), path("Kim Jansen"));
 }
 
 TEST_F(StudentNamesTest, ANameFromWindowsIsListedReadablyAndItsFileValidates)
@@ -74,7 +72,7 @@ TEST_F(StudentNamesTest, ANameFromWindowsIsListedReadablyAndItsFileValidates)
         EXPECT_EQ(path, results_path(files->directory(), s));
         EXPECT_TRUE(files->check_results_file(path, "secret")) << s.name;
         EXPECT_TRUE(check_results_file_at(path).valid()) << s.name;
-        EXPECT_TRUE(files->add_result(s.name, 2, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3)) << s.name;
+        EXPECT_TRUE(add(s.name, 2)) << s.name;
         EXPECT_TRUE(files->remove_results(s.name)) << s.name;
     }
     EXPECT_EQ(responder.count(), 0u);
@@ -87,25 +85,17 @@ TEST_F(StudentNamesTest, ANameFromWindowsIsListedReadablyAndItsFileValidates)
 TEST_F(StudentNamesTest, WhatCannotBeListedAndReachedAgainIsNeverCreated)
 {
     const std::string longest(255 - 8, 'n');
-    const struct {
-        std::string name;
-        bool created;
-    } cases[] = {
-        {".hidden", false},
-        {longest + "n", false},
-        {longest, true},
-        {"Anna.results.old", true},
-        {"Anna.results", true},
-    };
-    for (const auto& c : cases) {
+    const std::pair<std::string, bool> cases[] = {
+        {".hidden", false}, {longest + "n", false}, {longest, true}, {"Anna.results.old", true}, {"Anna.results", true}};
+    for (const auto& [name, created] : cases) {
         responder.clear();
-        EXPECT_EQ(files->create_results_file(c.name, "secret", true, true, true, true), c.created) << c.name;
-        EXPECT_EQ(responder.count(), c.created ? 0u : 1u) << c.name;
+        EXPECT_EQ(files->create_results_file(name, "secret", true, true, true, true), created) << name;
+        EXPECT_EQ(responder.count(), created ? 0u : 1u) << name;
     }
     const std::vector<std::string> names = listed();
     EXPECT_EQ(names, (std::vector<std::string>{"Anna.results", "Anna.results.old", longest}));
     for (const std::string& name : names) {
-        ASSERT_TRUE(files->add_result(name, 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3)) << name;
+        ASSERT_TRUE(add(name, 1)) << name;
         ASSERT_TRUE(files->remove_results(name)) << name;
         EXPECT_TRUE(platform::remove_file(files->results_file_name(name))) << name;
     }
@@ -116,11 +106,11 @@ TEST_F(StudentNamesTest, WhatCannotBeListedAndReachedAgainIsNeverCreated)
 TEST_F(StudentNamesTest, AResultsEntryThatIsALinkIsNeverFollowedOutOfTheDirectory)
 {
     ASSERT_TRUE(files->create_results_file("Outside", "secret", true, true, true, true));
-    std::filesystem::rename(program.file("RESULTS/Outside.results"), program.file("Outside.results"));
+    std::filesystem::rename(path("Outside"), program.file("Outside.results"));
     std::filesystem::create_symlink(program.file("Outside.results"), program.file("RESULTS/Planted.results"));
     const std::string before = program.read("Outside.results");
     EXPECT_TRUE(listed().empty());
-    EXPECT_FALSE(files->add_result("Planted", 1, at(1, 1, 0, 0), at(1, 1, 5, 0), 1, 4, 3));
+    EXPECT_FALSE(add("Planted", 1));
     EXPECT_FALSE(files->remove_results("Planted"));
     EXPECT_FALSE(files->create_results_file("Planted", "secret", true, true, true, true));
     EXPECT_EQ(responder.count(), 3u);
