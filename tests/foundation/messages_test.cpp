@@ -16,27 +16,15 @@ TEST(Messages, BoxesCarryTheProgramCaptionAndTerminationAsksWithTwoLines)
     text_handler = std::make_unique<Ttextfile_handler>("T.TXT", found, true);
     message_caption = "Tutor";
     out_of_memory_message = "No memory";
-
     platform::scripted_responder responder;
     responder.answer_next(platform::IDYES);
     EXPECT_EQ(ask_termination(), platform::IDYES);
-    EXPECT_EQ(responder.last().text, "Stop now?\nWork is kept.");
-    EXPECT_EQ(responder.last().caption, "Tutor");
-    EXPECT_EQ(responder.last().flags, 36u);
-
+    EXPECT_EQ(std::tuple(responder.last().text, responder.last().caption, responder.last().flags),
+              std::tuple("Stop now?\nWork is kept.", "Tutor", 36u));
     show_message_captioned("x", "Other", 0);
     EXPECT_EQ(responder.last().caption, "Other");
-    show_out_of_memory();
-    EXPECT_EQ(responder.last().text, "No memory");
-    EXPECT_EQ(responder.last().flags, 16u);
-
     platform::throwing_exit_guard guard;
-    try {
-        stop_out_of_memory();
-        FAIL() << "a fatal stop returned";
-    } catch (const platform::program_stopped& stop) {
-        EXPECT_EQ(stop.code, 1);
-        EXPECT_EQ(responder.last().text, "No memory");
-    }
+    EXPECT_THROW(stop_out_of_memory(), platform::program_stopped);
+    EXPECT_EQ(std::tuple(responder.last().text, responder.last().flags), std::tuple("No memory", 16u));
     text_handler.reset();
 }

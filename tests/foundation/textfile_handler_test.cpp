@@ -28,47 +28,25 @@ std::string repeated(const std::string& text, int times)
 
 } // namespace
 
-TEST(TextfileHandler, EntriesCommentsRemarksAndBlankLines)
+// Remarks, comments, blank lines, names in any case, CR LF, invalid $ lines
+// that end a section, long lines cut.
+TEST(TextfileHandler, EntriesSectionsAndTheirLines)
 {
-    const auto h = parse("$[A]\nx #note\n*comment\n\ny\n$[B]\nz\n");
+    const auto h = parse("ignored\n$[A]\nx #note\n*comment\n\ny\n$]bad[\nlost\n$[b] [second]\nz\n\f form feed\n"
+                         "$ [MiXeD]\r\n" + std::string(300, 'q') + "\r\nsecond\n$[E]\n");
     EXPECT_EQ(h.entry_count("A"), 3);
-    EXPECT_EQ(h.read_entry("A", 1), "x ");
-    EXPECT_EQ(h.read_entry("A", 2), "");
-    EXPECT_EQ(h.read_entry("A", 3), "y");
-    EXPECT_EQ(h.entry_count("B"), 1);
-    EXPECT_EQ(h.read_entry("B", 1), "z");
-    EXPECT_EQ(h.read_entry("A", 0), "");
-    EXPECT_EQ(h.read_entry("A", 4), "");
-    EXPECT_EQ(h.read_entry("C", 1), "");
-}
-
-TEST(TextfileHandler, NamesMatchWithoutRegardToCaseAndTheFirstBracketsCount)
-{
-    const auto h = parse("ignored\n$[lower] [second]\na\n$ [MiXeD]\r\nb\r\n");
-    EXPECT_EQ(h.read_entry("LOWER", 1), "a");
-    EXPECT_FALSE(h.has_section("SECOND"));
-    EXPECT_EQ(h.read_entry("mixed", 1), "b") << "CR LF line ends are read as line ends";
-}
-
-TEST(TextfileHandler, InvalidDollarLinesEndASectionAndTheirLinesAreIgnored)
-{
-    const auto h = parse("$[A]\na1\n$]bad[\nlost\n$\nlost too\n$[B]\nb1\n\f form feed comment\n$[C]\n");
-    EXPECT_EQ(h.entry_count("A"), 1);
-    EXPECT_EQ(h.entry_count("B"), 1);
-    EXPECT_TRUE(h.has_section("C"));
-    EXPECT_EQ(h.entry_count("C"), 0);
-}
-
-TEST(TextfileHandler, LongLinesAreCutAndReadSectionEmptiesTheRest)
-{
-    const auto h = parse("$[A]\n" + std::string(300, 'q') + "\nsecond\n");
-    EXPECT_EQ(h.read_entry("A", 1), std::string(255, 'q'));
-    std::string texts[5] = {"old", "old", "old", "old", "old"};
-    h.read_section("A", texts, 5);
-    EXPECT_EQ(texts[1], "second");
-    EXPECT_EQ(texts[2], "");
-    EXPECT_EQ(texts[4], "");
-    h.read_section("MISSING", texts, 5);
+    std::vector<std::string> entries;
+    for (const auto& [section, k] : {std::pair{"A", 1}, {"A", 2}, {"A", 3}, {"B", 1}, {"mixed", 2}, {"A", 0}, {"A", 4},
+                                     {"C", 1}})
+        entries.push_back(h.read_entry(section, k));
+    EXPECT_EQ(entries, (std::vector<std::string>{"x ", "", "y", "z", "second", "", "", ""}));
+    EXPECT_EQ(h.read_entry("MIXED", 1), std::string(255, 'q'));
+    EXPECT_EQ(std::tuple(h.entry_count("B"), h.has_section("SECOND"), h.has_section("E"), h.entry_count("E")),
+              std::tuple(1, false, true, 0));
+    std::string texts[3] = {"old", "old", "old"};
+    h.read_section("MIXED", texts, 3);
+    EXPECT_EQ(std::tuple(texts[1], texts[2]), std::tuple("second", ""));
+    h.read_section("MISSING", texts, 3);
     EXPECT_EQ(texts[0], "");
 }
 
@@ -107,45 +85,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TextfileHandler, CaptionsLoseTheirAltKeyMarkWhereTheyServeAsTitles)
 {
-    const std::pair<std::string, std::string> cases[] = {
-        {"&File", "File"}, {"E&xit", "Exit"}, {"Fish && Chips", "Fish & Chips"}, {"end&", "end"}, {"plain", "plain"}};
-    for (const auto& [caption, title] : cases)
-        EXPECT_EQ(without_mnemonic(caption), title) << caption;
+    EXPECT_EQ(without_mnemonic("E&xit Fish && Chips&"), "Exit Fish & Chips");
 }
 
-TEST(TextfileHandler, DuplicateSectionIsReported)
+// A duplicate section is a problem of the text; a missing file stops only when fatal.
+TEST(TextfileHandler, DuplicateSectionsAndMissingFilesAreReported)
 {
     std::string problem;
     Ttextfile_handler::from_text("$[A]\n1\n$[a]\n2\n", problem);
     EXPECT_EQ(problem, "a");
-
     test_support::temp_dir dir;
     test_support::reset_globals_to(dir.path());
     dir.write("T.TXT", "$[A]\n$[A]\n");
     platform::scripted_responder responder;
     platform::throwing_exit_guard guard;
-    bool found = false;
+    bool found = true;
     EXPECT_THROW(Ttextfile_handler("T.TXT", found, true), platform::program_stopped);
     EXPECT_EQ(responder.last().text, "The text file \"T.TXT\" holds the section \"A\" more than once!");
-}
-
-TEST(TextfileHandler, MissingFileStopsOnlyWhenFatal)
-{
-    test_support::temp_dir dir;
-    test_support::reset_globals_to(dir.path());
-    platform::scripted_responder responder;
-    bool found = true;
     Ttextfile_handler quiet("NONE.TXT", found, false);
     EXPECT_FALSE(found);
-    EXPECT_EQ(responder.last().text, "The text file \"NONE.TXT\" was not found!");
-    EXPECT_EQ(responder.last().flags, 16u);
-    EXPECT_EQ(quiet.read_entry("A", 1), "");
-
-    platform::throwing_exit_guard guard;
-    try {
-        Ttextfile_handler fatal("NONE.TXT", found, true);
-        FAIL() << "a missing text file must stop the program";
-    } catch (const platform::program_stopped& stop) {
-        EXPECT_EQ(stop.code, 1);
-    }
+    EXPECT_EQ(std::tuple(responder.last().text, responder.last().flags),
+              std::tuple("The text file \"NONE.TXT\" was not found!", 16u));
+    EXPECT_THROW(Ttextfile_handler("NONE.TXT", found, true), platform::program_stopped);
 }
