@@ -1,5 +1,4 @@
 #include "foundation/globals.h"
-#include "foundation/qt_text.h"
 #include "manager/ClassOverviewForm.h"
 #include "manager/RFM_MainForm.h"
 #include "platform/canvas_widget.h"
@@ -10,7 +9,6 @@
 #include "tests/support/pdf_text.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QPrinter>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -36,7 +34,6 @@ protected:
         form.show();
         QAction* item = form.findChild<QAction*>("class_overview_menu_item");
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->text(), qt(text_entry("CLASS_OVERVIEW", 1) + "..."));
         bool seen = false;
         QTimer::singleShot(0, [&] {
             auto* window = qobject_cast<TClassOverviewForm*>(QApplication::activeModalWidget());
@@ -63,12 +60,12 @@ TEST_F(ClassOverviewTest, TheMenuShowsTheListsStudentsInTheTableAndTheCharts)
         EXPECT_EQ(window.overview().students[0].name, "Alpha Student") << "in the list's order";
         const auto rows = overview_rows(window.overview());
         ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size()));
-        for (std::size_t s = 0; s < 3; ++s) {
-            const std::string& name = window.overview().students[s].name;
-            const int total_row = static_cast<int>(s) * 10 + 9;
-            EXPECT_EQ(table->item(static_cast<int>(s) * 10, 0)->text().toStdString(), name);
-            EXPECT_EQ(table->item(total_row, 3)->text().toLong(), student_data_files->sum_results(name).total_objects);
-            EXPECT_EQ(table->item(total_row, 4)->text().toLong(), student_data_files->sum_results(name).total_correct);
+        for (int s = 0; s < 3; ++s) {
+            const std::string& name = window.overview().students[static_cast<std::size_t>(s)].name;
+            const results_sums sums = student_data_files->sum_results(name);
+            EXPECT_EQ(std::tuple(table->item(s * 10, 0)->text().toStdString(), table->item(s * 10 + 9, 3)->text().toLong(),
+                                 table->item(s * 10 + 9, 4)->text().toLong()),
+                      std::tuple(name, sums.total_objects, sums.total_correct));
         }
         auto* tabs = window.findChild<QTabWidget*>("overview_tabs");
         tabs->setCurrentIndex(2);
@@ -81,10 +78,6 @@ TEST_F(ClassOverviewTest, TheMenuShowsTheListsStudentsInTheTableAndTheCharts)
         for (int y = 1, x = image.width() / 3; y < image.height(); ++y)
             bars += students->canvas().pixel(x, y) == student_bar_colour && students->canvas().pixel(x, y - 1) != student_bar_colour;
         EXPECT_EQ(bars, 2);
-        std::filesystem::create_directories(std::string(WINTOLA_BIN_DIR) + "/../screenshots");
-        tabs->setCurrentIndex(1);
-        QApplication::processEvents();
-        window.grab().save(QString(WINTOLA_BIN_DIR) + "/../screenshots/class_overview.png");
     });
 }
 

@@ -1,42 +1,18 @@
 #include "foundation/globals.h"
-#include "foundation/startup.h"
 #include "foundation/textfile_handler.h"
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
 #include "manager/ResultsForm.h"
 #include "manager/windows.h"
-#include "platform/message_box.h"
-#include "student_files/student_data_files.h"
 #include "tests/manager/gui_fixture.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <filesystem>
-#include <gtest/gtest.h>
-
-namespace {
-
-QStringList items_of(QListWidget* list)
-{
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-        names << list->item(i)->text();
-    return names;
-}
-
-} // namespace
 
 class MainFormTest : public gui_fixture {
 protected:
@@ -52,107 +28,86 @@ protected:
         list = find<QListWidget>("students_ListBox");
         ASSERT_NE(list, nullptr);
     }
+    QStringList items()
+    {
+        QStringList names;
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->text();
+        return names;
+    }
+    // The two timer ticks after which a settled selection is shown.
+    void settle()
+    {
+        form->TimerTimer();
+        form->TimerTimer();
+    }
 
     std::unique_ptr<TRFM_MainForm> form;
     QListWidget* list = nullptr;
 };
 
-TEST_F(MainFormTest, CaptionsComeFromTheTextFile)
-{
-    open_form();
-    EXPECT_EQ(form->windowTitle().toStdString(), text_handler->read_entry("STUDENTS_MANAGER", 1));
-    EXPECT_EQ(find<QLabel>("directory_is_label")->text().toStdString(),
-              text_handler->read_entry("STUDENTS_MANAGER", 7) + " " + student_data_files->directory());
-    EXPECT_EQ(find<QLabel>("test_results_are_stored_label")->text().toStdString(),
-              without_mnemonic(text_handler->read_entry("STUDENTS_MANAGER_SOME_OTHER_TEXTS", 5)));
-    EXPECT_FALSE(find<QCheckBox>("guidance_is_on_CheckBox")->isEnabled());
-    EXPECT_EQ(responder.count(), 0u);
-}
-
-TEST_F(MainFormTest, ListsResultsFilesSortedWithoutRegardToCase)
-{
-    add("bravo", false);
-    add("Alpha", false);
-    add("charlie", false);
-    program.write("RESULTS/Delta.RESULTS", "");
-    program.write("RESULTS/A.results.results", "");
-    program.write("RESULTS/notes.txt", "");
-    program.make_dir("RESULTS/Folder.results");
-    open_form();
-    EXPECT_EQ(items_of(list), (QStringList{"A.results", "Alpha", "bravo", "charlie", "Delta"}));
-    EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(form->shown_index(), -1);
-}
-
 TEST_F(MainFormTest, TheSelectionIsShownOneTickAfterItSettles)
 {
+    add("bravo", true);
     add("Alpha", false);
-    add("Bravo", true);
-    add("Charlie", false);
+    add("charlie", false);
+    program.write("RESULTS/notes.txt", "");
     open_form();
+    EXPECT_EQ(items(), (QStringList{"Alpha", "bravo", "charlie"}));
     auto* on = find<QCheckBox>("guidance_is_on_CheckBox");
-    auto* done = find<QLabel>("tests_done_label");
     form->TimerTimer();
     EXPECT_EQ(form->shown_index(), 0) << "the first student is shown at the first tick";
     list->setCurrentRow(1);
     form->TimerTimer();
-    EXPECT_EQ(form->shown_index(), 0);
-    EXPECT_FALSE(on->isChecked());
+    EXPECT_EQ(std::pair(form->shown_index(), on->isChecked()), std::pair(0, false));
     form->TimerTimer();
-    EXPECT_EQ(form->shown_index(), 1);
-    EXPECT_TRUE(on->isChecked());
-    EXPECT_EQ(done->text().toStdString(), student_data_files->concise_results_text("Bravo"));
+    EXPECT_EQ(std::pair(form->shown_index(), on->isChecked()), std::pair(1, true));
+    EXPECT_EQ(find<QLabel>("tests_done_label")->text().toStdString(), student_data_files->concise_results_text("bravo"));
     // Moving on quickly shows nothing in between.
     list->setCurrentRow(2);
     form->TimerTimer();
     list->setCurrentRow(0);
     form->TimerTimer();
     EXPECT_EQ(form->shown_index(), 1);
-    EXPECT_TRUE(on->isChecked());
+    EXPECT_FALSE(on->isEnabled());
 }
 
-TEST_F(MainFormTest, DeleteAsksAndRemovesTheFile)
+TEST_F(MainFormTest, DeleteAsksRemovesTheFileAndTheButtonsFollowTheSelection)
 {
     add("Alpha", false);
     add("Bravo", false);
     open_form();
+    const auto enabled = [&] {
+        std::vector<bool> states;
+        for (const char* name : {"edit_button", "delete_button", "results_button"})
+            states.push_back(find<QPushButton>(name)->isEnabled());
+        return states;
+    };
+    EXPECT_EQ(enabled(), std::vector<bool>(3, true));
     responder.answer_next(platform::IDNO);
     QTest::keyClick(list, Qt::Key_Delete);
-    ASSERT_EQ(responder.count(), 1u);
-    EXPECT_EQ(responder.last().flags, 3u);
+    EXPECT_EQ(std::tuple(responder.count(), responder.last().flags), std::tuple(1u, 3u));
     EXPECT_EQ(responder.last().text, text_handler->read_entry("STUDENTS_MANAGER", 8) + " Alpha "
                                          + text_handler->read_entry("STUDENTS_MANAGER", 9));
     EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Alpha.results")));
-
     responder.answer_next(platform::IDYES);
     form->delete_buttonClick();
     EXPECT_FALSE(std::filesystem::exists(program.file("RESULTS/Alpha.results")));
-    EXPECT_EQ(items_of(list), QStringList{"Bravo"});
-    EXPECT_EQ(list->currentRow(), 0);
-    form->TimerTimer();
-    form->TimerTimer();
+    EXPECT_EQ(std::pair(items(), list->currentRow()), std::pair(QStringList{"Bravo"}, 0));
+    settle();
     EXPECT_EQ(form->shown_index(), 0);
-
     responder.answer_next(platform::IDYES);
     form->delete_buttonClick();
-    EXPECT_EQ(list->count(), 0);
-    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(std::pair(list->count(), list->currentRow()), std::pair(0, -1));
+    EXPECT_EQ(enabled(), std::vector<bool>(3, false)) << "the only student deleted";
+    EXPECT_TRUE(find<QPushButton>("add_student_button")->isEnabled());
     responder.clear();
     form->delete_buttonClick();
     EXPECT_EQ(responder.count(), 0u) << "nothing selected, nothing asked";
 }
 
-TEST_F(MainFormTest, ResizeSetsTheGroupBoxAndListHeights)
-{
-    open_form();
-    auto* group = find<QGroupBox>("GroupBox");
-    form->centralWidget()->resize(form->centralWidget()->width(), 400);
-    EXPECT_EQ(group->height(), 400 - group->y() - 10);
-    EXPECT_EQ(list->y(), group->y() + 10);
-    EXPECT_EQ(list->height(), group->height() - 15);
-}
-
-TEST_F(MainFormTest, EnterOpensTheEditDialogForTheSelectedStudent)
+// Enter opens the edit dialog from the list and presses a focused button.
+TEST_F(MainFormTest, EnterOpensTheEditDialogOrPressesTheFocusedButton)
 {
     add("Alpha", true);
     add("Bravo", false);
@@ -168,6 +123,11 @@ TEST_F(MainFormTest, EnterOpensTheEditDialogForTheSelectedStudent)
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(seen, "Bravo");
     EditResultsFileDialog = nullptr;
+    responder.answer_next(platform::IDNO);
+    auto* delete_button = find<QPushButton>("delete_button");
+    delete_button->setFocus();
+    QTest::keyClick(delete_button, Qt::Key_Return);
+    EXPECT_EQ(responder.count(), 1u) << "the delete question";
 }
 
 TEST_F(MainFormTest, AddingAStudentFillsTheListAgainWithNothingSelected)
@@ -183,45 +143,10 @@ TEST_F(MainFormTest, AddingAStudentFillsTheListAgainWithNothingSelected)
     });
     form->findChild<QPushButton*>("add_student_button")->click();
     CreateResultsFileDialog = nullptr;
-    EXPECT_EQ(items_of(list), (QStringList{"Alpha", "Charlotte"}));
-    EXPECT_EQ(list->currentRow(), -1);
-    EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Charlotte.results")));
+    EXPECT_EQ(std::pair(items(), list->currentRow()), std::pair(QStringList{"Alpha", "Charlotte"}, -1));
     list->setCurrentRow(1);
-    form->TimerTimer();
-    form->TimerTimer();
+    settle();
     EXPECT_EQ(form->shown_index(), 1);
-}
-
-TEST_F(MainFormTest, TheStudentButtonsAreEnabledOnlyWithAStudentSelected)
-{
-    add("Alpha", false);
-    open_form();
-    const auto enabled = [&] {
-        std::vector<bool> states;
-        for (const char* name : {"edit_button", "delete_button", "results_button"})
-            states.push_back(find<QPushButton>(name)->isEnabled());
-        return states;
-    };
-    EXPECT_EQ(enabled(), std::vector<bool>(3, true));
-    list->setCurrentRow(-1);
-    EXPECT_EQ(enabled(), std::vector<bool>(3, false));
-    list->setCurrentRow(0);
-    EXPECT_EQ(enabled(), std::vector<bool>(3, true));
-    responder.answer_next(platform::IDYES);
-    form->delete_buttonClick();
-    EXPECT_EQ(enabled(), std::vector<bool>(3, false)) << "the only student deleted";
-    EXPECT_TRUE(find<QPushButton>("add_student_button")->isEnabled());
-}
-
-TEST_F(MainFormTest, EnterOnAFocusedButtonPressesIt)
-{
-    add("Alpha", false);
-    open_form();
-    responder.answer_next(platform::IDNO);
-    auto* delete_button = find<QPushButton>("delete_button");
-    delete_button->setFocus();
-    QTest::keyClick(delete_button, Qt::Key_Return);
-    EXPECT_EQ(responder.count(), 1u) << "the delete question";
 }
 
 TEST_F(MainFormTest, LongCaptionsFitAndTheWindowCannotHideAControl)
@@ -233,20 +158,17 @@ TEST_F(MainFormTest, LongCaptionsFitAndTheWindowCannotHideAControl)
     program.write("WINTOLA.TXT", texts);
     start_up_foundation(program.file("students_manager"));
     open_form();
-    auto* group = find<QGroupBox>("GroupBox");
     auto* label = find<QLabel>("test_results_are_stored_label");
     for (QWidget* control : std::initializer_list<QWidget*>{find<QPushButton>("add_student_button"), label})
         EXPECT_GE(control->width(), control->sizeHint().width()) << control->objectName().toStdString();
-    EXPECT_LE(label->geometry().right(), group->contentsRect().right());
-
+    EXPECT_LE(label->geometry().right(), find<QGroupBox>("GroupBox")->contentsRect().right());
     form->resize(50, 50);
     QApplication::processEvents();
     const QRect client = form->centralWidget()->rect();
-    for (QWidget* control : form->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* control : form->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (control != find<QLabel>("directory_is_label")) {
             EXPECT_TRUE(client.contains(control->geometry())) << control->objectName().toStdString();
         }
-    }
     auto* concise = find<QLabel>("tests_done_label");
     EXPECT_GE(concise->height(), 6 * concise->fontMetrics().lineSpacing()) << "room for the six lines";
 }
