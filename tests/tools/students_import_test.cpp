@@ -1,13 +1,17 @@
 #include "student_files/student_data_files.h"
 #include "tests/tools/students_tool_fixture.h"
 
+using namespace std::string_literals;
+
 class StudentsImportTest : public StudentsToolTest {
 protected:
-    results_format::settings settings_of(const std::string& name)
+    // The four switches as "1010": guidance on, switchable, restart enabled, results stored.
+    std::string switches_of(const std::string& name)
     {
         results_format::settings s;
         EXPECT_TRUE(files->read_settings(name, s)) << name;
-        return s;
+        return std::string{s.guidance_is_on ? '1' : '0', s.guidance_is_switchable ? '1' : '0',
+                           s.restart_guidance_enabled ? '1' : '0', s.test_results_are_stored ? '1' : '0'};
     }
     bool password_is(const std::string& name, const std::string& password)
     {
@@ -23,25 +27,15 @@ TEST_F(StudentsImportTest, SpreadsheetCsvWithQuotesBomAndCrLfCreatesEveryStudent
                                "\r\n"
                                "Chris Peters,bicycle,1,1,yes\r\n");
     const tool_run dry = run({"import", "class.csv", "--dry-run"});
-    EXPECT_EQ(dry.code, 0) << dry.err;
-    EXPECT_EQ(dry.out, "3 students would be created\n");
+    EXPECT_EQ(std::tuple(dry.code, dry.out), std::tuple(0, "3 students would be created\n")) << dry.err;
     EXPECT_TRUE(results_files().empty());
-
     const tool_run done = run({"import", "class.csv"});
-    ASSERT_EQ(done.code, 0) << done.err;
-    EXPECT_EQ(done.out, "created 3 students\n");
+    EXPECT_EQ(std::tuple(done.code, done.out), std::tuple(0, "created 3 students\n")) << done.err;
     EXPECT_EQ(results_files(), (std::vector<std::string>{"Anna \"Annie\" Jansen.results", "Chris Peters.results",
                                                          "Smith, John.results"}));
-    const results_format::settings smith = settings_of("Smith, John");
-    EXPECT_FALSE(smith.guidance_is_on);
-    EXPECT_TRUE(smith.guidance_is_switchable);
-    EXPECT_FALSE(smith.restart_guidance_enabled) << "a missing column reads as no";
-    EXPECT_TRUE(smith.test_results_are_stored);
-    const results_format::settings anna = settings_of("Anna \"Annie\" Jansen");
-    EXPECT_TRUE(anna.guidance_is_on);
-    EXPECT_FALSE(anna.test_results_are_stored) << "an empty cell reads as no";
-    EXPECT_TRUE(password_is("Anna \"Annie\" Jansen", "PASS,WORD"));
-    EXPECT_TRUE(password_is("Chris Peters", "bicycle"));
+    // A missing column and an empty cell read as no.
+    EXPECT_EQ(std::pair(switches_of("Smith, John"), switches_of("Anna \"Annie\" Jansen")), std::pair("0101"s, "1000"s));
+    EXPECT_TRUE(password_is("Anna \"Annie\" Jansen", "PASS,WORD") && password_is("Chris Peters", "bicycle"));
     EXPECT_TRUE(files->is_results_file(files->results_file_name("Smith, John")));
 
     program.write("lf.csv", "name,password\nDana Smith,canal\n");
@@ -91,11 +85,7 @@ TEST_F(StudentsImportTest, CreateMakesTheDialogsChecksAndItsFlags)
     const tool_run made = run({"create", "Eve Adams", "--password", "secret", "--switchable", "--store-results"});
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_EQ(made.out, "created " + files->results_file_name("Eve Adams") + "\n");
-    const results_format::settings s = settings_of("Eve Adams");
-    EXPECT_FALSE(s.guidance_is_on);
-    EXPECT_TRUE(s.guidance_is_switchable);
-    EXPECT_FALSE(s.restart_guidance_enabled);
-    EXPECT_TRUE(s.test_results_are_stored);
+    EXPECT_EQ(switches_of("Eve Adams"), "0101");
     EXPECT_TRUE(password_is("Eve Adams", "SECRET"));
 
     const auto refusal = [&](std::vector<std::string> words) {
@@ -103,9 +93,9 @@ TEST_F(StudentsImportTest, CreateMakesTheDialogsChecksAndItsFlags)
         EXPECT_EQ(r.code, 2);
         return r.err;
     };
-    EXPECT_EQ(refusal({"create", "EVE ADAMS", "--password", "other"}), "students: " + entry("NEW_STUDENT_DIALOG", 5) + "\n");
-    EXPECT_EQ(refusal({"create", "Eve A", "--password", "other"}), "students: " + entry("NEW_STUDENT_DIALOG", 2) + "\n");
-    EXPECT_EQ(refusal({"create", "Someone", "--password="}), "students: " + entry("NEW_STUDENT_DIALOG", 6) + "\n");
+    for (const auto& [name, password, k] : {std::tuple{"EVE ADAMS", "other", 5}, {"Eve A", "other", 2}, {"Someone", "", 6}})
+        EXPECT_EQ(refusal({"create", name, "--password=" + std::string(password)}),
+                  "students: " + entry("NEW_STUDENT_DIALOG", k) + "\n");
     EXPECT_EQ(refusal({"create", "Some:one", "--password", "abcde"}), "students: " + student_name_problem("a:b") + "\n");
     EXPECT_NE(refusal({"create", "Someone"}).find("--password"), std::string::npos);
     EXPECT_NE(refusal({"create", "Someone", "--password", "abcde", "--guidance"}).find("unknown option --guidance"),
