@@ -5,7 +5,6 @@
 
 int show_message(const std::string& text, unsigned flags);
 int show_message_captioned(const std::string& text, const std::string& caption, unsigned flags);
-void show_out_of_memory();
 [[noreturn]] void stop_with_message(const std::string& text);
 [[noreturn]] void stop_out_of_memory();
 int ask_termination();

@@ -38,6 +38,7 @@ TEST_F(FileLocationTest, FileStatusSearchAcceptsOnlyDirectories)
     program.make_dir("RESULTS");
     EXPECT_EQ(file_status("results", true).path, program.file("RESULTS"));
     EXPECT_EQ(file_status("results", false).status, file_not_found);
+    EXPECT_EQ(file_status(cwd.path(), false).status, file_is_directory);
     cwd.write("DATA", "a file");
     program.write("DATA", "a file too");
     const auto status = file_status("data", true);

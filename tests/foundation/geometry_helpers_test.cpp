@@ -36,7 +36,6 @@ TEST(Numeric, BuffersAreCutAndBlocksLimited)
     char buffer[4] = {'x', 'x', 'x', 'x'};
     copy_to_chars(buffer, "abcdef", sizeof buffer);
     EXPECT_STREQ(buffer, "abc");
-    EXPECT_EQ(zero_padded(1234, 2), "1234");
     memory_block block;
     allocate_filled(block, 3, 0xAB);
     EXPECT_EQ(block[2], 0xAB);

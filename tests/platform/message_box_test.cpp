@@ -25,8 +25,8 @@ TEST(MessageBox, ScriptedResponderRecordsAndAnswersThenFallsBackToEscape)
     message_box("outer", "", MB_OK);
     EXPECT_EQ(std::tuple(responder.count(), responder.last().text), std::tuple(5u, "outer"))
         << "an inner responder gives the boxes back when it ends";
-    EXPECT_FALSE(answer_fits_flags(IDYES, MB_OKCANCEL));
-    EXPECT_FALSE(answer_fits_flags(IDCANCEL, MB_YESNO));
+    EXPECT_TRUE(answer_fits_flags(IDOK, MB_ICONERROR) && !answer_fits_flags(IDYES, MB_OKCANCEL)
+                && !answer_fits_flags(IDCANCEL, MB_YESNO));
 }
 
 TEST(ProgramExit, GuardTurnsTheStopIntoAnExceptionWithTheCode)
