@@ -15,11 +15,6 @@ int show_message_captioned(const std::string& text, const std::string& caption, 
     return platform::message_box(text, caption, flags);
 }
 
-void show_out_of_memory()
-{
-    show_message(out_of_memory_message, platform::MB_ICONERROR);
-}
-
 void stop_with_message(const std::string& text)
 {
     show_message(text, platform::MB_ICONERROR);

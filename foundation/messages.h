@@ -7,7 +7,6 @@
 
 int show_message(const std::string& text, unsigned flags);
 int show_message_captioned(const std::string& text, const std::string& caption, unsigned flags);
-void show_out_of_memory();
 [[noreturn]] void stop_with_message(const std::string& text);
 // A window's way to tell what a library returned: the message in an error
 // box when the operation failed. True when it was done.

@@ -28,9 +28,6 @@ TEST(Messages, BoxesCarryTheProgramCaptionAndTerminationAsksWithTwoLines)
     EXPECT_EQ(responder.last().caption, "Other");
     report_print_failure();
     EXPECT_EQ(responder.last().text, "The printer failed.");
-    show_out_of_memory();
-    EXPECT_EQ(responder.last().text, "No memory");
-    EXPECT_EQ(responder.last().flags, 16u);
 
     platform::throwing_exit_guard guard;
     try {

@@ -5,9 +5,6 @@
 #include "platform/core/file_system.h"
 #include "tests/manager/gui_fixture.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-
 class EditDialogTest : public gui_fixture {
 protected:
     void SetUp() override
@@ -44,31 +41,24 @@ TEST_F(EditDialogTest, EmptyPasswordKeepsTheCodesAndRestartStoresZero)
     EXPECT_EQ(file().substr(30, 15), identity);
     results_format::settings s;
     ASSERT_TRUE(student_data_files->read_settings("Johnny", s));
-    EXPECT_EQ(s.guidance_statement, 0);
-    EXPECT_EQ(s.guidance_time, 0u);
-    EXPECT_FALSE(s.test_results_are_stored);
+    EXPECT_EQ(std::tuple(s.guidance_statement, s.guidance_time, s.test_results_are_stored), std::tuple(0, 0u, false));
     EXPECT_EQ(responder.count(), 0u);
 }
 
 TEST_F(EditDialogTest, ShortPasswordAndRenamedFileAreRefusedUnchanged)
 {
     const std::string before = file();
-    password->setText("abcd");
-    dialog->OKBtnClick();
-    EXPECT_EQ(responder.last().text, entry(5));
-    EXPECT_TRUE(dialog->isVisible());
+    std::filesystem::copy_file(program.file("RESULTS/Johnny.results"), program.file("RESULTS/Jonny.results"));
+    for (const auto& [student, new_password, refusal] :
+         {std::tuple{"Johnny", "abcd", 5}, {"Jonny", "newpass", 4}, {"Nobody", "newpass", 3}}) {
+        dialog->tell_file_name(student);
+        password->setText(new_password);
+        dialog->OKBtnClick();
+        EXPECT_EQ(responder.last().text, entry(refusal)) << student;
+        EXPECT_TRUE(dialog->isVisible());
+    }
     EXPECT_EQ(file(), before);
-
-    std::filesystem::rename(program.file("RESULTS/Johnny.results"), program.file("RESULTS/Jonny.results"));
-    dialog->tell_file_name("Jonny");
-    password->setText("newpass");
-    dialog->OKBtnClick();
-    EXPECT_EQ(responder.last().text, entry(4));
     EXPECT_EQ(program.read("RESULTS/Jonny.results"), before);
-
-    dialog->tell_file_name("Nobody");
-    dialog->OKBtnClick();
-    EXPECT_EQ(responder.last().text, entry(3));
 }
 
 TEST_F(EditDialogTest, RemovedResultsStayRemovedAfterCancel)

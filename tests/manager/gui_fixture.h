@@ -8,19 +8,26 @@
 #include "tests/support/temp_dir.h"
 #include "tests/support/widget_app.h"
 
-#include <filesystem>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
-inline QApplication& gui_application()
-{
-    return test_support::widget_app();
-}
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
 
 class gui_fixture : public testing::Test {
 protected:
     void SetUp() override
     {
-        gui_application();
+        test_support::widget_app();
         for (const char* file : {"WinTola.ini", "WINTOLA.TXT"})
             std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
         program.make_dir("RESULTS");

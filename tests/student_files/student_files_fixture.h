@@ -5,17 +5,22 @@
 
 #include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
-#include "platform/core/binary_file.h"
 #include "platform/core/message_box.h"
 #include "platform/core/write_faults.h"
+#include "platform/core/binary_file.h"
 #include "student_files/student_data_files.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 inline const char* const student_files_texts =
     "$[RESULTS_ERROR_MESSAGES]\nQ1 \n Q2\nCannot use it\nIO \n at \n-\n"
@@ -28,13 +33,25 @@ inline Tdate_time at(int day, int hour, int minute, int second)
     return encode_date_time({2025, 5, day, hour, minute, second});
 }
 
+inline void use_texts(const std::string& texts)
+{
+    std::string problem;
+    text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(texts, problem));
+}
+
+// The four switches of a settings record as "1010", in the record's order.
+inline std::string switches_of(const results_format::settings& s)
+{
+    return std::string{s.guidance_is_on ? '1' : '0', s.guidance_is_switchable ? '1' : '0',
+                       s.restart_guidance_enabled ? '1' : '0', s.test_results_are_stored ? '1' : '0'};
+}
+
 class StudentFilesTest : public testing::Test {
 protected:
     void SetUp() override
     {
         test_support::reset_globals_to(program.path());
-        std::string problem;
-        text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(student_files_texts, problem));
+        use_texts(student_files_texts);
         program.make_dir("RESULTS");
         files = std::make_unique<Tstudent_data_files_object>();
     }
@@ -44,7 +61,14 @@ protected:
         platform::clear_write_fault();
         text_handler.reset();
     }
+    // A five-minute result on the given day.
+    outcome add(const std::string& name, int exercise, int day = 1, int level = 1, int objects = 4, int correct = 3)
+    {
+        return files->add_result(name, exercise, at(day, 1, 0, 0), at(day, 1, 5, 0), level, objects, correct);
+    }
+    std::string path(const std::string& name) { return program.file("RESULTS/" + name + ".results"); }
     std::string bytes(const std::string& name) { return program.read("RESULTS/" + name + ".results"); }
+    void put_bytes(const std::string& name, const std::string& b) { program.write("RESULTS/" + name + ".results", b); }
     results_format::record record_of(const std::string& name, int k)
     {
         const std::string b = bytes(name);
@@ -52,10 +76,17 @@ protected:
         std::copy_n(b.begin() + k * 15, 15, r.begin());
         return r;
     }
+    // Writes a little-endian 16-bit value into the file at a byte offset.
+    void put_u16_at(const std::string& name, std::size_t offset, std::uint16_t value)
+    {
+        std::string b = bytes(name);
+        b[offset] = static_cast<char>(value & 0xFF);
+        b[offset + 1] = static_cast<char>(value >> 8);
+        put_bytes(name, b);
+    }
 
     test_support::temp_dir program;
     test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
     std::unique_ptr<Tstudent_data_files_object> files;
 };
-

@@ -42,12 +42,10 @@ TEST_F(StudentsConfigTest, SetKeepsEveryOtherLineAndGetReadsItBack)
 TEST_F(StudentsConfigTest, TextEntriesAndHelp)
 {
     const tool_run caption = run({"text", "students_manager", "1"});
-    EXPECT_EQ(caption.code, 0);
-    EXPECT_EQ(caption.out, entry("STUDENTS_MANAGER", 1) + "\n");
+    EXPECT_EQ(std::tuple(caption.code, caption.out), std::tuple(0, entry("STUDENTS_MANAGER", 1) + "\n"));
     EXPECT_EQ(run({"text", "RESULTS_WINDOW", "2"}).out, entry("RESULTS_WINDOW", 2) + "\n") << "end blanks are kept";
     const tool_run missing = run({"text", "NO_SUCH_SECTION", "3"});
-    EXPECT_EQ(missing.code, 0);
-    EXPECT_EQ(missing.out, "\n");
+    EXPECT_EQ(std::tuple(missing.code, missing.out), std::tuple(0, "\n"));
     EXPECT_NE(missing.err.find("no section NO_SUCH_SECTION"), std::string::npos);
     for (const char* bad : {"0", "x", "2x", ""})
         EXPECT_EQ(run({"text", "STUDENTS_MANAGER", bad}).code, 2) << bad;
@@ -63,8 +61,7 @@ TEST_F(StudentsConfigTest, TextEntriesAndHelp)
         EXPECT_EQ(run({"help", command}).out, own.out);
     }
     EXPECT_EQ(run_tool(program.path(), {}).code, 2);
-    EXPECT_EQ(run({"unknown"}).code, 2);
-    EXPECT_EQ(run({"list", "extra"}).code, 2);
-    EXPECT_EQ(run({"list", "--json=yes"}).code, 2);
-    EXPECT_EQ(run({"--dir"}).code, 2);
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"unknown"}, {"list", "extra"}, {"list", "--json=yes"}, {"--dir"}})
+        EXPECT_EQ(run(wrong).code, 2) << wrong[0];
 }

@@ -23,20 +23,12 @@ void put16(std::vector<std::uint8_t>& b, std::uint16_t v)
 std::vector<std::uint8_t> small_bmp(std::uint32_t colours_used)
 {
     std::vector<std::uint8_t> b{'B', 'M'};
-    put32(b, 0);
-    put32(b, 0);
-    put32(b, 0);
-    put32(b, 40);
-    put32(b, 3);
-    put32(b, 2);
-    put16(b, 1);
-    put16(b, 4);
-    put32(b, 0);
-    put32(b, 0);
-    put32(b, 0);
-    put32(b, 0);
-    put32(b, colours_used);
-    put32(b, 0);
+    for (const std::uint32_t v : {0u, 0u, 0u, 40u, 3u, 2u})   // file header, then the info header's size and extent
+        put32(b, v);
+    put16(b, 1);   // planes
+    put16(b, 4);   // bits per pixel
+    for (const std::uint32_t v : {0u, 0u, 0u, 0u, colours_used, 0u})
+        put32(b, v);
     const std::uint8_t table[][4] = {{0, 0, 0, 0}, {255, 255, 255, 0}, {0, 0, 255, 0}};
     const std::uint32_t entries = colours_used ? colours_used : 16;
     for (std::uint32_t i = 0; i < entries; ++i)
@@ -64,11 +56,9 @@ TEST(Bmp, ColourCountRuleAndPixelsOfASixteenColourPicture)
     EXPECT_EQ(layout->bits, 14u + 40u + 64u);
     const auto picture = platform::decode_bmp(file, *layout);
     ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->at(0, 0), platform::black);
-    EXPECT_EQ(picture->at(1, 0), platform::white);
-    EXPECT_EQ(picture->at(2, 0), platform::rgb(255, 0, 0));
-    EXPECT_EQ(picture->at(0, 1), platform::rgb(255, 0, 0));
-    EXPECT_EQ(picture->at(2, 1), platform::black);
+    constexpr platform::colour_ref red = platform::rgb(255, 0, 0);
+    EXPECT_EQ(picture->pixels, (std::vector<platform::colour_ref>{platform::black, platform::white, red, red, red,
+                                                                   platform::black}));
 
     const auto three = small_bmp(3);
     const auto layout3 = platform::read_bmp_layout(three);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 using namespace platform;
@@ -13,11 +14,10 @@ using namespace platform;
 TEST(IniFile, SectionsAndKeysMatchWithoutRegardToCaseAndBlanksAreDropped)
 {
     const std::string text = "; comment\n[General]\n  Text File = other.txt \r\nkey=1\n[Second]\nkey=2\n";
-    EXPECT_EQ(ini_find(text, "GENERAL", "text file"), "other.txt");
-    EXPECT_EQ(ini_find(text, "second", "KEY"), "2");
-    EXPECT_EQ(ini_find(text, "general", "key"), "1");
-    EXPECT_FALSE(ini_find(text, "general", "missing"));
-    EXPECT_FALSE(ini_find(text, "missing", "key"));
+    EXPECT_EQ(std::tuple(ini_find(text, "GENERAL", "text file"), ini_find(text, "second", "KEY"),
+                         ini_find(text, "general", "key")),
+              std::tuple("other.txt", "2", "1"));
+    EXPECT_FALSE(ini_find(text, "general", "missing") || ini_find(text, "missing", "key"));
     EXPECT_FALSE(ini_find("[A]\n;key=1\n", "A", ";key"));
     EXPECT_EQ(ini_find("[A]\nempty=\n", "A", "empty"), "");
 }
@@ -25,14 +25,17 @@ TEST(IniFile, SectionsAndKeysMatchWithoutRegardToCaseAndBlanksAreDropped)
 TEST(IniFile, UpdateReplacesInsertsOrAppendsAndKeepsEveryOtherLine)
 {
     const std::string text = "; keep me\n[A]\nx=1\n\n; note\n[B]\ny=2\n";
-    EXPECT_EQ(ini_update(text, "a", "X", "5"), "; keep me\n[A]\nx=5\n\n; note\n[B]\ny=2\n");
-    EXPECT_EQ(ini_update(text, "A", "z", "3"), "; keep me\n[A]\nx=1\nz=3\n\n; note\n[B]\ny=2\n");
-    EXPECT_EQ(ini_update(text, "C", "w", "4"), text + "[C]\nw=4\n");
-    EXPECT_EQ(ini_update("", "S", "k", "v"), "[S]\nk=v\n");
-    EXPECT_EQ(ini_update("[E]\n", "E", "k", "v"), "[E]\nk=v\n");
     // A file with CR LF line ends keeps them on the lines written.
-    EXPECT_EQ(ini_update("[A]\r\nx=1\r\n", "A", "x", "2"), "[A]\r\nx=2\r\n");
-    EXPECT_EQ(ini_update("[A]\r\nx=1\r\n", "B", "y", "3"), "[A]\r\nx=1\r\n[B]\r\ny=3\r\n");
+    const std::tuple<std::string, const char*, const char*, std::string> cases[] = {
+        {text, "a", "X", "; keep me\n[A]\nx=5\n\n; note\n[B]\ny=2\n"},
+        {text, "A", "z", "; keep me\n[A]\nx=1\nz=5\n\n; note\n[B]\ny=2\n"},
+        {text, "C", "w", text + "[C]\nw=5\n"},
+        {"", "S", "k", "[S]\nk=5\n"},
+        {"[E]\n", "E", "k", "[E]\nk=5\n"},
+        {"[A]\r\nx=1\r\n", "A", "x", "[A]\r\nx=5\r\n"},
+        {"[A]\r\nx=1\r\n", "B", "y", "[A]\r\nx=1\r\n[B]\r\ny=5\r\n"}};
+    for (const auto& [before, section, key, after] : cases)
+        EXPECT_EQ(ini_update(before, section, key, "5"), after) << before;
 }
 
 TEST(IniFile, WriteCreatesAndRewritesTheFileAndLeavesNoTemporaryBehind)
@@ -43,10 +46,7 @@ TEST(IniFile, WriteCreatesAndRewritesTheFileAndLeavesNoTemporaryBehind)
     EXPECT_EQ(dir.read("s.ini"), "[GENERAL]\nKey=two\n");
     EXPECT_EQ(ini_read(dir.file("s.ini"), "GENERAL", "KEY"), "two");
     EXPECT_FALSE(ini_write(dir.file("no-such-dir/s.ini"), "A", "b", "c").written);
-    int entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
-        ++entries;
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(IniFile, AFileThatCannotBeReadIsNeverRewritten)
@@ -56,9 +56,7 @@ TEST(IniFile, AFileThatCannotBeReadIsNeverRewritten)
     dir.write("s.ini", lines);
     fail_next_file_open();
     const file_update update = ini_write(dir.file("s.ini"), "GENERAL", "d", "4");
-    EXPECT_FALSE(update.written);
-    EXPECT_TRUE(update.unreadable);
-    EXPECT_NE(update.error_number, 0);
+    EXPECT_TRUE(!update.written && update.unreadable && update.error_number != 0);
     EXPECT_EQ(dir.read("s.ini"), lines);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 #include <vector>
 
 using platform::pixel_point;
@@ -28,8 +29,7 @@ TEST(LineWalk, EveryDirectionVisitsEachPixelOnceInOrderFromTheStartToBeforeTheEn
             ASSERT_EQ(pixels.size(), static_cast<std::size_t>(std::max(std::abs(dx), std::abs(dy)))) << dx << "," << dy;
             if (pixels.empty())
                 continue;
-            EXPECT_EQ(pixels.front().x, start.x);
-            EXPECT_EQ(pixels.front().y, start.y);
+            EXPECT_EQ(std::pair(pixels.front().x, pixels.front().y), std::pair(start.x, start.y));
             // Each step moves to a neighbour, and the last pixel neighbours the end.
             pixel_point previous = pixels.front();
             for (std::size_t i = 1; i <= pixels.size(); ++i) {
@@ -42,25 +42,12 @@ TEST(LineWalk, EveryDirectionVisitsEachPixelOnceInOrderFromTheStartToBeforeTheEn
         }
 }
 
-TEST(LineWalk, StaysCloseToTheTrueLine)
+TEST(LineWalk, StaysCloseToTheTrueLineAndFarApartPointsDoNotOverflow)
 {
-    const pixel_point from{0, 0}, to{13, 5};
-    for (const pixel_point& p : walked(from, to)) {
-        const double exact_y = p.x * 5.0 / 13.0;
-        EXPECT_LE(std::abs(p.y - exact_y), 0.5 + 1e-9) << p.x;
-    }
-}
-
-TEST(LineWalk, FarApartPointsDoNotOverflow)
-{
-    int count = 0;
-    pixel_point last{};
-    platform::walk_line({2147483000, -2147483000}, {2147483600, -2147483500}, [&](int x, int y) {
-        ++count;
-        last = {x, y};
-    });
-    EXPECT_EQ(count, 600);
-    EXPECT_EQ(last.x, 2147483599);
+    for (const pixel_point& p : walked({0, 0}, {13, 5}))
+        EXPECT_LE(std::abs(p.y - p.x * 5.0 / 13.0), 0.5 + 1e-9) << p.x;
+    const auto far = walked({2147483000, -2147483000}, {2147483600, -2147483500});
+    EXPECT_EQ(std::tuple(far.size(), far.back().x), std::tuple(600u, 2147483599));
 }
 
 // The part of a line within an area is the walk's own pixels there, with
@@ -84,11 +71,9 @@ TEST(LineWalk, WithinAnAreaVisitsTheWalksPixelsThereWithTheirSteps)
             found.push_back({static_cast<int>(i), {x, y}});
         });
         ASSERT_EQ(found.size(), expected.size()) << from.x << "," << from.y << " to " << to.x << "," << to.y;
-        for (std::size_t i = 0; i < found.size(); ++i) {
-            EXPECT_EQ(found[i].first, expected[i].first);
-            EXPECT_EQ(found[i].second.x, expected[i].second.x);
-            EXPECT_EQ(found[i].second.y, expected[i].second.y);
-        }
+        for (std::size_t i = 0; i < found.size(); ++i)
+            ASSERT_EQ(std::tuple(found[i].first, found[i].second.x, found[i].second.y),
+                      std::tuple(expected[i].first, expected[i].second.x, expected[i].second.y));
     }
 }
 

