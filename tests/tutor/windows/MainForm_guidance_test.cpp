@@ -55,31 +55,6 @@ TEST_F(MainFormTest, ALoginWithGuidanceOnCarriesOnWithAGuidanceFinishedBefore)
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(MainFormTest, TheTimerAndTheGuidanceMenuRunTheGuidanceDriver)
-{
-    make_guidance("TH 2;\nTH 3;", false);
-    make_form();
-    ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
-    std::vector<std::string> titles;
-    const auto read_chapter = [&](QWidget& theory) {
-        titles.push_back(child<QLabel>(theory, "chapter_title_label")->text().toStdString());
-        click(theory, "close_button");
-    };
-    when_modal(read_chapter);
-    form->start_wait_until_ready_timer(tag_switch_on_off);
-    form->wait_until_ready_timerTimer();
-    EXPECT_TRUE(guidance->is_on());
-    // The real timer from here: the next chapter, then the end of the guidance.
-    when_modal(read_chapter);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return titles.size() == 2 && !timer().isActive(); }, 4000));
-    EXPECT_EQ(titles, (std::vector<std::string>{"Isometric projection", "Normal projection"}));
-    EXPECT_EQ(caption("switch_guidance_on_off_menu_item"), "Switch guidance on");
-    EXPECT_EQ(responder.last().text, "The guidance has come to its end.");
-    when_modal(read_chapter);
-    item("start_guidance_again_menu_item")->trigger();
-    EXPECT_EQ(titles.size(), 3u);
-}
-
 TEST_F(MainFormTest, ClosingAsksAndWritesTheViewSettingsAndTheGuidanceStateBack)
 {
     store_settings_between_sessions = true;
