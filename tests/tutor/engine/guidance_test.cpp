@@ -48,7 +48,7 @@ TEST_F(GuidanceTest, CompileErrorStopsTheProgram)
 
 TEST_F(GuidanceTest, TheoryChaptersFollowTheAdditionalSubjects)
 {
-    const std::pair<const char*, int> subjects[] = {{"7", 5}, {" 2", 2}, {"two", 0}, {"-3", 0}, {"000002", 0}};
+    const std::pair<const char*, int> subjects[] = {{"7", 5}, {" 2", 2}, {"two", 0}, {"-3", 0}, {"", 0}, {"000002", 0}};
     for (const auto& [value, count] : subjects) {
         write_setting("", "ADDITIONAL THEORY", "Additional Theory Subjects", value);
         EXPECT_EQ(theory_chapter_count(), 4 + count) << value;
@@ -60,6 +60,7 @@ TEST_F(GuidanceTest, StartAdvanceAndFinish)
     const auto empty = make_guidance("* nothing but comments\n");
     empty->start(false);
     EXPECT_FALSE(empty->is_on());
+    EXPECT_EQ(empty->fetch_current_statement().kind, kind_empty);
 
     const auto g = make_guidance(";\nTH 2;\n1: IF (COUNT > 5) GOTO 20;\nEX 3 /L=2 /EXIT=(COUNT >= 2);\n20: TE 4;\nGOTO 77;");
     g->start(false);

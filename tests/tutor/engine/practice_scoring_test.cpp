@@ -41,6 +41,7 @@ TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
     answers.reset();
     answers.record(true);
     EXPECT_EQ(answers.score(true, 30), 100);   // never longer than the answers
+    EXPECT_THROW(exercise_group(10), std::out_of_range);
 }
 
 TEST(ObjectDrawer, NearestCandidateUpwardFirstAndCyclesWithoutRepeatingTheLast)

@@ -41,6 +41,8 @@ TEST(ExerciseControls, ClicksSwitchTheToolsAndRedrawTheirButtons)
     EXPECT_EQ(controls.current_tool(), solid_line_tool);
     controls.select_tool(surface_tool);
     EXPECT_EQ(controls.current_tool(), solid_line_tool);   // not available
+    controls.select_tool(dashed_line_tool);
+    EXPECT_EQ(controls.current_tool(), dashed_line_tool);
     controls.set_available_tools(solid_line_tool, surface_tool);
     EXPECT_EQ(controls.current_tool(), 0);
 }

@@ -127,6 +127,20 @@ TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
     EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0) << "gone with the next object";
 }
 
+TEST_F(ExerciseFormTest, EscClosesThroughTheCloseQuery)
+{
+    only(8, 1, "Block");
+    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
+    EXPECT_THROW(w.area(4), std::out_of_range);
+    pupil::press(w, "ready_button");   // incomplete: a wrong answer in test mode
+    responder.answer_next(platform::IDCANCEL);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
+    responder.answer_next(platform::IDNO);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+}
+
 TEST_F(ExerciseFormTest, TheWindowsCursorIsGivenToTheRegionsAndPutBackWhenItCloses)
 {
     only(6, 1, "Block");

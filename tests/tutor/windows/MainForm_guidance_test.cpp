@@ -55,6 +55,24 @@ TEST_F(MainFormTest, ALoginWithGuidanceOnCarriesOnWithAGuidanceFinishedBefore)
     EXPECT_FALSE(form->isVisible());
 }
 
+TEST_F(MainFormTest, TheGuidanceMenuItemsRunTheGuidanceDriver)
+{
+    make_guidance("TH 2;\nTH 3;", false);
+    make_form();
+    ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
+    when_modal([](QWidget& theory) { click(theory, "close_button"); });
+    form->start_wait_until_ready_timer(tag_switch_on_off);
+    form->wait_until_ready_timerTimer();
+    EXPECT_EQ(caption("switch_guidance_on_off_menu_item"), "Switch guidance off");
+    timer().stop();
+    when_modal([](QWidget& theory) { click(theory, "close_button"); });
+    item("start_guidance_again_menu_item")->trigger();
+    EXPECT_EQ(modal_windows, (std::vector<std::string>{"TheoryForm", "TheoryForm"}));
+    timer().stop();
+    item("switch_guidance_on_off_menu_item")->trigger();
+    EXPECT_FALSE(guidance->is_on());
+}
+
 TEST_F(MainFormTest, ClosingAsksAndWritesTheViewSettingsAndTheGuidanceStateBack)
 {
     store_settings_between_sessions = true;
@@ -141,7 +159,9 @@ TEST_F(MainFormTest, ResultsTheoryAndTextItems)
     item("results_menu_item")->trigger();
     EXPECT_EQ(results.shown, std::vector<std::string>{"Anna"});
 
-    for (const auto& [chapter, title] : {std::pair{1, "Perspective projection"}, std::pair{5, "Additional chapter 1"}}) {
+    const std::pair<int, const char*> chapters[] = {
+        {1, "Perspective projection"}, {3, "Normal projection"}, {4, "Hidden lines"}, {5, "Additional chapter 1"}};
+    for (const auto& [chapter, title] : chapters) {
         when_modal([&, chapter = chapter, title = title](QWidget& theory) {
             EXPECT_EQ(child<QLabel>(theory, "chapter_title_label")->text().toStdString(), title);
             const QImage& image = child<platform::canvas_widget>(theory, "chapter_picture")->canvas().image();
@@ -150,7 +170,7 @@ TEST_F(MainFormTest, ResultsTheoryAndTextItems)
         });
         form->click_theory_menu_item(chapter);
     }
-    EXPECT_EQ(modal_windows.size(), 2u);
+    EXPECT_EQ(modal_windows.size(), 4u);
     for (const char* name : {"change_password_menu_item", "settings_menu_item", "about_menu_item"})
         item(name)->trigger();
     ASSERT_EQ(responder.count(), 3u);

@@ -32,6 +32,7 @@ TEST_F(PracticeFormFlowTest, FourCorrectAndOneShownSolutionScoreEightyInExercise
 {
     open(8, 1, false);
     EXPECT_EQ(form->windowTitle(), "Three views");
+    EXPECT_THROW(form->get_exercise_title(10), std::out_of_range);
     for (int i = 0; i < 4; ++i)
         click("ready_button");
     EXPECT_EQ(responder.last().text, "Right.");

@@ -99,6 +99,9 @@ TEST_F(RegionsTest, AnAnchorOutsideTheRegionStartsTheBandOnTheEdgeTheLineCrosses
         regions.track_mouse(mouse, false);
         EXPECT_EQ(changed_pixels(), walked(start, mouse)) << anchor.x << "," << anchor.y;
     }
+    r.anchor = {95, 105};   // steep and beside the region: only its pixels inside are drawn
+    regions.track_mouse({110, 190}, false);
+    EXPECT_LT(changed_pixels(), walked({95, 105}, {110, 190}));
 }
 
 TEST_F(RegionsTest, MovingIntoAnotherRegionOrErasingTakesBackTheBand)
@@ -132,6 +135,7 @@ TEST_F(RegionsTest, ABandAndARectangleDrawnOverItAreTakenBackExactly)
         regions.track_mouse(p, false);
     regions.track_mouse({395, 295}, false);
     EXPECT_EQ(changed_pixels(), 0);   // no band pixel is put back by the rectangle's strips
+    EXPECT_FALSE(r.holds_strips());
 }
 
 TEST_F(RegionsTest, FeedbackRectanglesFollowTheirModeAndStayInsideTheWindow)
@@ -188,6 +192,7 @@ TEST_F(RegionsTest, CursorsChangeWhenTheMouseEntersAndLeavesAndStayNormalWhileLo
     Tregions disabled(window);
     disabled.setup_regions(1, false);
     disabled.track_mouse({5, 5}, false);
+    disabled.set_cursor_kind(2);
     EXPECT_EQ(disabled.current_cursor(), region_cursor::none);
 }
 
