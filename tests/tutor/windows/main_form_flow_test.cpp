@@ -1,11 +1,9 @@
 // A pupil's session under guidance, from the login to the guidance's HALT,
-// through the tutor main window's timer: once with a practice window whose
-// pupil is always right, once with the real window of an exercise.
+// through the tutor main window's timer.
 #include "tests/tutor/windows/main_form_fixture.h"
 #include "tests/tutor/windows/pupil_clicks.h"
 #include "tutor/engine/guidance_driver.h"
 
-#include <QLabel>
 
 #include <algorithm>
 
@@ -56,37 +54,7 @@ protected:
     }
 };
 
-TEST_F(GuidedSession, AShortGuidanceFromTheLoginToItsHaltLeavesTheTestResultInThePupilsFile)
-{
-    start_session("TH 1;\nTE 1 /L=2 /EXIT=(COUNT >= 3);\nHALT 7;");
-    recording_exercise_window exercise_window(form.get());
-    exercise_window.setObjectName("exercise_window");
-    wire_exercise_windows(&exercise_window, false);
-    std::string chapter;
-    step([&](QWidget& theory) {
-        chapter = child<QLabel>(theory, "chapter_title_label")->text().toStdString();
-        click(theory, "close_button");
-    });
-    EXPECT_EQ(chapter, "Perspective projection");
-    step([](QWidget& exercise) {
-        for (int answer = 0; answer < 3 && exercise.isVisible(); ++answer)
-            click(exercise, "ready_button");
-    });
-    EXPECT_FALSE(exercise_window.isVisible()) << "the guidance's EXIT ended the test after three answers";
-    EXPECT_TRUE(form->test_mode());
-    EXPECT_EQ(form->practice_level(), 2);
-    EXPECT_EQ(code_of_halt(), 7);
-    EXPECT_EQ(modal_windows, (std::vector<std::string>{"PupilLoginDialog", "TheoryForm", "exercise_window"}));
-    EXPECT_EQ(responder.last().text, "The guidance program ends the tutor here.\nPlease ask your teacher what to do next.\n"
-                                     "The tutor will now close.");
-    expect_one_test(1, 3, 3, 2);
-    results_format::settings stored;
-    ASSERT_TRUE(student_data_files->read_settings("Anna", stored));
-    EXPECT_EQ(stored.guidance_statement, 3) << "the pupil's place: the HALT";
-    EXPECT_TRUE(stored.guidance_is_on);
-}
-
-// The same with the real window of the exercise: the pupil constructs the
+// A guided test in the real window of the exercise: the pupil constructs the
 // three views of two objects by mouse, and the guidance stores the test.
 TEST_F(GuidedSession, AGuidedTestOfThreeViewsConstructedByMouseIsStoredInThePupilsFile)
 {
