@@ -102,19 +102,6 @@ TEST_F(Catalogue, EveryObjectStaysInsideItsFrameAndCellsAtEveryTurn)
         }
 }
 
-// As on a drawing sheet: the larger side of an object's largest view is at least half as long as its cell.
-TEST_F(Catalogue, EveryObjectFillsItsViews)
-{
-    for (const auto& sample : test_objects::sample_solids()) {
-        int largest = 0;
-        for (const Tview_rotation& r : view_rotations) {
-            const platform::pixel_rect box = box_of(turned_by(sample.solid, r), views.cell_centre(2), views.view_scale, false);
-            largest = std::max({largest, box.right - box.left, box.bottom - box.top});
-        }
-        EXPECT_GE(2 * largest, views.cell_width) << sample.name;
-    }
-}
-
 // Every picture, line drawing and cut the program can be asked for.
 TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
 {

@@ -3,39 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-using marks = std::vector<std::pair<long double, int>>;   // (t, crossing code or level)
-
-} // namespace
-
-// Codes: 1 entry, 0 exit, 3 start and 2 end of a side on the line.
-TEST(Crossings, EntriesAndExitsSortCancelAndJoin)
-{
-    const struct { marks added, expected; } cases[] = {
-        {{{0.6L, 0}, {0.2L, 1}}, {{0.2L, 1}, {0.6L, 0}}},
-        {{{0.2L, 1}, {0.5L, 1}, {0.5L, 0}, {0.8L, 0}}, {{0.2L, 1}, {0.8L, 0}}},   // a vertex touching the line
-        {{{0.5L, 0}, {0.5L, 1}}, {}},
-        {{{0.3L, 1}, {0.30001L, 1}, {0.9L, 0}}, {{0.3L, 1}, {0.9L, 0}}},           // a pass through a vertex
-        {{{0.2L, 3}, {0.5L, 2}, {0.5L, 3}, {0.8L, 2}}, {{0.2L, 3}, {0.8L, 2}}},   // sides end to end
-        {{{0.2L, 3}, {0.5L, 2}, {0.7L, 2}}, {{0.2L, 3}, {0.7L, 2}}},
-        {{{0.4L, 3}, {0.6L, 2}, {0.1L, 3}}, {{0.1L, 3}, {0.6L, 2}}},
-        {{{0.2L, 3}, {0.6L, 2}, {0.4L, 3}}, {{0.2L, 3}, {0.6L, 2}}},
-        {{{0.2L, 3}, {0.4L, 2}, {0.6L, 1}, {0.5L, 2}}, {{0.2L, 3}, {0.5L, 2}, {0.6L, 1}}},
-        // Entries at a side's ends go outside it.
-        {{{0.3L, 3}, {0.6L, 2}, {0.3L, 1}, {0.6L, 1}}, {{0.3L, 1}, {0.3L, 3}, {0.6L, 2}, {0.6L, 1}}},
-    };
-    for (const auto& c : cases) {
-        Tcrossing_list list;
-        for (const auto& [t, code] : c.added)
-            add_crossing(static_cast<std::uint8_t>(code), list, t);
-        marks got;
-        for (int i = 1; i <= list.count; ++i)
-            got.push_back({list.entries[i].t, list.entries[i].code});
-        EXPECT_EQ(got, c.expected) << testing::PrintToString(c.added);
-    }
-}
-
 TEST(Crossings, AFullListRefusesTheNextWithoutWritingPastIt)
 {
     Tcrossing_list list;

@@ -109,18 +109,6 @@ TEST(HiddenLines, TheFiftyFirstLineOfAListIsDroppedWithAMessageEachTime)
     }
 }
 
-TEST(HiddenLines, ASolidWithoutEdgesStillCarriesItsViewArrowsToTheScreen)
-{
-    Tsolid solid;
-    solid.view_arrows = {Tpoint3d{0, 0, 2.3L}, Tpoint3d{0, 2.3L, 0}};
-    Tscreen_drawing screen;
-    screen.visible.count = 7;
-    compute_hidden_line_drawing(solid, 90, 0, 0, screen, true, false, 120, 200, 2);
-    EXPECT_EQ(screen.visible.count + screen.hidden.count, 0);
-    const Tarrow_mark first = project_view_arrow({0, -2.3L, 0}, 200, 120, 2);   // turned with the solid
-    EXPECT_TRUE(screen.arrow_marks[0].tail_x == first.tail_x && screen.arrow_marks[0].head_y == first.head_y);
-}
-
 TEST(HiddenLines, AnEdgeWithMoreStretchesThanItsRecordHoldsIsReportedOnceAndDrawnAsFarAsItFits)
 {
     // A row of eleven triangles in front of a long edge, each hiding a piece of it.

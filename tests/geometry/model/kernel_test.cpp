@@ -3,7 +3,6 @@
 #include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
 #include "tests/geometry/object_bytes.h"
-#include "tests/geometry/prisms.h"
 
 #include <gtest/gtest.h>
 
@@ -53,65 +52,6 @@ TEST(Kernel, RotationTurnsAboutXThenYThenZAndTheArrowsOnlyWhenAsked)
             expect_point(solid.vertices[1], c.to);
             expect_point(solid.view_arrows[1], arrows ? c.to : c.from);
         }
-}
-
-TEST(Kernel, PerspectiveDividesByTheDistanceFromTheEye)
-{
-    Tsolid solid;
-    solid.vertex_count = 2;
-    solid.vertices[1] = {1, -2, 0.6L};
-    solid.vertices[2] = solid.view_arrows[0] = {1, 1, 0};
-    perspective_transform(solid);
-    expect_point(solid.vertices[1], {1.125L, -2.25L, 0.25L});
-    expect_point(solid.vertices[2], {1, 1, 0});
-    expect_point(solid.view_arrows[0], {1, 1, 0});
-}
-
-// Seen from the eye, the inner side face of a cube beside the eye shows too.
-TEST(Kernel, FrontSurfacesFaceTheViewerOrTheEye)
-{
-    const Tsolid solid = solid_of(cube());
-    Tnormals normals{};
-    Tvisibility visible{};
-    surface_normals(solid, normals, false);
-    front_surfaces(solid, false, normals, visible);
-    EXPECT_TRUE(visible[1] && std::count(visible.begin() + 1, visible.begin() + 7, true) == 1);
-    for (const auto& [shift, shown, unseen] : {std::tuple{1.0L, 4, 3}, std::tuple{-1.0L, 3, 4}}) {
-        Tsolid beside = solid;
-        for (int v = 1; v <= 8; ++v)
-            beside.vertices[v].x += shift;
-        front_surfaces(beside, true, normals, visible);
-        EXPECT_TRUE(visible[1] && visible[shown] && !visible[unseen]) << static_cast<double>(shift);
-    }
-}
-
-TEST(Kernel, EdgesAreFoundOnceUnlessWalkedTheSameWayTwice)
-{
-    Tsolid solid = solid_of(cube());
-    EXPECT_EQ(solid.edge_count, 12);
-    find_edges(solid, 4);
-    EXPECT_EQ(solid.edge_count, 8);   // only the front and back squares
-    solid.surface_vertices[2] = solid.surface_vertices[1];
-    find_edges(solid, 0);
-    EXPECT_EQ(solid.edge_count, 16);
-}
-
-// The mirror image of an outward normal, x negated, is the mirrored face's outward normal.
-TEST(Kernel, MirroringKeepsNormalsPointingOut)
-{
-    Tsolid l_prism;
-    test_objects::add_prism(l_prism, {{-0.5L, -0.5L}, {0.5L, -0.5L}, {0.5L, 0}, {0, 0}, {0, 0.5L}, {-0.5L, 0.5L}}, -0.4L, 0.4L);
-    for (const Tsolid& original : {solid_of(cube()), test_objects::finished(l_prism)}) {
-        Tsolid solid = original;
-        mirror_solid(solid);
-        Tnormals before{}, after{};
-        surface_normals(original, before, false);
-        surface_normals(solid, after, false);
-        for (int s = 1; s <= solid.surface_count; ++s) {
-            expect_point(after[s], {-before[s].x, before[s].y, before[s].z});
-            EXPECT_EQ(solid.surface_vertices[s][solid.surface_length[s]], solid.surface_vertices[s][1]);
-        }
-    }
 }
 
 TEST(Kernel, SurfacesHidingEachOtherGiveOneMessageAndStillAnOrder)

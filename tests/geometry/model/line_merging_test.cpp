@@ -2,34 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(LineMerging, CollinearPiecesBecomeOneLinePointingRightOrUp)
-{
-    using ends = std::vector<std::array<long double, 4>>;
-    const struct { std::vector<Tdrawing_line> lines; bool join_touching, last_only; ends expected; } cases[] = {
-        {{{0.5L, 0.5L, 0, 0}, {0.2L, 0.2L, 0.8L, 0.8L}, {0.7L, 0.7L, 1, 1}}, false, false, {{0, 0, 1, 1}}},
-        {{{0.3L, 1, 0.3L, 0.4L}, {0.3L, 0.5L, 0.3L, 0.2L}, {0.30001L, 0.6L, 0.3L, 0.7L}}, false, false, {{0.3L, 0.2L, 0.3L, 1}}},
-        {{{0, 0, 0.5L, 0}, {0.5L, 0, 1, 0}}, false, false, {{0, 0, 0.5L, 0}, {0.5L, 0, 1, 0}}},   // touching only
-        {{{0, 0, 0.5L, 0}, {0.5L, 0, 1, 0}}, true, false, {{0, 0, 1, 0}}},
-        {{{0, 0, 1, 0}, {0.5L, 0.001L, 1.5L, 0.001L}}, true, false, {{0, 0, 1, 0}, {0.5L, 0.001L, 1.5L, 0.001L}}},
-        {{{0, 0, 1, 0}, {0.5L, 0, 1.5L, 0.01L}}, true, false, {{0, 0, 1, 0}, {0.5L, 0, 1.5L, 0.01L}}},
-        {{{0, 0, 1, 0}, {1.2L, 0, 2, 0}}, true, false, {{0, 0, 1, 0}, {1.2L, 0, 2, 0}}},
-        {{{0, 0, 1, 0, true}, {0.5L, 0, 2, 0}}, true, false, {{0, 0, 1, 0}, {0.5L, 0, 2, 0}}},   // highlighted
-        {{{0, 0, 1, 0}, {0.5L, 0, 2, 0, true}}, true, false, {{0, 0, 1, 0}, {0.5L, 0, 2, 0}}},
-        {{{0, 0, 1, 0}, {0.5L, 0, 2, 0}, {5, 5, 6, 6}}, true, true, {{0, 0, 1, 0}, {0.5L, 0, 2, 0}, {5, 5, 6, 6}}},
-        {{{5, 5, 6, 6}, {0, 0, 1, 0}, {0.5L, 0, 2, 0}}, true, true, {{5, 5, 6, 6}, {0, 0, 2, 0}}},
-    };
-    for (const auto& c : cases) {
-        Tdrawing_lines list;
-        for (const Tdrawing_line& l : c.lines)
-            list.lines[++list.count] = l;
-        merge_collinear_lines(list, c.join_touching, c.last_only, 0.0001L, 0.0003L);
-        ends got;
-        for (int i = 1; i <= list.count; ++i)
-            got.push_back({list.lines[i].x1, list.lines[i].y1, list.lines[i].x2, list.lines[i].y2});
-        EXPECT_EQ(got, c.expected) << &c - cases;
-    }
-}
-
 TEST(LineMerging, ExerciseLinesMergeInPixelsWithWiderTolerances)
 {
     Tscreen_lines list;

@@ -84,13 +84,6 @@ TEST(ObjectFiles, LevelsAndExclusionMasks)
     EXPECT_EQ(cell(1, 1).count, 0);
 }
 
-TEST(ObjectFiles, TheoryObjectOutsideSubmenusSatisfiesTheCheckButSelectsNothing)
-{
-    TThingCatCollection catalogue;
-    ASSERT_EQ(stop_message([&] { load_object_images({{"T.OBJ", submenu("S", {cube()}) + theory(cube()).record()}}, catalogue); }), "");
-    EXPECT_TRUE(catalogue.theory_thing == nullptr && catalogue.selected_category == nullptr);
-}
-
 TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
 {
     const bytes good = submenu("S", {theory(cube())});
@@ -161,18 +154,6 @@ TEST(ObjectFiles, NamesFromTheSettingsUpToTheFirstEmptyKeyAndFileFaults)
     EXPECT_EQ(load_listed("File1=big.obj\n"), "objects file \"big.obj\" is larger than 20000 bytes");
     EXPECT_EQ(load_listed(""), "No objects in object files!");
     test_support::reset_globals_to(dir.path());
-}
-
-TEST(LoadObject, CubeDecodedWithClosedListsEdgesAndArrows)
-{
-    Tsolid solid;
-    solid.edge_marked = true;
-    ASSERT_EQ(decode({cube(), cube("Second")}, 1, solid), "");
-    EXPECT_EQ((std::vector{solid.vertex_count, solid.surface_count, solid.edge_count}), (std::vector{8, 6, 12}));
-    expect_point(solid.vertices[7], 0.5L, 0.5L, 0.5L);
-    EXPECT_TRUE(solid.surface_vertices[1][5] == solid.surface_vertices[1][1] && solid.surface_colour[5] == 14);
-    EXPECT_FALSE(solid.edge_marked);
-    expect_point(solid.view_arrows[1], 0, 2.3L, 0);
 }
 
 TEST(LoadObject, StartRotationTurnsVerticesButNotArrowsAndMirroringFollowsTheConvention)
