@@ -1,7 +1,6 @@
-// The shipped catalogue as a drawing sheet: every object fills its views
-// and stays inside its frame and cells at every turn the rotation buttons
-// reach (quarter turns about the axes), and every drawing of it, whole or
-// cut, keeps within the fixed limits without a message.
+// The shipped catalogue at every turn the rotation buttons reach (quarter
+// turns about the axes): every drawing of it, whole or cut, keeps within
+// the fixed limits without a message.
 #include "geometry/drawing/views.h"
 #include "geometry/model/cutting.h"
 #include "geometry/model/hidden_lines.h"
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -56,51 +54,16 @@ std::string turn_name(const std::string& name, const Tview_rotation& r)
     return name + " turned " + std::to_string(r.angle_x) + " " + std::to_string(r.angle_y) + " " + std::to_string(r.angle_z);
 }
 
-// The main window's frame and three cells, as large as a 640 x 480 window makes them.
 class Catalogue : public testing::Test {
 protected:
     void SetUp() override
     {
         aspect = 1.0L;
         compute_pixel_scales();
-        views.set_oblique_frame({300, 60}, 300);
-        views.layout_views({10, 10}, 150, american_three_views);
     }
-
-    // Where a picture of the solid lies: its points' box.
-    static platform::pixel_rect box_of(const Tsolid& solid, Tinteger_point centre, long double scale, bool perspective)
-    {
-        Tpicture picture;
-        make_picture(solid, 0, 0, picture, perspective, centre.x, centre.y, scale, 0);
-        platform::pixel_rect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-        for (int v = 1; v <= picture.vertex_count; ++v)
-            box = {std::min(box.left, picture.points[v].x), std::min(box.top, picture.points[v].y),
-                   std::max(box.right, picture.points[v].x), std::max(box.bottom, picture.points[v].y)};
-        return box;
-    }
-
-    Tviews views;
 };
 
 } // namespace
-
-TEST_F(Catalogue, EveryObjectStaysInsideItsFrameAndCellsAtEveryTurn)
-{
-    const int label_row = views.cell_height * 17 / 20 - 1;   // the label runs along the cell's foot
-    for (const auto& sample : test_objects::sample_solids())
-        for (const Tview_rotation& r : turns) {
-            Tsolid oblique = turned_by(sample.solid, r);
-            give_isometric_turn(oblique);
-            for (const bool perspective : {false, true}) {
-                const platform::pixel_rect box = box_of(oblique, views.frame_centre(), views.frame_scale, perspective);
-                EXPECT_TRUE(box.left > views.frame_left && box.right < views.frame_right && box.top > views.frame_top &&
-                            box.bottom < views.frame_bottom) << turn_name(sample.name, r) << " " << perspective;
-            }
-            const platform::pixel_rect cell = box_of(turned_by(sample.solid, r), views.cell_centre(2), views.view_scale, false);
-            EXPECT_TRUE(cell.left > views.view_x[2] && cell.right < views.view_x[2] + views.cell_width &&
-                        cell.top > views.view_y[2] && cell.bottom < views.view_y[2] + label_row) << turn_name(sample.name, r);
-        }
-}
 
 // Every picture, line drawing and cut the program can be asked for.
 TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)

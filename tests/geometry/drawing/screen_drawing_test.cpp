@@ -1,4 +1,3 @@
-#include "geometry/drawing/resource_bitmap.h"
 #include "geometry/drawing/screen_drawing.h"
 #include "platform/core/line_walk.h"
 #include "platform/gui/image_canvas.h"
@@ -62,12 +61,3 @@ TEST(PatternedLine, LinesBeyondTheCanvasDrawTheSamePixelsOnIt)
     EXPECT_EQ(canvas.pixel(20, 10), red);
 }
 
-TEST(ResourceBitmaps, AMissingOrBadlyNamedPictureLoadsAsNothingAndDrawsNothing)
-{
-    const Tresource_bitmap missing = load_resource_bitmap("NO_SUCH_PICTURE", true);
-    EXPECT_TRUE(missing.resource.empty() && missing.colours == 0);
-    image_canvas canvas(10, 10, red);
-    draw_resource_bitmap(canvas, missing, 0, 0);
-    EXPECT_EQ(canvas.pixel(0, 0), red);
-    EXPECT_TRUE(load_resource_bitmap(std::string(101, 'A'), false).resource.empty());
-}

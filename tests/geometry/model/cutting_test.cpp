@@ -125,20 +125,6 @@ TEST(Cutting, ACutNeedingAThirtiethVertexShowsOneBoxAndLeavesTheSolidAsItWas)
     EXPECT_EQ(failed_cut(pyramid(15)), std::vector<std::string>{"Cutting on XY-plane impossible: te veel snijpunten"});
 }
 
-TEST(Cutting, OnlyTheFirstFailureOfACutIsShown)
-{
-    platform::scripted_responder responder;
-    bool failed = false;
-    report_cut_failure("too many lines!", failed);
-    report_cut_failure("too many points", failed);
-    EXPECT_TRUE(failed);
-    EXPECT_EQ(responder.count() == 1 ? responder.last().text : "", "Cutting on XY-plane impossible: too many lines!");
-    Tsection_lines lines;   // nothing to connect to
-    failed = false;
-    EXPECT_EQ(find_connecting_line(lines, 3, 0, true, failed), 0);
-    EXPECT_TRUE(failed);
-}
-
 TEST(Cutting, TheFortyNinthEdgeMakesCollectingEdgesFailWithoutWritingPastTheList)
 {
     Tsolid solid;

@@ -1,7 +1,6 @@
 #include "geometry/model/hidden_lines.h"
 #include "geometry/model/kernel.h"
 #include "platform/core/message_box.h"
-#include "tests/geometry/object_bytes.h"
 #include "tests/geometry/prisms.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +20,7 @@ Tline_drawing drawing_of(const Tsolid& solid, std::size_t messages = 0)
     return drawing;
 }
 
-// Whether the list has the line, either way round; or how many highlighted lines it has.
+// Whether the list has the line, either way round.
 bool has_line(const Tdrawing_lines& list, long double x1, long double y1, long double x2, long double y2)
 {
     const auto near = [](long double a, long double b) { return std::fabs(a - b) < 1e-9L; };
@@ -34,35 +33,7 @@ bool has_line(const Tdrawing_lines& list, long double x1, long double y1, long d
     return false;
 }
 
-int highlighted(const Tdrawing_lines& list)
-{
-    return static_cast<int>(std::count_if(list.lines.begin() + 1, list.lines.begin() + list.count + 1,
-                                          [](const Tdrawing_line& l) { return l.highlighted; }));
-}
-
 } // namespace
-
-// Square on, the back square and the edges seen end-on lie on the front
-// square's outline: not drawn, not dashed; a marked one is drawn whole.
-TEST(HiddenLines, ACubeSquareOnShowsItsFrontSquareAndOnlyAMarkedEdgeBehindIt)
-{
-    Tsolid cube = solid_of(test_objects::cube());
-    Tline_drawing drawing = drawing_of(cube);
-    EXPECT_TRUE(drawing.visible.count == 4 && drawing.hidden.count == 0);
-    cube.edge_marked = true;
-    for (int e = 1; e <= cube.edge_count; ++e) {   // the edges along x at the bottom, back and front
-        const Tpoint3d &a = cube.vertices[cube.edges[e].from_vertex], &b = cube.vertices[cube.edges[e].to_vertex];
-        if (a.y != -0.5L || b.y != -0.5L || a.z != b.z)
-            continue;
-        cube.marked_edge = static_cast<std::uint8_t>(e);
-        drawing = drawing_of(cube);
-        EXPECT_EQ(drawing.visible.count, 4);   // never merged into the front square
-        EXPECT_EQ(highlighted(a.z < 0 ? drawing.hidden : drawing.visible), 1);
-        EXPECT_EQ(drawing.hidden.count, a.z < 0 ? 1 : 0);
-    }
-    cube.edge_marked = false;   // the switch, not the number, decides
-    EXPECT_EQ(highlighted(drawing_of(cube).visible), 0);
-}
 
 TEST(HiddenLines, AVertexThatOnlyTouchesAnEdgeLineLeavesTheEdgeVisible)
 {
@@ -133,4 +104,22 @@ TEST(HiddenLines, AnEdgeWithMoreStretchesThanItsRecordHoldsIsReportedOnceAndDraw
     for (int i = 1; i <= drawing.hidden.count; ++i)
         hidden_on_the_edge += drawing.hidden.lines[i].y1 == 0 && drawing.hidden.lines[i].y2 == 0 ? 1 : 0;
     EXPECT_TRUE(hidden_on_the_edge >= 8 && hidden_on_the_edge < 11) << hidden_on_the_edge;
+}
+
+// Seen from above, the inner edge of a step lies on the outline of the face
+// over the step, yet bounds the tread seen beside it: it is seen, not hidden.
+TEST(HiddenLines, TheInnerEdgeOfAStepSeenFromAboveIsVisible)
+{
+    Tsolid step;
+    add_prism(step, {{-1, -1}, {1, -1}, {1, 0}, {0, 0}, {0, 1}, {-1, 1}}, -0.3L, 0.3L);
+    step = finished(step);
+    int inner = 0;
+    for (int e = 1; e <= step.edge_count; ++e)
+        if (step.vertices[step.edges[e].from_vertex].x == 0 && step.vertices[step.edges[e].from_vertex].y == 0 &&
+            step.vertices[step.edges[e].to_vertex].x == 0 && step.vertices[step.edges[e].to_vertex].y == 0)
+            inner = e;
+    Tvisibility front{};
+    const Tsolid turned = turned_for_view(step, 90, 0, 0, false, front);   // y towards the viewer
+    const Tedge_visibility record = compute_edge_visibility(turned, inner, front);
+    EXPECT_TRUE(inner != 0 && record.count == 2 && record.breakpoints[1].level == visible_level) << record.count;
 }

@@ -107,20 +107,3 @@ TEST(Picture, ProjectionRoundsHalvesToEven)
     EXPECT_EQ((std::vector{p.x, p.y, q.x, q.y}), (std::vector{102, 104, 0, -2}));
 }
 
-TEST(Picture, MadeFromATurnedCopyWithTheArrowBehindDashed)
-{
-    Tsolid solid = solid_of(cube());
-    const Tsolid before = solid;
-    Tpicture picture;
-    make_picture(solid, 20, -30, picture, true, 200, 150, 2, 0);
-    for (int v = 1; v <= 8; ++v)
-        expect_point(solid.vertices[v], before.vertices[v]);   // the solid itself is not changed
-    EXPECT_EQ((std::vector{picture.vertex_count, picture.surface_count, picture.edge_count}), (std::vector{8, 3, 12}));
-    make_picture(solid, 0, 0, picture, false, 200, 150, 1, 0);
-    EXPECT_TRUE(!picture.arrow_marks[0].behind && picture.arrow_marks[0].tail_x == 200);   // straight at the viewer
-    make_picture(solid, 0, 180, picture, false, 200, 150, 1, 0);
-    EXPECT_TRUE(picture.arrow_marks[0].behind);
-    solid.marked_edge = 1;
-    const Tpoint3d& from = solid.vertices[solid.edges[1].from_vertex];
-    EXPECT_EQ(marked_edge_points(solid, 50, 60, 1)[0].x, project_point(50, 60, 1, from.x, from.y).x);   // unturned
-}

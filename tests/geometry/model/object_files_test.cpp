@@ -1,14 +1,12 @@
 #include "foundation/globals.h"
 #include "geometry/model/kernel.h"
 #include "geometry/model/object_files.h"
-#include "geometry/model/projection_convention.h"
 #include "tests/geometry/fatal_stop.h"
 #include "tests/geometry/object_bytes.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 
 using namespace test_objects;
@@ -41,11 +39,6 @@ std::string decode(std::vector<object> objects, int number, Tsolid& solid)
     return loading.empty() ? stop_message([&] { load_object(number, solid); }) : "loading: " + loading;
 }
 
-void expect_point(const Tpoint3d& p, long double x, long double y, long double z)
-{
-    EXPECT_LT(std::fabs(p.x - x) + std::fabs(p.y - y) + std::fabs(p.z - z), 1e-12L);
-}
-
 } // namespace
 
 TEST(ObjectFiles, CatalogueNumbersAndTheoryReferences)
@@ -66,22 +59,6 @@ TEST(ObjectFiles, CatalogueNumbersAndTheoryReferences)
     EXPECT_TRUE(catalogue.theory_category == catalogue.categories[1].get() && catalogue.selected_category == catalogue.theory_category);
     EXPECT_TRUE(cell(5, 1).objects.test(2));   // an unlisted object is used by exercises
     EXPECT_FALSE(cell(5, 0).objects.any() || cell(0, 1).objects.test(1));   // level 0: in no exercise
-}
-
-TEST(ObjectFiles, LevelsAndExclusionMasks)
-{
-    object a = cube("A"), b = cube("B");
-    a.level = 2;
-    a.mask = 128;
-    b.level = 3;
-    b.mask = 0x04 | 0x20 | 0x03;   // groups 0 and 3; the two low bits mean nothing
-    ASSERT_EQ(load_message(submenu("S", {theory(a), b})), "");
-    for (int g = 0; g < 6; ++g) {
-        EXPECT_EQ(cell(g, 2).objects.test(0), g != 5);
-        EXPECT_EQ(cell(g, 2).count, g != 5 ? 1 : 0);
-        EXPECT_EQ(cell(g, 3).objects.test(1), g != 0 && g != 3) << g;
-    }
-    EXPECT_EQ(cell(1, 1).count, 0);
 }
 
 TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
@@ -154,27 +131,6 @@ TEST(ObjectFiles, NamesFromTheSettingsUpToTheFirstEmptyKeyAndFileFaults)
     EXPECT_EQ(load_listed("File1=big.obj\n"), "objects file \"big.obj\" is larger than 20000 bytes");
     EXPECT_EQ(load_listed(""), "No objects in object files!");
     test_support::reset_globals_to(dir.path());
-}
-
-TEST(LoadObject, StartRotationTurnsVerticesButNotArrowsAndMirroringFollowsTheConvention)
-{
-    object turned = cube();
-    turned.rotated = true;
-    turned.vertices[6] = {40, 30, 20};
-    Tsolid solid;
-    for (const auto& [angle, y, z] : {std::tuple{90, -0.2L, 0.3L}, std::tuple{-90, 0.2L, -0.3L}}) {   // high byte first, signed
-        turned.angles = {static_cast<std::int16_t>(angle), 0, 0};
-        ASSERT_EQ(decode({turned}, 0, solid), "");
-        expect_point(solid.vertices[7], 0.4L, y, z);
-        expect_point(solid.view_arrows[1], 0, 2.3L, 0);
-    }
-    mirror_objects = true;
-    const std::string message = decode({cube()}, 0, solid);
-    mirror_objects = false;
-    ASSERT_EQ(message, "");
-    EXPECT_DOUBLE_EQ(static_cast<double>(solid.vertices[2].x), -0.5);
-    EXPECT_EQ((std::vector<int>(solid.surface_vertices[1].begin() + 1, solid.surface_vertices[1].begin() + 6)),
-              (std::vector{7, 6, 5, 8, 7}));   // corners 5 6 7 8 walked the other way
 }
 
 TEST(LoadObject, WrongNumbersAndSurfaceFaultsStop)

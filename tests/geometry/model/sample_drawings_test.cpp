@@ -192,74 +192,7 @@ private:
     std::vector<std::string> problems_;
 };
 
-// Whether points just beside an edge, on its own faces that face the
-// viewer, are seen by rays: the edge is seen where one of them is, hidden
-// where all are; unknown without such faces or where a ray grazes.
-seen probe_edge(const Tsolid& solid, const ray_check::ray_caster& rays, int e, long double t)
-{
-    constexpr long double offset = 0.003L;
-    const int from = solid.edges[e].from_vertex, to = solid.edges[e].to_vertex;
-    const Tpoint3d &a = solid.vertices[from], &b = solid.vertices[to];
-    const Tpoint3d p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y), a.z + t * (b.z - a.z)};
-    const long double length = std::hypot(b.x - a.x, b.y - a.y);
-    const long double nx = -(b.y - a.y) / length * offset, ny = (b.x - a.x) / length * offset;
-    int probes = 0, hidden = 0;
-    for (int s = 1; s <= solid.surface_count; ++s) {
-        const Tpoint3d n = outline_normal(solid, s);
-        bool has_side = false;
-        for (int i = 1; i <= solid.corner_count(s); ++i) {
-            const int u = solid.surface_vertices[s][i], w = solid.surface_vertices[s][i + 1];
-            has_side |= (u == from && w == to) || (u == to && w == from);
-        }
-        if (n.z <= 1e-9L || !has_side)
-            continue;
-        for (const long double sign : {-1.0L, 1.0L}) {
-            Tpoint3d q{p.x + sign * nx, p.y + sign * ny, 0};
-            if (!ray_check::inside_outline(solid, s, q.x, q.y))
-                continue;   // not on this face
-            q.z = p.z - (n.x * (q.x - p.x) + n.y * (q.y - p.y)) / n.z;
-            const seen look = rays.classify(q, offset / 10);
-            if (look == seen::uncertain)
-                return seen::uncertain;
-            ++probes;
-            hidden += look == seen::hidden;
-        }
-    }
-    return probes == 0 ? seen::uncertain : hidden == probes ? seen::hidden : seen::visible;
-}
-
 } // namespace
-
-// A marked edge shows every stretch as the pupil sees it: seen where one
-// of its own faces shows beside it (the inner edge of a step seen from
-// above lies on the outline of the face over the step, yet bounds the
-// face seen beside it), hidden where they are all covered.
-TEST(SampleDrawings, AnEdgeIsSeenWhereOneOfItsOwnFacesShowsBesideIt)
-{
-    for (const auto& sample : sample_solids())
-        for (const view& v : normal_views) {
-            Tvisibility front{};
-            const Tsolid turned = turned_for_view(sample.solid, v.angle_x, v.angle_y, v.angle_z, v.perspective, front);
-            const ray_check::ray_caster rays(turned);
-            for (int e = 1; e <= turned.edge_count; ++e) {
-                const Tedge_visibility record = compute_edge_visibility(turned, e, front);
-                for (int k = 0; k < 8; ++k) {
-                    const long double t = (k + 0.5L) / 8;
-                    std::uint8_t level = record.breakpoints[1].level;
-                    bool near_break = false;
-                    for (int j = 2; j <= record.count; ++j) {
-                        near_break |= std::fabs(record.breakpoints[j].t - t) < 0.02L;
-                        level = record.breakpoints[j].t <= t ? record.breakpoints[j].level : level;
-                    }
-                    const seen look = near_break ? seen::uncertain : probe_edge(turned, rays, e, t);
-                    if (look != seen::uncertain) {
-                        EXPECT_EQ(level == visible_level, look == seen::visible)
-                            << sample.name << ", " << describe(v) << ", edge " << e << " at " << static_cast<double>(t);
-                    }
-                }
-            }
-        }
-}
 
 enum class drawn { whole, cut, turned_and_cut };
 
