@@ -83,63 +83,53 @@ TEST(ObjectSource, CubeCompilesToAnObjectFileTheProgramReads)
     EXPECT_TRUE(check_solid(solid, {}).empty());
 }
 
-TEST(ObjectSource, SurfacesThatDoNotFaceOutAreRefused)
+// Each mistake reported with its line; nothing written when anything is wrong.
+TEST(ObjectSource, MistakesAreReportedWithTheirLines)
 {
-    const auto errors_of = [](const std::string& faces) { return compile_object_source(cube_source(faces), "t.txt").errors; };
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "a b c d", "d c b a")), "walked the same way"));
-    std::string inward = cube_faces;
+    std::string inward = cube_faces, many = "object Many\n";
     for (const auto& [from, to] : {std::pair{"a b c d", "d c b a"}, std::pair{"A D C B", "B C D A"}, std::pair{"a A B b", "b B A a"},
                                    std::pair{"b B C c", "c C B b"}, std::pair{"c C D d", "d D C c"}, std::pair{"d D A a", "a A D d"}})
         inward = replaced(inward, from, to);
-    EXPECT_TRUE(mentions(errors_of(inward), "turn inwards"));
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "  face silver  a A B b\n", "")), "not closed"));
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "vertex c  50  50  50", "vertex c  50  50  45")), "is not flat"));
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "face aqua    a b c d", "face aqua    a b c b")), "comes twice"));
+    for (int i = 0; i < 30; ++i)
+        many += "  vertex v" + std::to_string(i) + " 0 0 " + std::to_string(i) + "\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {cube_source(replaced(cube_faces, "a b c d", "d c b a")), "walked the same way"},
+        {cube_source(inward), "turn inwards"},
+        {cube_source(replaced(cube_faces, "  face silver  a A B b\n", "")), "not closed"},
+        {cube_source(replaced(cube_faces, "vertex c  50  50  50", "vertex c  50  50  45")), "is not flat"},
+        {cube_source(replaced(cube_faces, "face aqua    a b c d", "face aqua    a b c b")), "comes twice"},
+        {cube_source(replaced(cube_faces, "  face aqua    a b c d\n", "  face aqua a b c\n  face aqua a c d\n")), "lie in one plane"},
+        {replaced(cube_source(), "level 2", "level 4"), "t.txt:4: \"level\" takes one number from 0 to 3"},
+        {replaced(cube_source(), "exclude 0 5", "exclude 6"), "t.txt:5: exercise groups are numbered 0 to 5, not 6"},
+        {replaced(cube_source(), "face gray", "face pink"), "t.txt:18: \"face\" begins with a colour name, a number 0 to 15 or cut"},
+        {replaced(cube_source(), "vertex b  50", "vertex b  150"), "t.txt:10: coordinates lie from -128 to 127 hundredths, not 150"},
+        {replaced(cube_source(), "face silver  a A B b", "face silver  a A B x"), "t.txt:19: no vertex named x"},
+        {"submenu Empty\nsubmenu Full\nobject X\n" + cube_faces + "end\n", "t.txt:1: the submenu \"Empty\" holds no objects"},
+        {"object X\n" + cube_faces, "t.txt:16: the object \"X\" has no \"end\""},
+        {"thing X\n", "t.txt:1: expected \"submenu\", \"unlisted\" or \"object\", found: thing"},
+        {many + "  face red v0 v1 v2\nend\n", "t.txt:1: object \"Many\": more than 29 vertices"},
+    };
+    for (const auto& [text, error] : cases) {
+        const object_source_result result = compile_object_source(text, "t.txt");
+        EXPECT_TRUE(mentions(result.errors, error) && result.bytes.empty()) << testing::PrintToString(result.errors);
+    }
+}
 
-    // An L whose outline starts at its inner corner: the first three corners turn the wrong way.
+// An L whose outline starts at its inner corner: the first three corners turn the wrong way.
+TEST(ObjectSource, AnOutlineMustStartAtAConvexCorner)
+{
     const auto [l_vertices, l_sides] = prism_text("abcdef", {{-50, -50}, {50, -50}, {50, 0}, {0, 0}, {0, 50}, {-50, 50}}, false);
     const std::string l_block = "submenu S\nobject L\n" + l_vertices + "  face aqua c d e f a b\n  face gray A F E D C B\n" + l_sides + "end\n";
-    const auto errors = compile_object_source(l_block, "l.txt").errors;
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], "l.txt:2: object \"L\": surface 1 (c d e f a b): its first three corners turn against the rest of "
-                         "it; start it at another corner");
+    EXPECT_EQ(compile_object_source(l_block, "l.txt").errors,
+              std::vector<std::string>{"l.txt:2: object \"L\": surface 1 (c d e f a b): its first three corners turn against the "
+                                       "rest of it; start it at another corner"});
     EXPECT_TRUE(compile_object_source(replaced(l_block, "c d e f a b", "a b c d e f"), "l.txt").errors.empty());
 }
 
-TEST(ObjectSource, MistakesAreReportedWithTheirLines)
+// A face with a hole is one surface that runs out to the hole along a
+// bridge and back, and the bridge is no edge.
+TEST(ObjectSource, FacesWithHolesTakeABridge)
 {
-    const auto first_error = [](const std::string& text) {
-        const auto errors = compile_object_source(text, "t.txt").errors;
-        return errors.empty() ? std::string() : errors.front();
-    };
-    EXPECT_EQ(first_error(replaced(cube_source(), "level 2", "level 4")), "t.txt:4: \"level\" takes one number from 0 to 3");
-    EXPECT_EQ(first_error(replaced(cube_source(), "exclude 0 5", "exclude 6")), "t.txt:5: exercise groups are numbered 0 to 5, not 6");
-    EXPECT_EQ(first_error(replaced(cube_source(), "face gray", "face pink")),
-              "t.txt:18: \"face\" begins with a colour name, a number 0 to 15 or cut");
-    EXPECT_EQ(first_error(replaced(cube_source(), "vertex b  50", "vertex b  150")),
-              "t.txt:10: coordinates lie from -128 to 127 hundredths, not 150");
-    EXPECT_EQ(first_error(replaced(cube_source(), "face silver  a A B b", "face silver  a A B x")), "t.txt:19: no vertex named x");
-    EXPECT_EQ(first_error("submenu Empty\nsubmenu Full\nobject X\n" + cube_faces + "end\n"),
-              "t.txt:1: the submenu \"Empty\" holds no objects");
-    EXPECT_EQ(first_error("object X\n" + cube_faces), "t.txt:16: the object \"X\" has no \"end\"");
-    EXPECT_EQ(first_error("thing X\n"), "t.txt:1: expected \"submenu\", \"unlisted\" or \"object\", found: thing");
-    std::string many = "object Many\n";
-    for (int i = 0; i < 30; ++i)
-        many += "  vertex v" + std::to_string(i) + " 0 0 " + std::to_string(i) + "\n";
-    EXPECT_EQ(first_error(many + "  face red v0 v1 v2\nend\n"), "t.txt:1: object \"Many\": more than 29 vertices");
-    EXPECT_TRUE(compile_object_source(replaced(cube_source(), "level 2", "level 4"), "t.txt").bytes.empty())
-        << "nothing is written when anything is wrong";
-}
-
-// A face split in two shows its split as a line the solid does not have; a
-// face with a hole is one surface that runs out to the hole along a bridge
-// and back, and the bridge is no edge.
-TEST(ObjectSource, SplitFacesAreRefusedAndFacesWithHolesTakeABridge)
-{
-    const auto errors_of = [](const std::string& faces) { return compile_object_source(cube_source(faces), "t.txt").errors; };
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "  face aqua    a b c d\n", "  face aqua a b c\n  face aqua a c d\n")),
-                         "lie in one plane"));
-
     const auto [outer_vertices, outer_sides] = prism_text("abcd", {{-50, -50}, {50, -50}, {50, 50}, {-50, 50}}, false);
     const auto [inner_vertices, inner_sides] = prism_text("efgh", {{-20, -20}, {20, -20}, {20, 20}, {-20, 20}}, true);
     const std::string frame = "submenu S\nobject Frame\n  theory\n" + outer_vertices + inner_vertices +
@@ -150,7 +140,7 @@ TEST(ObjectSource, SplitFacesAreRefusedAndFacesWithHolesTakeABridge)
     ASSERT_EQ(test_support::stop_message([&] { load_object_images({{"FRAME.OBJ", result.bytes}}, catalogue); }), "");
     Tsolid solid;
     load_object(0, solid);
-    EXPECT_EQ(solid.edge_count, 24) << "the twelve edges of the block and the twelve of the hole, no bridge";
+    EXPECT_EQ(solid.edge_count, 24);   // the twelve edges of the block and the twelve of the hole
     EXPECT_TRUE(mentions(compile_object_source(replaced(frame, "a b c d a e h g f e", "a b c d a e h g f e h"), "f.txt").errors,
                          "comes twice"));
 }
