@@ -86,17 +86,6 @@ TEST(Kernel, CrossingsAtTheVeryEndsCountButDegenerateEdgesNever)
                   hidden) << static_cast<double>(n);
 }
 
-TEST(Kernel, UnsortedSurfacesComeLastInSurfaceOrder)
-{
-    Tsolid solid = solid_of(cube());
-    solid.surface_sorted[1] = 0;
-    Tvisibility visible{};
-    visible.fill(true);
-    Tdrawing_order order{};
-    EXPECT_EQ(order_surfaces(solid, visible, order), 7);
-    EXPECT_EQ(order[6], 1);
-}
-
 TEST(Picture, ProjectionRoundsHalvesToEven)
 {
     const long double saved_x = pixels_per_unit_x, saved_y = pixels_per_unit_y;
