@@ -54,6 +54,23 @@ TEST_F(PictureDrawing, CutSurfacesAreHatchedNavyWhenColoursOrHatchingAreOn)
     }
 }
 
+// Over the background an arrow is drawn solid; over the object (yellow,
+// right of x = 100) dashed three on, three off when it points away.
+TEST_F(PictureDrawing, ArrowPointingAwayIsDashedOverTheObjectOnly)
+{
+    for (const bool behind : {true, false}) {
+        image_canvas field(200, 100);
+        field.set_brush({platform::brush_style::solid, platform::rgb(255, 255, 0)});
+        field.rectangle(100, 0, 200, 100);
+        draw_view_arrows(field, {Tarrow_mark{20, 50, 180, 50, behind, 0, 0}, Tarrow_mark{}});
+        int over_background = 0, over_object = 0;
+        for (int x = 0; x < 180; ++x)
+            (x < 100 ? over_background : over_object) += field.pixel(x, 50 + 16) == platform::black;   // the shaft's lower side
+        EXPECT_EQ(over_background, 80);
+        EXPECT_NEAR(over_object, behind ? 40 : 80, 3) << behind;
+    }
+}
+
 TEST_F(PictureDrawing, OnlyADegenerateSurfaceFailsToGiveARegion)
 {
     platform::polygon_region region;

@@ -1,3 +1,4 @@
+#include "geometry/model/hidden_lines.h"
 #include "geometry/model/palette.h"
 #include "platform/core/message_box.h"
 #include "tests/geometry/views_fixture.h"
@@ -94,4 +95,23 @@ TEST_F(ViewsDrawing, TheObliqueCutIsMadeOnACopyAndAPlaneMissingTheSolidSaysNothi
     const QImage cut = canvas.image();
     views.draw_oblique(canvas, true, cube, false, true, false, false, false, true, true, false);
     EXPECT_TRUE(canvas.image() == cut && responder.count() == 0);
+}
+
+// Lines in their colour, arrows black; only the frame is cleared first.
+TEST_F(ViewsDrawing, KeptPicturesAndDrawingsAreRedrawnInTheFrame)
+{
+    const platform::colour_ref red = platform::rgb(255, 0, 0);
+    views.set_oblique_frame({20, 20}, 300);
+    fill(red);
+    views.draw_picture_in_frame(canvas, true, views.picture_in_frame(cube), false, true, false);
+    EXPECT_TRUE(count_of(palette[11], frame()) > 0 && canvas.pixel(views.frame_left - 3, 100) == red);
+    Tscreen_drawing drawing;
+    compute_hidden_line_drawing(cube, 30, -40, 0, drawing, true, false, views.frame_centre().y, views.frame_centre().x,
+                                views.frame_scale);
+    views.draw_drawing_in_frame(canvas, true, palette[2], drawing);
+    EXPECT_EQ(colours_in(canvas, frame()).size(), 3u);
+    EXPECT_TRUE(count_of(palette[2], frame()) > 0 && count_of(platform::black, frame()) > 0);
+    fill(background);
+    views.draw_arrows_in_frame(canvas, drawing);
+    EXPECT_EQ(colours_in(canvas, frame()).size(), 2u);
 }
