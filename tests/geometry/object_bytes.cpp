@@ -46,13 +46,6 @@ object cube(const std::string& name)
     return o;
 }
 
-object empty_object(const std::string& name)
-{
-    object o;
-    o.name = name;
-    return o;
-}
-
 bytes submenu(const std::string& name, const std::vector<object>& objects)
 {
     bytes b{170, static_cast<std::uint8_t>(name.size())};

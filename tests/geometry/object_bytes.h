@@ -33,8 +33,6 @@ struct object {
 
 // A cube of side 1 around the origin, every face turning counter-clockwise seen from outside.
 object cube(const std::string& name = "Cube");
-// An object with no vertices and no surfaces: the smallest record.
-object empty_object(const std::string& name = "");
 
 // 170, the name, the records, 170.
 bytes submenu(const std::string& name, const std::vector<object>& objects);

@@ -1,11 +1,14 @@
 #include "tests/geometry/sample_solids.h"
 
 #include "foundation/globals.h"
+#include "geometry/model/cutting.h"
+#include "geometry/model/kernel.h"
 #include "geometry/model/object_files.h"
 #include "geometry/model/projection_convention.h"
 #include "platform/core/message_box.h"
 #include "platform/core/program_exit.h"
 
+#include <random>
 #include <stdexcept>
 
 namespace test_objects {
@@ -45,6 +48,29 @@ const Tsolid& sample_named(const std::string& name)
         if (sample.name == name)
             return sample.solid;
     throw std::invalid_argument("no sample object named " + name);
+}
+
+std::vector<view> random_views(unsigned seed, int count, bool perspective)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> angle(-180, 180);
+    std::vector<view> views;
+    for (int i = 0; i < count; ++i)
+        views.push_back({angle(random), angle(random), angle(random), perspective && i % 2 == 0});
+    return views;
+}
+
+Tsolid cut_sample(const Tsolid& sample, const view& turn, bool* bridged)
+{
+    Tsolid solid = sample;
+    rotate_solid(solid, turn.angle_x, turn.angle_y, false, turn.angle_z);
+    bool success = false, joined = false;
+    std::int32_t sections = 0;
+    platform::scripted_responder responder;
+    cut_solid(solid, success, sections, joined);
+    if (bridged)
+        *bridged = joined;
+    return solid;
 }
 
 } // namespace test_objects

@@ -1,6 +1,7 @@
 #pragma once
 // The sample objects shipped beside the program (SOLIDS.OBJ, BLOCKS.OBJ in
-// the build's bin folder), decoded as the program decodes them.
+// the build's bin folder), decoded as the program decodes them, and the
+// turns under which tests draw them.
 
 #include "geometry/model/solid.h"
 
@@ -16,7 +17,23 @@ struct sample_solid {
 
 // Every sample object, by object number; loaded once.
 const std::vector<sample_solid>& sample_solids();
-
 const Tsolid& sample_named(const std::string& name);
+
+struct view {
+    int angle_x, angle_y, angle_z;
+    bool perspective;
+};
+
+inline std::string describe(const view& v)
+{
+    return "angles " + std::to_string(v.angle_x) + " " + std::to_string(v.angle_y) + " " + std::to_string(v.angle_z) +
+           (v.perspective ? " with perspective" : "");
+}
+
+// Pseudo-random turns, the same on every run; perspective on every other one when asked.
+std::vector<view> random_views(unsigned seed, int count, bool perspective);
+
+// The sample cut by the plane z = 0 after the turn; messages answered.
+Tsolid cut_sample(const Tsolid& sample, const view& turn, bool* bridged = nullptr);
 
 } // namespace test_objects

@@ -4,8 +4,8 @@
 
 #include "geometry/drawing/geometry_startup.h"
 #include "geometry/drawing/projection_symbols.h"
-#include "geometry/model/screen_metrics.h"
 #include "geometry/drawing/views.h"
+#include "geometry/model/screen_metrics.h"
 #include "platform/gui/image_canvas.h"
 #include "tests/geometry/object_bytes.h"
 #include "tests/support/gui_app.h"
@@ -13,31 +13,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
+#include <map>
 
 namespace test_support {
 
 inline constexpr platform::colour_ref background = platform::window_background_colour();
-inline constexpr platform::colour_ref red = platform::rgb(255, 0, 0);
 
-// How many pixels of a colour the canvas has in a rectangle (right and
-// bottom excluded, clipped to the canvas).
-inline int count_in(const platform::image_canvas& canvas, const platform::pixel_rect& r, platform::colour_ref colour)
+// How many pixels of each colour the canvas has in a rectangle (right and bottom excluded).
+inline std::map<platform::colour_ref, int> colours_in(const platform::image_canvas& canvas, const platform::pixel_rect& r)
 {
-    int n = 0;
+    std::map<platform::colour_ref, int> found;
     for (int y = std::max(r.top, 0); y < std::min(r.bottom, canvas.height()); ++y)
         for (int x = std::max(r.left, 0); x < std::min(r.right, canvas.width()); ++x)
-            if (canvas.pixel(x, y) == colour)
-                ++n;
-    return n;
-}
-
-inline std::set<platform::colour_ref> colours_in(const platform::image_canvas& canvas, const platform::pixel_rect& r)
-{
-    std::set<platform::colour_ref> found;
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, canvas.height()); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.right, canvas.width()); ++x)
-            found.insert(canvas.pixel(x, y));
+            ++found[canvas.pixel(x, y)];
     return found;
 }
 
@@ -58,15 +46,15 @@ protected:
         set_projection_convention(false);
     }
 
-    platform::pixel_rect whole() const { return {0, 0, canvas.width(), canvas.height()}; }
-    platform::pixel_rect frame() const
-    {
-        return {views.frame_left, views.frame_top, views.frame_right, views.frame_bottom};
-    }
+    platform::pixel_rect frame() const { return {views.frame_left, views.frame_top, views.frame_right, views.frame_bottom}; }
     platform::pixel_rect cell(int k) const
     {
-        return {views.view_x[k], views.view_y[k], views.view_x[k] + views.cell_width,
-                views.view_y[k] + views.cell_height};
+        return {views.view_x[k], views.view_y[k], views.view_x[k] + views.cell_width, views.view_y[k] + views.cell_height};
+    }
+    int count_of(platform::colour_ref colour, const platform::pixel_rect& r = {0, 0, 640, 480}) const
+    {
+        const auto found = colours_in(canvas, r);
+        return found.count(colour) ? found.at(colour) : 0;
     }
     void fill(platform::colour_ref colour)
     {

@@ -1,4 +1,5 @@
 #include "foundation/globals.h"
+#include "geometry/model/kernel.h"
 #include "geometry/model/object_files.h"
 #include "tests/geometry/fatal_stop.h"
 #include "tests/geometry/object_bytes.h"
@@ -6,21 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace test_objects;
-
-namespace {
-
 using test_support::stop_message;
 
-std::string load_message(const bytes& file, TThingCatCollection& catalogue)
-{
-    return stop_message([&] { load_object_images({{"T.OBJ", file}}, catalogue); });
-}
+namespace {
 
 std::string load_message(const bytes& file)
 {
     TThingCatCollection catalogue;
-    return load_message(file, catalogue);
+    return stop_message([&] { load_object_images({{"T.OBJ", file}}, catalogue); });
 }
 
 object theory(object o)
@@ -34,6 +31,14 @@ const Texercise_cell& cell(int group, int level)
     return exercise_object_table[static_cast<std::size_t>(group)][static_cast<std::size_t>(level)];
 }
 
+// Loads the objects as one file (the first one the theory object) and decodes object `number`.
+std::string decode(std::vector<object> objects, int number, Tsolid& solid)
+{
+    objects[0].theory = 1;
+    const std::string loading = load_message(submenu("S", objects));
+    return loading.empty() ? stop_message([&] { load_object(number, solid); }) : "loading: " + loading;
+}
+
 } // namespace
 
 TEST(ObjectFiles, CatalogueNumbersAndTheoryReferences)
@@ -43,51 +48,17 @@ TEST(ObjectFiles, CatalogueNumbersAndTheoryReferences)
     const bytes file = bytes{0} + submenu("Solids", {theory(cube("Cube")), second}) + bytes{3, 0} +
                        cube("Hidden").record() + submenu("More", {theory(cube("Last"))}) + bytes{0};
     TThingCatCollection catalogue;
-    ASSERT_EQ(load_message(file, catalogue), "");
-    EXPECT_EQ(last_object_number, 3);
+    ASSERT_EQ(stop_message([&] { load_object_images({{"T.OBJ", file}}, catalogue); }), "");
     ASSERT_EQ(catalogue.count(), 2u);
-    EXPECT_EQ(catalogue.categories[0]->name, "Solids");
-    ASSERT_EQ(catalogue.categories[0]->things.size(), 2u);
-    EXPECT_EQ(catalogue.categories[0]->things[1]->name, "Prism");
-    EXPECT_EQ(catalogue.categories[0]->things[1]->object_number, 1);
-    ASSERT_EQ(catalogue.categories[1]->things.size(), 1u);
-    EXPECT_EQ(catalogue.categories[1]->things[0]->object_number, 3) << "the object outside the submenus is numbered";
-    EXPECT_EQ(catalogue.theory_thing, catalogue.categories[1]->things[0].get()) << "the later theory object wins";
-    EXPECT_EQ(catalogue.selected_thing, catalogue.theory_thing);
-    EXPECT_EQ(catalogue.theory_category, catalogue.categories[1].get());
-    EXPECT_EQ(catalogue.selected_category, catalogue.theory_category);
-    EXPECT_TRUE(cell(5, 1).objects.test(2)) << "an object outside the submenus is used by exercises";
-    EXPECT_FALSE(cell(5, 0).objects.any());
-    EXPECT_FALSE(cell(0, 1).objects.test(1)) << "level 0: in no exercise";
-}
-
-TEST(ObjectFiles, LevelsAndExclusionMasks)
-{
-    object a = cube("A");
-    a.level = 2;
-    a.mask = 128;
-    object b = cube("B");
-    b.level = 3;
-    b.mask = 0x04 | 0x20 | 0x03;   // groups 0 and 3; the two low bits mean nothing
-    const bytes file = submenu("S", {theory(a), b});
-    ASSERT_EQ(load_message(file), "");
-    for (int g = 0; g <= 4; ++g) {
-        EXPECT_TRUE(cell(g, 2).objects.test(0)) << g;
-        EXPECT_EQ(cell(g, 2).count, 1) << g;
-    }
-    EXPECT_FALSE(cell(5, 2).objects.test(0));
-    EXPECT_EQ(cell(5, 2).count, 0);
-    for (int g = 0; g < 6; ++g)
-        EXPECT_EQ(cell(g, 3).objects.test(1), g != 0 && g != 3) << g;
-    EXPECT_EQ(cell(1, 1).count, 0);
-}
-
-TEST(ObjectFiles, TheoryObjectOutsideSubmenusSatisfiesTheCheckButSelectsNothing)
-{
-    TThingCatCollection catalogue;
-    ASSERT_EQ(load_message(submenu("S", {cube()}) + theory(cube()).record(), catalogue), "");
-    EXPECT_EQ(catalogue.theory_thing, nullptr);
-    EXPECT_EQ(catalogue.selected_category, nullptr);
+    const auto& solids = catalogue.categories[0]->things;
+    const auto& more = catalogue.categories[1]->things;
+    ASSERT_TRUE(solids.size() == 2 && more.size() == 1);
+    EXPECT_TRUE(catalogue.categories[0]->name == "Solids" && solids[1]->name == "Prism" && solids[1]->object_number == 1);
+    EXPECT_TRUE(last_object_number == 3 && more[0]->object_number == 3);   // the unlisted one is numbered
+    EXPECT_TRUE(catalogue.theory_thing == more[0].get() && catalogue.selected_thing == more[0].get());   // the later one wins
+    EXPECT_TRUE(catalogue.theory_category == catalogue.categories[1].get() && catalogue.selected_category == catalogue.theory_category);
+    EXPECT_TRUE(cell(5, 1).objects.test(2));   // an unlisted object is used by exercises
+    EXPECT_FALSE(cell(5, 0).objects.any() || cell(0, 1).objects.test(1));   // level 0: in no exercise
 }
 
 TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
@@ -122,51 +93,73 @@ TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
 
 TEST(ObjectFiles, The255thObjectIsTooMany)
 {
-    bytes file = submenu("S", {theory(empty_object())});
+    object empty;   // no vertices, no surfaces, no name: the smallest record
+    empty.name.clear();
+    bytes file = submenu("S", {theory(empty)});
     for (int i = 1; i < 254; ++i)
-        file = file + empty_object().record();
+        file = file + empty.record();
     ASSERT_EQ(load_message(file), "");
     EXPECT_EQ(last_object_number, 253);
-    EXPECT_EQ(load_message(file + empty_object().record()), "too many objects in object files");
+    EXPECT_EQ(load_message(file + empty.record()), "too many objects in object files");
 }
 
-class ObjectFileReading : public testing::Test {
-protected:
-    void SetUp() override { test_support::reset_globals_to(dir.path()); }
-    void TearDown() override { test_support::reset_globals_to(dir.path()); }
-
-    std::string load_listed(const std::string& settings)
-    {
-        dir.write("WinTola.ini", settings);
-        return stop_message([&] { load_object_files(catalogue); });
-    }
-    void write(const std::string& name, const bytes& b) { dir.write(name, std::string(b.begin(), b.end())); }
-
+TEST(ObjectFiles, NamesFromTheSettingsUpToTheFirstEmptyKeyAndFileFaults)
+{
     test_support::temp_dir dir;
     test_support::current_directory_change in_dir{dir.path()};
+    test_support::reset_globals_to(dir.path());
     TThingCatCollection catalogue;
-};
-
-TEST_F(ObjectFileReading, NamesFromTheSettingsUpToTheFirstEmptyKeyObjectsNumberedFileAfterFile)
-{
+    const auto load_listed = [&](const std::string& settings) {
+        dir.write("WinTola.ini", "[OBJECT FILES]\n" + settings);
+        return stop_message([&] { load_object_files(catalogue); });
+    };
+    const auto write = [&](const std::string& name, const bytes& b) { dir.write(name, std::string(b.begin(), b.end())); };
     write("first.obj", submenu("First", {cube()}));
     write("b.dat", submenu("B", {theory(cube("In B"))}));
     write("third.obj", submenu("Third", {cube()}));
-    EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=fi rst\nFile2=b.dat\nFile4=third.obj\n"), "");
-    EXPECT_EQ(catalogue.count(), 2u) << "blanks removed, .obj added, another extension kept, the fourth key never read";
+    // Blanks removed, .obj added, another extension kept, the fourth key never read.
+    EXPECT_EQ(load_listed("File1=fi rst\nFile2=b.dat\nFile4=third.obj\n"), "");
+    EXPECT_TRUE(catalogue.count() == 2 && catalogue.theory_thing->object_number == 1);   // numbered file after file
     EXPECT_EQ(object_file_names(), (std::vector<std::string>{"fi rst", "b.dat"}));
-    EXPECT_EQ(catalogue.theory_thing->object_number, 1);
+    EXPECT_EQ(load_listed("File1=gone\n"), "Could not read objects file: \"gone.obj\"");
+    bytes big = submenu("S", {theory(cube())});
+    big.resize(max_object_file_size, 0);
+    write("big.obj", big);
+    EXPECT_EQ(load_listed("File1=big.obj\n"), "");
+    big.push_back(0);
+    write("big.obj", big);
+    EXPECT_EQ(load_listed("File1=big.obj\n"), "objects file \"big.obj\" is larger than 20000 bytes");
+    EXPECT_EQ(load_listed(""), "No objects in object files!");
+    test_support::reset_globals_to(dir.path());
 }
 
-TEST_F(ObjectFileReading, MissingAndOversizedFilesStop)
+TEST(LoadObject, WrongNumbersAndSurfaceFaultsStop)
 {
-    EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=gone\n"), "Could not read objects file: \"gone.obj\"");
-    bytes big = submenu("S", {theory(cube())});
-    for (const std::size_t size : {max_object_file_size + 1, max_object_file_size}) {
-        big.resize(size, 0);
-        write("big.obj", big);
-        EXPECT_EQ(load_listed("[OBJECT FILES]\nFile1=big.obj\n"),
-                  size > max_object_file_size ? "objects file \"big.obj\" is larger than 20000 bytes" : "");
+    Tsolid solid;
+    EXPECT_EQ(decode({cube()}, 1, solid), "f wrong");
+    EXPECT_EQ(decode({cube()}, -1, solid), "f wrong");
+    object star;   // three outlines of 19 corners through different neighbours: 57 different edges
+    for (int i = 0; i < 29; ++i)
+        star.vertices.push_back({static_cast<std::int8_t>(i), static_cast<std::int8_t>(i * i % 23), 0});
+    for (int step = 1; step <= 3; ++step) {
+        star.faces.push_back({});
+        for (int k = 0; k < 19; ++k)
+            star.faces.back().corners.push_back(static_cast<std::uint8_t>(k * step % 29 + 1));
     }
-    EXPECT_EQ(load_listed("[OBJECT FILES]\n"), "No objects in object files!");
+    const struct { std::function<void(object&)> change; std::string message; } cases[] = {
+        {[](object& o) { o.faces[0].corners.resize(20, 1); }, "object has too many vertices for a surface"},
+        {[](object& o) { o.faces[0].corners = {5, 6, 7, 8, 5, 6, 7, 8, 5, 6, 7, 8, 5, 6, 7, 8, 5, 6, 7}; }, ""},
+        {[](object& o) { o.width = 3; }, "object has a surface with more corners than its table row holds"},
+        {[](object& o) { o.faces[1].corners = {1, 2}; }, "object has a surface with fewer than 3 corners"},
+        {[](object& o) { o.faces[2].corners[1] = 9; }, "object has a surface corner that is not one of its vertices"},
+        {[](object& o) { o.faces[2].corners[1] = 0; }, "object has a surface corner that is not one of its vertices"},
+        {[](object& o) { o.faces[3].colour = 16; }, "object has a surface colour other than 0 to 15 or 100"},
+        {[](object& o) { o.faces[3].colour = 100; }, ""},
+        {[&](object& o) { o = star; }, "object has too many edges"},
+    };
+    for (const auto& c : cases) {
+        object o = cube();
+        c.change(o);
+        EXPECT_EQ(decode({o}, 0, solid), c.message);
+    }
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -45,6 +46,21 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text.replace(at, from.size(), to);
 }
 
+// Vertex lines at z = +depth (lower-case names) and -depth (upper case) for
+// an outline, and the side faces between them; a hole's sides face inwards.
+std::pair<std::string, std::string> prism_text(const std::string& names, const std::vector<std::pair<int, int>>& xy, bool hole)
+{
+    std::string vertices, sides;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string a(1, names[i]), b(1, names[(i + 1) % names.size()]);
+        const std::string up_a(1, char(std::toupper(a[0]))), up_b(1, char(std::toupper(b[0])));
+        const std::string at = " " + std::to_string(xy[i].first) + " " + std::to_string(xy[i].second) + " ";
+        vertices += "  vertex " + a + at + "20\n  vertex " + up_a + at + "-20\n";
+        sides += "  face red " + (hole ? a + " " + b + " " + up_b + " " + up_a : a + " " + up_a + " " + up_b + " " + b) + "\n";
+    }
+    return {vertices, sides};
+}
+
 } // namespace
 
 TEST(ObjectSource, CubeCompilesToAnObjectFileTheProgramReads)
@@ -54,139 +70,77 @@ TEST(ObjectSource, CubeCompilesToAnObjectFileTheProgramReads)
     TThingCatCollection catalogue;
     ASSERT_EQ(test_support::stop_message([&] { load_object_images({{"CUBE.OBJ", result.bytes}}, catalogue); }), "");
     ASSERT_EQ(catalogue.count(), 1u);
-    EXPECT_EQ(catalogue.categories[0]->name, "Solids");
-    EXPECT_EQ(catalogue.theory_thing->name, "Cube");
-    EXPECT_EQ(last_object_number, 1) << "the unlisted object is numbered too";
+    EXPECT_TRUE(catalogue.categories[0]->name == "Solids" && catalogue.theory_thing->name == "Cube");
+    EXPECT_EQ(last_object_number, 1);   // the unlisted object is numbered too
     EXPECT_TRUE(exercise_object_table[1][2].objects.test(0));
-    EXPECT_FALSE(exercise_object_table[0][2].objects.test(0));
-    EXPECT_FALSE(exercise_object_table[5][2].objects.test(0));
+    EXPECT_FALSE(exercise_object_table[0][2].objects.test(0) || exercise_object_table[5][2].objects.test(0));
     Tsolid solid;
     load_object(0, solid);
-    EXPECT_EQ(solid.surface_colour[4], 10);
-    EXPECT_EQ(solid.surface_sorted[5], 0);
-    EXPECT_EQ(solid.surface_colour[6], cut_surface_colour);
-    EXPECT_NEAR(static_cast<double>(solid.vertices[2].x), -0.5, 1e-12) << "turned by -90 about y: x becomes -z";
-    EXPECT_NEAR(static_cast<double>(solid.vertices[2].z), 0.5, 1e-12) << "and z becomes x";
+    EXPECT_TRUE(solid.surface_colour[4] == 10 && solid.surface_sorted[5] == 0 && solid.surface_colour[6] == cut_surface_colour);
+    // Turned by -90 about y: x becomes -z and z becomes x.
+    EXPECT_NEAR(static_cast<double>(solid.vertices[2].x), -0.5, 1e-12);
+    EXPECT_NEAR(static_cast<double>(solid.vertices[2].z), 0.5, 1e-12);
     EXPECT_TRUE(check_solid(solid, {}).empty());
 }
 
-TEST(ObjectSource, SurfacesThatDoNotFaceOutAreRefused)
+// Each mistake reported with its line; nothing written when anything is wrong.
+TEST(ObjectSource, MistakesAreReportedWithTheirLines)
 {
-    const auto errors_of = [](const std::string& faces) { return compile_object_source(cube_source(faces), "t.txt").errors; };
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "a b c d", "d c b a")), "walked the same way"));
-    std::string inward = cube_faces;
+    std::string inward = cube_faces, many = "object Many\n";
     for (const auto& [from, to] : {std::pair{"a b c d", "d c b a"}, std::pair{"A D C B", "B C D A"}, std::pair{"a A B b", "b B A a"},
                                    std::pair{"b B C c", "c C B b"}, std::pair{"c C D d", "d D C c"}, std::pair{"d D A a", "a A D d"}})
         inward = replaced(inward, from, to);
-    EXPECT_TRUE(mentions(errors_of(inward), "turn inwards"));
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "  face silver  a A B b\n", "")), "not closed"));
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "vertex c  50  50  50", "vertex c  50  50  45")), "is not flat"));
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "face aqua    a b c d", "face aqua    a b c b")), "comes twice"));
+    for (int i = 0; i < 30; ++i)
+        many += "  vertex v" + std::to_string(i) + " 0 0 " + std::to_string(i) + "\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {cube_source(replaced(cube_faces, "a b c d", "d c b a")), "walked the same way"},
+        {cube_source(inward), "turn inwards"},
+        {cube_source(replaced(cube_faces, "  face silver  a A B b\n", "")), "not closed"},
+        {cube_source(replaced(cube_faces, "vertex c  50  50  50", "vertex c  50  50  45")), "is not flat"},
+        {cube_source(replaced(cube_faces, "face aqua    a b c d", "face aqua    a b c b")), "comes twice"},
+        {cube_source(replaced(cube_faces, "  face aqua    a b c d\n", "  face aqua a b c\n  face aqua a c d\n")), "lie in one plane"},
+        {replaced(cube_source(), "level 2", "level 4"), "t.txt:4: \"level\" takes one number from 0 to 3"},
+        {replaced(cube_source(), "exclude 0 5", "exclude 6"), "t.txt:5: exercise groups are numbered 0 to 5, not 6"},
+        {replaced(cube_source(), "face gray", "face pink"), "t.txt:18: \"face\" begins with a colour name, a number 0 to 15 or cut"},
+        {replaced(cube_source(), "vertex b  50", "vertex b  150"), "t.txt:10: coordinates lie from -128 to 127 hundredths, not 150"},
+        {replaced(cube_source(), "face silver  a A B b", "face silver  a A B x"), "t.txt:19: no vertex named x"},
+        {"submenu Empty\nsubmenu Full\nobject X\n" + cube_faces + "end\n", "t.txt:1: the submenu \"Empty\" holds no objects"},
+        {"object X\n" + cube_faces, "t.txt:16: the object \"X\" has no \"end\""},
+        {"thing X\n", "t.txt:1: expected \"submenu\", \"unlisted\" or \"object\", found: thing"},
+        {many + "  face red v0 v1 v2\nend\n", "t.txt:1: object \"Many\": more than 29 vertices"},
+    };
+    for (const auto& [text, error] : cases) {
+        const object_source_result result = compile_object_source(text, "t.txt");
+        EXPECT_TRUE(mentions(result.errors, error) && result.bytes.empty()) << testing::PrintToString(result.errors);
+    }
+}
 
-    // An L whose outline starts at its inner corner: the first three corners turn the wrong way.
-    const std::string l_block = R"(submenu S
-object L
-  vertex a -50 -50 40
-  vertex b  50 -50 40
-  vertex c  50   0 40
-  vertex d   0   0 40
-  vertex e   0  50 40
-  vertex f -50  50 40
-  vertex A -50 -50 -40
-  vertex B  50 -50 -40
-  vertex C  50   0 -40
-  vertex D   0   0 -40
-  vertex E   0  50 -40
-  vertex F -50  50 -40
-  face aqua c d e f a b
-  face gray A F E D C B
-  face red a A B b
-  face red b B C c
-  face red c C D d
-  face red d D E e
-  face red e E F f
-  face red f F A a
-end
-)";
-    const auto errors = compile_object_source(l_block, "l.txt").errors;
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], "l.txt:2: object \"L\": surface 1 (c d e f a b): its first three corners turn against the rest of "
-                         "it; start it at another corner");
+// An L whose outline starts at its inner corner: the first three corners turn the wrong way.
+TEST(ObjectSource, AnOutlineMustStartAtAConvexCorner)
+{
+    const auto [l_vertices, l_sides] = prism_text("abcdef", {{-50, -50}, {50, -50}, {50, 0}, {0, 0}, {0, 50}, {-50, 50}}, false);
+    const std::string l_block = "submenu S\nobject L\n" + l_vertices + "  face aqua c d e f a b\n  face gray A F E D C B\n" + l_sides + "end\n";
+    EXPECT_EQ(compile_object_source(l_block, "l.txt").errors,
+              std::vector<std::string>{"l.txt:2: object \"L\": surface 1 (c d e f a b): its first three corners turn against the "
+                                       "rest of it; start it at another corner"});
     EXPECT_TRUE(compile_object_source(replaced(l_block, "c d e f a b", "a b c d e f"), "l.txt").errors.empty());
 }
 
-TEST(ObjectSource, MistakesAreReportedWithTheirLines)
+// A face with a hole is one surface that runs out to the hole along a
+// bridge and back, and the bridge is no edge.
+TEST(ObjectSource, FacesWithHolesTakeABridge)
 {
-    const auto first_error = [](const std::string& text) {
-        const auto errors = compile_object_source(text, "t.txt").errors;
-        return errors.empty() ? std::string() : errors.front();
-    };
-    EXPECT_EQ(first_error(replaced(cube_source(), "level 2", "level 4")), "t.txt:4: \"level\" takes one number from 0 to 3");
-    EXPECT_EQ(first_error(replaced(cube_source(), "exclude 0 5", "exclude 6")), "t.txt:5: exercise groups are numbered 0 to 5, not 6");
-    EXPECT_EQ(first_error(replaced(cube_source(), "face gray", "face pink")),
-              "t.txt:18: \"face\" begins with a colour name, a number 0 to 15 or cut");
-    EXPECT_EQ(first_error(replaced(cube_source(), "vertex b  50", "vertex b  150")),
-              "t.txt:10: coordinates lie from -128 to 127 hundredths, not 150");
-    EXPECT_EQ(first_error(replaced(cube_source(), "face silver  a A B b", "face silver  a A B x")), "t.txt:19: no vertex named x");
-    EXPECT_EQ(first_error("submenu Empty\nsubmenu Full\nobject X\n" + cube_faces + "end\n"),
-              "t.txt:1: the submenu \"Empty\" holds no objects");
-    EXPECT_EQ(first_error("object X\n" + cube_faces), "t.txt:16: the object \"X\" has no \"end\"");
-    EXPECT_EQ(first_error("thing X\n"), "t.txt:1: expected \"submenu\", \"unlisted\" or \"object\", found: thing");
-    std::string many = "object Many\n";
-    for (int i = 0; i < 30; ++i)
-        many += "  vertex v" + std::to_string(i) + " 0 0 " + std::to_string(i) + "\n";
-    EXPECT_EQ(first_error(many + "  face red v0 v1 v2\nend\n"), "t.txt:1: object \"Many\": more than 29 vertices");
-    EXPECT_TRUE(compile_object_source(replaced(cube_source(), "level 2", "level 4"), "t.txt").bytes.empty())
-        << "nothing is written when anything is wrong";
-}
-
-// A face split in two shows its split as a line the solid does not have; a
-// face with a hole is one surface that runs out to the hole along a bridge
-// and back, and the bridge is no edge.
-TEST(ObjectSource, SplitFacesAreRefusedAndFacesWithHolesTakeABridge)
-{
-    const auto errors_of = [](const std::string& faces) { return compile_object_source(cube_source(faces), "t.txt").errors; };
-    EXPECT_TRUE(mentions(errors_of(replaced(cube_faces, "  face aqua    a b c d\n", "  face aqua a b c\n  face aqua a c d\n")),
-                         "lie in one plane"));
-
-    const std::string frame = R"(submenu S
-object Frame
-  theory
-  vertex a -50 -50 20
-  vertex b  50 -50 20
-  vertex c  50  50 20
-  vertex d -50  50 20
-  vertex e -20 -20 20
-  vertex f  20 -20 20
-  vertex g  20  20 20
-  vertex h -20  20 20
-  vertex A -50 -50 -20
-  vertex B  50 -50 -20
-  vertex C  50  50 -20
-  vertex D -50  50 -20
-  vertex E -20 -20 -20
-  vertex F  20 -20 -20
-  vertex G  20  20 -20
-  vertex H -20  20 -20
-  face aqua a b c d a e h g f e
-  face gray D C B A E F G H E A
-  face red a A B b
-  face red b B C c
-  face red c C D d
-  face red d D A a
-  face green e f F E
-  face green f g G F
-  face green g h H G
-  face green h e E H
-end
-)";
+    const auto [outer_vertices, outer_sides] = prism_text("abcd", {{-50, -50}, {50, -50}, {50, 50}, {-50, 50}}, false);
+    const auto [inner_vertices, inner_sides] = prism_text("efgh", {{-20, -20}, {20, -20}, {20, 20}, {-20, 20}}, true);
+    const std::string frame = "submenu S\nobject Frame\n  theory\n" + outer_vertices + inner_vertices +
+                              "  face aqua a b c d a e h g f e\n  face gray D C B A E F G H E A\n" + outer_sides + inner_sides + "end\n";
     const object_source_result result = compile_object_source(frame, "frame.txt");
     ASSERT_EQ(result.errors, std::vector<std::string>{});
     TThingCatCollection catalogue;
     ASSERT_EQ(test_support::stop_message([&] { load_object_images({{"FRAME.OBJ", result.bytes}}, catalogue); }), "");
     Tsolid solid;
     load_object(0, solid);
-    EXPECT_EQ(solid.edge_count, 24) << "the twelve edges of the block and the twelve of the hole, no bridge";
+    EXPECT_EQ(solid.edge_count, 24);   // the twelve edges of the block and the twelve of the hole
     EXPECT_TRUE(mentions(compile_object_source(replaced(frame, "a b c d a e h g f e", "a b c d a e h g f e h"), "f.txt").errors,
                          "comes twice"));
 }
