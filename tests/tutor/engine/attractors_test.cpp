@@ -9,20 +9,15 @@ TEST(Attractors, AClickSnapsToTheNearestWithinReachTheFirstOnEqualDistance)
     Tattractors a;
     for (Tinteger_point p : {Tinteger_point{100, 100}, {110, 100}, {104, 104}})
         add_attractor(a, p);
-    struct snap_case {
-        Tinteger_point click;
-        bool fine;
-        bool found;
-        Tinteger_point snapped;
-    };
-    const snap_case cases[] = {{{105, 101}, false, true, {104, 104}}, {{105, 100}, false, true, {100, 100}},
-                               {{96, 97}, false, true, {100, 100}},   {{94, 100}, false, false, {}},
-                               {{96, 96}, false, false, {}},          {{102, 100}, true, false, {}},
-                               {{101, 99}, true, true, {100, 100}}};
-    for (const snap_case& c : cases) {
+    // Click, fine snapping, found, snapped to.
+    const std::tuple<Tinteger_point, bool, bool, Tinteger_point> cases[] = {
+        {{105, 101}, false, true, {104, 104}}, {{105, 100}, false, true, {100, 100}}, {{96, 97}, false, true, {100, 100}},
+        {{94, 100}, false, false, {}},         {{96, 96}, false, false, {}},          {{102, 100}, true, false, {}},
+        {{101, 99}, true, true, {100, 100}}};
+    for (const auto& [click, fine, found, expected] : cases) {
         Tinteger_point snapped{};
-        EXPECT_EQ(snap_to_attractor(c.click, c.fine, a, snapped), c.found) << c.click.x << "," << c.click.y;
-        EXPECT_TRUE(!c.found || points_equal(snapped, c.snapped)) << c.click.x << "," << c.click.y;
+        EXPECT_EQ(snap_to_attractor(click, fine, a, snapped), found) << click.x << "," << click.y;
+        EXPECT_TRUE(!found || points_equal(snapped, expected)) << click.x << "," << click.y;
     }
     platform::scripted_responder responder;
     EXPECT_FALSE(snap_to_attractor({1, 1}, false, {}, a.points[0]));
@@ -33,10 +28,9 @@ TEST(Attractors, EachPointOnceAndNoMoreThanTwoHundred)
 {
     Tscreen_drawing drawing;
     drawing.visible.count = 2;
-    drawing.visible.lines[1] = {0, 0, 10, 0, false};
-    drawing.visible.lines[2] = {10, 0, 10, 10, false};
     drawing.hidden.count = 1;
-    drawing.hidden.lines[1] = {0, 0, 10, 10, false};
+    std::tie(drawing.visible.lines[1], drawing.visible.lines[2], drawing.hidden.lines[1]) =
+        std::tuple(Tscreen_line{0, 0, 10, 0, false}, Tscreen_line{10, 0, 10, 10, false}, Tscreen_line{0, 0, 10, 10, false});
     Tattractors a;
     add_line_ends(a, drawing);
     EXPECT_EQ(a.count, 3);

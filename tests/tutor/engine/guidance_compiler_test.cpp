@@ -1,6 +1,8 @@
-#include "tests/tutor/engine/guidance_fixture.h"
+#include "tutor/engine/guidance_compiler.h"
 #include "tutor/engine/guidance_error_text.h"
 #include "tutor/engine/guidance_resolver.h"
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
@@ -8,6 +10,11 @@
 using namespace guidance_records;
 
 namespace {
+
+guidance_compilation compiled(std::string_view text, int theory_chapters = 4)
+{
+    return compile_guidance(split_guidance_text(text, "test.txt").text, theory_chapters);
+}
 
 std::string error_of(std::string_view text, int theory_chapters = 4)
 {

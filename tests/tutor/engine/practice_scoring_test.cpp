@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <set>
 
 namespace {
 
@@ -44,29 +43,17 @@ TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
     EXPECT_THROW(exercise_group(10), std::out_of_range);
 }
 
+// 5 + 2 before 5 - 2; a new cycle does not start with the last one.
 TEST(ObjectDrawer, NearestCandidateUpwardFirstAndCyclesWithoutRepeatingTheLast)
 {
-    object_drawer drawer(scripted({5, 5, 5, 0}));
-    EXPECT_FALSE(drawer.choose(set_of({3, 7, 9}), 3, 20));
-    std::vector<int> drawn;
-    for (int i = 0; i < 4; ++i)
-        drawn.push_back(drawer.draw());
-    EXPECT_EQ(drawn, (std::vector<int>{7, 3, 9, 3}));   // 5 + 2 before 5 - 2; a new cycle not with 9
-
-    object_drawer two(scripted({0}));
-    two.choose(set_of({2, 6}), 2, 10);
-    drawn.clear();
-    for (int i = 0; i < 4; ++i)
-        drawn.push_back(two.draw());
-    EXPECT_EQ(drawn, (std::vector<int>{2, 6, 2, 6}));
-}
-
-TEST(ObjectDrawer, WithoutAnObjectInTheCatalogueEveryObjectMayCome)
-{
-    object_drawer drawer([](int n) { return n; });
-    EXPECT_TRUE(drawer.choose(set_of({200}), 1, 4));   // beyond the catalogue: none
-    std::set<int> seen;
-    for (int i = 0; i < 5; ++i)
-        seen.insert(drawer.draw());
-    EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3, 4}));
+    const std::tuple<std::deque<int>, object_set, std::vector<int>> cases[] = {
+        {{5, 5, 5, 0}, set_of({3, 7, 9}), {7, 3, 9, 3}}, {{0}, set_of({2, 6}), {2, 6, 2, 6}}};
+    for (const auto& [numbers, objects, expected] : cases) {
+        object_drawer drawer(scripted(numbers));
+        EXPECT_FALSE(drawer.choose(objects, static_cast<int>(objects.count()), 20));
+        std::vector<int> drawn;
+        for (int i = 0; i < 4; ++i)
+            drawn.push_back(drawer.draw());
+        EXPECT_EQ(drawn, expected);
+    }
 }

@@ -1,7 +1,5 @@
-#include "tests/tutor/windows/exercise_form_fixture.h"
+#include "tests/tutor/windows/tutor_windows_fixture.h"
 
-#include <QCursor>
-#include <QImage>
 
 #include <algorithm>
 #include <bitset>

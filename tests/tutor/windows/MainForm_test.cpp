@@ -1,17 +1,13 @@
 #include "geometry/model/kernel.h"
-#include "platform/gui/image_canvas.h"
 #include "platform/widgets/printing.h"
 #include "tests/support/pdf_text.h"
-#include "tests/tutor/windows/main_form_fixture.h"
+#include "tests/tutor/windows/tutor_windows_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QTest>
-
-#include <cmath>
 
 namespace {
 

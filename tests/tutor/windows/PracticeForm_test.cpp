@@ -1,9 +1,7 @@
-#include "tests/tutor/windows/practice_form_fixture.h"
+#include "tests/tutor/windows/tutor_windows_fixture.h"
 #include "tutor/windows/practice_status_bar.h"
 
-#include <QAction>
 #include <QMenuBar>
-#include <QTimer>
 
 class PracticeFormFlowTest : public PracticeFormTest {
 protected:

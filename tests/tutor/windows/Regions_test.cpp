@@ -2,6 +2,7 @@
 #include "platform/core/line_walk.h"
 #include "platform/widgets/canvas_widget.h"
 #include "tests/support/widget_app.h"
+#include "tutor/windows/ExerciseControls.h"
 #include "tutor/windows/Regions.h"
 
 #include <QImage>
@@ -22,6 +23,15 @@ int walked(pixel_point from, pixel_point to)
     int points = 0;
     platform::walk_line(from, to, [&](int, int) { ++points; });
     return points;
+}
+
+bool shows_picture(platform::canvas_widget& window, const Tresource_bitmap* picture, int left, int top)
+{
+    for (int y = 0; y < picture->picture.height; ++y)
+        for (int x = 0; x < picture->picture.width; ++x)
+            if (window.canvas().pixel(left + x, top + y) != picture->picture.at(x, y))
+                return false;
+    return true;
 }
 
 } // namespace
@@ -215,4 +225,31 @@ TEST(RegionsCapacity, ABandNeverChangesMoreThanItsStoreHolds)
     EXPECT_NE(window.canvas().pixel(1999, 5), red);   // pixel 2000 is beyond the store
     regions.track_mouse({2490, 5}, false);
     EXPECT_EQ(window.canvas().image(), picture);
+}
+
+TEST(ExerciseControls, ClicksSwitchTheToolsAndRedrawTheirButtons)
+{
+    test_support::widget_app();
+    platform::canvas_widget window;
+    window.resize(400, 300);
+    TExerciseControls controls{window};
+    controls.set_available_tools(solid_line_tool | dashed_line_tool | rubout_tool, solid_line_tool);
+    controls.place_tools(100, 50);
+    controls.draw_tools();
+    EXPECT_TRUE(shows_picture(window, controls.tool_of(1).active_picture, 100, 50));
+    EXPECT_TRUE(shows_picture(window, controls.tool_of(4).normal_picture, 136, 122));   // alone in its row
+    EXPECT_EQ(window.canvas().pixel(130, 150), platform::window_background_colour());   // no surface tool
+    EXPECT_FALSE(controls.tool_at({135, 122}));   // beside the lone tool in the middle of its row
+    EXPECT_TRUE(controls.tool_at({136, 122}));
+    EXPECT_EQ(controls.current_tool(), rubout_tool);
+    EXPECT_TRUE(shows_picture(window, controls.tool_of(1).normal_picture, 100, 50));
+    EXPECT_TRUE(shows_picture(window, controls.tool_of(4).active_picture, 136, 122));
+    EXPECT_TRUE(controls.tool_at({171, 121}));   // the last pixel of a button is its own
+    EXPECT_EQ(controls.current_tool(), solid_line_tool);
+    controls.select_tool(surface_tool);
+    EXPECT_EQ(controls.current_tool(), solid_line_tool);   // not available
+    controls.select_tool(dashed_line_tool);
+    EXPECT_EQ(controls.current_tool(), dashed_line_tool);
+    controls.set_available_tools(solid_line_tool, surface_tool);
+    EXPECT_EQ(controls.current_tool(), 0);
 }
