@@ -1,4 +1,9 @@
+#include "geometry/model/hidden_lines.h"
+#include "platform/core/message_box.h"
+#include "tutor/engine/attractors.h"
 #include "tutor/engine/construction_items.h"
+#include "tutor/engine/practice_scoring.h"
+#include "tutor/engine/workbench_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -88,4 +93,68 @@ TEST(ConstructionItems, TheRubberTakesTheNearestLineThenAPointThenTheSurfaceUnde
     EXPECT_FALSE(rub_out_at(items, {310, 390}));   // outside the triangle
     ASSERT_TRUE(rub_out_at(items, {390, 320}));
     EXPECT_EQ(std::tuple(items.line_count, items.point_count, items.surface_count), std::tuple(1, 0, 0));
+}
+
+TEST(Attractors, AClickSnapsToTheNearestWithinReachTheFirstOnEqualDistance)
+{
+    Tattractors a;
+    for (Tinteger_point p : {Tinteger_point{100, 100}, {110, 100}, {104, 104}})
+        add_attractor(a, p);
+    // Click, fine snapping, found, snapped to.
+    const std::tuple<Tinteger_point, bool, bool, Tinteger_point> cases[] = {
+        {{105, 101}, false, true, {104, 104}}, {{105, 100}, false, true, {100, 100}}, {{96, 97}, false, true, {100, 100}},
+        {{94, 100}, false, false, {}},         {{96, 96}, false, false, {}},          {{102, 100}, true, false, {}},
+        {{101, 99}, true, true, {100, 100}}};
+    for (const auto& [click, fine, found, expected] : cases) {
+        Tinteger_point snapped{};
+        EXPECT_EQ(snap_to_attractor(click, fine, a, snapped), found) << click.x << "," << click.y;
+        EXPECT_TRUE(!found || points_equal(snapped, expected)) << click.x << "," << click.y;
+    }
+    platform::scripted_responder responder;
+    EXPECT_FALSE(snap_to_attractor({1, 1}, false, {}, a.points[0]));
+    EXPECT_EQ(responder.last().text, "Strange and serious error: no attractors, please report to ZEV!");
+}
+
+TEST(Attractors, EachPointOnceAndNoMoreThanTwoHundred)
+{
+    Tscreen_drawing drawing;
+    drawing.visible.count = 2;
+    drawing.hidden.count = 1;
+    std::tie(drawing.visible.lines[1], drawing.visible.lines[2], drawing.hidden.lines[1]) =
+        std::tuple(Tscreen_line{0, 0, 10, 0, false}, Tscreen_line{10, 0, 10, 10, false}, Tscreen_line{0, 0, 10, 10, false});
+    Tattractors a;
+    add_line_ends(a, drawing);
+    EXPECT_EQ(a.count, 3);
+    for (int i = 0; i < 300; ++i)
+        add_attractor(a, {i, 50});
+    EXPECT_EQ(a.count, max_attractors);
+    EXPECT_FALSE(add_attractor(a, {1000, 1000}));
+    EXPECT_TRUE(add_attractor(a, {0, 0}));   // one already there
+}
+
+TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
+{
+    answer_counts answers;
+    EXPECT_EQ(answers.score(true, 5), 0);
+    for (int i = 0; i < 40; ++i)
+        answers.record(i >= 10);
+    EXPECT_EQ(answers.score(false, 0), 75);
+    EXPECT_EQ(answers.score(true, 50), 100);   // the window holds 30 answers at most
+    answers.record(false);
+    EXPECT_EQ(std::tuple(answers.score(true, 5), answers.score(true, 3), answers.score(true, 0)), std::tuple(80, 66, 0));
+    answers.reset();
+    answers.record(true);
+    EXPECT_EQ(answers.score(true, 30), 100);   // never longer than the answers
+    EXPECT_THROW(exercise_group(10), std::out_of_range);
+}
+
+TEST(WorkbenchSettings, CapitalLettersAnywhereSwitchTheOptionsAndAreWrittenBackAlike)
+{
+    const oblique_view_settings iso = parse_non_technical_view_settings("xH I");
+    EXPECT_EQ(std::tuple(iso.shown, iso.perspective, iso.hidden_lines, iso.cut), std::tuple(true, false, true, false));
+    EXPECT_FALSE(parse_non_technical_view_settings("HCX").shown);   // options alone show nothing
+    const normal_view_settings a = parse_technical_views_settings("N3A");
+    EXPECT_TRUE(a.shown && a.american && a.three_views && a.indications && !a.colours);
+    EXPECT_EQ(non_technical_view_settings_text({false, true, true, false, true}), "HX");   // hidden: no P or I
+    EXPECT_EQ(technical_views_settings_text({true, true, false, true, true}), "ACN");
 }

@@ -39,22 +39,6 @@ TEST_F(MainFormTest, ShowingStartsTheLoginOnceNoModalWindowIsOpenAndItRefusesAWr
     EXPECT_EQ(guidance->pupil_name(), "Anna");
 }
 
-TEST_F(MainFormTest, ALoginWithGuidanceOnCarriesOnWithAGuidanceFinishedBefore)
-{
-    guidance = std::make_unique<Tguidance_object>("TH 1;", "course.txt");
-    // Neither switchable nor restartable, and past the last statement.
-    ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", true, false, false, true));
-    ASSERT_TRUE(student_data_files->store_guidance_state("Anna", true, 2, 0));
-    make_form();
-    show_form();
-    when_modal([](QWidget& login) { log_in_as(login, "Anna", "tulip"); });
-    form->pupil_menu_itemClick();
-    EXPECT_FALSE(item("switch_guidance_on_off_menu_item")->isEnabled());
-    form->wait_until_ready_timerTimer();
-    EXPECT_EQ(responder.last().text, "You have finished the guidance. The tutor will now close.");
-    EXPECT_FALSE(form->isVisible());
-}
-
 TEST_F(MainFormTest, TheGuidanceMenuItemsRunTheGuidanceDriver)
 {
     make_guidance("TH 2;\nTH 3;", false);
@@ -97,21 +81,6 @@ TEST_F(MainFormTest, ClosingAsksAndWritesTheViewSettingsAndTheGuidanceStateBack)
     ASSERT_TRUE(student_data_files->read_settings("Anna", stored));
     EXPECT_EQ(std::tuple(stored.guidance_statement, stored.guidance_is_on), std::tuple(2, true));
     store_settings_between_sessions = false;
-}
-
-TEST_F(MainFormTest, ClosedByTheGuidanceItAsksNothingAndTakesTheBackgroundScreenAlong)
-{
-    setting("Use Background Screen", "Yes");
-    make_form();
-    show_form();
-    QWidget* background = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "BackGroundScreen" && window->isVisible())
-            background = window;
-    ASSERT_TRUE(background);
-    form->close_by_guidance();
-    EXPECT_FALSE(form->isVisible() || background->isVisible());
-    EXPECT_EQ(responder.count(), 0u);
 }
 
 TEST_F(MainFormTest, ExerciseItemsOpenTheWindowServingTheExerciseWithModeAndLevel)

@@ -92,23 +92,6 @@ TEST_F(MainFormTest, ResizingKeepsFourToThreeAndStaysMaximisedWhenSet)
     EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
 }
 
-TEST_F(MainFormTest, ChoosingACategoryAndAnObjectLoadsIt)
-{
-    make_form();
-    show_form();
-    auto* classes = control<QComboBox>("object_class_combobox");
-    auto* objects = control<QListWidget>("object_choice_listbox");
-    const TThingCatCollection& catalogue = form->catalogue();
-    const int other = catalogue.categories[0].get() == catalogue.theory_category ? 1 : 0;
-    const TThingCategory& category = *catalogue.categories[static_cast<std::size_t>(other)];
-    classes->setCurrentIndex(other);
-    emit classes->activated(other);
-    EXPECT_EQ(objects->currentRow(), 0);   // the chosen object is not in it: the first one is chosen
-    EXPECT_EQ(vertices_of(form->solid()), loaded(category.things[0]->object_number));
-    QTest::mouseClick(objects->viewport(), Qt::LeftButton, {}, objects->visualItemRect(objects->item(1)).center());
-    EXPECT_EQ(vertices_of(form->solid()), loaded(category.things[1]->object_number));
-}
-
 TEST_F(MainFormTest, RotationButtonsTurnTheSolidByTheConvention)
 {
     const std::tuple<bool, const char*, int, int, int> turns[] = {

@@ -320,34 +320,22 @@ protected:
         set_projection_convention(false);
     }
 
-    void setting(const std::string& key, const std::string& value, const std::string& section = "GENERAL")
-    {
-        write_setting("", section, key, value);
-    }
+    void setting(const char* key, const char* value, const char* section = "GENERAL") { write_setting("", section, key, value); }
     // The guidance of the text; the pupil "Anna" (password "tulip") has a results file.
     void make_guidance(const std::string& text, bool guidance_on)
     {
         guidance = std::make_unique<Tguidance_object>(text, "course.txt");
         ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, true));
     }
-    TMainForm& make_form()
-    {
-        form = std::make_unique<TMainForm>();
-        return *form;
-    }
+    void make_form() { form = std::make_unique<TMainForm>(); }
     // The colouring window given and, with `drawing`, the drawing windows made for the form.
-    exercise_windows& wire_exercise_windows(TPracticeForm* colouring, bool drawing)
+    void wire_exercise_windows(TPracticeForm* colouring, bool drawing)
     {
         exercises = std::make_unique<exercise_windows>(colouring, drawing ? form.get() : nullptr);
         form->wire_windows({.exercises = exercises.get()});
-        return *exercises;
     }
     // Shown without the login its timer would open.
-    void show_form()
-    {
-        form->show();
-        timer().stop();
-    }
+    void show_form() { form->show(), timer().stop(); }
     template <class T>
     T* control(const char* name)
     {
