@@ -10,27 +10,16 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
 
-struct stop_case {
-    const char* what;
-    const char* course;
-    int exit_code;
+// A course and the exit code it ends the program with.
+const std::pair<const char*, int> courses[] = {
+    {"EX 5;\nHALT 300;\n", 300 % 256},   // after the add-line window, the code cut to eight bits
+    {"EX 8;\n1: GOTO 1;\n", 1},          // endless jumps after the construction window
 };
 
-void PrintTo(const stop_case& c, std::ostream* out)
-{
-    *out << c.what;
-}
-
-const stop_case stop_cases[] = {
-    {"HALT after the add-line window, its code cut to eight bits", "EX 5;\nHALT 300;\n", 300 % 256},
-    {"endless jumps after the construction window", "EX 8;\n1: GOTO 1;\n", 1},
-};
-
-class TutorProgramTest : public testing::TestWithParam<stop_case> {
+class TutorProgramTest : public testing::TestWithParam<std::pair<const char*, int>> {
 protected:
     // The program directory: the shipped data, the course, the playing
     // library switched on, the tutor itself and a pupil with guidance on.
@@ -44,7 +33,7 @@ protected:
             fs::copy_file(bin + "/" + file, program.file(file));
         fs::copy_file(bin + "/scripted_pupil/WSOLOSYS.DLL", program.file("WSOLOSYS.DLL"));
         fs::create_symlink(bin + "/tutor", program.file("tutor"));
-        program.write("course.txt", GetParam().course);
+        program.write("course.txt", GetParam().first);
         program.make_dir("RESULTS");
         test_support::reset_globals_to(program.path());
         write_setting("", "GENERAL", "Monopolize System", "Yes");
@@ -74,7 +63,7 @@ TEST_P(TutorProgramTest, EndsWithTheGuidancesExitCode)
         FAIL() << "the tutor did not end";
     }
     EXPECT_EQ(tutor.exitStatus(), QProcess::NormalExit) << tutor.readAllStandardError().toStdString();
-    EXPECT_EQ(tutor.exitCode(), GetParam().exit_code);
+    EXPECT_EQ(tutor.exitCode(), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Courses, TutorProgramTest, testing::ValuesIn(stop_cases));
+INSTANTIATE_TEST_SUITE_P(Courses, TutorProgramTest, testing::ValuesIn(courses));

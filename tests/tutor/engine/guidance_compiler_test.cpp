@@ -36,11 +36,8 @@ struct fixed_values : condition_values {
     std::int32_t total_minutes() override { return total_value; }
 };
 
-struct faulty_line {
-    const char* text;
-    const char* detail;   // empty: it compiles
-};
-const faulty_line faulty_lines[] = {
+// A line and the fault found in it; empty: it compiles.
+const std::pair<const char*, const char*> faulty_lines[] = {
     {"TH;", "digit expected"}, {"TH 5;", "value out of range"}, {"EX 0;", "value out of range"},
     {"EX 10;", "value out of range"}, {"TE 1 /L=4;", "value out of range"}, {"EX 1 /L=256;", "value out of range"},
     {"GOTO 65535;", ""}, {"GOTO 65536;", "value out of range"},
@@ -74,8 +71,8 @@ TEST(GuidanceCompiler, SmallLettersBlanksCommentsAndRemarksCompileAlike)
 
 TEST(GuidanceCompiler, EveryErrorNamesTheLineAndTheFault)
 {
-    for (const auto& c : faulty_lines)
-        EXPECT_EQ(error_of(c.text), *c.detail ? message(c.text, c.detail) : "") << c.text;
+    for (const auto& [text, detail] : faulty_lines)
+        EXPECT_EQ(error_of(text), *detail ? message(text, detail) : "") << text;
     EXPECT_EQ(error_of("TH 5;", 5), "");
     // At the end of the text the current character is a blank.
     EXPECT_EQ(error_of("TH 1;\nTH 2\n\n"), message("TH 2", "wrong character = \" \""));
@@ -89,9 +86,9 @@ TEST(GuidanceCompiler, CollectingFindsEveryFaultAndCompilesTheRest)
     std::string text;
     std::vector<std::pair<int, std::string>> expected, found;
     for (std::size_t k = 0; k < std::size(faulty_lines); ++k) {
-        text += std::string(faulty_lines[k].text) + "\n* a comment line\nEX 4 /L=2 /EXIT=(COUNT > 3);\n";
-        if (*faulty_lines[k].detail)
-            expected.emplace_back(2 * k, faulty_lines[k].detail);
+        text += std::string(faulty_lines[k].first) + "\n* a comment line\nEX 4 /L=2 /EXIT=(COUNT > 3);\n";
+        if (*faulty_lines[k].second)
+            expected.emplace_back(2 * k, faulty_lines[k].second);
     }
     const guidance_reading reading = split_guidance_text(text, "test.txt");
     const guidance_check_compilation c = compile_guidance_collecting(reading.text, 4);

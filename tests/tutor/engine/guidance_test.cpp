@@ -10,7 +10,6 @@
 #include "tutor/engine/guidance.h"
 #include "tutor/engine/guidance_driver.h"
 #include "tutor/engine/pupil_login.h"
-#include "tutor/engine/theory_chapters.h"
 
 #include <gtest/gtest.h>
 
@@ -126,15 +125,6 @@ TEST_F(GuidanceTest, CompileErrorStopsTheProgram)
     EXPECT_EQ(responder.last().text, "Error in Guidance Order, Line = \"  ex 12;  \", error is: value out of range");
 }
 
-TEST_F(GuidanceTest, TheoryChaptersFollowTheAdditionalSubjects)
-{
-    const std::pair<const char*, int> subjects[] = {{"7", 5}, {" 2", 2}, {"two", 0}, {"-3", 0}, {"", 0}, {"000002", 0}};
-    for (const auto& [value, count] : subjects) {
-        write_setting("", "ADDITIONAL THEORY", "Additional Theory Subjects", value);
-        EXPECT_EQ(theory_chapter_count(), 4 + count) << value;
-    }
-}
-
 TEST_F(GuidanceTest, StartAdvanceAndFinish)
 {
     const auto empty = make_guidance("* nothing but comments\n");
@@ -185,24 +175,6 @@ TEST_F(GuidanceTest, CountersKeepTheRecentAnswers)
     g->record_answer(false);
     EXPECT_EQ(std::tuple(c.count(), c.correct(), c.recent_correct(30), c.recent_correct(1)), std::tuple(36, 30, 29, 0));
     EXPECT_THROW(c.recent_correct(31), std::out_of_range);
-}
-
-TEST_F(GuidanceTest, TotalTimeAccumulatesOnlyUnderGuidance)
-{
-    const auto g = make_guidance("EX 1 /EXIT=(TOTAL_TIME >= 30);\nIF (TOTAL_TIME < 40) GOTO 0;\nTH 1;");
-    now += 600 * one_minute;   // before guidance is first on
-    g->start(false);
-    g->fetch_current_statement();
-    now += 29 * one_minute;
-    g->stop();
-    now += 60 * one_minute;   // off: not guidance time
-    EXPECT_FALSE(g->exit_holds());
-    g->start(false);
-    now += 1 * one_minute;
-    EXPECT_TRUE(g->exit_holds());
-    now += 10 * one_minute;
-    g->advance();   // TOTAL_TIME is 40: no jump back
-    EXPECT_EQ(g->current_statement(), 3);
 }
 
 TEST_F(GuidanceTest, RestoringMendsPositionsTheFileNoLongerHas)
@@ -263,22 +235,13 @@ struct driver_case {
     bool on_after;
 };
 
-void PrintTo(const driver_case& c, std::ostream* out)
-{
-    *out << c.what;
-}
-
 const int ok = platform::IDOK, yes = platform::IDYES, no = platform::IDNO;
 const driver_case driver_cases[] = {
     {"restart asked and taken", "TH 1;\nTH 3;", true, false, true, false, {tag_next_statement, tag_next_statement},
      {ok, yes}, {"The end.", "E4"}, {"theory 3", "theory 1"}, true},
-    {"restart asked and refused", "TH 1;\nTH 3;", true, false, true, false, {tag_next_statement, tag_next_statement},
-     {ok, no}, {"The end.", "E4", "E5"}, {"theory 3", "close"}, true},
     {"switched on, off and started again", "TH 1;\nEX 2;", false, true, true, false,
      {tag_switch_on_off, tag_switch_on_off, tag_start_again}, {}, {},
      {"caption", "theory 1", "caption", "caption", "theory 1"}, true},
-    {"switched on when finished, left off", "TH 1;", true, true, true, false, {tag_next_statement, tag_switch_on_off},
-     {ok, no}, {"The end.", "E1\nE2"}, {"caption", "caption"}, false},
     {"switched on when finished, restarted", "TH 1;", true, true, true, false, {tag_next_statement, tag_switch_on_off},
      {ok, yes}, {"The end.", "E1\nE2"}, {"caption", "caption", "theory 1"}, true},
     {"finished without choices", "TH 1;", false, false, false, true, {tag_switch_on_off}, {}, {"E3"}, {"caption"},
@@ -294,6 +257,7 @@ class GuidanceDriverTest : public GuidanceTest, public testing::WithParamInterfa
 TEST_P(GuidanceDriverTest, ShowsTheStatementsAndAsksAtTheEnd)
 {
     const driver_case& c = GetParam();
+    SCOPED_TRACE(c.what);
     const auto g = make_guidance(c.course);
     log_in(*g, "Pupil", c.on, c.switchable, c.restart);
     if (c.finished_before) {
@@ -458,17 +422,10 @@ struct setting_case {
     bool stored_on;
 };
 
-void PrintTo(const setting_case& c, std::ostream* out)
-{
-    *out << c.what;
-}
-
 void nothing(Tguidance_object&) {}
 
 const setting_case setting_cases[] = {
     {"missing guidance file", nullptr, 2, nothing, true},
-    {"guidance without statements", "* a remark only\n", 1, nothing, true},
-    {"guidance finished before", "TH 1;", 2, nothing, true},
     {"finished guidance stopped at its end", "TH 1;", 2, [](Tguidance_object& g) { g.stop_at_end(); }, true},
     {"pupil switched it off", "TH 1;\nTH 2;", 1, [](Tguidance_object& g) { g.stop(); }, false},
     {"teacher switched it off meanwhile", "TH 1;\nTH 2;", 1,
@@ -485,6 +442,7 @@ class PupilSettingTest : public GuidanceTest, public testing::WithParamInterface
 TEST_P(PupilSettingTest, TheSavedGuidanceSettingChangesOnlyByThePupilOrTheTeacher)
 {
     const setting_case& c = GetParam();
+    SCOPED_TRACE(c.what);
     ASSERT_TRUE(student_data_files->create_results_file("Pupil", "secret", true, true, true, true));
     ASSERT_TRUE(student_data_files->store_guidance_state("Pupil", true, c.statement, 0));
     guidance = c.course ? make_guidance(c.course) : std::make_unique<Tguidance_object>("missing.txt");

@@ -1,6 +1,5 @@
 #include "tests/tutor/windows/tutor_windows_fixture.h"
 
-
 #include <algorithm>
 #include <bitset>
 
@@ -29,7 +28,6 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeIndicatedInEachOfTheThreeViewsIsJudgedRigh
     only(3, 1, "L-shaped block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_indicate_exercise(3, 2, 1, false); });
     ASSERT_EQ(w.area_count(), 3);
-    EXPECT_FALSE(w.palette().tool_of(2).available);   // indicating takes the solid line and the rubber only
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(w.regions()->region(k).rectangle.left, w.views().view_x[static_cast<std::size_t>(w.area(k).projection)]);
 
@@ -85,26 +83,25 @@ TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRig
     EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
+// In test mode; Esc then closes through the close query.
 TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
 {
     only(8, 1, "Block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
-    const Tconstruction_line right = w.area(2).record.wanted.lines[0];
-    pupil::draw_line(w, right);
+    EXPECT_THROW(w.area(4), std::out_of_range);
+    pupil::draw_line(w, w.area(2).record.wanted.lines[0]);
     EXPECT_EQ(w.judge_view(2), view_incomplete);
-    // A diagonal across the first view's rectangle, corner to corner.
-    const Tconstruction_items& first = w.area(1).record.wanted;
-    Tinteger_point low = first.lines[0].from, high = first.lines[0].from;
-    for (const Tconstruction_line& l : first.line_list())
-        for (Tinteger_point p : {l.from, l.to}) {
-            if (p.x + p.y < low.x + low.y)
-                low = p;
-            if (p.x + p.y > high.x + high.y)
-                high = p;
-        }
-    pupil::draw_line(w, {solid_kind, 1, low, high});
+    Tconstruction_line wrong = w.area(1).record.wanted.lines[0];
+    wrong.kind = wrong.kind == solid_kind ? dashed_kind : solid_kind;
+    pupil::draw_line(w, wrong);
     EXPECT_EQ(w.judge_view(1), view_wrong);
     EXPECT_EQ(answer_to_ready(w), "Wrong.");
+    responder.answer_next(platform::IDCANCEL);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
+    responder.answer_next(platform::IDNO);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
@@ -123,20 +120,6 @@ TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
     EXPECT_EQ(w.area(1).record.pupil.line_count, 0);
     pupil::press(w, "show_ready_button");
     EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0) << "gone with the next object";
-}
-
-TEST_F(ExerciseFormTest, EscClosesThroughTheCloseQuery)
-{
-    only(8, 1, "Block");
-    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
-    EXPECT_THROW(w.area(4), std::out_of_range);
-    pupil::press(w, "ready_button");   // incomplete: a wrong answer in test mode
-    responder.answer_next(platform::IDCANCEL);
-    QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_TRUE(w.isVisible());
-    responder.answer_next(platform::IDNO);
-    QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(ExerciseFormTest, TheWindowsCursorIsGivenToTheRegionsAndPutBackWhenItCloses)
