@@ -10,6 +10,7 @@
 #include "tutor/engine/guidance.h"
 #include "tutor/engine/guidance_driver.h"
 #include "tutor/engine/pupil_login.h"
+#include "tutor/engine/theory_chapters.h"
 
 #include <gtest/gtest.h>
 
@@ -119,10 +120,26 @@ TEST_F(GuidanceTest, AtMost500LinesAreKept)
     EXPECT_EQ(responder.last().text, "Guidance file TEST.TXT contains too many lines!");
 }
 
-TEST_F(GuidanceTest, CompileErrorStopsTheProgram)
+// A compile error, or endless jumps instead of a hang.
+TEST_F(GuidanceTest, ErrorsInTheOrderStopTheProgram)
 {
     EXPECT_EQ(exit_code_of([this] { make_guidance("TH 1;\n  ex 12;  # twelve\n"); }), 1);
     EXPECT_EQ(responder.last().text, "Error in Guidance Order, Line = \"  ex 12;  \", error is: value out of range");
+    const auto g = make_guidance("TH 1;\n3: IF (COUNT < 5) GOTO 4;\n4: GOTO 3;\nTH 2;");
+    g->start(false);
+    EXPECT_EQ(exit_code_of([&] { g->advance(); }), 1);
+    EXPECT_EQ(responder.last().text, "Error in Guidance Order, Statement = 2, error is: its jumps never reach a "
+                                     "theory chapter, exercise, test or HALT");
+    EXPECT_EQ(g->current_statement(), 1);
+}
+
+TEST_F(GuidanceTest, TheoryChaptersFollowTheAdditionalSubjects)
+{
+    const std::pair<const char*, int> subjects[] = {{"7", 5}, {" 2", 2}, {"two", 0}, {"-3", 0}, {"", 0}, {"000002", 0}};
+    for (const auto& [value, count] : subjects) {
+        write_setting("", "ADDITIONAL THEORY", "Additional Theory Subjects", value);
+        EXPECT_EQ(theory_chapter_count(), 4 + count) << value;
+    }
 }
 
 TEST_F(GuidanceTest, StartAdvanceAndFinish)
@@ -193,15 +210,6 @@ TEST_F(GuidanceTest, RestoringMendsPositionsTheFileNoLongerHas)
     EXPECT_FALSE(g->save_state());   // nobody logged in
 }
 
-TEST_F(GuidanceTest, EndlessJumpsStopTheProgramInsteadOfHanging)
-{
-    const auto g = make_guidance("TH 1;\n3: IF (COUNT < 5) GOTO 4;\n4: GOTO 3;\nTH 2;");
-    g->start(false);
-    EXPECT_EQ(exit_code_of([&] { g->advance(); }), 1);
-    EXPECT_EQ(responder.last().text, "Error in Guidance Order, Statement = 2, error is: its jumps never reach a "
-                                     "theory chapter, exercise, test or HALT");
-    EXPECT_EQ(g->current_statement(), 1);
-}
 
 TEST(GuidanceTime, WholeMinutesAreCountedInWholeSecondsAndSaturate)
 {
@@ -239,6 +247,8 @@ const int ok = platform::IDOK, yes = platform::IDYES, no = platform::IDNO;
 const driver_case driver_cases[] = {
     {"restart asked and taken", "TH 1;\nTH 3;", true, false, true, false, {tag_next_statement, tag_next_statement},
      {ok, yes}, {"The end.", "E4"}, {"theory 3", "theory 1"}, true},
+    {"no restart: sent away", "TH 1;", true, false, false, false, {tag_next_statement}, {}, {"The end.", "E5"},
+     {"close"}, true},
     {"switched on, off and started again", "TH 1;\nEX 2;", false, true, true, false,
      {tag_switch_on_off, tag_switch_on_off, tag_start_again}, {}, {},
      {"caption", "theory 1", "caption", "caption", "theory 1"}, true},

@@ -66,6 +66,16 @@ TEST_F(MainFormTest, CreationTakesTheCatalogueTheSettingsAndTheLevel)
     for (int k = 1; k <= 10; ++k)
         EXPECT_EQ(item(("additional_chapter_" + std::to_string(k) + "_theory_menu_item").c_str())->isVisible(), k <= 5);
     EXPECT_EQ(responder.count(), 0u);
+    // Another category and an object in it chosen: the object is loaded.
+    show_form();
+    auto* classes = control<QComboBox>("object_class_combobox");
+    auto* objects = control<QListWidget>("object_choice_listbox");
+    const int other = catalogue.categories[0].get() == catalogue.theory_category ? 1 : 0;
+    classes->setCurrentIndex(other);
+    emit classes->activated(other);
+    EXPECT_EQ(objects->currentRow(), 0);
+    QTest::mouseClick(objects->viewport(), Qt::LeftButton, {}, objects->visualItemRect(objects->item(1)).center());
+    EXPECT_EQ(vertices_of(form->solid()), loaded(catalogue.categories[std::size_t(other)]->things[1]->object_number));
 }
 
 TEST_F(MainFormTest, ResizingKeepsFourToThreeAndStaysMaximisedWhenSet)
@@ -84,12 +94,21 @@ TEST_F(MainFormTest, ResizingKeepsFourToThreeAndStaysMaximisedWhenSet)
     EXPECT_EQ(form->drawing_width(), control<QWidget>("panel_rotation_buttons")->x());
     form.reset();
     setting("Keep Main Window Maximized", "Yes");
+    setting("Use Background Screen", "Yes");
     make_form();
     show_form();
     QApplication::processEvents();
     form->setWindowState(Qt::WindowNoState);
     QApplication::processEvents();
     EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    const auto backgrounds_shown = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.begin(), windows.end(),
+                             [](QWidget* w) { return w->objectName() == "BackGroundScreen" && w->isVisible(); });
+    };
+    EXPECT_EQ(backgrounds_shown(), 1);
+    form->close_by_guidance();   // asks nothing and takes the background screen along
+    EXPECT_FALSE(form->isVisible() || backgrounds_shown() > 0 || responder.count() > 0);
 }
 
 TEST_F(MainFormTest, RotationButtonsTurnTheSolidByTheConvention)

@@ -5,8 +5,6 @@
 
 class PracticeFormFlowTest : public PracticeFormTest {
 protected:
-    QTimer& start_timer() { return *form->findChild<QTimer*>("timer_start_exercise_when_this_one_closed"); }
-    QAction& menu_item(const char* name) { return *form->findChild<QAction*>(name); }
     // Answers with the verdicts, then closes with the answer; the closing box's text.
     std::string answer_and_close(std::initializer_list<int> verdicts, int closing_answer)
     {
@@ -51,7 +49,7 @@ TEST_F(PracticeFormFlowTest, FourCorrectAndOneShownSolutionScoreEightyInExercise
     const QString count_line = " " + QString::fromStdString(form->status_lines(0)[2]);
     EXPECT_GT(status_bar->panel_rect(0).width(), QFontMetrics(status_bar->font()).horizontalAdvance(count_line));
     EXPECT_EQ(answer_and_close({}, platform::IDNO), "Objects: 11     Correct: 10      \nGood.\nTest now?");
-    EXPECT_FALSE(form->isVisible() || start_timer().isActive());
+    EXPECT_FALSE(form->isVisible() || form->findChild<QTimer*>("timer_start_exercise_when_this_one_closed")->isActive());
 }
 
 TEST_F(PracticeFormFlowTest, AYesAfterTheExerciseStartsItsTestOnceTheWindowHasGone)
@@ -135,7 +133,7 @@ TEST_F(PracticeFormFlowTest, GuidanceMenuItemsCloseTheWindowForTheirDriverAction
         open(8, 1, false);
         if (tag == 2)
             responder.answer_next(platform::IDYES);   // asked only on leaving the program
-        menu_item(name).trigger();
+        form->findChild<QAction*>(name)->trigger();
         EXPECT_FALSE(form->isVisible()) << name;
         EXPECT_EQ(main_window.timer_tags, std::vector<int>{tag}) << name;
     }
