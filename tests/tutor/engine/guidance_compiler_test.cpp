@@ -69,26 +69,19 @@ TEST(GuidanceCompiler, SmallLettersBlanksCommentsAndRemarksCompileAlike)
     EXPECT_THROW(compiled("TH 1;").table.statement(2), std::out_of_range);
 }
 
-TEST(GuidanceCompiler, EveryErrorNamesTheLineAndTheFault)
-{
-    for (const auto& [text, detail] : faulty_lines)
-        EXPECT_EQ(error_of(text), *detail ? message(text, detail) : "") << text;
-    EXPECT_EQ(error_of("TH 5;", 5), "");
-    // At the end of the text the current character is a blank.
-    EXPECT_EQ(error_of("TH 1;\nTH 2\n\n"), message("TH 2", "wrong character = \" \""));
-    EXPECT_EQ(error_of("TH 1;\nEX 1 /L=1\n /L=7;\nTH 3;"), message(" /L=7;", "value out of range"));
-}
 
 // Checking a course: every faulty line is found in one pass, and the
 // statements between them compile as alone.
-TEST(GuidanceCompiler, CollectingFindsEveryFaultAndCompilesTheRest)
+TEST(GuidanceCompiler, EveryFaultIsNamedAndCollectingFindsThemAllAndCompilesTheRest)
 {
     std::string text;
     std::vector<std::pair<int, std::string>> expected, found;
     for (std::size_t k = 0; k < std::size(faulty_lines); ++k) {
-        text += std::string(faulty_lines[k].first) + "\n* a comment line\nEX 4 /L=2 /EXIT=(COUNT > 3);\n";
-        if (*faulty_lines[k].second)
-            expected.emplace_back(2 * k, faulty_lines[k].second);
+        const auto& [line, detail] = faulty_lines[k];
+        EXPECT_EQ(error_of(line), *detail ? message(line, detail) : "") << line;   // alone: the error names both
+        text += std::string(line) + "\n* a comment line\nEX 4 /L=2 /EXIT=(COUNT > 3);\n";
+        if (*detail)
+            expected.emplace_back(2 * k, detail);
     }
     const guidance_reading reading = split_guidance_text(text, "test.txt");
     const guidance_check_compilation c = compile_guidance_collecting(reading.text, 4);
@@ -107,6 +100,10 @@ TEST(GuidanceCompiler, CollectingFindsEveryFaultAndCompilesTheRest)
     ASSERT_EQ(labelled.faults.size(), 2u);   // the last without its end
     EXPECT_EQ(labelled.faults[0].theory_chapter, 6);
     EXPECT_EQ(labelled.table.statement(2).label(), 20);
+    EXPECT_EQ(error_of("TH 5;", 5), "");
+    // At the end of the text the current character is a blank.
+    EXPECT_EQ(error_of("TH 1;\nTH 2\n\n"), message("TH 2", "wrong character = \" \""));
+    EXPECT_EQ(error_of("TH 1;\nEX 1 /L=1\n /L=7;\nTH 3;"), message(" /L=7;", "value out of range"));
 }
 
 TEST(GuidanceErrorText, QuotesTheLineAroundThePlaceWithoutSplittingALetter)

@@ -432,10 +432,8 @@ struct setting_case {
     bool stored_on;
 };
 
-void nothing(Tguidance_object&) {}
-
 const setting_case setting_cases[] = {
-    {"missing guidance file", nullptr, 2, nothing, true},
+    {"missing guidance file", nullptr, 2, [](Tguidance_object&) {}, true},
     {"finished guidance stopped at its end", "TH 1;", 2, [](Tguidance_object& g) { g.stop_at_end(); }, true},
     {"pupil switched it off", "TH 1;\nTH 2;", 1, [](Tguidance_object& g) { g.stop(); }, false},
     {"teacher switched it off meanwhile", "TH 1;\nTH 2;", 1,

@@ -54,7 +54,7 @@ protected:
     std::string install(const char* kind)
     {
         const std::string path = program.file("wsolosys.dll");
-        std::filesystem::copy_file(fake_library(kind), path);
+        std::filesystem::copy_file(fake_library(kind), path, std::filesystem::copy_options::overwrite_existing);
         return path;
     }
 
@@ -63,18 +63,15 @@ protected:
     platform::scripted_responder responder;
 };
 
-
 TEST_F(MonopolizeTest, EachFailingStepGivesItsMessageAndTheTutorGoesOn)
 {
     monopolize();   // none anywhere
     program.write("wsolosys.dll", "not a library");
     monopolize();
     release_monopolize();
-    std::filesystem::remove(program.file("wsolosys.dll"));
     install("partial");   // without its third entry point: no hook
     monopolize();
     release_monopolize();
-    std::filesystem::remove(program.file("wsolosys.dll"));
     const std::string path = install("full");
     platform::fail_next_cbt_hook();
     monopolize();

@@ -22,6 +22,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/support/widget_app.h"
 #include "tutor/engine/guidance.h"
+#include "tutor/engine/pupil_login.h"
 #include "tutor/windows/ExerciseControls.h"
 #include "tutor/windows/ExerciseDForm.h"
 #include "tutor/windows/ExerciseForm.h"
@@ -176,6 +177,13 @@ protected:
             std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + file, program.file(file));
     }
 
+    // The guidance of the text; the pupil "Anna" (password "tulip") has a results file.
+    void make_guidance(const std::string& text, bool guidance_on, bool store_test_results = true)
+    {
+        guidance = std::make_unique<Tguidance_object>(text, "course.txt");
+        ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, store_test_results));
+    }
+
     test_support::temp_dir program;
     test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
@@ -225,15 +233,29 @@ protected:
         return *form;
     }
     QPushButton* button(const char* name) { return form->findChild<QPushButton*>(name); }
+    // Answers with the verdicts, then closes with the answer; the closing box's text.
+    std::string answer_and_close(std::initializer_list<int> verdicts, int closing_answer)
+    {
+        for (int v : verdicts) {
+            form->verdict = v;
+            click("ready_button");
+        }
+        responder.answer_next(closing_answer);
+        EXPECT_TRUE(form->close());
+        return responder.last().text;
+    }
+    // The exercise the main window opens once the window has gone.
+    std::vector<int> opened_next()
+    {
+        form->timer_start_exercise_when_this_one_closedTimer();
+        return main_window.opened_exercises;
+    }
     void click(const char* name) { pupil::press(*form, name); }
-    // A pupil with a results file, logged in.
+    // The pupil logged in, guidance on.
     void log_in(const std::string& guidance_text, bool store_test_results)
     {
-        guidance = std::make_unique<Tguidance_object>(guidance_text, "course.txt");
-        ASSERT_TRUE(student_data_files->create_results_file("Pupil", "secret", true, true, true, store_test_results));
-        results_format::settings s;
-        ASSERT_TRUE(student_data_files->read_settings("Pupil", s));
-        guidance->restore_state("Pupil", s);
+        make_guidance(guidance_text, true, store_test_results);
+        ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
     }
 
     fake_main_window main_window;
@@ -321,12 +343,6 @@ protected:
     }
 
     void setting(const char* key, const char* value, const char* section = "GENERAL") { write_setting("", section, key, value); }
-    // The guidance of the text; the pupil "Anna" (password "tulip") has a results file.
-    void make_guidance(const std::string& text, bool guidance_on)
-    {
-        guidance = std::make_unique<Tguidance_object>(text, "course.txt");
-        ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, true));
-    }
     void make_form() { form = std::make_unique<TMainForm>(); }
     // The colouring window given and, with `drawing`, the drawing windows made for the form.
     void wire_exercise_windows(TPracticeForm* colouring, bool drawing)
