@@ -177,7 +177,7 @@ TEST_F(GuidanceTest, StartAdvanceAndFinish)
     EXPECT_EQ(g->current_statement(), 2);
 }
 
-TEST_F(GuidanceTest, CountersKeepTheRecentAnswers)
+TEST_F(GuidanceTest, CountersKeepTheRecentAnswersAndWholeMinutes)
 {
     const auto g = make_guidance("EX 1 /EXIT=((SCORE(50) = 100) AND (SCORE = 85)) /EXIT_OK=(SCORE(5) >= 60);");
     g->start(false);
@@ -192,6 +192,11 @@ TEST_F(GuidanceTest, CountersKeepTheRecentAnswers)
     g->record_answer(false);
     EXPECT_EQ(std::tuple(c.count(), c.correct(), c.recent_correct(30), c.recent_correct(1)), std::tuple(36, 30, 29, 0));
     EXPECT_THROW(c.recent_correct(31), std::out_of_range);
+    // Whole minutes are counted in whole seconds and saturate.
+    EXPECT_EQ(whole_minutes(5 * one_minute), 5);
+    EXPECT_EQ(whole_minutes(5 * one_minute - 1.0 / 86400), 4);
+    EXPECT_EQ(whole_minutes(1e12), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(whole_minutes(-1e12), std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(GuidanceTest, RestoringMendsPositionsTheFileNoLongerHas)
@@ -208,15 +213,6 @@ TEST_F(GuidanceTest, RestoringMendsPositionsTheFileNoLongerHas)
     g->restore_state("", s);
     EXPECT_TRUE(g->finished() && !g->is_on());
     EXPECT_FALSE(g->save_state());   // nobody logged in
-}
-
-
-TEST(GuidanceTime, WholeMinutesAreCountedInWholeSecondsAndSaturate)
-{
-    EXPECT_EQ(whole_minutes(5 * one_minute), 5);
-    EXPECT_EQ(whole_minutes(5 * one_minute - 1.0 / 86400), 4);
-    EXPECT_EQ(whole_minutes(1e12), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(whole_minutes(-1e12), std::numeric_limits<std::int32_t>::min());
 }
 
 namespace {
@@ -381,21 +377,13 @@ TEST_P(ShippedGuidanceTest, LeadsThroughEveryChapterAndExerciseToTheEnd)
 
 INSTANTIATE_TEST_SUITE_P(RightAndWrongAnswers, ShippedGuidanceTest, testing::Bool());
 
-class PupilLoginTest : public GuidanceTest {
-protected:
-    void SetUp() override
-    {
-        GuidanceTest::SetUp();
-        guidance = make_guidance("TH 1;\nEX 2 /L=3;\nTE 3;\nTH 2;");
-        ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", true, true, false, true));
-        // Anna stopped at the test, after 1 day 2 hours 3 minutes 4 seconds under guidance.
-        ASSERT_TRUE(student_data_files->store_guidance_state("Anna", true, 3, 1u * 65536 + 2 * 2048 + 3 * 32 + 2));
-        ASSERT_TRUE(student_data_files->create_results_file("Ben", "rose", false, false, true, false));
-    }
-};
-
-TEST_F(PupilLoginTest, TheRightPasswordRestoresTheGuidanceAndTheNextLoginSavesIt)
+// Anna stopped at the test, after 1 day 2 hours 3 minutes 4 seconds under guidance.
+TEST_F(GuidanceTest, PupilLoginRestoresAndSavesTheGuidanceAndRefusesAWrongNameOrPassword)
 {
+    guidance = make_guidance("TH 1;\nEX 2 /L=3;\nTE 3;\nTH 2;");
+    ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", true, true, false, true));
+    ASSERT_TRUE(student_data_files->store_guidance_state("Anna", true, 3, 1u * 65536 + 2 * 2048 + 3 * 32 + 2));
+    ASSERT_TRUE(student_data_files->create_results_file("Ben", "rose", false, false, true, false));
     ASSERT_TRUE(log_in_pupil("anna", "tulip"));   // the name is found without regard to case
     EXPECT_EQ(std::tuple(guidance->pupil_name(), guidance->is_on(), guidance->current_statement()),
               std::tuple("anna", true, 3));
@@ -407,12 +395,7 @@ TEST_F(PupilLoginTest, TheRightPasswordRestoresTheGuidanceAndTheNextLoginSavesIt
     EXPECT_EQ(std::tuple(anna.guidance_is_on, anna.guidance_statement), std::tuple(true, 4));
     EXPECT_EQ(anna.guidance_time, 1u * 65536 + 2 * 2048 + 13 * 32 + 2);
     EXPECT_FALSE(guidance->is_on());
-}
-
-TEST_F(PupilLoginTest, AWrongPasswordNameOrFileChangesNothing)
-{
     program.write("RESULTS/Dora.results", std::string(60, 'x'));
-    ASSERT_TRUE(log_in_pupil("Ben", "rose"));
     for (const auto& [name, password] : {std::pair{"Anna", "rose"}, std::pair{"Anna", ""}, std::pair{"Carl", "tulip"},
                                          std::pair{"", ""}, std::pair{"../Anna", "tulip"}, std::pair{"Dora", ""}})
         EXPECT_FALSE(log_in_pupil(name, password)) << name << " / " << password;

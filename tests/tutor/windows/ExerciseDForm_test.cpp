@@ -46,22 +46,6 @@ protected:
     }
 };
 
-TEST_F(ColouringFormTest, EverySurfaceColouredFromTheViewsIsJudgedRight)
-{
-    TExerciseDForm& w = open_colouring(true);
-    ASSERT_EQ(w.surfaces_to_colour(), 3);   // front, top and side
-    EXPECT_EQ(answer_to_ready(w), "Incomplete.");
-    for (int k = 1; k <= w.surfaces_to_colour(); ++k) {
-        pick(w.surface_colour_of(k));
-        const platform::pixel_rect swatch = w.swatch_rectangle();
-        EXPECT_EQ(canvas().pixel(swatch.left + 5, swatch.top + 5), w.surface_colour_of(k));   // the swatch shows it
-        const Tinteger_point p = inside_surface(k);
-        pupil::click(w, p);
-        EXPECT_EQ(canvas().pixel(p.x, p.y), w.surface_colour_of(k));
-    }
-    EXPECT_EQ(answer_to_ready(w), "Right.");
-    EXPECT_EQ(std::tuple(w.count(), w.correct(), w.entries().size()), std::tuple(2, 1, 0u));
-}
 
 TEST_F(ColouringFormTest, AWrongColourMadeRightIsRightNearlyRightCountsAndClicksBesideBeep)
 {
@@ -93,8 +77,23 @@ TEST_F(ColouringFormTest, AWrongColourMadeRightIsRightNearlyRightCountsAndClicks
     }
 }
 
-TEST_F(ColouringFormTest, TheSolutionTakesTheSwatchsPlaceAndLocksTheColouring)
+// In test mode every surface coloured from the views is judged right; in
+// exercise mode the solution takes the swatch's place and locks the colouring.
+TEST_F(ColouringFormTest, EverySurfaceColouredIsRightAndTheSolutionLocksTheColouring)
 {
+    TExerciseDForm& t = open_colouring(true);
+    ASSERT_EQ(t.surfaces_to_colour(), 3);   // front, top and side
+    EXPECT_EQ(answer_to_ready(t), "Incomplete.");
+    for (int k = 1; k <= t.surfaces_to_colour(); ++k) {
+        pick(t.surface_colour_of(k));
+        const platform::pixel_rect swatch = t.swatch_rectangle();
+        EXPECT_EQ(canvas().pixel(swatch.left + 5, swatch.top + 5), t.surface_colour_of(k));   // the swatch shows it
+        const Tinteger_point p = inside_surface(k);
+        pupil::click(t, p);
+        EXPECT_EQ(canvas().pixel(p.x, p.y), t.surface_colour_of(k));
+    }
+    EXPECT_EQ(answer_to_ready(t), "Right.");
+    EXPECT_EQ(std::tuple(t.count(), t.correct(), t.entries().size()), std::tuple(2, 1, 0u));
     TExerciseDForm& w = open_colouring();
     const platform::pixel_rect swatch = w.swatch_rectangle();
     pupil::press(w, "show_button");

@@ -74,14 +74,6 @@ TEST_F(PracticeFormTest, TheLastExercisesPassedTestOffersOnlyOKAndALowScoreOffer
     EXPECT_EQ(answer_and_close({0}, platform::IDYES), "Wrong.");   // nothing counted, nothing to tell
 }
 
-TEST_F(PracticeFormTest, AnEmptySelectionIsReportedAndAllowsEveryObject)
-{
-    select_objects(1, 1, {200, 250});   // beyond the catalogue: none
-    open(1, 1, false);
-    EXPECT_EQ(responder.last().text, "There are no objects for this exercise at this level!");
-    EXPECT_EQ(form->objects().allowed().count(), 10u);
-}
-
 TEST_F(PracticeFormTest, UnderGuidanceOKStaysHiddenUntilExitOKHoldsAndExitEndsTheExercise)
 {
     log_in("EX 8 /EXIT_OK=(COUNT>=2) /EXIT=(COUNT>=3);", false);
@@ -122,8 +114,13 @@ TEST_F(PracticeFormTest, GuidanceMenuItemsCloseTheWindowForTheirDriverAction)
     EXPECT_FALSE(form->menuBar()->isVisible());
 }
 
-TEST_F(PracticeFormTest, PreviousAndNextAppearOnlyWhereThereIsAnotherExercise)
+// An empty selection is reported and allows every object.
+TEST_F(PracticeFormTest, AnEmptySelectionAllowsEveryObjectAndPreviousAndNextAppearOnlyWhereThereIsAnotherExercise)
 {
+    select_objects(1, 1, {200, 250});   // beyond the catalogue: none
+    open(1, 1, false);
+    EXPECT_EQ(responder.last().text, "There are no objects for this exercise at this level!");
+    EXPECT_EQ(form->objects().allowed().count(), 10u);
     select_objects(1, 1, {3});
     open(1, 1, false);
     EXPECT_TRUE(button("previous_exercise_button")->isHidden());

@@ -79,18 +79,6 @@ protected:
     QImage picture;
 };
 
-TEST_F(RegionsTest, ADashedBandShowsItsPatternAndIsGoneWhenTheMouseLeaves)
-{
-    Tregion& r = band_region(1, {50, 50, 250, 200}, {100, 100});
-    regions.set_band_style(dashed_band_style);
-    regions.track_mouse({120, 100}, false);
-    for (int k = 1; k <= 20; ++k)
-        EXPECT_EQ(is_red(100 + k - 1, 100), k >= 8 && k <= 15) << "pixel " << k;
-    regions.track_mouse({350, 250}, false);
-    EXPECT_EQ(changed_pixels(), 0);
-    EXPECT_FALSE(r.holds_saved_pixels());   // the store is given up when the mouse leaves
-}
-
 TEST_F(RegionsTest, AnAnchorOutsideTheRegionStartsTheBandOnTheEdgeTheLineCrosses)
 {
     Tregion& r = band_region(1, {100, 100, 200, 200}, {0, 0});
@@ -108,7 +96,9 @@ TEST_F(RegionsTest, AnAnchorOutsideTheRegionStartsTheBandOnTheEdgeTheLineCrosses
     EXPECT_LT(changed_pixels(), walked({95, 105}, {110, 190}));
 }
 
-TEST_F(RegionsTest, MovingIntoAnotherRegionOrErasingTakesBackTheBand)
+// A band is taken back when the mouse moves into another region, on erasing,
+// by new regions and when the mouse leaves; a dashed band shows its pattern.
+TEST_F(RegionsTest, ABandIsTakenBackWhenTheMouseLeavesOrMovesIntoAnotherRegionOrOnErasing)
 {
     regions.setup_regions(5, true);
     EXPECT_THROW(regions.region(4), std::out_of_range);
@@ -125,6 +115,14 @@ TEST_F(RegionsTest, MovingIntoAnotherRegionOrErasingTakesBackTheBand)
     regions.track_mouse({320, 150}, false);
     regions.setup_regions(1, true);
     EXPECT_EQ(changed_pixels(), 0);   // new regions take back what the old ones showed
+    Tregion& r = band_region(1, {50, 50, 250, 200}, {100, 100});
+    regions.set_band_style(dashed_band_style);
+    regions.track_mouse({120, 100}, false);
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_EQ(is_red(100 + k - 1, 100), k >= 8 && k <= 15) << "pixel " << k;
+    regions.track_mouse({350, 250}, false);
+    EXPECT_EQ(changed_pixels(), 0);
+    EXPECT_FALSE(r.holds_saved_pixels());   // the store is given up when the mouse leaves
 }
 
 TEST_F(RegionsTest, ABandAndARectangleDrawnOverItAreTakenBackExactly)
