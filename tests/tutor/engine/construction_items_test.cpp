@@ -101,9 +101,9 @@ TEST(Attractors, AClickSnapsToTheNearestWithinReachTheFirstOnEqualDistance)
         add_attractor(a, p);
     // Click, fine snapping, found, snapped to.
     const std::tuple<Tinteger_point, bool, bool, Tinteger_point> cases[] = {
-        {{105, 101}, false, true, {104, 104}}, {{105, 100}, false, true, {100, 100}}, {{96, 97}, false, true, {100, 100}},
-        {{94, 100}, false, false, {}},         {{96, 96}, false, false, {}},          {{102, 100}, true, false, {}},
-        {{101, 99}, true, true, {100, 100}}};
+        {{105, 101}, false, true, {104, 104}}, {{105, 100}, false, true, {100, 100}}, {{96, 96}, false, false, {}},
+        {{96, 97}, false, true, {100, 100}},   {{101, 99}, true, true, {100, 100}},   {{102, 100}, true, false, {}},
+        {{94, 100}, false, false, {}}};
     for (const auto& [click, fine, found, expected] : cases) {
         Tinteger_point snapped{};
         EXPECT_EQ(snap_to_attractor(click, fine, a, snapped), found) << click.x << "," << click.y;

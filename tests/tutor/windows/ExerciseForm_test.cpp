@@ -14,7 +14,7 @@ int pixels_of(const QImage& image, const platform::pixel_rect& r, QRgb colour)
     return n;
 }
 
-const QRgb blue_pixel = qRgb(0, 0, 255);
+const QRgb blue_pixel = qRgb(0, 0, 255), red_pixel = qRgb(255, 0, 0);
 
 bool attracts(const Tattractors& a, Tinteger_point p)
 {
@@ -109,17 +109,16 @@ TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
     only(8, 1, "Block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, false); });
     const platform::pixel_rect cell = w.regions()->region(1).rectangle;
-    const QRgb red = qRgb(255, 0, 0);
-    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0);
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 0);
     pupil::press(w, "show_button");
-    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 50);
+    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 50);
     const Tconstruction_line line = w.area(1).record.wanted.lines[0];
     const int beeps = platform::beep_count();
     pupil::click(w, line.from);
     EXPECT_EQ(platform::beep_count(), beeps + 1);
     EXPECT_EQ(w.area(1).record.pupil.line_count, 0);
     pupil::press(w, "show_ready_button");
-    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0) << "gone with the next object";
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 0) << "gone with the next object";
 }
 
 TEST_F(ExerciseFormTest, TheWindowsCursorIsGivenToTheRegionsAndPutBackWhenItCloses)
@@ -142,9 +141,8 @@ TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKe
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(9, 4, 1, false); });
     const Tconstruction_line line = w.area(1).record.wanted.lines[0];
     const platform::pixel_rect cell = w.regions()->region(1).rectangle;
-    const QRgb red = qRgb(255, 0, 0);
     pupil::click(w, line.from);
-    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0);
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 0);
     const int beeps = platform::beep_count();
     pupil::click(w, {line.to.x + 3, line.to.y}, Qt::ShiftModifier);
     EXPECT_EQ(platform::beep_count(), beeps + 1) << "3 pixels is too far to snap finely";
@@ -156,9 +154,9 @@ TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKe
 
     QTest::mouseMove(&pupil::client(w), QPoint(line.from.x, line.from.y));
     QCoreApplication::processEvents();
-    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 5);
+    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 5);
     pupil::choose_tool(w, surface_tool);
-    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0) << "the surface tool takes the band away";
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 0) << "the surface tool takes the band away";
     EXPECT_FALSE(w.regions()->region(1).band_on);
 }
 

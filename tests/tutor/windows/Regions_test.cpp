@@ -5,18 +5,16 @@
 #include "tutor/windows/ExerciseControls.h"
 #include "tutor/windows/Regions.h"
 
-#include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using platform::pixel_point;
-using platform::rgb;
 
 namespace {
 
-const platform::colour_ref red = rgb(255, 0, 0);
+const platform::colour_ref red = platform::rgb(255, 0, 0);
 
 int walked(pixel_point from, pixel_point to)
 {
@@ -46,7 +44,7 @@ protected:
         window.paint = [](platform::Canvas& canvas) {
             for (int y = 0; y < 300; ++y)
                 for (int x = 0; x < 400; ++x)
-                    canvas.set_pixel(x, y, rgb(x * 7 % 251, y * 5 % 241, (x + 3 * y) % 239));
+                    canvas.set_pixel(x, y, platform::rgb(x * 7 % 251, y * 5 % 241, (x + 3 * y) % 239));
         };
         window.repaint_picture();
         picture = window.canvas().image().copy();

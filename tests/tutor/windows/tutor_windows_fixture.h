@@ -178,10 +178,10 @@ protected:
     }
 
     // The guidance of the text; the pupil "Anna" (password "tulip") has a results file.
-    void make_guidance(const std::string& text, bool guidance_on, bool store_test_results = true)
+    void make_guidance(const std::string& text, bool guidance_on, bool store_tests = true)
     {
         guidance = std::make_unique<Tguidance_object>(text, "course.txt");
-        ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, store_test_results));
+        ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, store_tests));
     }
 
     test_support::temp_dir program;
@@ -342,7 +342,7 @@ protected:
         set_projection_convention(false);
     }
 
-    void setting(const char* key, const char* value, const char* section = "GENERAL") { write_setting("", section, key, value); }
+    void setting(const char* key, const char* value) { write_setting("", "GENERAL", key, value); }
     void make_form() { form = std::make_unique<TMainForm>(); }
     // The colouring window given and, with `drawing`, the drawing windows made for the form.
     void wire_exercise_windows(TPracticeForm* colouring, bool drawing)
