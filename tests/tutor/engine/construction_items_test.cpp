@@ -1,4 +1,8 @@
+#include "platform/core/message_box.h"
+#include "tutor/engine/attractors.h"
 #include "tutor/engine/construction_items.h"
+#include "tutor/engine/practice_scoring.h"
+#include "tutor/engine/workbench_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -34,15 +38,11 @@ TEST(ConstructionItems, MoreOrOtherItemsAreWrongFewerAreIncomplete)
         {with_lines({line(0, 0, 100, 0), line(0, 0, 0, 100, dashed_kind), line(5, 5, 60, 90)}), view_wrong}};
     for (const auto& [pupil, verdict] : cases)
         EXPECT_EQ(judge_items(wanted, pupil, false), verdict);
-
     Tconstruction_items point_wanted, marked;
     add_marked_point(point_wanted, {40, 40});
     ASSERT_TRUE(add_marked_point(marked, {41, 40}));
     EXPECT_EQ(judge_items(point_wanted, marked, false), view_wrong);
-    marked = {};
-    ASSERT_TRUE(add_marked_point(marked, {40, 40}));
-    EXPECT_EQ(judge_items(point_wanted, marked, false), view_right);
-    EXPECT_FALSE(add_marked_point(marked, {40, 40}));   // once
+    EXPECT_FALSE(add_marked_point(marked, {41, 40}));   // once
     EXPECT_TRUE(add_marked_point(marked, {50, 50}));
     EXPECT_FALSE(add_marked_point(marked, {60, 60}));   // two at most
 }
@@ -62,23 +62,19 @@ TEST(ConstructionItems, SurfacesCountOnlyWhenJudgedAndMatchFromAnyCornerEitherWa
     EXPECT_FALSE(add_construction_surface(triangle, std::vector<Tinteger_point>{{0, 0}, {50, 0}, {100, 0}}));
 }
 
-TEST(ConstructionItems, APupilsLineDrawnInPiecesBecomesOneLineOfItsKindAndWidth)
+// Pieces of a line join into one; a full group refuses a line and leaves the others alone.
+TEST(ConstructionItems, PiecesJoinAndAFullGroupRefusesALine)
 {
     Tconstruction_items items = with_lines({line(0, 0, 40, 20), line(80, 40, 40, 20), line(20, 10, 120, 60)});
     ASSERT_EQ(items.line_count, 1);
     EXPECT_TRUE(lines_equal(items.lines[0], line(0, 0, 120, 60)));
-    for (const Tconstruction_line& apart :
-         {line(0, 0, 120, 60, dashed_kind), line(0, 0, 120, 60, solid_kind, 2), line(0, 100, 100, 0)})
-        ASSERT_TRUE(add_construction_line(items, apart));
     EXPECT_FALSE(add_construction_line(items, line(5, 5, 5, 5)));   // no length
-    EXPECT_EQ(items.line_count, 4);
-}
-
-TEST(ConstructionItems, AFullGroupRefusesALineAndLeavesTheOthersAlone)
-{
-    Tconstruction_items items;
-    for (int i = 0; i < max_lines_per_group; ++i)
-        ASSERT_TRUE(add_construction_line(items, line(0, 10 * i, 300, 10 * i)));
+    for (const Tconstruction_line& apart : {line(0, 0, 120, 60, dashed_kind), line(0, 0, 120, 60, solid_kind, 2)}) {
+        Tconstruction_items copy = items;
+        EXPECT_TRUE(add_construction_line(copy, apart) && copy.line_count == 2);
+    }
+    for (int i = 1; i < max_lines_per_group; ++i)
+        ASSERT_TRUE(add_construction_line(items, line(0, 10 * i, 300, 10 * i + 1)));
     EXPECT_FALSE(add_construction_line(items, line(600, 0, 700, 300)));
     EXPECT_TRUE(add_construction_line(items, line(600, 0, 700, 300, dashed_kind)));
     EXPECT_EQ(items.line_count, max_lines_per_group + 1);
@@ -91,9 +87,66 @@ TEST(ConstructionItems, TheRubberTakesTheNearestLineThenAPointThenTheSurfaceUnde
     ASSERT_TRUE(add_construction_surface(items, std::vector<Tinteger_point>{{300, 300}, {400, 300}, {400, 400}}));
     EXPECT_FALSE(rub_out_at(items, {50, 20}));   // out of reach
     ASSERT_TRUE(rub_out_at(items, {50, 4}));
-    EXPECT_EQ(std::pair(items.line_count, items.lines[0].from.y), std::pair(1, 0));
+    EXPECT_EQ(items.lines[0].from.y, 0);
     ASSERT_TRUE(rub_out_at(items, {202, 199}));
     EXPECT_FALSE(rub_out_at(items, {310, 390}));   // outside the triangle
     ASSERT_TRUE(rub_out_at(items, {390, 320}));
     EXPECT_EQ(std::tuple(items.line_count, items.point_count, items.surface_count), std::tuple(1, 0, 0));
+}
+
+TEST(Attractors, AClickSnapsToTheNearestWithinReachTheFirstOnEqualDistance)
+{
+    Tattractors a;
+    for (Tinteger_point p : {Tinteger_point{100, 100}, {110, 100}, {104, 104}})
+        add_attractor(a, p);
+    // Click, fine snapping, found, snapped to.
+    const std::tuple<Tinteger_point, bool, bool, Tinteger_point> cases[] = {
+        {{105, 101}, false, true, {104, 104}}, {{105, 100}, false, true, {100, 100}}, {{96, 96}, false, false, {}},
+        {{96, 97}, false, true, {100, 100}},   {{101, 99}, true, true, {100, 100}},   {{102, 100}, true, false, {}},
+        {{94, 100}, false, false, {}}};
+    for (const auto& [click, fine, found, expected] : cases) {
+        Tinteger_point snapped{};
+        EXPECT_EQ(snap_to_attractor(click, fine, a, snapped), found) << click.x << "," << click.y;
+        EXPECT_TRUE(!found || points_equal(snapped, expected)) << click.x << "," << click.y;
+    }
+    platform::scripted_responder responder;
+    EXPECT_FALSE(snap_to_attractor({1, 1}, false, {}, a.points[0]));
+    EXPECT_EQ(responder.last().text, "Strange and serious error: no attractors, please report to ZEV!");
+}
+
+TEST(Attractors, NoMoreThanTwoHundredAndEachPointOnce)
+{
+    Tattractors a;
+    for (int i = 0; i < 300; ++i)
+        add_attractor(a, {i, 50});
+    EXPECT_EQ(a.count, max_attractors);
+    EXPECT_FALSE(add_attractor(a, {1000, 1000}));
+    EXPECT_TRUE(add_attractor(a, {0, 50}));   // one already there
+}
+
+TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
+{
+    answer_counts answers;
+    EXPECT_EQ(answers.score(true, 5), 0);
+    for (int i = 0; i < 40; ++i)
+        answers.record(i >= 10);
+    EXPECT_EQ(answers.score(false, 0), 75);
+    EXPECT_EQ(answers.score(true, 50), 100);   // the window holds 30 answers at most
+    answers.record(false);
+    EXPECT_EQ(std::tuple(answers.score(true, 5), answers.score(true, 3), answers.score(true, 0)), std::tuple(80, 66, 0));
+    answers.reset();
+    answers.record(true);
+    EXPECT_EQ(answers.score(true, 30), 100);   // never longer than the answers
+    EXPECT_THROW(exercise_group(10), std::out_of_range);
+}
+
+TEST(WorkbenchSettings, CapitalLettersAnywhereSwitchTheOptionsAndAreWrittenBackAlike)
+{
+    const oblique_view_settings iso = parse_non_technical_view_settings("xH I");
+    EXPECT_EQ(std::tuple(iso.shown, iso.perspective, iso.hidden_lines, iso.cut), std::tuple(true, false, true, false));
+    EXPECT_FALSE(parse_non_technical_view_settings("HCX").shown);   // options alone show nothing
+    const normal_view_settings a = parse_technical_views_settings("N3A");
+    EXPECT_TRUE(a.shown && a.american && a.three_views && a.indications && !a.colours);
+    EXPECT_EQ(non_technical_view_settings_text({false, true, true, false, true}), "HX");   // hidden: no P or I
+    EXPECT_EQ(technical_views_settings_text({true, true, false, true, true}), "ACN");
 }

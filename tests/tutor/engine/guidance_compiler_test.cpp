@@ -1,6 +1,8 @@
-#include "tests/tutor/engine/guidance_fixture.h"
+#include "tutor/engine/guidance_compiler.h"
 #include "tutor/engine/guidance_error_text.h"
 #include "tutor/engine/guidance_resolver.h"
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
@@ -8,6 +10,11 @@
 using namespace guidance_records;
 
 namespace {
+
+guidance_compilation compiled(std::string_view text, int theory_chapters = 4)
+{
+    return compile_guidance(split_guidance_text(text, "test.txt").text, theory_chapters);
+}
 
 std::string error_of(std::string_view text, int theory_chapters = 4)
 {
@@ -29,11 +36,8 @@ struct fixed_values : condition_values {
     std::int32_t total_minutes() override { return total_value; }
 };
 
-struct faulty_line {
-    const char* text;
-    const char* detail;   // empty: it compiles
-};
-const faulty_line faulty_lines[] = {
+// A line and the fault found in it; empty: it compiles.
+const std::pair<const char*, const char*> faulty_lines[] = {
     {"TH;", "digit expected"}, {"TH 5;", "value out of range"}, {"EX 0;", "value out of range"},
     {"EX 10;", "value out of range"}, {"TE 1 /L=4;", "value out of range"}, {"EX 1 /L=256;", "value out of range"},
     {"GOTO 65535;", ""}, {"GOTO 65536;", "value out of range"},
@@ -65,26 +69,19 @@ TEST(GuidanceCompiler, SmallLettersBlanksCommentsAndRemarksCompileAlike)
     EXPECT_THROW(compiled("TH 1;").table.statement(2), std::out_of_range);
 }
 
-TEST(GuidanceCompiler, EveryErrorNamesTheLineAndTheFault)
-{
-    for (const auto& c : faulty_lines)
-        EXPECT_EQ(error_of(c.text), *c.detail ? message(c.text, c.detail) : "") << c.text;
-    EXPECT_EQ(error_of("TH 5;", 5), "");
-    // At the end of the text the current character is a blank.
-    EXPECT_EQ(error_of("TH 1;\nTH 2\n\n"), message("TH 2", "wrong character = \" \""));
-    EXPECT_EQ(error_of("TH 1;\nEX 1 /L=1\n /L=7;\nTH 3;"), message(" /L=7;", "value out of range"));
-}
 
 // Checking a course: every faulty line is found in one pass, and the
 // statements between them compile as alone.
-TEST(GuidanceCompiler, CollectingFindsEveryFaultAndCompilesTheRest)
+TEST(GuidanceCompiler, EveryFaultIsNamedAndCollectingFindsThemAllAndCompilesTheRest)
 {
     std::string text;
     std::vector<std::pair<int, std::string>> expected, found;
     for (std::size_t k = 0; k < std::size(faulty_lines); ++k) {
-        text += std::string(faulty_lines[k].text) + "\n* a comment line\nEX 4 /L=2 /EXIT=(COUNT > 3);\n";
-        if (*faulty_lines[k].detail)
-            expected.emplace_back(2 * k, faulty_lines[k].detail);
+        const auto& [line, detail] = faulty_lines[k];
+        EXPECT_EQ(error_of(line), *detail ? message(line, detail) : "") << line;   // alone: the error names both
+        text += std::string(line) + "\n* a comment line\nEX 4 /L=2 /EXIT=(COUNT > 3);\n";
+        if (*detail)
+            expected.emplace_back(2 * k, detail);
     }
     const guidance_reading reading = split_guidance_text(text, "test.txt");
     const guidance_check_compilation c = compile_guidance_collecting(reading.text, 4);
@@ -103,6 +100,10 @@ TEST(GuidanceCompiler, CollectingFindsEveryFaultAndCompilesTheRest)
     ASSERT_EQ(labelled.faults.size(), 2u);   // the last without its end
     EXPECT_EQ(labelled.faults[0].theory_chapter, 6);
     EXPECT_EQ(labelled.table.statement(2).label(), 20);
+    EXPECT_EQ(error_of("TH 5;", 5), "");
+    // At the end of the text the current character is a blank.
+    EXPECT_EQ(error_of("TH 1;\nTH 2\n\n"), message("TH 2", "wrong character = \" \""));
+    EXPECT_EQ(error_of("TH 1;\nEX 1 /L=1\n /L=7;\nTH 3;"), message(" /L=7;", "value out of range"));
 }
 
 TEST(GuidanceErrorText, QuotesTheLineAroundThePlaceWithoutSplittingALetter)
@@ -145,17 +146,7 @@ TEST(GuidanceResolver, JumpsFallThroughFinishAndAreSeenByAnObserver)
     const std::pair<int, int> cases[] = {{1, 3}, {4, 9}, {5, 2}, {6, 7}, {0, 0}, {-3, 0}, {9, 9}, {30, 30}};
     for (const auto& [from, to] : cases)
         EXPECT_EQ(resolve_statement(c.table, from, v).statement, to) << from;
-}
-
-TEST(GuidanceResolver, JumpCyclesAreFoundNotFollowedForever)
-{
-    fixed_values v;
-    const resolution self = resolve_statement(compiled("TH 1;\n10: GOTO 10;").table, 2, v);
-    EXPECT_TRUE(self.endless_jumps);
-    const auto loop = compiled("1: GOTO 2;\n2: IF (COUNT < 100) GOTO 1;\nEX 1;");
-    EXPECT_TRUE(resolve_statement(loop.table, 1, v).endless_jumps);
-    v.count_value = 100;
-    EXPECT_EQ(resolve_statement(loop.table, 1, v).statement, 3);
+    EXPECT_TRUE(resolve_statement(compiled("TH 1;\n10: GOTO 10;").table, 2, v).endless_jumps);
     // The longest chain without a circle is still followed to its end.
     EXPECT_EQ(resolve_statement(compiled("GOTO 2;\n3: GOTO 4;\n2: GOTO 3;\n4: TH 1;").table, 1, v).statement, 4);
 }

@@ -1,29 +1,11 @@
-#include "tests/tutor/windows/exercise_form_fixture.h"
+#include "tests/tutor/windows/tutor_windows_fixture.h"
 
-#include <QImage>
-
-namespace {
-
-// A pixel of the colour outside the rectangle: where the pupil picks it.
-Tinteger_point pixel_of_colour(const platform::image_canvas& canvas, platform::colour_ref colour,
-                               const platform::pixel_rect& outside)
-{
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            if (canvas.pixel(x, y) == colour
-                && !(x >= outside.left && x <= outside.right && y >= outside.top && y <= outside.bottom))
-                return {x, y};
-    ADD_FAILURE() << "no pixel of colour " << std::hex << colour;
-    return {0, 0};
-}
-
-} // namespace
 
 class ColouringFormTest : public ExerciseFormTest {
 protected:
-    TExerciseDForm& open_colouring(const char* object, bool test_mode = false)
+    TExerciseDForm& open_colouring(bool test_mode = false)
     {
-        only(1, 1, object);
+        only(1, 1, "Cube");
         colouring = std::make_unique<TExerciseDForm>(&main_window);
         colouring->set_random_source([](int) { return 0; });
         colouring->init_colouring_exercise(1, 1, test_mode);
@@ -32,50 +14,42 @@ protected:
     }
     platform::pixel_rect frame() const { return colouring->regions()->region(1).rectangle; }
     const platform::image_canvas& canvas() { return pupil::client(*colouring).canvas(); }
-    // A pixel inside surface k of the picture, on top there and not on a line.
-    Tinteger_point inside_surface(int k)
+    // The first pixel where the condition holds, inside the frame or outside it.
+    template <class Holds>
+    Tinteger_point first_pixel(bool in_frame, Holds&& holds)
     {
         const platform::pixel_rect f = frame();
-        for (int y = f.top; y <= f.bottom; ++y)
-            for (int x = f.left; x <= f.right; ++x) {
-                if (canvas().pixel(x, y) == platform::black || !colouring->surface_region_of(k).contains(x, y))
-                    continue;
-                bool on_top = true;
-                for (int later = k + 1; later <= colouring->surfaces_to_colour(); ++later)
-                    on_top = on_top && !colouring->surface_region_of(later).contains(x, y);
-                bool clear_of_lines = true;
-                for (int dy = -3; dy <= 3; ++dy)
-                    for (int dx = -3; dx <= 3; ++dx)
-                        clear_of_lines = clear_of_lines && canvas().pixel(x + dx, y + dy) != platform::black;
-                if (on_top && clear_of_lines)
+        for (int y = 3; y < canvas().height() - 3; ++y)
+            for (int x = 3; x < canvas().width() - 3; ++x)
+                if ((x >= f.left && x <= f.right && y >= f.top && y <= f.bottom) == in_frame && holds(x, y))
                     return {x, y};
-            }
-        ADD_FAILURE() << "no free pixel in surface " << k;
+        ADD_FAILURE() << "no such pixel";
         return {0, 0};
     }
-    void pick(platform::colour_ref colour) { pupil::click(*colouring, pixel_of_colour(canvas(), colour, frame())); }
+    // A pixel inside surface k of the picture, on top there and not near a line.
+    Tinteger_point inside_surface(int k)
+    {
+        return first_pixel(true, [&](int x, int y) {
+            bool free = colouring->surface_region_of(k).contains(x, y);
+            for (int later = k + 1; later <= colouring->surfaces_to_colour(); ++later)
+                free = free && !colouring->surface_region_of(later).contains(x, y);
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx)
+                    free = free && canvas().pixel(x + dx, y + dy) != platform::black;
+            return free;
+        });
+    }
+    // The colour picked where the pupil sees it, outside the picture.
+    void pick(platform::colour_ref colour)
+    {
+        pupil::click(*colouring, first_pixel(false, [&](int x, int y) { return canvas().pixel(x, y) == colour; }));
+    }
 };
 
-TEST_F(ColouringFormTest, EverySurfaceColouredFromTheViewsIsJudgedRight)
-{
-    TExerciseDForm& w = open_colouring("Cube", true);
-    ASSERT_EQ(w.surfaces_to_colour(), 3);   // front, top and side
-    EXPECT_EQ(answer_to_ready(w), "Incomplete.");
-    for (int k = 1; k <= w.surfaces_to_colour(); ++k) {
-        pick(w.surface_colour_of(k));
-        const platform::pixel_rect swatch = w.swatch_rectangle();
-        EXPECT_EQ(canvas().pixel(swatch.left + 5, swatch.top + 5), w.surface_colour_of(k));   // the swatch shows it
-        const Tinteger_point p = inside_surface(k);
-        pupil::click(w, p);
-        EXPECT_EQ(canvas().pixel(p.x, p.y), w.surface_colour_of(k));
-    }
-    EXPECT_EQ(answer_to_ready(w), "Right.");
-    EXPECT_EQ(std::tuple(w.count(), w.correct(), w.entries().size()), std::tuple(2, 1, 0u));
-}
 
-TEST_F(ColouringFormTest, AWrongColourMadeRightIsRightAndClicksOnALineOrBesideTheObjectBeep)
+TEST_F(ColouringFormTest, AWrongColourMadeRightIsRightNearlyRightCountsAndClicksBesideBeep)
 {
-    TExerciseDForm& w = open_colouring("Cube");
+    TExerciseDForm& w = open_colouring();
     const Tinteger_point p = inside_surface(1);
     pupil::click(w, {frame().right + 2, frame().bottom - 2});   // white
     pupil::click(w, p);
@@ -85,21 +59,11 @@ TEST_F(ColouringFormTest, AWrongColourMadeRightIsRightAndClicksOnALineOrBesideTh
     pupil::click(w, p);
     ASSERT_EQ(w.entries().size(), 1u);
     EXPECT_TRUE(w.entries()[0].correct && w.construction_incomplete());
-    const platform::pixel_rect f = frame();
-    Tinteger_point line{};
-    for (int x = f.left; x <= f.right && line.x == 0; ++x)
-        if (canvas().pixel(x, (f.top + f.bottom) / 2) == platform::black)
-            line = {x, (f.top + f.bottom) / 2};
     const int beeps = platform::beep_count();
-    pupil::click(w, line);
-    pupil::click(w, {f.left + 1, f.top + 1});
+    pupil::click(w, first_pixel(true, [&](int x, int y) { return canvas().pixel(x, y) == platform::black; }));
+    pupil::click(w, {frame().left + 1, frame().top + 1});
     EXPECT_EQ(platform::beep_count(), beeps + 2);
-    EXPECT_EQ(w.entries().size(), 1u);
-}
-
-TEST_F(ColouringFormTest, AColourDifferingOnlyInTheLowFourBitsCountsAsCorrect)
-{
-    TExerciseDForm& w = open_colouring("Cube");
+    // A colour differing only in the low four bits counts as correct.
     platform::image_canvas& c = pupil::client(w).canvas();
     const Tinteger_point spot{w.swatch_rectangle().left + 5, w.swatch_rectangle().bottom + 20};
     for (const auto& [difference, correct] : {std::pair{0x0A0B0Cu, true}, std::pair{0x100000u, false}}) {
@@ -108,14 +72,29 @@ TEST_F(ColouringFormTest, AColourDifferingOnlyInTheLowFourBitsCountsAsCorrect)
                 c.set_pixel(spot.x + dx, spot.y + dy, w.surface_colour_of(2) ^ difference);
         pupil::click(w, {spot.x + 1, spot.y + 1});
         pupil::click(w, inside_surface(2));
-        ASSERT_EQ(w.entries().size(), 1u);
-        EXPECT_EQ(w.entries()[0].correct, correct) << difference;
+        ASSERT_EQ(w.entries().size(), 2u);
+        EXPECT_EQ(w.entries()[1].correct, correct) << difference;
     }
 }
 
-TEST_F(ColouringFormTest, TheSolutionTakesTheSwatchsPlaceAndLocksTheColouring)
+// In test mode every surface coloured from the views is judged right; in
+// exercise mode the solution takes the swatch's place and locks the colouring.
+TEST_F(ColouringFormTest, EverySurfaceColouredIsRightAndTheSolutionLocksTheColouring)
 {
-    TExerciseDForm& w = open_colouring("Cube");
+    TExerciseDForm& t = open_colouring(true);
+    ASSERT_EQ(t.surfaces_to_colour(), 3);   // front, top and side
+    EXPECT_EQ(answer_to_ready(t), "Incomplete.");
+    for (int k = 1; k <= t.surfaces_to_colour(); ++k) {
+        pick(t.surface_colour_of(k));
+        const platform::pixel_rect swatch = t.swatch_rectangle();
+        EXPECT_EQ(canvas().pixel(swatch.left + 5, swatch.top + 5), t.surface_colour_of(k));   // the swatch shows it
+        const Tinteger_point p = inside_surface(k);
+        pupil::click(t, p);
+        EXPECT_EQ(canvas().pixel(p.x, p.y), t.surface_colour_of(k));
+    }
+    EXPECT_EQ(answer_to_ready(t), "Right.");
+    EXPECT_EQ(std::tuple(t.count(), t.correct(), t.entries().size()), std::tuple(2, 1, 0u));
+    TExerciseDForm& w = open_colouring();
     const platform::pixel_rect swatch = w.swatch_rectangle();
     pupil::press(w, "show_button");
     std::set<platform::colour_ref> seen;

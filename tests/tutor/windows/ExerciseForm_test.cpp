@@ -1,7 +1,4 @@
-#include "tests/tutor/windows/exercise_form_fixture.h"
-
-#include <QCursor>
-#include <QImage>
+#include "tests/tutor/windows/tutor_windows_fixture.h"
 
 #include <algorithm>
 #include <bitset>
@@ -17,7 +14,7 @@ int pixels_of(const QImage& image, const platform::pixel_rect& r, QRgb colour)
     return n;
 }
 
-const QRgb blue_pixel = qRgb(0, 0, 255);
+const QRgb blue_pixel = qRgb(0, 0, 255), red_pixel = qRgb(255, 0, 0);
 
 bool attracts(const Tattractors& a, Tinteger_point p)
 {
@@ -31,7 +28,6 @@ TEST_F(ExerciseFormTest, TheMarkedEdgeIndicatedInEachOfTheThreeViewsIsJudgedRigh
     only(3, 1, "L-shaped block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_indicate_exercise(3, 2, 1, false); });
     ASSERT_EQ(w.area_count(), 3);
-    EXPECT_FALSE(w.palette().tool_of(2).available);   // indicating takes the solid line and the rubber only
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(w.regions()->region(k).rectangle.left, w.views().view_x[static_cast<std::size_t>(w.area(k).projection)]);
 
@@ -87,26 +83,25 @@ TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRig
     EXPECT_EQ(answer_to_ready(w), "Right.");
 }
 
+// In test mode; Esc then closes through the close query.
 TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
 {
     only(8, 1, "Block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
-    const Tconstruction_line right = w.area(2).record.wanted.lines[0];
-    pupil::draw_line(w, right);
+    EXPECT_THROW(w.area(4), std::out_of_range);
+    pupil::draw_line(w, w.area(2).record.wanted.lines[0]);
     EXPECT_EQ(w.judge_view(2), view_incomplete);
-    // A diagonal across the first view's rectangle, corner to corner.
-    const Tconstruction_items& first = w.area(1).record.wanted;
-    Tinteger_point low = first.lines[0].from, high = first.lines[0].from;
-    for (const Tconstruction_line& l : first.line_list())
-        for (Tinteger_point p : {l.from, l.to}) {
-            if (p.x + p.y < low.x + low.y)
-                low = p;
-            if (p.x + p.y > high.x + high.y)
-                high = p;
-        }
-    pupil::draw_line(w, {solid_kind, 1, low, high});
+    Tconstruction_line wrong = w.area(1).record.wanted.lines[0];
+    wrong.kind = wrong.kind == solid_kind ? dashed_kind : solid_kind;
+    pupil::draw_line(w, wrong);
     EXPECT_EQ(w.judge_view(1), view_wrong);
     EXPECT_EQ(answer_to_ready(w), "Wrong.");
+    responder.answer_next(platform::IDCANCEL);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
+    responder.answer_next(platform::IDNO);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
@@ -114,31 +109,16 @@ TEST_F(ExerciseFormTest, TheSolutionShowsTheWantedLinesInRedAndLocksTheDrawing)
     only(8, 1, "Block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, false); });
     const platform::pixel_rect cell = w.regions()->region(1).rectangle;
-    const QRgb red = qRgb(255, 0, 0);
-    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0);
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 0);
     pupil::press(w, "show_button");
-    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 50);
+    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 50);
     const Tconstruction_line line = w.area(1).record.wanted.lines[0];
     const int beeps = platform::beep_count();
     pupil::click(w, line.from);
     EXPECT_EQ(platform::beep_count(), beeps + 1);
     EXPECT_EQ(w.area(1).record.pupil.line_count, 0);
     pupil::press(w, "show_ready_button");
-    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0) << "gone with the next object";
-}
-
-TEST_F(ExerciseFormTest, EscClosesThroughTheCloseQuery)
-{
-    only(8, 1, "Block");
-    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
-    EXPECT_THROW(w.area(4), std::out_of_range);
-    pupil::press(w, "ready_button");   // incomplete: a wrong answer in test mode
-    responder.answer_next(platform::IDCANCEL);
-    QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_TRUE(w.isVisible());
-    responder.answer_next(platform::IDNO);
-    QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 0) << "gone with the next object";
 }
 
 TEST_F(ExerciseFormTest, TheWindowsCursorIsGivenToTheRegionsAndPutBackWhenItCloses)
@@ -161,9 +141,8 @@ TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKe
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(9, 4, 1, false); });
     const Tconstruction_line line = w.area(1).record.wanted.lines[0];
     const platform::pixel_rect cell = w.regions()->region(1).rectangle;
-    const QRgb red = qRgb(255, 0, 0);
     pupil::click(w, line.from);
-    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0);
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 0);
     const int beeps = platform::beep_count();
     pupil::click(w, {line.to.x + 3, line.to.y}, Qt::ShiftModifier);
     EXPECT_EQ(platform::beep_count(), beeps + 1) << "3 pixels is too far to snap finely";
@@ -175,9 +154,9 @@ TEST_F(ExerciseFormTest, TheRubberBandRunsFromTheLastPointAndAChangeOfLineToolKe
 
     QTest::mouseMove(&pupil::client(w), QPoint(line.from.x, line.from.y));
     QCoreApplication::processEvents();
-    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red), 5);
+    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 5);
     pupil::choose_tool(w, surface_tool);
-    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red), 0) << "the surface tool takes the band away";
+    EXPECT_EQ(pixels_of(pupil::client(w).canvas().image(), cell, red_pixel), 0) << "the surface tool takes the band away";
     EXPECT_FALSE(w.regions()->region(1).band_on);
 }
 

@@ -1,17 +1,19 @@
 #include "geometry/model/kernel.h"
-#include "platform/gui/image_canvas.h"
 #include "platform/widgets/printing.h"
 #include "tests/support/pdf_text.h"
-#include "tests/tutor/windows/main_form_fixture.h"
+#include "tests/tutor/windows/tutor_windows_fixture.h"
+#include "tutor/engine/guidance_driver.h"
+#include "tutor/windows/pupil_results_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QTest>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -51,7 +53,7 @@ TEST_F(MainFormTest, CreationTakesTheCatalogueTheSettingsAndTheLevel)
     setting("Initial Non-Technical View Settings", "PXC");
     setting("Initial Technical Views Settings", "E");
     setting("Initial Practice Level", "3");
-    setting("Additional Theory Subjects", "7", "ADDITIONAL THEORY");
+    write_setting("", "ADDITIONAL THEORY", "Additional Theory Subjects", "7");
     make_form();
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(item("guidance_menu_item")->isEnabled());   // no guidance
@@ -70,6 +72,16 @@ TEST_F(MainFormTest, CreationTakesTheCatalogueTheSettingsAndTheLevel)
     for (int k = 1; k <= 10; ++k)
         EXPECT_EQ(item(("additional_chapter_" + std::to_string(k) + "_theory_menu_item").c_str())->isVisible(), k <= 5);
     EXPECT_EQ(responder.count(), 0u);
+    // Another category and an object in it chosen: the object is loaded.
+    show_form();
+    auto* classes = control<QComboBox>("object_class_combobox");
+    auto* objects = control<QListWidget>("object_choice_listbox");
+    const int other = catalogue.categories[0].get() == catalogue.theory_category ? 1 : 0;
+    classes->setCurrentIndex(other);
+    emit classes->activated(other);
+    EXPECT_EQ(objects->currentRow(), 0);
+    QTest::mouseClick(objects->viewport(), Qt::LeftButton, {}, objects->visualItemRect(objects->item(1)).center());
+    EXPECT_EQ(vertices_of(form->solid()), loaded(catalogue.categories[std::size_t(other)]->things[1]->object_number));
 }
 
 TEST_F(MainFormTest, ResizingKeepsFourToThreeAndStaysMaximisedWhenSet)
@@ -88,29 +100,20 @@ TEST_F(MainFormTest, ResizingKeepsFourToThreeAndStaysMaximisedWhenSet)
     EXPECT_EQ(form->drawing_width(), control<QWidget>("panel_rotation_buttons")->x());
     form.reset();
     setting("Keep Main Window Maximized", "Yes");
+    setting("Use Background Screen", "Yes");
     make_form();
     show_form();
     QApplication::processEvents();
     form->setWindowState(Qt::WindowNoState);
     QApplication::processEvents();
     EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
-}
-
-TEST_F(MainFormTest, ChoosingACategoryAndAnObjectLoadsIt)
-{
-    make_form();
-    show_form();
-    auto* classes = control<QComboBox>("object_class_combobox");
-    auto* objects = control<QListWidget>("object_choice_listbox");
-    const TThingCatCollection& catalogue = form->catalogue();
-    const int other = catalogue.categories[0].get() == catalogue.theory_category ? 1 : 0;
-    const TThingCategory& category = *catalogue.categories[static_cast<std::size_t>(other)];
-    classes->setCurrentIndex(other);
-    emit classes->activated(other);
-    EXPECT_EQ(objects->currentRow(), 0);   // the chosen object is not in it: the first one is chosen
-    EXPECT_EQ(vertices_of(form->solid()), loaded(category.things[0]->object_number));
-    QTest::mouseClick(objects->viewport(), Qt::LeftButton, {}, objects->visualItemRect(objects->item(1)).center());
-    EXPECT_EQ(vertices_of(form->solid()), loaded(category.things[1]->object_number));
+    QWidget* background = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "BackGroundScreen" && window->isVisible())
+            background = window;
+    ASSERT_TRUE(background);
+    form->close_by_guidance();   // asks nothing and takes the background screen along
+    EXPECT_FALSE(form->isVisible() || background->isVisible() || responder.count() > 0);
 }
 
 TEST_F(MainFormTest, RotationButtonsTurnTheSolidByTheConvention)
@@ -178,4 +181,183 @@ TEST_F(MainFormTest, PrintingDrawsOnThePageAsOnTheScreen)
     EXPECT_GT(form->views().cell_height, 1000);   // the views fill the page, not the window
     print_to(program.file("cancelled.pdf"), false);
     EXPECT_FALSE(std::filesystem::exists(program.file("cancelled.pdf")));
+}
+
+TEST_F(MainFormTest, ShowingStartsTheLoginOnceNoModalWindowIsOpenAndItRefusesAWrongPassword)
+{
+    make_guidance("TH 1;\nTE 1;", true);
+    make_form();
+    form->show();
+    auto blocker = std::make_unique<QDialog>();
+    blocker->setWindowModality(Qt::ApplicationModal);
+    blocker->show();
+    form->wait_until_ready_timerTimer();
+    EXPECT_TRUE(timer().isActive() && modal_windows.empty());   // it waits while a modal window is open
+    blocker.reset();
+    bool stayed_open = false;
+    when_modal([&](QWidget& login) {
+        pupil::log_in_as(login, "Anna", "rose");
+        stayed_open = login.isVisible();
+        pupil::log_in_as(login, "Anna", "tulip");
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->timer_tag() == tag_continue; }, 2000));
+    EXPECT_TRUE(stayed_open);
+    EXPECT_EQ(responder.last().text, "The name or the password is not right. Please try again.");
+    EXPECT_TRUE(guidance->is_on());   // the pupil's file has guidance on
+    EXPECT_EQ(control<QLabel>("status_panel_2")->text(), "Anna");
+    EXPECT_EQ(caption("switch_guidance_on_off_menu_item"), "Switch guidance off");
+    timer().stop();
+    when_modal([](QWidget& login) { pupil::press(login, "cancel_button"); });
+    form->pupil_menu_itemClick();
+    EXPECT_EQ(guidance->pupil_name(), "Anna");
+}
+
+TEST_F(MainFormTest, TheGuidanceMenuItemsRunTheGuidanceDriver)
+{
+    make_guidance("TH 2;\nTH 3;", false);
+    make_form();
+    ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
+    when_modal([](QWidget& theory) { pupil::press(theory, "close_button"); });
+    form->start_wait_until_ready_timer(tag_switch_on_off);
+    form->wait_until_ready_timerTimer();
+    EXPECT_EQ(caption("switch_guidance_on_off_menu_item"), "Switch guidance off");
+    timer().stop();
+    when_modal([](QWidget& theory) { pupil::press(theory, "close_button"); });
+    item("start_guidance_again_menu_item")->trigger();
+    EXPECT_EQ(modal_windows, (std::vector<std::string>{"TheoryForm", "TheoryForm"}));
+    timer().stop();
+    item("switch_guidance_on_off_menu_item")->trigger();
+    EXPECT_FALSE(guidance->is_on());
+}
+
+TEST_F(MainFormTest, ClosingAsksAndWritesTheViewSettingsAndTheGuidanceStateBack)
+{
+    store_settings_between_sessions = true;
+    make_guidance("TH 1;\nTH 2;\nTH 3;", true);
+    make_form();
+    ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
+    guidance->advance();
+    show_form();
+    for (const char* name : {"perspectivic_radio_button", "hidden_lines_checkbox", "cut_checkbox",
+                             "european_method_radio_button", "normal_3_views_radio_button", "normal_colors_checkbox",
+                             "projections_radio_group_item_0", "view_indications_checkbox"})
+        control<QAbstractButton>(name)->click();
+    responder.answer_next(platform::IDNO);
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+    responder.answer_next(platform::IDYES);
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(read_setting("", "GENERAL", "Initial Non-Technical View Settings", ""), "PCX");
+    EXPECT_EQ(read_setting("", "GENERAL", "Initial Technical Views Settings", ""), "3N");   // normal hidden: no A or E
+    results_format::settings stored;
+    ASSERT_TRUE(student_data_files->read_settings("Anna", stored));
+    EXPECT_EQ(std::tuple(stored.guidance_statement, stored.guidance_is_on), std::tuple(2, true));
+    store_settings_between_sessions = false;
+}
+
+TEST_F(MainFormTest, ExerciseItemsOpenTheWindowServingTheExerciseWithModeAndLevel)
+{
+    make_form();
+    scripted_practice_form colouring(form.get());
+    colouring.setObjectName("colouring_window");
+    wire_exercise_windows(&colouring, false);
+    item("test_mode_menu_item")->trigger();
+    item("practice_level_2_menu_item")->trigger();
+    when_modal([](QWidget& window) { pupil::press(window, "OK_button"); });
+    item("exercise_1_menu_item")->trigger();
+    EXPECT_EQ(std::tuple(colouring.level(), colouring.test_mode(), colouring.installed.size()), std::tuple(2, true, 1u));
+    item("exercise_2_menu_item")->trigger();   // no drawing windows: nothing opens
+    wire_exercise_windows(&colouring, true);
+    const int variants[10] = {0, 0, 1, 2, 1, 2, 1, 2, 3, 4};
+    for (int k = 2; k <= 9; ++k) {
+        when_modal([](QWidget& window) { pupil::press(window, "OK_button"); });
+        item(("exercise_" + std::to_string(k) + "_menu_item").c_str())->trigger();
+        auto* window = dynamic_cast<TExerciseForm*>(exercises->window_for(k));
+        ASSERT_TRUE(window) << k;
+        EXPECT_EQ(std::tuple(window->exercise(), window->mode(), window->level()), std::tuple(k, variants[k], 2));
+    }
+    EXPECT_EQ(modal_windows, (std::vector<std::string>{"colouring_window", "indicate_window", "indicate_window",
+                                                       "add_line_window", "add_line_window", "construction_window",
+                                                       "construction_window", "construction_window",
+                                                       "construction_window"}));
+    EXPECT_EQ(exercises->window_for(6), exercises->window_for(9));   // one window for the group
+    EXPECT_FALSE(exercise_windows(nullptr, nullptr).show(1, false, 1));
+    EXPECT_THROW(exercise_served_by(10), std::out_of_range);
+}
+
+TEST_F(MainFormTest, ResultsTheoryAndTextItems)
+{
+    write_setting("", "ADDITIONAL THEORY", "Additional Theory Subjects", "2");
+    make_guidance("TH 1;", false);
+    make_form();
+    struct recording_results_window : pupil_results_window {
+        std::vector<std::string> shown;
+        void show_results_of(const std::string& pupil) override { shown.push_back(pupil); }
+    } results;
+    form->wire_windows({.results = &results});
+    item("results_menu_item")->trigger();   // nobody logged in
+    ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
+    item("results_menu_item")->trigger();
+    EXPECT_EQ(results.shown, std::vector<std::string>{"Anna"});
+
+    const std::pair<int, const char*> chapters[] = {
+        {1, "Perspective projection"}, {3, "Normal projection"}, {4, "Hidden lines"}, {5, "Additional chapter 1"}};
+    for (const auto& [chapter, title] : chapters) {
+        when_modal([&, chapter = chapter, title = title](QWidget& theory) {
+            EXPECT_EQ(theory.findChild<QLabel*>("chapter_title_label")->text().toStdString(), title);
+            const QImage& image = theory.findChild<platform::canvas_widget*>("chapter_picture")->canvas().image();
+            int drawn = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    drawn += image.pixel(x, y) != image.pixel(0, 0);
+            EXPECT_EQ(drawn > 500, chapter <= 4) << title;
+            pupil::press(theory, "close_button");
+        });
+        form->click_theory_menu_item(chapter);
+    }
+    EXPECT_EQ(modal_windows.size(), 4u);
+    for (const char* name : {"change_password_menu_item", "settings_menu_item", "about_menu_item"})
+        item(name)->trigger();
+    ASSERT_EQ(responder.count(), 3u);
+    EXPECT_EQ(responder.boxes()[0].text, "Your password is given and changed by your teacher in the students manager.");
+    EXPECT_EQ(responder.boxes()[2].text.substr(0, 23), "Technical drawing tutor");
+}
+
+// A guided test in the exercise's real window: the pupil constructs the three
+// views of two objects by mouse; the guidance stores the test and halts.
+TEST_F(MainFormTest, AGuidedTestConstructedByMouseIsStoredAndTheGuidanceHalts)
+{
+    make_guidance("TE 8 /L=1 /EXIT=(COUNT >= 2);\nHALT 3;", true);
+    make_form();
+    wire_exercise_windows(nullptr, true);
+    form->show();
+    when_modal([](QWidget& login) { pupil::log_in_as(login, "Anna", "tulip"); });
+    form->wait_until_ready_timerTimer();
+    ASSERT_EQ(form->timer_tag(), tag_continue);
+    when_modal([](QWidget& window) {
+        auto& exercise = dynamic_cast<TExerciseForm&>(window);
+        for (int object = 0; object < 2 && exercise.isVisible(); ++object) {
+            for (int k = 1; k <= exercise.area_count(); ++k)
+                pupil::draw_wanted(exercise, k);
+            pupil::press(exercise, "ready_button");
+        }
+    });
+    form->wait_until_ready_timerTimer();
+    EXPECT_EQ(std::count_if(responder.boxes().begin(), responder.boxes().end(),
+                            [](const auto& box) { return box.text == "Well done! Your construction is correct."; }),
+              2);
+    EXPECT_EQ(responder.last().text, "Objects done: 2     Done correctly: 2      \nExcellent work!");
+    int halt = -1;
+    try {
+        form->wait_until_ready_timerTimer();
+    } catch (const platform::program_stopped& stop) {
+        halt = stop.code;
+    }
+    EXPECT_EQ(halt, 3);
+    const auto chains = student_data_files->read_result_chains(student_data_files->results_file_name("Anna"), 9);
+    for (std::size_t k = 0; k < chains.exercises.size(); ++k)
+        EXPECT_EQ(chains.exercises[k].size(), k == 7 ? 1u : 0u);
+    const results_format::result& test = chains.exercises[7].at(0);
+    EXPECT_EQ(std::tuple(test.objects, test.correct, test.level), std::tuple(2, 2, 1));
 }

@@ -54,7 +54,7 @@ protected:
     std::string install(const char* kind)
     {
         const std::string path = program.file("wsolosys.dll");
-        std::filesystem::copy_file(fake_library(kind), path);
+        std::filesystem::copy_file(fake_library(kind), path, std::filesystem::copy_options::overwrite_existing);
         return path;
     }
 
@@ -63,41 +63,15 @@ protected:
     platform::scripted_responder responder;
 };
 
-TEST_F(MonopolizeTest, TheLibraryIsToldTheProcessAndTheHookWhichSeesTheWindows)
-{
-    const std::string path = install("full");
-    monopolize();
-    EXPECT_EQ(responder.count(), 0u);
-    ASSERT_TRUE(monopolize_hook_installed());
-    library_view library(path);
-    EXPECT_EQ(library.at<std::uint32_t>("told_task_handle"), platform::current_process_id());
-    EXPECT_NE(library.at<std::uint32_t>("told_hook_handle"), 0u);
-    int* calls = &library.at<int>("hook_calls");
-    auto window = std::make_unique<QWidget>();
-    window->show();
-    window->activateWindow();
-    QApplication::processEvents();
-    window.reset();
-    EXPECT_EQ(std::tuple(calls[platform::cbt_create_window], calls[platform::cbt_destroy_window]), std::tuple(1, 1));
-    EXPECT_GE(calls[platform::cbt_activate], 1);
-    release_monopolize();
-    EXPECT_FALSE(monopolize_hook_installed() || monopolize_library_loaded());
-    QWidget later;
-    later.show();
-    EXPECT_EQ(calls[platform::cbt_create_window], 1);   // a released hook sees nothing
-}
-
 TEST_F(MonopolizeTest, EachFailingStepGivesItsMessageAndTheTutorGoesOn)
 {
     monopolize();   // none anywhere
     program.write("wsolosys.dll", "not a library");
     monopolize();
     release_monopolize();
-    std::filesystem::remove(program.file("wsolosys.dll"));
     install("partial");   // without its third entry point: no hook
     monopolize();
     release_monopolize();
-    std::filesystem::remove(program.file("wsolosys.dll"));
     const std::string path = install("full");
     platform::fail_next_cbt_hook();
     monopolize();
@@ -124,9 +98,9 @@ TEST_F(MonopolizeTest, TheLibraryInTheStartDirectoryComesFirstAndNoOtherPlaceIsT
     EXPECT_FALSE(monopolize_library_loaded());   // the current directory is not tried
 }
 
-TEST_F(MonopolizeTest, TheSettingsSayWhetherToMonopolizeAndToShowTheBackground)
+TEST_F(MonopolizeTest, TheSettingsSayWhetherToMonopolizeAndTheHookSeesTheWindows)
 {
-    install("full");
+    const std::string path = install("full");
     TBackGroundScreen screen;
     monopolize_as_set(screen);   // both off without a settings file
     EXPECT_FALSE(monopolize_library_loaded() || screen.isVisible());
@@ -138,6 +112,23 @@ TEST_F(MonopolizeTest, TheSettingsSayWhetherToMonopolizeAndToShowTheBackground)
     EXPECT_EQ(screen.grab().toImage().pixelColor(5, 5), QColor(0, 128, 128));
     program.write("WinTola.ini", "[GENERAL]\nMonopolize System=Yes\n");
     monopolize_as_set(screen);
-    EXPECT_TRUE(monopolize_hook_installed());
+    ASSERT_TRUE(monopolize_hook_installed());
     EXPECT_EQ(responder.count(), 0u);
+    // The library is told the process and the hook, which sees the windows.
+    library_view library(path);
+    EXPECT_EQ(library.at<std::uint32_t>("told_task_handle"), platform::current_process_id());
+    EXPECT_NE(library.at<std::uint32_t>("told_hook_handle"), 0u);
+    int* calls = &library.at<int>("hook_calls");
+    auto window = std::make_unique<QWidget>();
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    window.reset();
+    EXPECT_EQ(std::tuple(calls[platform::cbt_create_window], calls[platform::cbt_destroy_window]), std::tuple(1, 1));
+    EXPECT_GE(calls[platform::cbt_activate], 1);
+    release_monopolize();
+    EXPECT_FALSE(monopolize_hook_installed() || monopolize_library_loaded());
+    QWidget later;
+    later.show();
+    EXPECT_EQ(calls[platform::cbt_create_window], 1);   // a released hook sees nothing
 }

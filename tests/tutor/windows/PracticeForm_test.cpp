@@ -1,34 +1,9 @@
-#include "tests/tutor/windows/practice_form_fixture.h"
+#include "tests/tutor/windows/tutor_windows_fixture.h"
 #include "tutor/windows/practice_status_bar.h"
 
-#include <QAction>
 #include <QMenuBar>
-#include <QTimer>
 
-class PracticeFormFlowTest : public PracticeFormTest {
-protected:
-    QTimer& start_timer() { return *form->findChild<QTimer*>("timer_start_exercise_when_this_one_closed"); }
-    QAction& menu_item(const char* name) { return *form->findChild<QAction*>(name); }
-    // Answers with the verdicts, then closes with the answer; the closing box's text.
-    std::string answer_and_close(std::initializer_list<int> verdicts, int closing_answer)
-    {
-        for (int v : verdicts) {
-            form->verdict = v;
-            click("ready_button");
-        }
-        responder.answer_next(closing_answer);
-        EXPECT_TRUE(form->close());
-        return responder.last().text;
-    }
-    // The exercise the main window opens once the window has gone.
-    std::vector<int> opened_next()
-    {
-        form->timer_start_exercise_when_this_one_closedTimer();
-        return main_window.opened_exercises;
-    }
-};
-
-TEST_F(PracticeFormFlowTest, FourCorrectAndOneShownSolutionScoreEightyInExerciseMode)
+TEST_F(PracticeFormTest, FourCorrectAndOneShownSolutionScoreEightyInExerciseMode)
 {
     open(8, 1, false);
     EXPECT_EQ(form->windowTitle(), "Three views");
@@ -53,10 +28,10 @@ TEST_F(PracticeFormFlowTest, FourCorrectAndOneShownSolutionScoreEightyInExercise
     const QString count_line = " " + QString::fromStdString(form->status_lines(0)[2]);
     EXPECT_GT(status_bar->panel_rect(0).width(), QFontMetrics(status_bar->font()).horizontalAdvance(count_line));
     EXPECT_EQ(answer_and_close({}, platform::IDNO), "Objects: 11     Correct: 10      \nGood.\nTest now?");
-    EXPECT_FALSE(form->isVisible() || start_timer().isActive());
+    EXPECT_FALSE(form->findChild<QTimer*>("timer_start_exercise_when_this_one_closed")->isActive());
 }
 
-TEST_F(PracticeFormFlowTest, AYesAfterTheExerciseStartsItsTestOnceTheWindowHasGone)
+TEST_F(PracticeFormTest, AYesAfterTheExerciseStartsItsTestOnceTheWindowHasGone)
 {
     open(8, 1, false);
     click("ready_button");
@@ -70,7 +45,7 @@ TEST_F(PracticeFormFlowTest, AYesAfterTheExerciseStartsItsTestOnceTheWindowHasGo
     EXPECT_EQ(opened_next(), std::vector<int>{8});
 }
 
-TEST_F(PracticeFormFlowTest, ATestPassedWithSeventyFiveOffersTheNextExerciseAndIsStored)
+TEST_F(PracticeFormTest, ATestPassedWithSeventyFiveOffersTheNextExerciseAndIsStored)
 {
     log_in("", true);
     select_objects(8, 2, {1, 4});
@@ -81,13 +56,13 @@ TEST_F(PracticeFormFlowTest, ATestPassedWithSeventyFiveOffersTheNextExerciseAndI
     EXPECT_EQ(answer_and_close({1, 2, 2, 2, 2, 2, 2}, platform::IDYES),
               "Objects: 8     Correct: 6      \nGood.\nNext exercise?");
     EXPECT_EQ(opened_next(), std::vector<int>{9});
-    const result_chains chains = student_data_files->read_result_chains(student_data_files->results_file_name("Pupil"), 9);
+    const auto chains = student_data_files->read_result_chains(student_data_files->results_file_name("Anna"), 9);
     ASSERT_EQ(chains.exercises[7].size(), 1u);
     const results_format::result& stored = chains.exercises[7][0];
     EXPECT_EQ(std::tuple(stored.level, stored.objects, stored.correct), std::tuple(2, 8, 6));
 }
 
-TEST_F(PracticeFormFlowTest, TheLastExercisesPassedTestOffersOnlyOKAndALowScoreOffersPractice)
+TEST_F(PracticeFormTest, TheLastExercisesPassedTestOffersOnlyOKAndALowScoreOffersPractice)
 {
     select_objects(9, 1, {1, 3});
     open(9, 1, true);
@@ -99,15 +74,7 @@ TEST_F(PracticeFormFlowTest, TheLastExercisesPassedTestOffersOnlyOKAndALowScoreO
     EXPECT_EQ(answer_and_close({0}, platform::IDYES), "Wrong.");   // nothing counted, nothing to tell
 }
 
-TEST_F(PracticeFormFlowTest, AnEmptySelectionIsReportedAndAllowsEveryObject)
-{
-    select_objects(1, 1, {200, 250});   // beyond the catalogue: none
-    open(1, 1, false);
-    EXPECT_EQ(responder.last().text, "There are no objects for this exercise at this level!");
-    EXPECT_EQ(form->objects().allowed().count(), 10u);
-}
-
-TEST_F(PracticeFormFlowTest, UnderGuidanceOKStaysHiddenUntilExitOKHoldsAndExitEndsTheExercise)
+TEST_F(PracticeFormTest, UnderGuidanceOKStaysHiddenUntilExitOKHoldsAndExitEndsTheExercise)
 {
     log_in("EX 8 /EXIT_OK=(COUNT>=2) /EXIT=(COUNT>=3);", false);
     guidance->fetch_current_statement();
@@ -126,7 +93,7 @@ TEST_F(PracticeFormFlowTest, UnderGuidanceOKStaysHiddenUntilExitOKHoldsAndExitEn
     EXPECT_EQ(main_window.timer_tags, std::vector<int>{5});   // the guidance's next statement
 }
 
-TEST_F(PracticeFormFlowTest, GuidanceMenuItemsCloseTheWindowForTheirDriverAction)
+TEST_F(PracticeFormTest, GuidanceMenuItemsCloseTheWindowForTheirDriverAction)
 {
     log_in("EX 8;", false);
     guidance->fetch_current_statement();
@@ -137,7 +104,7 @@ TEST_F(PracticeFormFlowTest, GuidanceMenuItemsCloseTheWindowForTheirDriverAction
         open(8, 1, false);
         if (tag == 2)
             responder.answer_next(platform::IDYES);   // asked only on leaving the program
-        menu_item(name).trigger();
+        form->findChild<QAction*>(name)->trigger();
         EXPECT_FALSE(form->isVisible()) << name;
         EXPECT_EQ(main_window.timer_tags, std::vector<int>{tag}) << name;
     }
@@ -147,8 +114,13 @@ TEST_F(PracticeFormFlowTest, GuidanceMenuItemsCloseTheWindowForTheirDriverAction
     EXPECT_FALSE(form->menuBar()->isVisible());
 }
 
-TEST_F(PracticeFormFlowTest, PreviousAndNextAppearOnlyWhereThereIsAnotherExercise)
+// An empty selection is reported and allows every object.
+TEST_F(PracticeFormTest, AnEmptySelectionAllowsEveryObjectAndPreviousAndNextAppearOnlyWhereThereIsAnotherExercise)
 {
+    select_objects(1, 1, {200, 250});   // beyond the catalogue: none
+    open(1, 1, false);
+    EXPECT_EQ(responder.last().text, "There are no objects for this exercise at this level!");
+    EXPECT_EQ(form->objects().allowed().count(), 10u);
     select_objects(1, 1, {3});
     open(1, 1, false);
     EXPECT_TRUE(button("previous_exercise_button")->isHidden());
@@ -165,7 +137,7 @@ TEST_F(PracticeFormFlowTest, PreviousAndNextAppearOnlyWhereThereIsAnotherExercis
     EXPECT_TRUE(button("previous_exercise_button")->isHidden());
 }
 
-TEST_F(PracticeFormFlowTest, ThePracticeWindowItselfJudgesNothing)
+TEST_F(PracticeFormTest, ThePracticeWindowItselfJudgesNothing)
 {
     TPracticeForm plain;
     plain.init_before_show(8, 1, false);

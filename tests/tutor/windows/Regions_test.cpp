@@ -2,26 +2,34 @@
 #include "platform/core/line_walk.h"
 #include "platform/widgets/canvas_widget.h"
 #include "tests/support/widget_app.h"
+#include "tutor/windows/ExerciseControls.h"
 #include "tutor/windows/Regions.h"
 
-#include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using platform::pixel_point;
-using platform::rgb;
 
 namespace {
 
-const platform::colour_ref red = rgb(255, 0, 0);
+const platform::colour_ref red = platform::rgb(255, 0, 0);
 
 int walked(pixel_point from, pixel_point to)
 {
     int points = 0;
     platform::walk_line(from, to, [&](int, int) { ++points; });
     return points;
+}
+
+bool shows_picture(platform::canvas_widget& window, const Tresource_bitmap* picture, int left, int top)
+{
+    for (int y = 0; y < picture->picture.height; ++y)
+        for (int x = 0; x < picture->picture.width; ++x)
+            if (window.canvas().pixel(left + x, top + y) != picture->picture.at(x, y))
+                return false;
+    return true;
 }
 
 } // namespace
@@ -36,7 +44,7 @@ protected:
         window.paint = [](platform::Canvas& canvas) {
             for (int y = 0; y < 300; ++y)
                 for (int x = 0; x < 400; ++x)
-                    canvas.set_pixel(x, y, rgb(x * 7 % 251, y * 5 % 241, (x + 3 * y) % 239));
+                    canvas.set_pixel(x, y, platform::rgb(x * 7 % 251, y * 5 % 241, (x + 3 * y) % 239));
         };
         window.repaint_picture();
         picture = window.canvas().image().copy();
@@ -69,24 +77,6 @@ protected:
     QImage picture;
 };
 
-TEST_F(RegionsTest, ABandRunsFromTheAnchorAndIsTakenBackPixelForPixel)
-{
-    Tregion& r = band_region(1, {50, 50, 250, 200}, {60, 60});
-    regions.track_mouse({160, 110}, false);
-    EXPECT_TRUE(is_red(60, 60));
-    EXPECT_EQ(changed_pixels(), walked({60, 60}, {160, 110}));
-    regions.track_mouse({240, 70}, false);
-    EXPECT_EQ(changed_pixels(), walked({60, 60}, {240, 70}));   // the band at the old position is gone
-    regions.set_band_style(dashed_band_style);
-    r.anchor = {100, 100};
-    regions.track_mouse({120, 100}, false);
-    for (int k = 1; k <= 20; ++k)
-        EXPECT_EQ(is_red(100 + k - 1, 100), k >= 8 && k <= 15) << "pixel " << k;
-    regions.track_mouse({350, 250}, false);
-    EXPECT_EQ(changed_pixels(), 0);
-    EXPECT_FALSE(r.holds_saved_pixels());   // the store is given up when the mouse leaves
-}
-
 TEST_F(RegionsTest, AnAnchorOutsideTheRegionStartsTheBandOnTheEdgeTheLineCrosses)
 {
     Tregion& r = band_region(1, {100, 100, 200, 200}, {0, 0});
@@ -104,7 +94,9 @@ TEST_F(RegionsTest, AnAnchorOutsideTheRegionStartsTheBandOnTheEdgeTheLineCrosses
     EXPECT_LT(changed_pixels(), walked({95, 105}, {110, 190}));
 }
 
-TEST_F(RegionsTest, MovingIntoAnotherRegionOrErasingTakesBackTheBand)
+// A band is taken back when the mouse moves into another region, on erasing,
+// by new regions and when the mouse leaves; a dashed band shows its pattern.
+TEST_F(RegionsTest, ABandIsTakenBackWhenTheMouseLeavesOrMovesIntoAnotherRegionOrOnErasing)
 {
     regions.setup_regions(5, true);
     EXPECT_THROW(regions.region(4), std::out_of_range);
@@ -121,6 +113,14 @@ TEST_F(RegionsTest, MovingIntoAnotherRegionOrErasingTakesBackTheBand)
     regions.track_mouse({320, 150}, false);
     regions.setup_regions(1, true);
     EXPECT_EQ(changed_pixels(), 0);   // new regions take back what the old ones showed
+    Tregion& r = band_region(1, {50, 50, 250, 200}, {100, 100});
+    regions.set_band_style(dashed_band_style);
+    regions.track_mouse({120, 100}, false);
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_EQ(is_red(100 + k - 1, 100), k >= 8 && k <= 15) << "pixel " << k;
+    regions.track_mouse({350, 250}, false);
+    EXPECT_EQ(changed_pixels(), 0);
+    EXPECT_FALSE(r.holds_saved_pixels());   // the store is given up when the mouse leaves
 }
 
 TEST_F(RegionsTest, ABandAndARectangleDrawnOverItAreTakenBackExactly)
@@ -196,23 +196,43 @@ TEST_F(RegionsTest, CursorsChangeWhenTheMouseEntersAndLeavesAndStayNormalWhileLo
     EXPECT_EQ(disabled.current_cursor(), region_cursor::none);
 }
 
-TEST(RegionsCapacity, ABandNeverChangesMoreThanItsStoreHolds)
+TEST_F(RegionsTest, ABandNeverChangesMoreThanItsStoreHolds)
 {
-    test_support::widget_app();
-    platform::canvas_widget window;
     window.resize(2500, 12);
     window.repaint_picture();
-    const QImage picture = window.canvas().image().copy();
-    Tregions regions(window);
+    picture = window.canvas().image().copy();
     regions.setup_regions(1, true);
-    Tregion& r = regions.region(1);
-    r.rectangle = {0, 0, 2450, 10};
-    r.band_on = true;
-    r.colour = red;
-    r.anchor = {0, 5};
+    band_region(1, {0, 0, 2450, 10}, {0, 5});
     regions.track_mouse({2400, 5}, false);
     EXPECT_EQ(window.canvas().pixel(1998, 5), red);
     EXPECT_NE(window.canvas().pixel(1999, 5), red);   // pixel 2000 is beyond the store
     regions.track_mouse({2490, 5}, false);
-    EXPECT_EQ(window.canvas().image(), picture);
+    EXPECT_EQ(changed_pixels(), 0);
+}
+
+TEST(ExerciseControls, ClicksSwitchTheToolsAndRedrawTheirButtons)
+{
+    test_support::widget_app();
+    platform::canvas_widget window;
+    window.resize(400, 300);
+    TExerciseControls controls{window};
+    controls.set_available_tools(solid_line_tool | dashed_line_tool | rubout_tool, solid_line_tool);
+    controls.place_tools(100, 50);
+    controls.draw_tools();
+    EXPECT_TRUE(shows_picture(window, controls.tool_of(1).active_picture, 100, 50));
+    EXPECT_TRUE(shows_picture(window, controls.tool_of(4).normal_picture, 136, 122));   // alone in its row
+    EXPECT_EQ(window.canvas().pixel(130, 150), platform::window_background_colour());   // no surface tool
+    EXPECT_FALSE(controls.tool_at({135, 122}));   // beside the lone tool in the middle of its row
+    EXPECT_TRUE(controls.tool_at({136, 122}));
+    EXPECT_EQ(controls.current_tool(), rubout_tool);
+    EXPECT_TRUE(shows_picture(window, controls.tool_of(1).normal_picture, 100, 50));
+    EXPECT_TRUE(shows_picture(window, controls.tool_of(4).active_picture, 136, 122));
+    EXPECT_TRUE(controls.tool_at({171, 121}));   // the last pixel of a button is its own
+    EXPECT_EQ(controls.current_tool(), solid_line_tool);
+    controls.select_tool(surface_tool);
+    EXPECT_EQ(controls.current_tool(), solid_line_tool);   // not available
+    controls.select_tool(dashed_line_tool);
+    EXPECT_EQ(controls.current_tool(), dashed_line_tool);
+    controls.set_available_tools(solid_line_tool, surface_tool);
+    EXPECT_EQ(controls.current_tool(), 0);
 }
