@@ -15,16 +15,7 @@ namespace {
 // The copy text with the platform's line ends and one after the last line.
 std::string as_output(const std::string& copied)
 {
-    std::string text;
-    for (std::size_t i = 0; i < copied.size(); ++i) {
-        if (copied.compare(i, 2, "\r\n") == 0) {
-            text += '\n';
-            ++i;
-        } else {
-            text += copied[i];
-        }
-    }
-    return copied.empty() ? text : text + '\n';
+    return copied.empty() ? "" : QString::fromStdString(copied + "\r\n").replace("\r\n", "\n").toStdString();
 }
 
 } // namespace
@@ -39,11 +30,10 @@ protected:
                                                        when(4, 9, 0, 0), 1 + i % 3, 5 + i, i % 6));
         ASSERT_TRUE(student_data_files->store_guidance_state(name, true, 4, pack_duration(0.07)));
     }
-    tool_run run(const std::vector<std::string>& words)
+    tool_run run(std::vector<std::string> words)
     {
-        std::vector<std::string> all{"--settings", program.file("WinTola.ini")};
-        all.insert(all.end(), words.begin(), words.end());
-        return run_tool(program.path(), all);
+        words.insert(words.begin(), {"--settings", program.file("WinTola.ini")});
+        return run_tool(program.path(), words);
     }
 };
 
@@ -60,9 +50,7 @@ TEST_F(StudentsWindowsTest, ShowPrintsTheResultsWindowsCopyText)
         window.copy_menu_itemClick();
         window.close();
         const tool_run shown = run({"show", name});
-        EXPECT_EQ(shown.code, 0) << shown.err;
-        EXPECT_EQ(shown.out, as_output(platform::clipboard_text())) << name;
-        EXPECT_EQ(shown.err, "");
+        EXPECT_EQ(std::tuple(shown.code, shown.out, shown.err), std::tuple(0, as_output(platform::clipboard_text()), ""));
     }
     EXPECT_EQ(run({"show", "Nobody Here"}).code, 2);
 }
@@ -76,13 +64,9 @@ TEST_F(StudentsWindowsTest, ConcisePrintsTheConciseDialogsCopyText)
     form.show();
     TConciseResultsForAllStudentsDialog dialog;
     form.wire_windows({.concise_dialog = &dialog});
-    QTimer::singleShot(0, [&] {
-        dialog.copy_to_clipboard_buttonClick();
-        dialog.accept();
-    });
-    form.findChild<QPushButton*>("concise_results_for_all_Button")->click();
+    modal_opened_by([&] { form.findChild<QPushButton*>("concise_results_for_all_Button")->click(); },
+                    [&](QWidget&) { dialog.copy_to_clipboard_buttonClick(); });
     const tool_run concise = run({"concise"});
-    EXPECT_EQ(concise.code, 0) << concise.err;
-    EXPECT_EQ(concise.out, as_output(platform::clipboard_text()));
-    EXPECT_EQ(concise.out.rfind("Alpha Pupil\n\n", 0), 0u);
+    EXPECT_EQ(std::tuple(concise.code, concise.out, concise.out.rfind("Alpha Pupil\n\n", 0)),
+              std::tuple(0, as_output(platform::clipboard_text()), 0u));
 }
