@@ -23,19 +23,16 @@
 #include <QLabel>
 #include <QTimer>
 
-#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
 
 namespace {
 
-// A window made ready to be looked at; the windows of the program are there.
-using window_maker = std::function<QWidget&(application& w)>;
+const std::vector<std::string> students{"Anna Jansen", "Eva Visser", "Smith, John"};
 
+// A window made ready to be looked at, and the name of its picture.
 struct window_case {
-    const char* name;   // of the picture
-    window_maker show;
+    const char* name;
+    std::function<QWidget&(application& w)> show;
 };
 
 void PrintTo(const window_case& c, std::ostream* out)
@@ -75,17 +72,14 @@ QWidget& manager_main_window(application& w)
 
 QWidget& concise_results(application& w)
 {
-    const std::vector<std::string> names{"Anna Jansen", "Eva Visser", "Smith, John"};
-    w.concise_dialog.tell_parameters_before_show(
-        without_mnemonic(text_handler->read_entry("STUDENTS_MANAGER", 6)),
-        concise_results_items(*student_data_files, names).items);
+    w.concise_dialog.tell_parameters_before_show(without_mnemonic(text_handler->read_entry("STUDENTS_MANAGER", 6)),
+                                                 concise_results_items(*student_data_files, students).items);
     return shown(w.concise_dialog);
 }
 
 QWidget& tutor_main_window(application& w)
 {
-    shown(w.tutor_main_form);
-    w.tutor_main_form.findChild<QTimer*>("wait_until_ready_timer")->stop();   // no login over it
+    shown(w.tutor_main_form).findChild<QTimer*>("wait_until_ready_timer")->stop();   // no login over it
     return w.tutor_main_form;
 }
 
@@ -101,15 +95,9 @@ const window_case windows[] = {
     {"students_manager_main_window", manager_main_window},
     {"create_results_file_dialog", [](application& w) -> QWidget& { return shown(w.create_dialog); }},
     {"edit_results_file_dialog",
-     [](application& w) -> QWidget& {
-         w.edit_dialog.tell_file_name("Anna Jansen");
-         return shown(w.edit_dialog);
-     }},
+     [](application& w) -> QWidget& { return w.edit_dialog.tell_file_name("Anna Jansen"), shown(w.edit_dialog); }},
     {"results_window",
-     [](application& w) -> QWidget& {
-         w.results_form.tell_pupil_name_before_FormShow("Anna Jansen");
-         return shown(w.results_form);
-     }},
+     [](application& w) -> QWidget& { return w.results_form.tell_pupil_name_before_FormShow("Anna Jansen"), shown(w.results_form); }},
     {"concise_results_dialog", concise_results},
     {"about_box", [](application& w) -> QWidget& { return shown(w.about_form); }},
     {"tutor_main_window", tutor_main_window},

@@ -1,12 +1,9 @@
 // students report end to end on the demo students and a class large enough
-// for several pages: the PDF's pages, its table read back as text, and the
-// PNG charts' bars measured against the numbers of the results files.
-#include "class_overview/class_overview_charts.h"
+// for several pages: the PDF's pages and its table read back as text against
+// the numbers of the results files.
 #include "student_files/student_list.h"
 #include "tests/support/pdf_text.h"
 #include "tests/students_cli/students_tool_fixture.h"
-
-#include <QImage>
 
 #include <regex>
 
@@ -16,37 +13,6 @@ struct sums {
     long results = 0, objects = 0, correct = 0;
     long percent() const { return correct * 100 / objects; }
 };
-
-// Bars of a colour as runs across a baseline: their lengths, in the order along it.
-std::vector<int> bars(const QImage& image, QRgb colour, bool upright)
-{
-    const int across = upright ? image.width() : image.height(), along = upright ? image.height() : image.width();
-    const auto at = [&](int a, int b) { return upright ? image.pixel(a, b) : image.pixel(b, a); };
-    // Upright bars stand on the lowest row of the colour, lying ones start at its leftmost column.
-    int base = upright ? -1 : along;
-    for (int a = 0; a < across; ++a)
-        for (int b = 0; b < along; ++b)
-            if (at(a, b) == colour)
-                base = upright ? std::max(base, b) : std::min(base, b);
-    std::vector<int> lengths;
-    for (int a = 0; a < across; ++a)
-        if (at(a, base) == colour && (a == 0 || at(a - 1, base) != colour)) {
-            int length = 0;
-            for (int b = base; b >= 0 && b < along && at(a, b) == colour; b += upright ? -1 : 1)
-                ++length;
-            lengths.push_back(length);
-        }
-    return lengths;
-}
-
-// Lengths proportional to the percentages: each within two pixels of its share of the longest.
-void expect_proportional(const std::vector<int>& lengths, const std::vector<long>& percents)
-{
-    ASSERT_EQ(lengths.size(), percents.size());
-    const auto longest = static_cast<std::size_t>(std::max_element(percents.begin(), percents.end()) - percents.begin());
-    for (std::size_t i = 0; i < lengths.size(); ++i)
-        EXPECT_NEAR(lengths[i], lengths[longest] * static_cast<double>(percents[i]) / percents[longest], 2.0) << i;
-}
 
 } // namespace
 
@@ -70,12 +36,11 @@ protected:
             auto& own = students[s.name];
             for (std::size_t e = 0; e < chains.exercises.size(); ++e)
                 for (const auto& r : chains.exercises[e])
-                    for (sums* to : {&own[e + 1], &own[0], &levels[e + 1][r.level - 1u], &all[e + 1], &all[0]})
+                    for (sums* to : {&own[e + 1], &own[0], &all[e + 1], &all[0]})
                         *to = {to->results + 1, to->objects + r.objects, to->correct + r.correct};
         }
     }
     std::map<std::string, std::array<sums, 10>> students;   // [student][all, exercise 1..9]
-    std::array<std::array<sums, 3>, 10> levels{};           // [exercise][level]
     std::array<sums, 10> all{};                             // the class's
 };
 
@@ -123,27 +88,6 @@ TEST_F(StudentsReportTest, ThePdfTableReadsBackTheNumbersOnNumberedPages)
         for (const auto& [name, numbers] : students)
             named_on_chart_pages += pages[p].find(name + " ") != std::string::npos;
     EXPECT_EQ(named_on_chart_pages, students.size()) << "each student once in the student chart";
-}
-
-TEST_F(StudentsReportTest, TheChartsBarsStandForTheNumbers)
-{
-    const tool_run report = run({"report", "--png", "charts"});
-    ASSERT_EQ(report.code, 0) << report.err;
-    const QImage exercises(QString::fromStdString(program.file("charts-exercises.png")));
-    for (std::size_t l = 0; l < 3; ++l) {
-        std::vector<long> wanted;
-        for (std::size_t e = 1; e <= 9; ++e)
-            if (levels[e][l].correct > 0)   // a bar of 0 % has no pixels
-                wanted.push_back(levels[e][l].percent());
-        const platform::colour_ref c = level_colours[l];
-        expect_proportional(bars(exercises, qRgb(platform::red_of(c), platform::green_of(c), platform::blue_of(c)), true), wanted);
-    }
-    std::vector<long> student_percents;
-    for (const listed_student& s : list_students(files->directory()))
-        if (students.at(s.name)[0].correct > 0)
-            student_percents.push_back(students.at(s.name)[0].percent());
-    expect_proportional(bars(QImage(QString::fromStdString(program.file("charts-students.png"))), qRgb(230, 150, 30), false),
-                        student_percents);
 }
 
 TEST_F(StudentsToolTest, AReportWithoutAFileToWriteIsRefusedAndOneThatCannotBeWrittenIsNotHalfWritten)
