@@ -19,7 +19,7 @@ TEST_F(StudentsImportTest, SpreadsheetCsvWithQuotesBomAndCrLfCreatesEveryStudent
                                "\"Anna \"\"Annie\"\" Jansen\",\"pass,word\",no,,1\r\n"
                                "\r\n"
                                "Chris Peters,bicycle,1,1,yes\r\n");
-    EXPECT_EQ(std::tuple(run({"import", "class.csv", "--dry-run"}).out, results_files().empty()),
+    EXPECT_EQ((std::tuple{run({"import", "class.csv", "--dry-run"}).out, results_files().empty()}),
               std::tuple(std::string("3 students would be created\n"), true));
     const tool_run done = run({"import", "class.csv"});
     EXPECT_EQ(std::tuple(done.code, done.out), std::tuple(0, std::string("created 3 students\n"))) << done.err;
