@@ -1,14 +1,10 @@
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
-#include "manager/ResultsForm.h"
 #include "tests/manager/gui_fixture.h"
 
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 
 class MainFormTest : public gui_fixture {
@@ -154,36 +150,4 @@ TEST_F(MainFormTest, LongCaptionsFitAndTheWindowCannotHideAControl)
             << control->objectName().toStdString();
     auto* concise = find<QLabel>("tests_done_label");
     EXPECT_GE(concise->height(), 6 * concise->fontMetrics().lineSpacing()) << "room for the six lines";
-}
-
-// Alt reaches every menu, menu item and button by a letter of its own.
-TEST_F(MainFormTest, EveryMenuAndButtonOfTheManagerHasAnAltKeyOfItsOwn)
-{
-    const auto expect_own_keys = [](const QStringList& captions, const QString& where) {
-        QStringList keys;
-        for (const QString& caption : captions)
-            keys << QKeySequence::mnemonic(caption).toString();
-        EXPECT_FALSE(keys.contains("")) << where.toStdString();
-        EXPECT_EQ(keys.removeDuplicates(), 0) << where.toStdString();
-    };
-    open_form();
-    TEditResultsFileDialog edit(*form);
-    TCreateResultsFileDialog create(*form);
-    TResultsForm results;
-    for (QWidget* window : std::initializer_list<QWidget*>{form.get(), &edit, &create, &results}) {
-        QStringList window_keys;
-        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())   // OK and Cancel: Enter and Esc
-            if (!button->text().isEmpty() && button->objectName() != "OKBtn" && button->objectName() != "CancelBtn")
-                window_keys << button->text();
-        for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
-            for (const QAction* menu : bar->actions()) {
-                window_keys << menu->text();
-                QStringList items;
-                for (const QAction* item : menu->menu()->actions())
-                    if (!item->isSeparator())
-                        items << item->text();
-                expect_own_keys(items, menu->objectName());
-            }
-        expect_own_keys(window_keys, window->objectName());
-    }
 }
