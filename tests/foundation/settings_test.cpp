@@ -1,8 +1,6 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/core/file_system.h"
-#include "platform/core/message_box.h"
-#include "platform/core/program_exit.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -35,14 +33,3 @@ TEST_F(SettingsTest, WriteKeepsOtherLinesAndTheFileIsFoundWithoutRegardToCase)
     EXPECT_FALSE(write_setting("", "GENERAL", "Text File", "C.TXT") || read_setting("", "GENERAL", "Text File", "") != "B.TXT");
 }
 
-TEST_F(SettingsTest, MissingSettingsFileIsReportedAndFatalOnlyWhenAsked)
-{
-    platform::scripted_responder responder;
-    check_settings_file(false);
-    EXPECT_EQ(responder.last().text, "There is a problem with the file " + platform::ascii_upper(dir.file("WinTola.ini")));
-    platform::throwing_exit_guard guard;
-    EXPECT_THROW(check_settings_file(true), platform::program_stopped);
-    dir.write("WinTola.ini", "[GENERAL]\n");
-    check_settings_file(true);
-    EXPECT_EQ(responder.count(), 2u);
-}

@@ -40,18 +40,6 @@ protected:
     QListWidget* list = nullptr;
 };
 
-TEST_F(MainFormTest, ListsResultsFilesSortedWithoutRegardToCase)
-{
-    for (const char* name : {"bravo", "Alpha", "charlie"})
-        make(name, 0);
-    for (const char* file : {"Delta.RESULTS", "A.results.results", "notes.txt"})
-        program.write(std::string("RESULTS/") + file, "");
-    program.make_dir("RESULTS/Folder.results");
-    open_form();
-    EXPECT_EQ(items(), (QStringList{"A.results", "Alpha", "bravo", "charlie", "Delta"}));
-    EXPECT_EQ(std::tuple(list->currentRow(), form->shown_index()), std::tuple(0, -1));
-}
-
 TEST_F(MainFormTest, TheSelectionIsShownOneTickAfterItSettles)
 {
     make("Alpha", 0, false);

@@ -1,29 +1,14 @@
-// Every window of the program as it looks, compared with its reviewed
-// reference picture: the program started up in a folder of the shipped data
-// with three students, each window filled as the program fills it and shown.
-
 #include "foundation/date_time.h"
-#include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
-#include "geometry/model/projection_convention.h"
-#include "program_shell/program_windows.h"
-#include "platform/core/message_box.h"
 #include "student_files/concise_results.h"
-#include "student_files/student_data_files.h"
+#include "tests/program_shell/program_fixture.h"
 #include "tests/screenshots/screen_picture.h"
-#include "tests/support/temp_dir.h"
-#include "tests/support/widget_app.h"
 #include "tutor/windows/ExerciseForm.h"
 #include "tutor/windows/LoginDialog.h"
 #include "tutor/windows/TheoryForm.h"
 #include "tutor/windows/exercise_windows.h"
-#include "tutor/engine/guidance.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -112,25 +97,16 @@ const window_case windows[] = {
 
 } // namespace
 
-class Screenshot : public testing::TestWithParam<window_case> {
+class Screenshot : public program_fixture<testing::TestWithParam<window_case>> {
 protected:
     void SetUp() override
     {
-        test_support::widget_app();
+        program_fixture::SetUp();
         QApplication::setCursorFlashTime(0);   // a text cursor that does not blink
-        test_support::put_program_files(program);
-        start_up_program(program.file("students_manager"));
         add_student("Anna Jansen", 3);
         add_student("Eva Visser", 0);
         add_student("Smith, John", 1);
         windows = std::make_unique<application>();
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        guidance.reset();
-        student_data_files.reset();
-        set_projection_convention(false);
     }
     // Results of exercises 1, 2, ... on fixed days, each 4 minutes and 7 seconds long.
     static void add_student(const std::string& name, int results)
@@ -141,11 +117,6 @@ protected:
             ASSERT_TRUE(student_data_files->add_result(name, 1 + i, start, start + 247.0 / 86400, 1 + i % 3, 10, 7 + i));
         }
     }
-
-    test_support::temp_dir program;
-    test_support::current_directory_change in_program{program.path()};
-    platform::scripted_responder responder;
-    std::unique_ptr<application> windows;
 };
 
 TEST_P(Screenshot, TheWindowLooksAsReviewed)
