@@ -13,7 +13,6 @@
 #include "tests/support/temp_dir.h"
 #include "tests/support/widget_app.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,9 +25,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <string>
 #include <tuple>
-#include <vector>
 
 class gui_fixture : public testing::Test {
 protected:

@@ -10,7 +10,6 @@
 #include "tests/support/widget_app.h"
 #include "tutor/engine/guidance.h"
 
-#include <QApplication>
 #include <QTimer>
 
 #include <gtest/gtest.h>

@@ -7,7 +7,6 @@
 #include "tests/student_files/student_files_fixture.h"
 
 #include <fstream>
-#include <set>
 
 using namespace results_format;
 

@@ -17,7 +17,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>

@@ -9,11 +9,8 @@
 #include "platform/core/child_process.h"
 #include "platform/core/file_system.h"
 #include "platform/core/file_write.h"
-#include "platform/core/write_faults.h"
 #include "student_files/results_check.h"
 #include "tests/student_files/student_files_fixture.h"
-
-#include <map>
 
 using namespace results_format;
 using platform::write_fault;

@@ -7,7 +7,6 @@
 #include <QDateTime>
 
 #include <regex>
-#include <set>
 
 using StudentsExportTest = StudentsToolTest;
 

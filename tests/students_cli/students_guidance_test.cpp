@@ -3,7 +3,6 @@
 #include "students_cli/guidance/text_template.h"
 
 #include <regex>
-#include <sstream>
 
 namespace {
 

@@ -15,7 +15,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
 
 struct tool_run {

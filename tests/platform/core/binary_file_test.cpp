@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <thread>
-#include <tuple>
 
 using platform::binary_file;
 

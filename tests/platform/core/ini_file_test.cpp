@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <tuple>
-#include <vector>
 
 using namespace platform;
 

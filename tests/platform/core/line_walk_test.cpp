@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <tuple>
-#include <vector>
 
 using platform::pixel_point;
 

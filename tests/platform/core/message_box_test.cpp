@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using namespace platform;
 
 TEST(MessageBox, ScriptedResponderRecordsAndAnswersThenFallsBackToEscape)

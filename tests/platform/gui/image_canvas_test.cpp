@@ -1,4 +1,3 @@
-#include "platform/gui/image_canvas.h"
 #include "platform/core/line_walk.h"
 #include "tests/support/gui_app.h"
 #include "tests/support/per_pixel_canvas.h"
@@ -7,8 +6,6 @@
 
 #include <climits>
 #include <random>
-#include <tuple>
-#include <vector>
 
 using namespace platform;
 

@@ -4,8 +4,6 @@
 #include <QImage>
 #include <QMouseEvent>
 
-#include <tuple>
-
 #include <gtest/gtest.h>
 
 TEST(CanvasWidget, KeepsWhatIsDrawnAndRepaintsThePictureOnlyWhenItMustBeMadeAnew)
