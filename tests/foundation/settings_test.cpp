@@ -1,6 +1,8 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/core/file_system.h"
+#include "platform/core/message_box.h"
+#include "platform/core/program_exit.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -33,3 +35,12 @@ TEST_F(SettingsTest, WriteKeepsOtherLinesAndTheFileIsFoundWithoutRegardToCase)
     EXPECT_FALSE(write_setting("", "GENERAL", "Text File", "C.TXT") || read_setting("", "GENERAL", "Text File", "") != "B.TXT");
 }
 
+
+TEST_F(SettingsTest, AMissingSettingsFileIsReportedAndStopsOnlyWhenFatal)
+{
+    platform::scripted_responder responder;
+    platform::throwing_exit_guard guard;
+    check_settings_file(false);
+    EXPECT_THROW(check_settings_file(true), platform::program_stopped);
+    EXPECT_EQ(responder.count(), 2u);
+}

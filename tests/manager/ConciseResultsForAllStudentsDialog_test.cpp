@@ -49,3 +49,14 @@ TEST_F(ConciseDialogTest, EveryLineIsPrintedInOrderAfterTheCaption)
             ASSERT_NE(at = all.find(line.simplified().section(' ', 0, 0).toStdString(), at), std::string::npos);
         }
 }
+
+TEST_F(ConciseDialogTest, AnUnreadableFileIsReported)
+{
+    program.write("RESULTS/Broken.results", "x");
+    TRFM_MainForm form;
+    form.show();
+    TConciseResultsForAllStudentsDialog dialog;
+    form.wire_windows({.concise_dialog = &dialog});
+    modal_opened_by([&] { form.findChild<QPushButton*>("concise_results_for_all_Button")->click(); });
+    EXPECT_EQ(responder.count(), 1u);
+}

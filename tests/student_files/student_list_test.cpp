@@ -48,6 +48,7 @@ TEST_F(StudentListTest, ConciseTextsOfAllAreEachStudentsOwnInTheDialogsLines)
               (std::vector<std::string>{"Alpha1", "", all[0].value.substr(0, all[0].value.find('\n'))}));
     EXPECT_EQ(std::vector(lines.begin() + 8, lines.begin() + 12), (std::vector<std::string>{"", "", "", "bravo2"}));
     EXPECT_TRUE(concise_results_lines({}).empty());
+    EXPECT_EQ(concise_results_items(*files, {"Alpha1", "Nobody"}).problems.size(), 1u);
 }
 
 // The dialog's order of checks is tested with the dialog and the students
