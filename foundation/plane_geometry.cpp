@@ -1,38 +1,8 @@
 #include "foundation/plane_geometry.h"
 
 #include <cmath>
-#include <stdexcept>
-#include <utility>
 
 bool points_equal(Tinteger_point a, Tinteger_point b) { return a.x == b.x && a.y == b.y; }
-
-bool point_before(Tinteger_point a, Tinteger_point b)
-{
-    return a.x < b.x || (a.x == b.x && a.y > b.y);
-}
-
-Tinteger_point midpoint(Tinteger_point a, Tinteger_point b)
-{
-    // Sums in 64 bits so large coordinates do not overflow; division truncates toward zero.
-    return {static_cast<std::int32_t>((static_cast<std::int64_t>(a.x) + b.x) / 2),
-            static_cast<std::int32_t>((static_cast<std::int64_t>(a.y) + b.y) / 2)};
-}
-
-void sort_points(int count, Tinteger_point* points)
-{
-    if (count > max_sorted_points)
-        throw std::length_error("sort_points: more than 1000 points");
-    bool swapped = true;
-    while (swapped) {
-        swapped = false;
-        for (int i = 2; i <= count; ++i) {
-            if (point_before(points[i], points[i - 1])) {
-                std::swap(points[i], points[i - 1]);
-                swapped = true;
-            }
-        }
-    }
-}
 
 long double distance(Tpoint p, Tpoint q) { return std::hypot(q.x - p.x, q.y - p.y); }
 

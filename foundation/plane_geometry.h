@@ -17,11 +17,6 @@ inline constexpr long double two_pi = 6.283185307179586476925286766559L;
 inline constexpr long double pi = 3.1415926535897932384626433832795L;
 
 bool points_equal(Tinteger_point a, Tinteger_point b);
-bool point_before(Tinteger_point a, Tinteger_point b);
-Tinteger_point midpoint(Tinteger_point a, Tinteger_point b);
-inline constexpr int max_sorted_points = 1000;
-// Sorts points[1..count] (index 0 unused, as the callers number from 1).
-void sort_points(int count, Tinteger_point* points);
 
 long double distance(Tpoint p, Tpoint q);
 long double normalize_angle(long double a);

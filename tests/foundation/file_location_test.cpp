@@ -23,22 +23,19 @@ TEST_F(FileLocationTest, FindFileTriesNameThenStartThenProgramDirectory)
     program.write("both.txt", "p");
     cwd.write("here.txt", "c");
     program.make_dir("p");
-    EXPECT_EQ(find_file("only-in-program.txt", 0).path, program.file("only-in-program.txt"));
-    EXPECT_EQ(find_file("BOTH.TXT", 0).path, start.file("both.txt"));
-    EXPECT_EQ(find_file("here.txt", 0).path, cwd.file("here.txt"));
-    EXPECT_FALSE(find_file("here.txt", find_skip_name_itself).found);
-    EXPECT_FALSE(find_file("only-in-program.txt", find_skip_program_directory).found);
-    EXPECT_FALSE(find_file("p", 0).found) << "a directory is no file";
-    EXPECT_FALSE(find_file(cwd.file("both.txt"), 0).found) << "an absolute name is tried only as itself";
-    EXPECT_TRUE(find_file(program.file("BOTH.TXT"), 0).found);
+    EXPECT_EQ(std::tuple(find_file("only-in-program.txt", 0).path, find_file("BOTH.TXT", 0).path, find_file("here.txt", 0).path),
+              std::tuple(program.file("only-in-program.txt"), start.file("both.txt"), cwd.file("here.txt")));
+    // Skipped places, a directory (no file), an absolute name (tried only as itself).
+    EXPECT_EQ(std::tuple(find_file("here.txt", find_skip_name_itself).found, find_file("only-in-program.txt", find_skip_program_directory).found,
+                         find_file("p", 0).found, find_file(cwd.file("both.txt"), 0).found, find_file(program.file("BOTH.TXT"), 0).found),
+              std::tuple(false, false, false, false, true));
 }
 
 TEST_F(FileLocationTest, FileStatusSearchAcceptsOnlyDirectories)
 {
     program.make_dir("RESULTS");
-    EXPECT_EQ(file_status("results", true).path, program.file("RESULTS"));
-    EXPECT_EQ(file_status("results", false).status, file_not_found);
-    EXPECT_EQ(file_status(cwd.path(), false).status, file_is_directory);
+    EXPECT_EQ(std::tuple(file_status("results", true).path, file_status("results", false).status, file_status(cwd.path(), false).status),
+              std::tuple(program.file("RESULTS"), file_not_found, file_is_directory));
     cwd.write("DATA", "a file");
     program.write("DATA", "a file too");
     const auto status = file_status("data", true);
@@ -51,8 +48,8 @@ TEST_F(FileLocationTest, FileStatusSearchAcceptsOnlyDirectories)
 
 TEST(FileLocation, PrefixAndDefaultExtension)
 {
-    EXPECT_EQ(prefix_if_relative("a.obj", "/d/").path, "/d/a.obj");
-    EXPECT_EQ(prefix_if_relative("/x/a.obj", "/d/").path, "/x/a.obj");
+    EXPECT_EQ(std::pair(prefix_if_relative("a.obj", "/d/").path, prefix_if_relative("/x/a.obj", "/d/").path),
+              std::pair(std::string("/d/a.obj"), std::string("/x/a.obj")));
     for (const auto& [name, extended] : {std::pair{"guid1", "guid1.TXT"}, {"guid1.t", "guid1.t"}, {"d.d/f", "d.d/f.TXT"}}) {
         std::string s = name;
         add_default_extension(s, ".TXT");

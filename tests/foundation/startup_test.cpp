@@ -20,11 +20,9 @@ TEST_F(StartUpTest, ReadsSettingsAndTextsFromTheProgramDirectory)
     program.write("WinTola.ini", "[GENERAL]\nText File=my.txt\nStore Settings between Sessions=yes\n");
     program.write("MY.TXT", "$[MESSAGES_CAPTION]\nTutor\n$[OUT_OF_MEMORY]\nNo memory left\n");
     start_up_foundation(program.file("students_manager"));
-    EXPECT_EQ(responder.count(), 0u);
-    EXPECT_EQ(std::tuple(program_directory, start_directory, settings_file_path),
-              std::tuple(program.path(), cwd.path(), program.file("WinTola.ini")));
-    EXPECT_TRUE(store_settings_between_sessions);
-    EXPECT_EQ(std::tuple(message_caption, out_of_memory_message), std::tuple("Tutor", "No memory left"));
+    EXPECT_EQ(std::tuple(responder.count(), program_directory, start_directory, settings_file_path, store_settings_between_sessions,
+                         message_caption, out_of_memory_message),
+              std::tuple(0u, program.path(), cwd.path(), program.file("WinTola.ini"), true, "Tutor", "No memory left"));
 }
 
 TEST_F(StartUpTest, MissingSettingsFileGoesOnWithDefaultsAndMissingTextFileStops)
@@ -32,10 +30,9 @@ TEST_F(StartUpTest, MissingSettingsFileGoesOnWithDefaultsAndMissingTextFileStops
     platform::throwing_exit_guard guard;
     EXPECT_THROW(start_up_foundation(program.file("students_manager")), platform::program_stopped);
     ASSERT_EQ(responder.count(), 2u);
-    EXPECT_EQ(responder.boxes()[0].text,
-              "There is a problem with the file " + platform::ascii_upper(program.file("WinTola.ini")));
-    EXPECT_EQ(responder.boxes()[1].text, "The text file \"WINTOLA.TXT\" was not found!");
-    EXPECT_FALSE(store_settings_between_sessions);
+    EXPECT_EQ(std::tuple(responder.boxes()[0].text, responder.boxes()[1].text, store_settings_between_sessions),
+              std::tuple("There is a problem with the file " + platform::ascii_upper(program.file("WinTola.ini")),
+                         "The text file \"WINTOLA.TXT\" was not found!", false));
 }
 
 TEST_F(StartUpTest, TextFileIsAlsoFoundInTheStartDirectoryAndAnEmptyNameMeansTheDefault)
@@ -43,6 +40,6 @@ TEST_F(StartUpTest, TextFileIsAlsoFoundInTheStartDirectoryAndAnEmptyNameMeansThe
     program.write("WinTola.ini", "[GENERAL]\nText File=\n");
     cwd.write("wintola.txt", "$[MESSAGES_CAPTION]\nFrom start\n");
     start_up_foundation(program.file("students_manager"));
-    EXPECT_EQ(message_caption, "From start");
-    EXPECT_EQ(out_of_memory_message, "") << "assigned even when the entry is empty";
+    EXPECT_EQ(std::pair(message_caption, out_of_memory_message), std::pair(std::string("From start"), std::string()))
+        << "assigned even when the entry is empty";
 }

@@ -1,20 +1,9 @@
-#include "foundation/globals.h"
-#include "foundation/startup.h"
-#include "foundation/textfile_handler.h"
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
 #include "platform/core/file_system.h"
-#include "platform/core/message_box.h"
-#include "student_files/student_data_files.h"
 #include "tests/manager/gui_fixture.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-
-#include <filesystem>
-#include <gtest/gtest.h>
 
 class CreateDialogTest : public gui_fixture {
 protected:
@@ -22,10 +11,10 @@ protected:
     {
         gui_fixture::SetUp();
         form = std::make_unique<TRFM_MainForm>();
-        dialog = std::make_unique<TCreateResultsFileDialog>(*form);
-        dialog->show();
-        name = dialog->findChild<QLineEdit*>("student_name_edit_control");
-        password = dialog->findChild<QLineEdit*>("password_edit_control");
+        dialog_ = std::make_unique<TCreateResultsFileDialog>(*form);
+        dialog_->show();
+        name = dialog_->findChild<QLineEdit*>("student_name_edit_control");
+        password = dialog_->findChild<QLineEdit*>("password_edit_control");
     }
     std::string entry(int k) { return text_handler->read_entry("NEW_STUDENT_DIALOG", k); }
     void type(const char* n, const char* p)
@@ -33,88 +22,68 @@ protected:
         name->setText(n);
         password->setText(p);
     }
-    QCheckBox* box(const char* n) { return dialog->findChild<QCheckBox*>(n); }
+    QCheckBox* box(const char* n) { return dialog_->findChild<QCheckBox*>(n); }
 
     std::unique_ptr<TRFM_MainForm> form;
-    std::unique_ptr<TCreateResultsFileDialog> dialog;
-    QLineEdit* name = nullptr;
-    QLineEdit* password = nullptr;
+    std::unique_ptr<TCreateResultsFileDialog> dialog_;
+    QLineEdit *name = nullptr, *password = nullptr;
 };
 
-TEST_F(CreateDialogTest, RefusalsInTheirOrderLeaveNothingOnDisk)
+TEST_F(CreateDialogTest, RefusalsInTheirOrderLeaveNothingOnDiskAndTheDialogOpen)
 {
-    type("Short", "secret");
-    dialog->OKBtnClick();
-    EXPECT_EQ(responder.last().text, entry(2));
-    EXPECT_EQ(responder.last().flags, 16u);
-    type("Sixsix", "");
-    dialog->OKBtnClick();
-    EXPECT_EQ(responder.last().text, entry(6));
-    type("Sixsix", "abcd");
-    dialog->OKBtnClick();
-    EXPECT_EQ(responder.last().text, entry(2));
-    type("Bad/name", "abcde");
-    dialog->OKBtnClick();
-    EXPECT_EQ(responder.last().text, student_name_problem("Bad/name"));
+    const std::tuple<const char*, const char*, std::string> refusals[] = {
+        {"Short", "secret", entry(2)}, {"Sixsix", "", entry(6)}, {"Sixsix", "abcd", entry(2)},
+        {"Bad/name", "abcde", student_name_problem("Bad/name")}};
+    for (const auto& [n, p, message] : refusals) {
+        type(n, p);
+        dialog_->OKBtnClick();
+        EXPECT_EQ(std::tuple(responder.last().text, responder.last().flags, dialog_->isVisible()), std::tuple(message, 16u, true));
+    }
     EXPECT_TRUE(platform::list_files(program.file("RESULTS")).empty());
-    EXPECT_TRUE(dialog->isVisible()) << "a refusal keeps the dialog open";
-    EXPECT_EQ(name->text(), "Bad/name");
-    EXPECT_EQ(password->maxLength(), 17);
+    EXPECT_EQ(std::tuple(name->text(), password->maxLength()), std::tuple(QString("Bad/name"), 17));
 }
 
 TEST_F(CreateDialogTest, CreatesTheFileWithTheCheckBoxStatesAndRefusesATwin)
 {
     box("guidance_is_on_CheckBox")->click();
     box("guidance_is_switchable_CheckBox")->click();
-    EXPECT_FALSE(box("restart_guidance_enabled_CheckBox")->isEnabled());
-    EXPECT_TRUE(box("restart_guidance_enabled_CheckBox")->isChecked());
+    auto* restart = box("restart_guidance_enabled_CheckBox");
+    EXPECT_EQ(std::tuple(restart->isEnabled(), restart->isChecked()), std::tuple(false, true));
     type("Six ch", "abcde");
-    dialog->OKBtnClick();
-    EXPECT_FALSE(dialog->isVisible());
+    dialog_->OKBtnClick();
+    EXPECT_FALSE(dialog_->isVisible());
     results_format::settings s;
     ASSERT_TRUE(student_data_files->read_settings("Six ch", s));
-    EXPECT_FALSE(s.guidance_is_on);
-    EXPECT_FALSE(s.guidance_is_switchable);
-    EXPECT_TRUE(s.restart_guidance_enabled) << "the disabled box's mark is stored";
-    EXPECT_TRUE(s.test_results_are_stored);
-    EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Six ch.results")));
+    EXPECT_EQ(std::tuple(s.guidance_is_on, s.guidance_is_switchable, s.restart_guidance_enabled, s.test_results_are_stored),
+              std::tuple(false, false, true, true)) << "the disabled box's mark is stored";
     EXPECT_TRUE(student_data_files->check_results_file(student_data_files->results_file_name("Six ch"), "ABCDE").value);
 
-    dialog->show();
-    EXPECT_TRUE(name->text().isEmpty());
-    EXPECT_FALSE(box("guidance_is_on_CheckBox")->isChecked()) << "boxes keep their state between showings";
+    dialog_->show();
+    EXPECT_EQ(std::tuple(name->text().isEmpty(), box("guidance_is_on_CheckBox")->isChecked()), std::tuple(true, false));
     responder.clear();
     type("SIX CH", "other");
-    dialog->OKBtnClick();
-    EXPECT_EQ(responder.count(), 1u);
-    EXPECT_EQ(responder.last().text, entry(5));
-    EXPECT_TRUE(dialog->isVisible());
+    dialog_->OKBtnClick();
+    EXPECT_EQ(std::tuple(responder.count(), responder.last().text, dialog_->isVisible()), std::tuple(1u, entry(5), true));
 }
 
 // The name is checked once, at OK: leaving the name field says nothing,
 // whether Enter has just created the file or Cancel is clicked.
 TEST_F(CreateDialogTest, LeavingTheNameFieldChecksNothing)
 {
-    ASSERT_TRUE(student_data_files->create_results_file("Taken1", "abcde", true, true, true, true));
-    struct leaving {
-        const char* name;
-        bool by_enter;   // else a mouse click on Cancel
-        bool created;
-    };
-    for (const leaving& c : {leaving{"Newcomer", true, true}, leaving{"Taken1", false, false}}) {
+    make("Taken1", 0);
+    for (const auto& [student, by_enter] : {std::pair{"Newcomer", true}, {"Taken1", false}}) {
         responder.clear();
-        dialog->show();
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        type(c.name, "abcde");
+        dialog_->show();
+        dialog_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+        type(student, "abcde");
         name->setFocus();
-        if (c.by_enter)
+        if (by_enter)
             QTest::keyClick(name, Qt::Key_Return);
         else
-            QTest::mouseClick(dialog->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
-        EXPECT_EQ(responder.count(), 0u) << c.name;
-        EXPECT_FALSE(dialog->isVisible()) << c.name;
-        EXPECT_EQ(dialog->result(), c.created ? QDialog::Accepted : QDialog::Rejected) << c.name;
+            QTest::mouseClick(dialog_->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+        EXPECT_EQ(std::tuple(responder.count(), dialog_->isVisible(), dialog_->result()),
+                  std::tuple(0u, false, by_enter ? QDialog::Accepted : QDialog::Rejected)) << student;
     }
     EXPECT_TRUE(std::filesystem::exists(program.file("RESULTS/Newcomer.results")));
 }

@@ -1,8 +1,5 @@
-#include "foundation/globals.h"
-#include "foundation/textfile_handler.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
-#include "platform/core/file_system.h"
 #include "tests/manager/gui_fixture.h"
 
 class EditDialogTest : public gui_fixture {
@@ -10,39 +7,37 @@ protected:
     void SetUp() override
     {
         gui_fixture::SetUp();
-        ASSERT_TRUE(student_data_files->create_results_file("Johnny", "secret", true, true, true, true));
+        make("Johnny", 1);
         ASSERT_TRUE(student_data_files->store_guidance_state("Johnny", true, 3, 1234));
-        ASSERT_TRUE(student_data_files->add_result("Johnny", 2, 46000.5, 46000.51, 1, 5, 4));
         form = std::make_unique<TRFM_MainForm>();
-        dialog = std::make_unique<TEditResultsFileDialog>(*form);
-        dialog->tell_file_name("Johnny");
-        dialog->show();
-        password = dialog->findChild<QLineEdit*>("password_edit_control");
+        dialog_ = std::make_unique<TEditResultsFileDialog>(*form);
+        dialog_->tell_file_name("Johnny");
+        dialog_->show();
+        password = dialog_->findChild<QLineEdit*>("password_edit_control");
     }
     std::string entry(int k) { return text_handler->read_entry("STUDENTS_MANAGER_EDIT_STUDENT_DIALOG", k); }
-    QCheckBox* box(const char* n) { return dialog->findChild<QCheckBox*>(n); }
+    QCheckBox* box(const char* n) { return dialog_->findChild<QCheckBox*>(n); }
     std::string file() { return program.read("RESULTS/Johnny.results"); }
 
     std::unique_ptr<TRFM_MainForm> form;
-    std::unique_ptr<TEditResultsFileDialog> dialog;
+    std::unique_ptr<TEditResultsFileDialog> dialog_;
     QLineEdit* password = nullptr;
 };
 
 TEST_F(EditDialogTest, EmptyPasswordKeepsTheCodesAndRestartStoresZero)
 {
-    EXPECT_EQ(dialog->windowTitle(), "Johnny");
-    EXPECT_FALSE(box("guidance_starts_with_first_statement_CheckBox")->isChecked()) << "statement 3 is stored";
-    EXPECT_TRUE(box("guidance_is_on_CheckBox")->isChecked());
-    box("guidance_starts_with_first_statement_CheckBox")->setChecked(true);
+    auto* restart = box("guidance_starts_with_first_statement_CheckBox");
+    EXPECT_EQ(std::tuple(dialog_->windowTitle(), restart->isChecked(), box("guidance_is_on_CheckBox")->isChecked()),
+              std::tuple(QString("Johnny"), false, true));
+    restart->setChecked(true);
     box("store_test_results_CheckBox")->setChecked(false);
     const std::string identity = file().substr(30, 15);
-    dialog->OKBtnClick();
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(file().substr(30, 15), identity);
+    dialog_->OKBtnClick();
     results_format::settings s;
     ASSERT_TRUE(student_data_files->read_settings("Johnny", s));
-    EXPECT_EQ(std::tuple(s.guidance_statement, s.guidance_time, s.test_results_are_stored), std::tuple(0, 0u, false));
-    EXPECT_EQ(responder.count(), 0u);
+    EXPECT_EQ(std::tuple(dialog_->isVisible(), file().substr(30, 15), s.guidance_statement, s.guidance_time,
+                         s.test_results_are_stored, responder.count()),
+              std::tuple(false, identity, 0, 0u, false, 0u));
 }
 
 TEST_F(EditDialogTest, ShortPasswordAndRenamedFileAreRefusedUnchanged)
@@ -51,24 +46,21 @@ TEST_F(EditDialogTest, ShortPasswordAndRenamedFileAreRefusedUnchanged)
     std::filesystem::copy_file(program.file("RESULTS/Johnny.results"), program.file("RESULTS/Jonny.results"));
     for (const auto& [student, new_password, refusal] :
          {std::tuple{"Johnny", "abcd", 5}, {"Jonny", "newpass", 4}, {"Nobody", "newpass", 3}}) {
-        dialog->tell_file_name(student);
+        dialog_->tell_file_name(student);
         password->setText(new_password);
-        dialog->OKBtnClick();
-        EXPECT_EQ(responder.last().text, entry(refusal)) << student;
-        EXPECT_TRUE(dialog->isVisible());
+        dialog_->OKBtnClick();
+        EXPECT_EQ(std::tuple(responder.last().text, dialog_->isVisible()), std::tuple(entry(refusal), true)) << student;
     }
-    EXPECT_EQ(file(), before);
-    EXPECT_EQ(program.read("RESULTS/Jonny.results"), before);
+    EXPECT_EQ(std::tuple(file(), program.read("RESULTS/Jonny.results")), std::tuple(before, before));
 }
 
 TEST_F(EditDialogTest, RemovedResultsStayRemovedAfterCancel)
 {
     ASSERT_EQ(file().size(), 90u);
-    dialog->remove_results_ButtonClick();
-    dialog->reject();
-    EXPECT_EQ(file().size(), 75u);
-    EXPECT_EQ(student_data_files->sum_results("Johnny").total_objects, 0);
+    dialog_->remove_results_ButtonClick();
+    dialog_->reject();
+    EXPECT_EQ(std::tuple(file().size(), student_data_files->sum_results("Johnny").total_objects), std::tuple(75ul, 0L));
     password->setText("newpass");
-    dialog->show();
+    dialog_->show();
     EXPECT_TRUE(password->text().isEmpty()) << "every showing loads the dialog afresh";
 }

@@ -1,80 +1,51 @@
 #include "tests/screenshots/screen_picture.h"
 
-#include <QtGlobal>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <string>
 
 namespace screen_picture {
 
 namespace {
 
-std::string reference_path(const std::string& name)
-{
-    return std::string(WINTOLA_SOURCE_DIR) + "/tests/data/screenshots/" + name + ".png";
-}
+constexpr int channel_tolerance = 64;     // of 255
+constexpr double allowed_share = 0.001;   // of all pixels
+constexpr int allowed_minimum = 20;       // pixels, for small windows
 
-std::string shown_path(const std::string& name)
+// Pixels with a channel beyond the tolerance.
+int differing_pixels(const QImage& shown, const QImage& reference)
 {
-    const std::string folder = std::string(WINTOLA_BIN_DIR) + "/../screenshots";
-    std::filesystem::create_directories(folder);
-    return folder + "/" + name + ".png";
-}
-
-int channel_difference(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-}
-
-bool updating()
-{
-    const char* update = std::getenv("WINTOLA_UPDATE_SCREENSHOTS");
-    return update && std::string(update) == "1";
+    const QImage a = shown.convertToFormat(QImage::Format_RGB32), b = reference.convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            differing += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))})
+                > channel_tolerance;
+        }
+    return differing;
 }
 
 } // namespace
 
-difference compare(const QImage& shown, const QImage& reference)
-{
-    difference d;
-    d.same_size = shown.size() == reference.size();
-    if (!d.same_size)
-        return d;
-    const QImage a = shown.convertToFormat(QImage::Format_RGB32);
-    const QImage b = reference.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const int channel = channel_difference(a.pixel(x, y), b.pixel(x, y));
-            d.largest_channel_difference = std::max(d.largest_channel_difference, channel);
-            d.differing_pixels += channel > channel_tolerance;
-        }
-    return d;
-}
-
-bool within_tolerance(const difference& d, const QImage& shown)
-{
-    const double allowed = std::max<double>(allowed_minimum, allowed_share * shown.width() * shown.height());
-    return d.same_size && d.differing_pixels <= allowed;
-}
-
 std::string check(const QImage& shown, const std::string& name)
 {
-    if (updating())
-        return shown.save(QString::fromStdString(reference_path(name))) ? "" : "cannot write " + reference_path(name);
-    const QImage reference(QString::fromStdString(reference_path(name)));
+    const QString reference_path = QString(WINTOLA_SOURCE_DIR) + "/tests/data/screenshots/" + name.c_str() + ".png";
+    const char* update = std::getenv("WINTOLA_UPDATE_SCREENSHOTS");
+    if (update && std::string(update) == "1")
+        return shown.save(reference_path) ? "" : "cannot write " + reference_path.toStdString();
+    const QImage reference(reference_path);
     if (reference.isNull())
-        return "no reference image " + reference_path(name) + " (WINTOLA_UPDATE_SCREENSHOTS=1 makes it)";
-    const difference d = compare(shown, reference);
-    if (within_tolerance(d, shown))
+        return "no reference image " + reference_path.toStdString() + " (WINTOLA_UPDATE_SCREENSHOTS=1 makes it)";
+    const bool same_size = shown.size() == reference.size();
+    const int differing = same_size ? differing_pixels(shown, reference) : 0;
+    if (same_size && differing <= std::max<double>(allowed_minimum, allowed_share * shown.width() * shown.height()))
         return "";
-    shown.save(QString::fromStdString(shown_path(name)));
-    if (!d.same_size)
-        return name + ": " + std::to_string(shown.width()) + " x " + std::to_string(shown.height())
-            + " pixels, the reference " + std::to_string(reference.width()) + " x " + std::to_string(reference.height());
-    return name + ": " + std::to_string(d.differing_pixels) + " pixels differ (largest channel difference "
-        + std::to_string(d.largest_channel_difference) + "); the picture is in " + shown_path(name);
+    const std::string folder = std::string(WINTOLA_BIN_DIR) + "/../screenshots";
+    std::filesystem::create_directories(folder);
+    shown.save(QString::fromStdString(folder + "/" + name + ".png"));
+    return name + (same_size ? ": " + std::to_string(differing) + " pixels differ" : ": not the reference's size")
+        + "; the picture is in " + folder;
 }
 
 } // namespace screen_picture

@@ -15,19 +15,6 @@
 
 namespace screen_picture {
 
-inline constexpr int channel_tolerance = 64;   // of 255
-inline constexpr double allowed_share = 0.001;  // of all pixels
-inline constexpr int allowed_minimum = 20;       // pixels, for small windows
-
-struct difference {
-    bool same_size = false;
-    int differing_pixels = 0;   // beyond the channel tolerance
-    int largest_channel_difference = 0;
-};
-
-difference compare(const QImage& shown, const QImage& reference);
-bool within_tolerance(const difference& d, const QImage& shown);
-
 // Empty when the picture matches its reference (or became it); else what went wrong.
 std::string check(const QImage& shown, const std::string& name);
 

@@ -1,41 +1,23 @@
-// Every window of the program as it looks, compared with its reviewed
-// reference picture: the program started up in a folder of the shipped data
-// with three students, each window filled as the program fills it and shown.
-
 #include "foundation/date_time.h"
-#include "foundation/globals.h"
 #include "foundation/textfile_handler.h"
-#include "geometry/model/projection_convention.h"
-#include "program_shell/program_windows.h"
-#include "platform/core/message_box.h"
 #include "student_files/concise_results.h"
-#include "student_files/student_data_files.h"
+#include "tests/program_shell/program_fixture.h"
 #include "tests/screenshots/screen_picture.h"
-#include "tests/support/temp_dir.h"
-#include "tests/support/widget_app.h"
 #include "tutor/windows/ExerciseForm.h"
 #include "tutor/windows/LoginDialog.h"
 #include "tutor/windows/TheoryForm.h"
 #include "tutor/windows/exercise_windows.h"
-#include "tutor/engine/guidance.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTimer>
-
-#include <functional>
-#include <gtest/gtest.h>
-#include <memory>
-#include <string>
 
 namespace {
 
-// A window made ready to be looked at; the windows of the program are there.
-using window_maker = std::function<QWidget&(application& w)>;
+const std::vector<std::string> students{"Anna Jansen", "Eva Visser", "Smith, John"};
 
+// A window made ready to be looked at, and the name of its picture.
 struct window_case {
-    const char* name;   // of the picture
-    window_maker show;
+    const char* name;
+    std::function<QWidget&(application& w)> show;
 };
 
 void PrintTo(const window_case& c, std::ostream* out)
@@ -75,17 +57,14 @@ QWidget& manager_main_window(application& w)
 
 QWidget& concise_results(application& w)
 {
-    const std::vector<std::string> names{"Anna Jansen", "Eva Visser", "Smith, John"};
-    w.concise_dialog.tell_parameters_before_show(
-        without_mnemonic(text_handler->read_entry("STUDENTS_MANAGER", 6)),
-        concise_results_items(*student_data_files, names).items);
+    w.concise_dialog.tell_parameters_before_show(without_mnemonic(text_handler->read_entry("STUDENTS_MANAGER", 6)),
+                                                 concise_results_items(*student_data_files, students).items);
     return shown(w.concise_dialog);
 }
 
 QWidget& tutor_main_window(application& w)
 {
-    shown(w.tutor_main_form);
-    w.tutor_main_form.findChild<QTimer*>("wait_until_ready_timer")->stop();   // no login over it
+    shown(w.tutor_main_form).findChild<QTimer*>("wait_until_ready_timer")->stop();   // no login over it
     return w.tutor_main_form;
 }
 
@@ -101,15 +80,9 @@ const window_case windows[] = {
     {"students_manager_main_window", manager_main_window},
     {"create_results_file_dialog", [](application& w) -> QWidget& { return shown(w.create_dialog); }},
     {"edit_results_file_dialog",
-     [](application& w) -> QWidget& {
-         w.edit_dialog.tell_file_name("Anna Jansen");
-         return shown(w.edit_dialog);
-     }},
+     [](application& w) -> QWidget& { return w.edit_dialog.tell_file_name("Anna Jansen"), shown(w.edit_dialog); }},
     {"results_window",
-     [](application& w) -> QWidget& {
-         w.results_form.tell_pupil_name_before_FormShow("Anna Jansen");
-         return shown(w.results_form);
-     }},
+     [](application& w) -> QWidget& { return w.results_form.tell_pupil_name_before_FormShow("Anna Jansen"), shown(w.results_form); }},
     {"concise_results_dialog", concise_results},
     {"about_box", [](application& w) -> QWidget& { return shown(w.about_form); }},
     {"tutor_main_window", tutor_main_window},
@@ -124,25 +97,16 @@ const window_case windows[] = {
 
 } // namespace
 
-class Screenshot : public testing::TestWithParam<window_case> {
+class Screenshot : public program_fixture<testing::TestWithParam<window_case>> {
 protected:
     void SetUp() override
     {
-        test_support::widget_app();
+        program_fixture::SetUp();
         QApplication::setCursorFlashTime(0);   // a text cursor that does not blink
-        test_support::put_program_files(program);
-        start_up_program(program.file("students_manager"));
         add_student("Anna Jansen", 3);
         add_student("Eva Visser", 0);
         add_student("Smith, John", 1);
         windows = std::make_unique<application>();
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        guidance.reset();
-        student_data_files.reset();
-        set_projection_convention(false);
     }
     // Results of exercises 1, 2, ... on fixed days, each 4 minutes and 7 seconds long.
     static void add_student(const std::string& name, int results)
@@ -153,11 +117,6 @@ protected:
             ASSERT_TRUE(student_data_files->add_result(name, 1 + i, start, start + 247.0 / 86400, 1 + i % 3, 10, 7 + i));
         }
     }
-
-    test_support::temp_dir program;
-    test_support::current_directory_change in_program{program.path()};
-    platform::scripted_responder responder;
-    std::unique_ptr<application> windows;
 };
 
 TEST_P(Screenshot, TheWindowLooksAsReviewed)

@@ -17,7 +17,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -39,13 +38,6 @@ inline void use_texts(const std::string& texts)
     text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(texts, problem));
 }
 
-// The four switches of a settings record as "1010", in the record's order.
-inline std::string switches_of(const results_format::settings& s)
-{
-    return std::string{s.guidance_is_on ? '1' : '0', s.guidance_is_switchable ? '1' : '0',
-                       s.restart_guidance_enabled ? '1' : '0', s.test_results_are_stored ? '1' : '0'};
-}
-
 class StudentFilesTest : public testing::Test {
 protected:
     void SetUp() override
@@ -57,7 +49,7 @@ protected:
     }
     void TearDown() override
     {
-        EXPECT_EQ(responder.count(), 0u) << "the library returns what happened and never shows a box";
+        EXPECT_EQ(responder.count(), 0u) << "the library never shows a box";
         platform::clear_write_fault();
         text_handler.reset();
     }
@@ -80,8 +72,7 @@ protected:
     void put_u16_at(const std::string& name, std::size_t offset, std::uint16_t value)
     {
         std::string b = bytes(name);
-        b[offset] = static_cast<char>(value & 0xFF);
-        b[offset + 1] = static_cast<char>(value >> 8);
+        b.replace(offset, 2, {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)});
         put_bytes(name, b);
     }
 

@@ -7,7 +7,6 @@
 #include <QDateTime>
 
 #include <regex>
-#include <set>
 
 using StudentsExportTest = StudentsToolTest;
 
@@ -28,11 +27,8 @@ TEST_F(StudentsExportTest, TheDemoFolderReadsBackRowForResult)
         const std::vector<std::string>& row = table.rows[i].cells;
         ASSERT_EQ(row.size(), 9u);
         const int exercise = std::stoi(row[1]);
-        ASSERT_GE(exercise, 1);
-        ASSERT_LE(exercise, 9);
+        ASSERT_TRUE(exercise >= 1 && exercise <= 9 && std::regex_match(row[4], iso) && std::regex_match(row[5], iso)) << row[4];
         EXPECT_EQ(row[2], titles.title(exercise));
-        ASSERT_TRUE(std::regex_match(row[4], iso)) << row[4];
-        ASSERT_TRUE(std::regex_match(row[5], iso)) << row[5];
         const QDateTime start = QDateTime::fromString(QString::fromStdString(row[4]), Qt::ISODate);
         const QDateTime end = QDateTime::fromString(QString::fromStdString(row[5]), Qt::ISODate);
         EXPECT_EQ(start.secsTo(end), std::stol(row[6]));
@@ -42,8 +38,7 @@ TEST_F(StudentsExportTest, TheDemoFolderReadsBackRowForResult)
     std::size_t results = 0;
     for (const listed_student& s : list_students(files->directory())) {
         const results_sums expected = files->sum_results(s.name);
-        EXPECT_EQ(sums[s.name].first, expected.total_objects) << s.name;
-        EXPECT_EQ(sums[s.name].second, expected.total_correct) << s.name;
+        EXPECT_EQ(sums[s.name], std::pair(expected.total_objects, expected.total_correct)) << s.name;
         for (const auto& chain : files->read_result_chains(files->results_file_name(s.name), 14).exercises)
             results += chain.size();
     }
@@ -70,34 +65,28 @@ TEST_F(StudentsExportTest, NamesWithCommasAndQuotesSurviveAndTimesAreLocal)
     b[4 * results_format::record_size + results_format::result_field::next_result] = 4;   // record 4 links to itself
     program.write("RESULTS/" + name + ".results", b);
     const tool_run damaged = run({"export", "--out", "out.csv"});
-    EXPECT_EQ(damaged.code, 1);
-    EXPECT_NE(damaged.err.find(entry("RESULTS_ERROR_MESSAGES", 4) + "100 (" + entry("RESULTS_ERROR_DETAILS", 3) + ")."), std::string::npos) << damaged.err;
-    EXPECT_EQ(read_csv(program.read("out.csv")).rows.size(), 2u);
+    EXPECT_EQ(std::tuple(damaged.code, damaged.err.find(damaged_message()) != std::string::npos,
+                         read_csv(program.read("out.csv")).rows.size()),
+              std::tuple(1, true, 2u)) << damaged.err;
     program.make_dir("folder.csv");
     EXPECT_EQ(run({"export", "--out", "folder.csv"}).code, 1);
 }
 
 TEST_F(StudentsExportTest, NamesASpreadsheetWouldTakeForFormulasAreWrittenAsText)
 {
-    struct name_case {
-        std::string name;
-        bool guarded;
-    };
-    const name_case cases[] = {{"=HYPERLINK(\"x\")", true}, {"+cmd, run", true}, {"-2+3 Smith", true},
-                               {"@Jansen", true}, {"Kim =Jansen", false}};
-    for (const name_case& c : cases) {
-        ASSERT_TRUE(files->create_results_file(c.name, "secret", true, true, true, true)) << c.name;
-        ASSERT_TRUE(files->add_result(c.name, 1, when(5, 9, 0, 0), when(5, 9, 5, 0), 1, 5, 4)) << c.name;
+    const std::pair<std::string, bool> cases[] = {{"=HYPERLINK(\"x\")", true}, {"+cmd, run", true}, {"-2+3 Smith", true},
+                                                  {"@Jansen", true}, {"Kim =Jansen", false}};   // name, guarded
+    for (const auto& [name, guarded] : cases) {
+        ASSERT_TRUE(files->create_results_file(name, "secret", true, true, true, true)) << name;
+        ASSERT_TRUE(files->add_result(name, 1, when(5, 9, 0, 0), when(5, 9, 5, 0), 1, 5, 4)) << name;
     }
     const tool_run exported = run({"export"});
     ASSERT_EQ(exported.code, 0) << exported.err;
     std::set<std::string> student_cells;
     for (const csv_row& row : read_csv(exported.out).rows)
         student_cells.insert(row.cells[0]);
-    for (const name_case& c : cases) {
-        const std::string text = c.guarded ? "'" + c.name : c.name;
-        EXPECT_EQ(student_cells.count(text), 1u) << c.name;
-        const std::string row_start = (c.guarded ? "\r\n\"'" : "\r\n") + c.name.substr(0, 1);
-        EXPECT_NE(exported.out.find(row_start), std::string::npos) << "guarded cells are in quotes: " << c.name;
+    for (const auto& [name, guarded] : cases) {
+        EXPECT_EQ(student_cells.count(guarded ? "'" + name : name), 1u) << name;
+        EXPECT_NE(exported.out.find((guarded ? "\r\n\"'" : "\r\n") + name.substr(0, 1)), std::string::npos) << "in quotes: " << name;
     }
 }

@@ -1,17 +1,14 @@
-#include "student_files/student_data_files.h"
 #include "tests/students_cli/students_tool_fixture.h"
 
 class StudentsImportTest : public StudentsToolTest {
 protected:
-    results_format::settings settings_of(const std::string& name)
+    // The four switches of the student's file, in the record's order, and whether the password opens it.
+    std::tuple<bool, bool, bool, bool, bool> made(const std::string& name, const std::string& password)
     {
         results_format::settings s;
         EXPECT_TRUE(files->read_settings(name, s)) << name;
-        return s;
-    }
-    bool password_is(const std::string& name, const std::string& password)
-    {
-        return files->check_results_file(files->results_file_name(name), password).value;
+        return {s.guidance_is_on, s.guidance_is_switchable, s.restart_guidance_enabled, s.test_results_are_stored,
+                files->check_results_file(files->results_file_name(name), password).value};
     }
 };
 
@@ -22,31 +19,18 @@ TEST_F(StudentsImportTest, SpreadsheetCsvWithQuotesBomAndCrLfCreatesEveryStudent
                                "\"Anna \"\"Annie\"\" Jansen\",\"pass,word\",no,,1\r\n"
                                "\r\n"
                                "Chris Peters,bicycle,1,1,yes\r\n");
-    const tool_run dry = run({"import", "class.csv", "--dry-run"});
-    EXPECT_EQ(dry.code, 0) << dry.err;
-    EXPECT_EQ(dry.out, "3 students would be created\n");
-    EXPECT_TRUE(results_files().empty());
-
+    EXPECT_EQ((std::tuple{run({"import", "class.csv", "--dry-run"}).out, results_files().empty()}),
+              std::tuple(std::string("3 students would be created\n"), true));
     const tool_run done = run({"import", "class.csv"});
-    ASSERT_EQ(done.code, 0) << done.err;
-    EXPECT_EQ(done.out, "created 3 students\n");
+    EXPECT_EQ(std::tuple(done.code, done.out), std::tuple(0, std::string("created 3 students\n"))) << done.err;
     EXPECT_EQ(results_files(), (std::vector<std::string>{"Anna \"Annie\" Jansen.results", "Chris Peters.results",
                                                          "Smith, John.results"}));
-    const results_format::settings smith = settings_of("Smith, John");
-    EXPECT_FALSE(smith.guidance_is_on);
-    EXPECT_TRUE(smith.guidance_is_switchable);
-    EXPECT_FALSE(smith.restart_guidance_enabled) << "a missing column reads as no";
-    EXPECT_TRUE(smith.test_results_are_stored);
-    const results_format::settings anna = settings_of("Anna \"Annie\" Jansen");
-    EXPECT_TRUE(anna.guidance_is_on);
-    EXPECT_FALSE(anna.test_results_are_stored) << "an empty cell reads as no";
-    EXPECT_TRUE(password_is("Anna \"Annie\" Jansen", "PASS,WORD"));
-    EXPECT_TRUE(password_is("Chris Peters", "bicycle"));
-    EXPECT_TRUE(files->is_results_file(files->results_file_name("Smith, John")).value);
-
+    // A missing column and an empty cell read as no.
+    EXPECT_EQ(made("Smith, John", "tulip1"), std::tuple(false, true, false, true, true));
+    EXPECT_EQ(made("Anna \"Annie\" Jansen", "PASS,WORD"), std::tuple(true, false, false, false, true));
+    EXPECT_EQ(made("Chris Peters", "bicycle"), std::tuple(true, true, false, true, true));
     program.write("lf.csv", "name,password\nDana Smith,canal\n");
-    EXPECT_EQ(run({"import", "lf.csv"}).code, 0);
-    EXPECT_TRUE(password_is("Dana Smith", "canal"));
+    EXPECT_TRUE(run({"import", "lf.csv"}).code == 0 && std::get<4>(made("Dana Smith", "canal")));
 }
 
 TEST_F(StudentsImportTest, ARefusedRowCreatesNothingAndEveryRefusalIsListed)
@@ -60,58 +44,41 @@ TEST_F(StudentsImportTest, ARefusedRowCreatesNothingAndEveryRefusalIsListed)
                                "existing one,secret\n"          // 6: exists (other case)
                                "GOOD PUPIL,other1\n"            // 7: the same as line 2
                                "Flag Pupil,secret,perhaps\n"    // 8
-                               "Long Password,"
-                               + std::string(30, 'z') + "\n");  // 9
+                               "Long Password," + std::string(30, 'z') + "\n");   // 9
     const auto before = results_files();
     const tool_run refused = run({"import", "class.csv"});
-    EXPECT_EQ(refused.code, 2);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(results_files(), before) << "nothing is created";
+    EXPECT_EQ(std::tuple(refused.code, refused.out, results_files()), std::tuple(2, "", before)) << "nothing is created";
     const std::string prefix = "students: class.csv, line ";
-    for (const std::string& expected :
-         {prefix + "3: " + entry("NEW_STUDENT_DIALOG", 2), prefix + "4: " + entry("NEW_STUDENT_DIALOG", 6),
-          prefix + "5: " + student_name_problem("Bad/Name Pupil"), prefix + "6: " + entry("NEW_STUDENT_DIALOG", 5),
-          prefix + "7: the same student as on line 2",
-          prefix + "8: store-results: \"perhaps\" is not 1 or 0, yes or no, true or false",
-          prefix + "9: " + password_problem(std::string(30, 'z')),
-          std::string("students: nothing was created: 7 rows of 8 refused")})
-        EXPECT_NE(refused.err.find(expected + "\n"), std::string::npos) << expected << "\nin:\n" << refused.err;
-    EXPECT_EQ(refused.err.find("line 2:"), std::string::npos);
-
+    EXPECT_EQ(refused.err, prefix + "3: " + entry("NEW_STUDENT_DIALOG", 2) + "\n" + prefix + "4: " + entry("NEW_STUDENT_DIALOG", 6)
+                               + "\n" + prefix + "5: " + student_name_problem("Bad/Name Pupil") + "\n" + prefix + "6: "
+                               + entry("NEW_STUDENT_DIALOG", 5) + "\n" + prefix + "7: the same student as on line 2\n"
+                               + prefix + "8: store-results: \"perhaps\" is not 1 or 0, yes or no, true or false\n" + prefix
+                               + "9: " + password_problem(std::string(30, 'z'))
+                               + "\nstudents: nothing was created: 7 rows of 8 refused\n");
     program.write("broken.csv", "name,password\nA Pupil,\"secret\n");
     const tool_run broken = run({"import", "broken.csv"});
-    EXPECT_EQ(broken.code, 2);
-    EXPECT_NE(broken.err.find("broken.csv, line 2: a quoted cell is not closed"), std::string::npos) << broken.err;
+    EXPECT_EQ(std::tuple(broken.code, broken.err.find("broken.csv, line 2: a quoted cell is not closed") != std::string::npos),
+              std::tuple(2, true)) << broken.err;
     EXPECT_EQ(run({"import", "missing.csv"}).code, 2);
     EXPECT_EQ(results_files(), before);
 }
 
 TEST_F(StudentsImportTest, CreateMakesTheDialogsChecksAndItsFlags)
 {
-    const tool_run made = run({"create", "Eve Adams", "--password", "secret", "--switchable", "--store-results"});
-    ASSERT_EQ(made.code, 0) << made.err;
-    EXPECT_EQ(made.out, "created " + files->results_file_name("Eve Adams") + "\n");
-    const results_format::settings s = settings_of("Eve Adams");
-    EXPECT_FALSE(s.guidance_is_on);
-    EXPECT_TRUE(s.guidance_is_switchable);
-    EXPECT_FALSE(s.restart_guidance_enabled);
-    EXPECT_TRUE(s.test_results_are_stored);
-    EXPECT_TRUE(password_is("Eve Adams", "SECRET"));
-
-    const auto refusal = [&](std::vector<std::string> words) {
-        const tool_run r = run(std::move(words));
-        EXPECT_EQ(r.code, 2);
-        return r.err;
-    };
-    EXPECT_EQ(refusal({"create", "EVE ADAMS", "--password", "other"}), "students: " + entry("NEW_STUDENT_DIALOG", 5) + "\n");
-    EXPECT_EQ(refusal({"create", "Eve A", "--password", "other"}), "students: " + entry("NEW_STUDENT_DIALOG", 2) + "\n");
-    EXPECT_EQ(refusal({"create", "Someone", "--password="}), "students: " + entry("NEW_STUDENT_DIALOG", 6) + "\n");
-    EXPECT_EQ(refusal({"create", "Some:one", "--password", "abcde"}), "students: " + student_name_problem("a:b") + "\n");
-    EXPECT_NE(refusal({"create", "Someone"}).find("--password"), std::string::npos);
-    EXPECT_NE(refusal({"create", "Someone", "--password", "abcde", "--guidance"}).find("unknown option --guidance"),
-              std::string::npos);
+    const tool_run made_one = run({"create", "Eve Adams", "--password", "secret", "--switchable", "--store-results"});
+    EXPECT_EQ(made_one.out, "created " + files->results_file_name("Eve Adams") + "\n") << made_one.err;
+    EXPECT_EQ(made("Eve Adams", "SECRET"), std::tuple(false, true, false, true, true));
+    const std::pair<std::vector<std::string>, std::string> refusals[] = {
+        {{"create", "EVE ADAMS", "--password", "other"}, entry("NEW_STUDENT_DIALOG", 5)},
+        {{"create", "Eve A", "--password", "other"}, entry("NEW_STUDENT_DIALOG", 2)},
+        {{"create", "Someone", "--password="}, entry("NEW_STUDENT_DIALOG", 6)},
+        {{"create", "Some:one", "--password", "abcde"}, student_name_problem("a:b")},
+        {{"create", "Someone"}, "--password"},
+        {{"create", "Someone", "--password", "abcde", "--guidance"}, "unknown option --guidance"}};
+    for (const auto& [words, message] : refusals) {
+        const tool_run r = run(words);
+        EXPECT_EQ(std::tuple(r.code, r.err.find(message) != std::string::npos), std::tuple(2, true)) << r.err;
+    }
     EXPECT_EQ(results_files(), std::vector<std::string>{"Eve Adams.results"});
-    const tool_run dashed = run({"create", "--password", "secret", "--", "--Dash Pupil"});
-    EXPECT_EQ(dashed.code, 0) << dashed.err;
-    EXPECT_TRUE(password_is("--Dash Pupil", "secret"));
+    EXPECT_TRUE(run({"create", "--password", "secret", "--", "--Dash Pupil"}).code == 0 && std::get<4>(made("--Dash Pupil", "secret")));
 }

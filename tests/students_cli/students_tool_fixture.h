@@ -15,7 +15,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
 
 struct tool_run {
@@ -25,20 +24,18 @@ struct tool_run {
 };
 
 inline tool_run run_tool(const std::string& working_directory, const std::vector<std::string>& words,
-                         const std::string& input_file = {})
+                         const char* tool = "students")
 {
     QProcess process;
     process.setWorkingDirectory(QString::fromStdString(working_directory));
     QStringList arguments;
     for (const std::string& w : words)
         arguments << QString::fromStdString(w);
-    if (!input_file.empty())
-        process.setStandardInputFile(QString::fromStdString(input_file));
-    process.start(QString(WINTOLA_BIN_DIR) + "/students", arguments);
+    process.start(QString(WINTOLA_BIN_DIR) + "/" + tool, arguments);
     tool_run result;
     if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();
-        ADD_FAILURE() << "the students tool did not end normally";
+        ADD_FAILURE() << tool << " did not end normally";
         return result;
     }
     result.code = process.exitCode();
@@ -70,15 +67,13 @@ protected:
         return run_tool(program.path(), words);
     }
     std::string entry(const char* section, int k) { return text_handler->read_entry(section, k); }
-    // The demo students of the run command, made in this folder by their own tool.
-    void make_demo()
+    // The message of a damaged results file.
+    std::string damaged_message()
     {
-        QProcess process;
-        process.setWorkingDirectory(QString::fromStdString(program.path()));
-        process.start(QString(WINTOLA_BIN_DIR) + "/make_demo_students", {QString::fromStdString(program.path())});
-        ASSERT_TRUE(process.waitForFinished(20000));
-        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return entry("RESULTS_ERROR_MESSAGES", 4) + "100 (" + entry("RESULTS_ERROR_DETAILS", 3) + ").";
     }
+    // The demo students of the run command, made in this folder by their own tool.
+    void make_demo() { ASSERT_EQ(run_tool(program.path(), {program.path()}, "make_demo_students").code, 0); }
     std::vector<std::string> results_files() const
     {
         std::vector<std::string> names;

@@ -44,13 +44,10 @@ public:
 
     void draw_bitmap(int x, int y, const platform::bitmap& picture, platform::raster_operation operation) override
     {
+        const bool and_under = operation == platform::raster_operation::and_destination;
         for (int row = 0; row < picture.height; ++row)
-            for (int column = 0; column < picture.width; ++column) {
-                const platform::colour_ref source = picture.at(column, row);
-                const platform::colour_ref under = pixel(x + column, y + row);
-                set_pixel(x + column, y + row,
-                          operation == platform::raster_operation::and_destination ? (source & under) : source);
-            }
+            for (int column = 0; column < picture.width; ++column)
+                set_pixel(x + column, y + row, picture.at(column, row) & (and_under ? pixel(x + column, y + row) : ~0u));
     }
 
     platform::bitmap read_area(int left, int top, int width, int height) const override
@@ -72,19 +69,17 @@ public:
         if (!belongs(x, y))
             return;
         std::vector<bool> seen(static_cast<std::size_t>(width()) * static_cast<std::size_t>(height()));
-        const auto index = [&](int px, int py) { return static_cast<std::size_t>(py) * static_cast<std::size_t>(width()) + static_cast<std::size_t>(px); };
-        std::vector<platform::pixel_point> pending{{x, y}};
-        std::vector<platform::pixel_point> area;
+        const auto index = [&](int px, int py) { return static_cast<std::size_t>(py * width() + px); };
+        std::vector<platform::pixel_point> pending{{x, y}}, area;
         seen[index(x, y)] = true;
         while (!pending.empty()) {
             const platform::pixel_point p = pending.back();
             pending.pop_back();
             area.push_back(p);
-            for (const platform::pixel_point n : {platform::pixel_point{p.x + 1, p.y}, platform::pixel_point{p.x - 1, p.y},
-                                                  platform::pixel_point{p.x, p.y + 1}, platform::pixel_point{p.x, p.y - 1}})
-                if (belongs(n.x, n.y) && !seen[index(n.x, n.y)]) {
-                    seen[index(n.x, n.y)] = true;
-                    pending.push_back(n);
+            for (const auto& [nx, ny] : {std::pair{p.x + 1, p.y}, {p.x - 1, p.y}, {p.x, p.y + 1}, {p.x, p.y - 1}})
+                if (belongs(nx, ny) && !seen[index(nx, ny)]) {
+                    seen[index(nx, ny)] = true;
+                    pending.push_back({nx, ny});
                 }
         }
         for (const platform::pixel_point& p : area)
@@ -127,16 +122,9 @@ private:
 
     std::optional<platform::colour_ref> brush_colour_at(int x, int y) const
     {
-        switch (brush().style) {
-        case platform::brush_style::solid:
-            return brush().colour;
-        case platform::brush_style::forward_diagonal:
-            if (((x - y) % 8 + 8) % 8 == 0)
-                return brush().colour;
-            return std::nullopt;
-        default:
-            return std::nullopt;
-        }
+        const bool painted = brush().style == platform::brush_style::solid
+            || (brush().style == platform::brush_style::forward_diagonal && ((x - y) % 8 + 8) % 8 == 0);
+        return painted ? std::optional(brush().colour) : std::nullopt;
     }
 
     void fill(int y, int left, int right)

@@ -1,6 +1,7 @@
-// The system headers most tests include, precompiled once for all of them.
-// Only headers that rarely change: a change here rebuilds every test. QtTest
-// stays out, its definitions name each test's own folder.
+// The heavy system headers most tests include (the standard library's come
+// with them), precompiled once for all of them. Only headers that rarely
+// change: a change here rebuilds every test. QtTest stays out, its
+// definitions name each test's own folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,18 +19,3 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-
-#include <algorithm>
-#include <array>
-#include <cmath>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <map>
-#include <memory>
-#include <set>
-#include <sstream>
-#include <string>
-#include <utility>
-#include <vector>

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -24,8 +24,8 @@ temp_dir::temp_dir()
 
 temp_dir::~temp_dir()
 {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
 }
 
 void temp_dir::write(const std::string& name, const std::string& contents) const
@@ -38,15 +38,10 @@ void temp_dir::write(const std::string& name, const std::string& contents) const
 std::string temp_dir::read(const std::string& name) const
 {
     std::ifstream in(file(name), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
-void temp_dir::make_dir(const std::string& name) const
-{
-    fs::create_directories(file(name));
-}
+void temp_dir::make_dir(const std::string& name) const { fs::create_directories(file(name)); }
 
 current_directory_change::current_directory_change(const std::string& directory)
     : previous_(fs::current_path().string())
@@ -72,10 +67,7 @@ void reset_globals_to(const std::string& directory)
     text_handler.reset();
 }
 
-std::string shipped_data_file(const std::string& name)
-{
-    return std::string(WINTOLA_SOURCE_DIR) + "/data/" + name;
-}
+std::string shipped_data_file(const std::string& name) { return std::string(WINTOLA_SOURCE_DIR) + "/data/" + name; }
 
 void put_program_files(const temp_dir& program)
 {

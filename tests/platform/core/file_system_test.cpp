@@ -15,43 +15,24 @@ TEST(FileSystem, NamesAreFoundWithoutRegardToCase)
     EXPECT_EQ(resolve_ignoring_case(dir.file("Results")), dir.file("Results"));
 }
 
-TEST(FileSystem, StatusListingAndFullPaths)
+TEST(FileSystem, StatusListingFullPathsAndWholeFiles)
 {
     test_support::temp_dir dir;
     dir.make_dir("sub");
-    dir.write("a.txt", "1");
     dir.write(".hidden", "1");
-    EXPECT_EQ(path_status(dir.file("sub")).kind, entry_kind::directory);
-    EXPECT_EQ(path_status(dir.file("a.txt")).kind, entry_kind::file);
-    EXPECT_EQ(path_status(dir.file("none")).kind, entry_kind::missing);
-    EXPECT_EQ(list_files(dir.path()), std::vector<std::string>{"a.txt"});
-    EXPECT_EQ(full_path("/x/y/../z/./w"), "/x/z/w");
-    EXPECT_TRUE(is_absolute_path("/a"));
-    EXPECT_FALSE(is_absolute_path("a/b"));
-    EXPECT_EQ(current_directory().back(), '/');
-}
-
-TEST(FileSystem, AtomicReplaceWritesWholeContentsOrNothing)
-{
-    test_support::temp_dir dir;
-    ASSERT_TRUE(replace_file_atomically(dir.file("f"), "new contents"));
-    EXPECT_EQ(read_whole_file(dir.file("f")), "new contents");
-    EXPECT_FALSE(replace_file_atomically(dir.file("missing/f"), "x"));
-    EXPECT_FALSE(read_whole_file(dir.file("missing/f")));
-}
-
-TEST(FileSystem, ReadingTellsOpeningFromReadingFailures)
-{
-    test_support::temp_dir dir;
     const std::string big(200000, 'x');   // more than one buffer
-    ASSERT_TRUE(replace_file_atomically(dir.file("big"), big));
-    const file_contents read = read_file_contents(dir.file("big"));
-    EXPECT_EQ(read.outcome, read_outcome::read);
-    EXPECT_EQ(read.text, big);
-    EXPECT_EQ(read_file_contents(dir.file("missing")).outcome, read_outcome::cannot_open);
+    ASSERT_TRUE(replace_file_atomically(dir.file("a.txt"), big));
+    EXPECT_FALSE(replace_file_atomically(dir.file("missing/f"), "x"));
+    EXPECT_EQ(std::tuple(path_status(dir.file("sub")).kind, path_status(dir.file("a.txt")).kind, path_status(dir.file("none")).kind),
+              std::tuple(entry_kind::directory, entry_kind::file, entry_kind::missing));
+    EXPECT_EQ(std::tuple(list_files(dir.path()), full_path("/x/y/../z/./w"), is_absolute_path("/a"), is_absolute_path("a/b"),
+                         current_directory().back()),
+              std::tuple(std::vector<std::string>{"a.txt"}, "/x/z/w", true, false, '/'));
+    const file_contents read = read_file_contents(dir.file("a.txt"));
+    EXPECT_EQ(std::tuple(read.outcome, read.text == big, read_file_contents(dir.file("none")).outcome),
+              std::tuple(read_outcome::read, true, read_outcome::cannot_open));
     // This file opens, but reading its first bytes fails with an input/output error.
     const file_contents failed = read_file_contents("/proc/self/mem");
-    EXPECT_EQ(failed.outcome, read_outcome::read_error);
-    EXPECT_EQ(failed.text, "");
-    EXPECT_FALSE(read_whole_file("/proc/self/mem"));
+    EXPECT_EQ(std::tuple(failed.outcome, failed.text, read_whole_file("/proc/self/mem").has_value()),
+              std::tuple(read_outcome::read_error, "", false));
 }

@@ -37,10 +37,9 @@ TEST(FileWrite, AnExclusiveCreationNeverReplacesWhatStandsThere)
         EXPECT_FALSE(create_file_exclusively(dir.file(name), "new")) << name;
         EXPECT_EQ(errno, EEXIST) << name;
     }
-    EXPECT_EQ(dir.read("taken"), "old");
-    EXPECT_FALSE(fs::exists(dir.file("elsewhere"))) << "the link is not followed";
     ASSERT_TRUE(create_file_exclusively(dir.file("fresh"), "contents"));
-    EXPECT_EQ(dir.read("fresh"), "contents");
+    EXPECT_EQ(std::tuple(dir.read("taken"), fs::exists(dir.file("elsewhere")), dir.read("fresh")), std::tuple("old", false, "contents"))
+        << "the link is not followed";
     EXPECT_EQ(entries_of(dir.path()), (std::vector<std::string>{"dangling", "fresh", "taken"})) << "no temporary is left";
 }
 
@@ -78,7 +77,7 @@ TEST(FileWrite, ATemporaryInUseIsNotTakenForALeftOver)
     binary_file in_use;
     ASSERT_TRUE(in_use.open_locked(dir.file(name), binary_file::mode::read_write));
     remove_stale_temporaries(dir.path());
-    EXPECT_TRUE(fs::exists(dir.file(name)));   // in use
+    EXPECT_TRUE(fs::exists(dir.file(name))) << "in use";
     in_use.close();
     remove_stale_temporaries(dir.path());
     EXPECT_FALSE(fs::exists(dir.file(name)));
@@ -91,9 +90,8 @@ TEST(FileWrite, AReplacedFileKeepsOwnerGroupAndModeAndLinksAreWrittenThrough)
     fs::permissions(dir.file("f"), fs::perms(0604));
     fs::create_symlink("f", dir.file("link"));
     ASSERT_TRUE(replace_file_atomically(dir.file("link"), "new"));
-    EXPECT_TRUE(fs::is_symlink(dir.file("link")));
-    EXPECT_EQ(dir.read("f"), "new");
-    EXPECT_EQ(fs::status(dir.file("f")).permissions(), fs::perms(0604));
+    EXPECT_EQ(std::tuple(fs::is_symlink(dir.file("link")), dir.read("f"), fs::status(dir.file("f")).permissions()),
+              std::tuple(true, "new", fs::perms(0604)));
     EXPECT_EQ(entries_of(dir.path()), (std::vector<std::string>{"f", "link"}));
 }
 

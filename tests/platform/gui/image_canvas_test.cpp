@@ -1,4 +1,3 @@
-#include "platform/gui/image_canvas.h"
 #include "platform/core/line_walk.h"
 #include "tests/support/gui_app.h"
 #include "tests/support/per_pixel_canvas.h"
@@ -7,8 +6,6 @@
 
 #include <climits>
 #include <random>
-#include <tuple>
-#include <vector>
 
 using namespace platform;
 
@@ -31,9 +28,8 @@ constexpr colour_ref navy = rgb(0, 0, 128);
 TEST(ImageCanvas, PixelsReadBackExactlyAndOutsideReadsInvalid)
 {
     image_canvas canvas(20, 10);
-    canvas.set_pixel(3, 4, rgb(1, 2, 3));
-    canvas.set_pixel(-1, 4, red);
-    canvas.set_pixel(20, 4, red);
+    for (const auto& [x, c] : {std::pair{3, rgb(1, 2, 3)}, {-1, red}, {20, red}})
+        canvas.set_pixel(x, 4, c);
     EXPECT_EQ(std::tuple(canvas.pixel(0, 0), canvas.pixel(3, 4), canvas.pixel(-1, 4), canvas.pixel(20, 0)),
               std::tuple(window_background_colour(), rgb(1, 2, 3), invalid_colour, invalid_colour));
     EXPECT_EQ(count_colour(canvas, red), 0);
@@ -45,12 +41,8 @@ TEST(ImageCanvas, ThinLinesAreTheLineWalkAndDottedPensSkipEveryOtherPixel)
     canvas.set_pen({red, 1, pen_style::solid});
     canvas.line({2, 3}, {30, 17});
     int walked = 0;
-    walk_line({2, 3}, {30, 17}, [&](int x, int y) {
-        EXPECT_EQ(canvas.pixel(x, y), red);
-        ++walked;
-    });
-    EXPECT_EQ(count_colour(canvas, red), walked);
-    EXPECT_EQ(canvas.pixel(30, 17), white) << "the end pixel is not drawn";
+    walk_line({2, 3}, {30, 17}, [&](int x, int y) { walked += canvas.pixel(x, y) == red; });
+    EXPECT_EQ(std::tuple(count_colour(canvas, red), walked, canvas.pixel(30, 17)), std::tuple(28, 28, white)) << "not the end pixel";
 
     canvas.set_pen({navy, 1, pen_style::dotted});
     canvas.line({0, 39}, {10, 39});
@@ -102,12 +94,8 @@ TEST(ImageCanvas, TextInTheFontColourTransparentOrOpaque)
     font.colour = red;
     canvas.set_font(font);
     canvas.text_out(2, 2, "XW");
+    EXPECT_EQ(count_colour(canvas, rgb(0, 255, 0)) + count_colour(canvas, red), 100 * 30) << "no smoothed pixels";
     EXPECT_GT(count_colour(canvas, red), 10);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 100; ++x) {
-            const colour_ref c = canvas.pixel(x, y);
-            ASSERT_TRUE(c == red || c == rgb(0, 255, 0)) << "no smoothed pixels";
-        }
     canvas.set_brush({brush_style::solid, white});
     canvas.set_background_mode(text_background::opaque);
     canvas.text_out(50, 2, "XW");

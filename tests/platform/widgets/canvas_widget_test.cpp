@@ -4,9 +4,6 @@
 #include <QImage>
 #include <QMouseEvent>
 
-#include <set>
-#include <tuple>
-
 #include <gtest/gtest.h>
 
 TEST(CanvasWidget, KeepsWhatIsDrawnAndRepaintsThePictureOnlyWhenItMustBeMadeAnew)
@@ -49,11 +46,10 @@ TEST(CanvasWidget, HandsTheMouseToTheWindowAndSendsAFreshMoveOnRequest)
     widget.resend_mouse_move({30, 40});
     EXPECT_TRUE(moves.empty()) << "sent once the present events are done";
     QApplication::processEvents();
-    EXPECT_EQ(moves, std::vector<QPoint>{QPoint(30, 40)});
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&widget, &press);
-    EXPECT_EQ(presses, 1);
+    EXPECT_EQ(std::tuple(moves, presses), std::tuple(std::vector<QPoint>{QPoint(30, 40)}, 1));
 }
 
 // On a high-density screen each canvas pixel becomes a block of screen pixels
@@ -69,21 +65,15 @@ TEST(CanvasWidget, AHighDensityScreenShowsEveryCanvasPixelUnmixed)
                 canvas.set_pixel(x, y, (x + y) % 2 ? platform::rgb(200, 0, 0) : platform::rgb(0, 0, 200));
     };
     widget.resize(20, 10);
-    const std::set<QRgb> drawn{qRgb(200, 0, 0), qRgb(0, 0, 200)};
     for (const qreal ratio : {2.0, 1.5, 3.0}) {
         QImage shown(qRound(20 * ratio), qRound(10 * ratio), QImage::Format_RGB32);
         shown.setDevicePixelRatio(ratio);
         widget.render(&shown);
-        std::set<QRgb> seen;
         for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                seen.insert(shown.pixel(x, y));
-        EXPECT_EQ(seen, drawn) << "ratio " << ratio;
-        if (ratio == 2.0) {
-            const int k = static_cast<int>(ratio);
-            for (int y = 0; y < shown.height(); ++y)
-                for (int x = 0; x < shown.width(); ++x)
-                    ASSERT_EQ(shown.pixel(x, y), widget.canvas().image().pixel(x / k, y / k)) << x << "," << y;
-        }
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb c = shown.pixel(x, y);
+                ASSERT_TRUE(c == qRgb(200, 0, 0) || c == qRgb(0, 0, 200)) << "ratio " << ratio;
+                ASSERT_TRUE(ratio != 2.0 || c == widget.canvas().image().pixel(x / 2, y / 2)) << x << "," << y;
+            }
     }
 }

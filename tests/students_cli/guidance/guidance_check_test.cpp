@@ -16,29 +16,24 @@ guidance_compilation compiled_condition(const std::string& condition)
     return compile_guidance(reading.text, 4);
 }
 
-struct outcome_case {
-    const char* condition;
-    bool can_hold, can_fail;
-    int least_count = 0;
-};
-
-const outcome_case outcome_cases[] = {
-    {"(COUNT >= 5)", true, true},
-    {"(SCORE > 100)", false, true},
-    {"(100 >= SCORE(5))", true, false},
-    {"(COUNT < 0)", false, true},
+// A condition, whether it can hold and fail, and the least COUNT it is asked at.
+const std::tuple<const char*, bool, bool, int> outcome_cases[] = {
+    {"(COUNT >= 5)", true, true, 0},
+    {"(SCORE > 100)", false, true, 0},
+    {"(100 >= SCORE(5))", true, false, 0},
+    {"(COUNT < 0)", false, true, 0},
     {"(COUNT = 0)", false, true, 1},
-    {"(TIME <> TIME)", false, true},
-    {"(SCORE(50) > 100)", false, true},
-    {"(1 = 1)", true, false},
-    {"((COUNT > 5) AND (COUNT < 3))", false, true},
-    {"((COUNT > 5) OR (COUNT < 3))", true, true},
-    {"((COUNT >= 0) OR (SCORE > 100))", true, false},
-    {"((SCORE > 50) AND (SCORE(5) < 20))", true, true},
-    {"((TIME > 10) AND ((TIME < 5) OR (COUNT = 3)))", true, true},
-    {"((TIME > 10) AND ((TIME < 5) OR (COUNT < 0)))", false, true},
-    {"((COUNT <> 4) OR (COUNT <> 5))", true, false},
-    {"((TOTAL_TIME < 3) AND (TOTAL_TIME > 2))", false, true},
+    {"(TIME <> TIME)", false, true, 0},
+    {"(SCORE(50) > 100)", false, true, 0},
+    {"(1 = 1)", true, false, 0},
+    {"((COUNT > 5) AND (COUNT < 3))", false, true, 0},
+    {"((COUNT > 5) OR (COUNT < 3))", true, true, 0},
+    {"((COUNT >= 0) OR (SCORE > 100))", true, false, 0},
+    {"((SCORE > 50) AND (SCORE(5) < 20))", true, true, 0},
+    {"((TIME > 10) AND ((TIME < 5) OR (COUNT = 3)))", true, true, 0},
+    {"((TIME > 10) AND ((TIME < 5) OR (COUNT < 0)))", false, true, 0},
+    {"((COUNT <> 4) OR (COUNT <> 5))", true, false, 0},
+    {"((TOTAL_TIME < 3) AND (TOTAL_TIME > 2))", false, true, 0},
 };
 
 struct expected_finding {
@@ -47,12 +42,7 @@ struct expected_finding {
     std::vector<std::string> values;
 };
 
-struct course_case {
-    const char* text;
-    std::vector<expected_finding> findings;
-};
-
-const course_case course_cases[] = {
+const std::pair<const char*, std::vector<expected_finding>> course_cases[] = {   // a course and its findings
     {"TH 1;\n5: TH 2;\nHALT;", {{2, 4, {"5"}}}},
     {"GOTO 9;\nTH 1;", {{1, 6, {"9"}}, {2, 7, {"2"}}}},
     {"TH 1;\n3: GOTO 4;\n\n4: GOTO 3;\nTH 2;\nTH 3;", {{2, 9, {"2, 3"}}, {5, 8, {"4", "5"}}}},
@@ -69,13 +59,12 @@ const course_case course_cases[] = {
 
 TEST(GuidanceConditionOutcomes, NumbersAndOperandRangesDecideWhatCanHold)
 {
-    for (const auto& c : outcome_cases) {
-        const guidance_compilation program = compiled_condition(c.condition);
-        ASSERT_EQ(program.error, "") << c.condition;
+    for (const auto& [condition, can_hold, can_fail, least_count] : outcome_cases) {
+        const guidance_compilation program = compiled_condition(condition);
+        ASSERT_EQ(program.error, "") << condition;
         const auto outermost = static_cast<condition_ref>(program.table.condition_count());
-        const condition_outcomes o = possible_outcomes(program.table, outermost, c.least_count);
-        EXPECT_EQ(o.can_hold, c.can_hold) << c.condition;
-        EXPECT_EQ(o.can_fail, c.can_fail) << c.condition;
+        const condition_outcomes o = possible_outcomes(program.table, outermost, least_count);
+        EXPECT_EQ(std::pair(o.can_hold, o.can_fail), std::pair(can_hold, can_fail)) << condition;
     }
 }
 
@@ -85,22 +74,21 @@ TEST_F(GuidanceCheckTest, EachCourseGetsItsFindingsAtTheirLines)
 {
     guidance_check_settings settings;
     settings.has_objects = [](int exercise, int level) { return !(exercise == 2 && level == 3); };
-    for (const auto& c : course_cases) {
-        const guidance_reading reading = split_guidance_text(c.text, "test.txt");
+    for (const auto& [text, findings] : course_cases) {
+        const guidance_reading reading = split_guidance_text(text, "test.txt");
         std::vector<std::pair<int, std::string>> found, expected;
         for (const guidance_finding& f : check_guidance_text(reading.text, settings))
             found.emplace_back(f.line, f.text);
-        for (const expected_finding& e : c.findings)
+        for (const expected_finding& e : findings)
             expected.emplace_back(e.line, e.entry == 0 ? e.values.front() : text_with(static_cast<text_names::guidance_check>(e.entry), e.values));
-        EXPECT_EQ(found, expected) << c.text;
+        EXPECT_EQ(found, expected) << text;
     }
 }
 
 TEST_F(GuidanceCheckTest, UnreadObjectFilesAreANoteNotASilence)
 {
-    const guidance_reading reading = split_guidance_text("EX 2 /L=3;", "test.txt");
-    const auto findings = check_guidance_text(reading.text, {});
+    const auto findings = check_guidance_text(split_guidance_text("EX 2 /L=3;", "test.txt").text, {});
     ASSERT_EQ(findings.size(), 1u);
-    EXPECT_EQ(findings[0].kind, guidance_finding::note);
-    EXPECT_EQ(findings[0].text, text_with(text_names::guidance_check::objects_unchecked));
+    EXPECT_EQ(std::pair(findings[0].kind, findings[0].text),
+              std::pair(guidance_finding::note, text_with(text_names::guidance_check::objects_unchecked)));
 }
