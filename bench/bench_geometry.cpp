@@ -19,6 +19,8 @@
 #include <numbers>
 #include <string>
 
+using namespace foundation;
+
 namespace {
 
 using bench::against_floor;

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+using namespace student_files;
+
 namespace {
 
 using namespace bench;

@@ -17,6 +17,8 @@
 
 #if defined(__GLIBC__)
 #include <malloc.h>
+
+using namespace student_files;
 #endif
 
 namespace {

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <stdexcept>
 
+namespace foundation {
+
 int min_of(int a, int b) { return a < b ? a : b; }
 int max_of(int a, int b) { return a > b ? a : b; }
 
@@ -76,3 +78,5 @@ void allocate_filled(memory_block& block, std::size_t size, std::uint8_t byte)
 void allocate_zeroed(memory_block& block, std::size_t size) { allocate_filled(block, size, 0); }
 
 void release(memory_block& block) { block.reset(); }
+
+} // namespace foundation

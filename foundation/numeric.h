@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+namespace foundation {
+
 int min_of(int a, int b);
 int max_of(int a, int b);
 long double clamp(long double low, long double x, long double high);
@@ -25,3 +27,5 @@ inline constexpr std::size_t max_block_size = 65535;
 void allocate_zeroed(memory_block& block, std::size_t size);
 void allocate_filled(memory_block& block, std::size_t size, std::uint8_t byte);
 void release(memory_block& block);
+
+} // namespace foundation

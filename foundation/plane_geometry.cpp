@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace foundation {
+
 bool points_equal(Tinteger_point a, Tinteger_point b) { return a.x == b.x && a.y == b.y; }
 
 bool point_before(Tinteger_point a, Tinteger_point b)
@@ -92,3 +94,5 @@ long double segment_distance(Tpoint p0, Tpoint p1, Tpoint p)
         return std::fabs(signed_line_distance(p0, p1, p));
     return d0 < d1 ? d0 : d1;
 }
+
+} // namespace foundation

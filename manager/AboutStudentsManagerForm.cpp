@@ -12,6 +12,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace resources;
+
 namespace {
 
 template <typename T> T* named(T* widget, const char* name)

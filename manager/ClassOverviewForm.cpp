@@ -18,6 +18,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+using namespace class_overview;
+
 namespace {
 
 using overview_entry = text_names::class_overview;
@@ -89,7 +94,7 @@ QWidget* TClassOverviewForm::scrolled(QWidget* chart)
 
 void TClassOverviewForm::tell_students_before_show(const std::vector<std::string>& names)
 {
-    overview_ = student_data_files ? build_class_overview(*student_data_files, names) : class_overview{};
+    overview_ = student_data_files ? build_class_overview(*student_data_files, names) : class_overview::class_overview{};
     for (const student_overview& student : overview_.students)
         show_if_failed(student.status);
     fill_table();

@@ -13,6 +13,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+
 TConciseResultsForAllStudentsDialog::TConciseResultsForAllStudentsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("ConciseResultsForAllStudentsDialog");

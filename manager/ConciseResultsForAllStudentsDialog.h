@@ -29,7 +29,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    text_section<text_names::concise_results> texts_;
+    foundation::text_section<foundation::text_names::concise_results> texts_;
     int remembered_width_ = 0;
     QPlainTextEdit* Memo_ = nullptr;
     QPushButton* OKBtn_ = nullptr;

@@ -17,6 +17,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+
 namespace {
 
 template <typename T> T* named(T* widget, const char* name)

@@ -29,7 +29,7 @@ private:
     void FormCreate(const TRFM_MainForm& main_form);
     void FormShow();
 
-    text_section<text_names::new_student_dialog> texts_;
+    foundation::text_section<foundation::text_names::new_student_dialog> texts_;
     QLabel* explanation_label_ = nullptr;
     QLabel* name_of_student_label_ = nullptr;
     QLineEdit* student_name_edit_control_ = nullptr;

@@ -17,6 +17,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+
 namespace {
 
 using dialog_text = text_names::edit_student_dialog;

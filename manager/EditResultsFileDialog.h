@@ -32,7 +32,7 @@ private:
     void FormCreate(const TRFM_MainForm& main_form);
     void FormShow();
 
-    text_section<text_names::edit_student_dialog> texts_;
+    foundation::text_section<foundation::text_names::edit_student_dialog> texts_;
     std::string student_name_;
     QLabel* enter_password_label_ = nullptr;
     QLineEdit* password_edit_control_ = nullptr;

@@ -32,6 +32,11 @@
 #include <algorithm>
 #include <initializer_list>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+using namespace class_overview;
+
 using text_names::students_manager;
 
 namespace {

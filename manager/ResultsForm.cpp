@@ -26,6 +26,10 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+
 namespace {
 
 const platform::font_choice window_font{"Courier New", 10, 13, false};

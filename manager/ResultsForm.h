@@ -36,7 +36,7 @@ public:
     int line_height() const { return line_height_; }
     int line_count() const { return listing_.line_count(); }
     int client_height() const;
-    const results_listing& listing() const { return listing_; }
+    const student_files::results_listing& listing() const { return listing_; }
 
     void FormShow();
     void FormPaint(platform::Canvas& canvas);
@@ -62,10 +62,10 @@ private:
 
     const TExerciseDForm* exercise_titles_ = nullptr;
     std::string pupil_name_;
-    text_section<text_names::results_window> texts_;
-    text_section<text_names::results_window_menus> menu_texts_;
+    foundation::text_section<foundation::text_names::results_window> texts_;
+    foundation::text_section<foundation::text_names::results_window_menus> menu_texts_;
     int line_height_ = 0;
-    results_listing listing_;
+    student_files::results_listing listing_;
     QWidget* view_ = nullptr;
     QScrollBar* VertScrollBar_ = nullptr;
     bool shown_before_ = false;   // the window system has given it its frame

@@ -5,6 +5,8 @@
 
 #include <QIcon>
 
+using namespace resources;
+
 program_start_up::program_start_up(int& argc, char** argv) : qt_(argc, argv)
 {
     platform::install_qt_presenters();

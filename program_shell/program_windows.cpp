@@ -11,6 +11,9 @@
 
 #include <QApplication>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 // A missing student files directory is created on the teacher's Yes; one

@@ -4,6 +4,9 @@
 #include "foundation/startup.h"
 #include "platform/core/file_system.h"
 
+using namespace foundation;
+using namespace student_files;
+
 cli_session::cli_session(const cli_options& options, std::ostream& err)
     : directory_(options.directory), err_(err),
       previous_presenter_(platform::set_message_presenter([this](const platform::message_request& r) {

@@ -30,4 +30,4 @@ int report_command(const command_args& args, command_context& context);
 
 // The results file the directory holds for a student named on the command
 // line, found as the manager finds it; nothing when there is none.
-std::optional<listed_student> find_student(Tstudent_data_files_object& files, const std::string& name);
+std::optional<student_files::listed_student> find_student(student_files::Tstudent_data_files_object& files, const std::string& name);

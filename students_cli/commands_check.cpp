@@ -12,6 +12,9 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 struct checked_student {

@@ -10,6 +10,9 @@
 
 #include <map>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 // A class list larger than this is no class list.

@@ -5,6 +5,9 @@
 #include "students_cli/results_csv.h"
 #include "tutor/engine/exercise_texts.h"
 
+using namespace foundation;
+using namespace student_files;
+
 int export_command(const command_args& args, command_context& context)
 {
     args.expect_operands(0, 0);

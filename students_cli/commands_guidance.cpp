@@ -14,6 +14,8 @@
 
 #include <charconv>
 
+using namespace foundation;
+
 namespace {
 
 int whole_number(const std::string& text, int low, int high, const std::string& what)

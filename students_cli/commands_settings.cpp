@@ -9,6 +9,8 @@
 
 #include <charconv>
 
+using namespace foundation;
+
 namespace {
 
 bool has_line_break(const std::string& text)

@@ -7,6 +7,9 @@
 #include "student_files/results_lines.h"
 #include "tutor/engine/exercise_texts.h"
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 void print_lines(std::ostream& out, const std::vector<std::string>& lines)

@@ -9,6 +9,9 @@
 #include <cmath>
 #include <string_view>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 const std::vector<std::string> header{"student", "exercise", "title", "level", "start", "end",

@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
-class Tstudent_data_files_object;
+namespace student_files { class Tstudent_data_files_object; }
 class exercise_texts;
 
 struct results_export {
     std::string csv;
     std::size_t rows = 0;
-    std::vector<outcome> problems;   // the files that could not be read to their end
+    std::vector<foundation::outcome> problems;   // the files that could not be read to their end
 };
 
-results_export export_results(Tstudent_data_files_object& files, const std::vector<listed_student>& students,
+results_export export_results(student_files::Tstudent_data_files_object& files, const std::vector<student_files::listed_student>& students,
                               const exercise_texts& titles);

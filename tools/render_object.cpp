@@ -59,6 +59,8 @@
 #include <string>
 #include <vector>
 
+using namespace foundation;
+
 namespace {
 
 enum class render_mode { filled, hidden_lines, workbench };

@@ -9,6 +9,8 @@
 #include "geometry/model/screen_metrics.h"
 #include "platform/gui/screen.h"
 
+using namespace foundation;
+
 void start_up_screen_drawing()
 {
     const platform::screen_size screen = platform::primary_screen_size();

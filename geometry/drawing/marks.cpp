@@ -5,6 +5,8 @@
 
 #include <array>
 
+using namespace foundation;
+
 void draw_arrow_outline(Tinteger_point tail, Tinteger_point head, const pixel_rule& rule)
 {
     const int x0 = tail.x, y0 = tail.y, x1 = head.x, y1 = head.y;

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+using namespace foundation;
+
 namespace {
 
 // One call's state, handed to the pixel rule, so calls never disturb each other.

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+using namespace foundation;
+
 namespace {
 
 // The closed outline of the k-th drawn surface as pixel points.

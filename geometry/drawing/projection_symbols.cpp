@@ -2,6 +2,8 @@
 
 #include "foundation/messages.h"
 
+using namespace foundation;
+
 Tresource_bitmap american_symbol;
 Tresource_bitmap european_symbol;
 

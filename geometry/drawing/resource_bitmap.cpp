@@ -6,6 +6,9 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace resources;
+
 Tresource_bitmap load_resource_bitmap(const std::string& name, bool with_palette)
 {
     init_resources();

@@ -27,7 +27,7 @@ inline constexpr int max_help_points = 25;
 // The points that help lines are drawn through, numbered from 1.
 struct Thelp_points {
     std::int32_t count = 0;
-    std::array<Tinteger_point, max_help_points + 1> points{};
+    std::array<foundation::Tinteger_point, max_help_points + 1> points{};
 };
 
 // Help line directions: lines run across the cell (0, 2) or up and down it
@@ -60,12 +60,12 @@ public:
 
     // The oblique frame at the origin, `height` high and as wide as the
     // screen's proportions make it. Returns the width.
-    int set_oblique_frame(Tinteger_point origin, int height);
+    int set_oblique_frame(foundation::Tinteger_point origin, int height);
 
     // Cells of the (even) height for the layout mode of
     // projection_convention.h, from the origin. Cells lower than 60 pixels
     // stand 1.3 cells apart, so their labels keep room. Returns the cell width.
-    int layout_views(Tinteger_point origin, int height, int mode);
+    int layout_views(foundation::Tinteger_point origin, int height, int mode);
 
     // The solid in the oblique frame, optionally cut first (what lies in
     // front of its plane z = 0 sawn off; a cut that cannot be made leaves it
@@ -116,7 +116,7 @@ public:
     // The American or the European symbol ANDed onto the picture at the
     // position, so its white leaves what is there; or its rectangle erased.
     // With use_layout the method and position are the layout's.
-    void draw_symbol(platform::Canvas& canvas, bool use_layout, bool erase, Tinteger_point position,
+    void draw_symbol(platform::Canvas& canvas, bool use_layout, bool erase, foundation::Tinteger_point position,
                      bool american_method);
 
     // A dotted teal line in cell k through each point, across the cell or
@@ -125,10 +125,10 @@ public:
 
     // The marked edge's two pixel points in cell k, the solid projected as
     // it stands.
-    std::array<Tinteger_point, 2> marked_edge_in_view(const Tsolid& solid, int k) const;
+    std::array<foundation::Tinteger_point, 2> marked_edge_in_view(const Tsolid& solid, int k) const;
 
-    Tinteger_point frame_centre() const;
-    Tinteger_point cell_centre(int k) const;
+    foundation::Tinteger_point frame_centre() const;
+    foundation::Tinteger_point cell_centre(int k) const;
 
 private:
     void clear_oblique_frame(platform::Canvas& canvas) const;

@@ -8,6 +8,8 @@
 #include "geometry/drawing/views.h"
 #include "geometry/drawing/views_canvas.h"
 
+using namespace foundation;
+
 namespace {
 
 // A cut that fails has shown why and left the solid whole, which is then

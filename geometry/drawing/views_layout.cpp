@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+using namespace foundation;
+
 namespace {
 
 // Odd heights grow by one; the largest int, which cannot, shrinks instead.

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace foundation;
+
 void clear_rectangle(platform::Canvas& canvas, const platform::pixel_rect& area)
 {
     const canvas_state_keeper keeper(canvas);

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace foundation;
+
 namespace {
 
 constexpr long double eps = cut_tolerance;

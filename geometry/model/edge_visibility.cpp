@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace foundation;
+
 namespace {
 
 constexpr long double eps = 0.0001L;

@@ -5,6 +5,8 @@
 #include "geometry/model/line_merging.h"
 #include "platform/core/message_box.h"
 
+using namespace foundation;
+
 namespace {
 
 // A stretch counts when the squared length of its edge's projection times

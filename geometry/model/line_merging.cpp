@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+using namespace foundation;
+
 namespace {
 
 constexpr long double eps = 0.0001L;

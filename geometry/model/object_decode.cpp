@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+using namespace foundation;
+
 namespace {
 
 // Reads an object record that the structure check has already bounded;

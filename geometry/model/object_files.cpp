@@ -12,6 +12,8 @@
 #include <new>
 #include <utility>
 
+using namespace foundation;
+
 Texercise_object_table exercise_object_table;
 std::vector<Tobject_file_image> object_file_images;
 std::vector<Tobject_position> object_table;

@@ -60,10 +60,10 @@ std::vector<std::string> object_file_names();
 
 // Reads the files the settings list into an empty catalogue; failed with
 // the message of the first file that cannot be read or is wrong.
-outcome read_object_files(TThingCatCollection& catalogue);
+foundation::outcome read_object_files(TThingCatCollection& catalogue);
 // The same for a given list of names (blanks removed, ".obj" added when
 // there is no extension, found by find_file).
-outcome read_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue);
+foundation::outcome read_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue);
 
 // The program's start-up: the same readings, stopping the program with the
 // message of a failure.

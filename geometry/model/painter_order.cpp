@@ -8,6 +8,8 @@
 #include <cmath>
 #include <utility>
 
+using namespace foundation;
+
 namespace {
 
 constexpr long double e = kernel_tolerance;

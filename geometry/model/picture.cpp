@@ -4,6 +4,8 @@
 #include "geometry/model/rounding.h"
 #include "geometry/model/screen_metrics.h"
 
+using namespace foundation;
+
 std::array<std::string, 2> arrow_labels;
 
 Tinteger_point project_point(int centre_x, int centre_y, long double scale, long double x, long double y)

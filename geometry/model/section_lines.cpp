@@ -8,6 +8,8 @@
 #include <cmath>
 #include <utility>
 
+using namespace foundation;
+
 namespace {
 
 constexpr long double eps = cut_tolerance;

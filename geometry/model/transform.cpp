@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+using namespace foundation;
+
 namespace {
 
 struct rotation {

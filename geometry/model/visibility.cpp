@@ -4,6 +4,8 @@
 #include "geometry/model/outline_sides.h"
 #include "geometry/model/screen_metrics.h"
 
+using namespace foundation;
+
 
 Tpoint3d surface_normal(const Tsolid& solid, int s)
 {

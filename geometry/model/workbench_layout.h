@@ -7,9 +7,9 @@
 #include "foundation/plane_geometry.h"
 
 struct Tworkbench_layout {
-    Tinteger_point frame_origin;   // set when the oblique picture is shown
+    foundation::Tinteger_point frame_origin;   // set when the oblique picture is shown
     int frame_height = 0;
-    Tinteger_point views_origin;   // set when the normal views are shown
+    foundation::Tinteger_point views_origin;   // set when the normal views are shown
     int cell_height = 0;
 };
 

@@ -12,6 +12,8 @@
 
 using namespace guidance_records;
 
+using namespace foundation;
+
 namespace {
 
 using entry = text_names::guidance_check;

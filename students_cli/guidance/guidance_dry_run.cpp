@@ -10,6 +10,8 @@
 
 using namespace guidance_records;
 
+using namespace foundation;
+
 namespace {
 
 using entry = text_names::guidance_dry_run;

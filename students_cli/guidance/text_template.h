@@ -12,5 +12,5 @@ std::string filled_in(const std::string& text, const std::vector<std::string>& v
 // An entry of the loaded text-section file, filled in.
 template <class Entry> std::string text_with(Entry entry, const std::vector<std::string>& values = {})
 {
-    return filled_in(text_of(entry), values);
+    return filled_in(foundation::text_of(entry), values);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 TEST(DateTime, PackAndUnpackInTheDosFormat)
 {
     const Tdate_time t = encode_date_time({2024, 3, 15, 13, 45, 31});

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 class FileLocationTest : public testing::Test {
 protected:
     void SetUp() override

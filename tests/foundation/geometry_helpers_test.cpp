@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 TEST(PlaneGeometry, DirectionAnglesAndNormalization)
 {
     EXPECT_NEAR(direction_angle(1, 0), 0, 1e-12);

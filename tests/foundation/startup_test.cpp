@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 TEST(StartUp, ReadsSettingsAndTextsFromTheProgramDirectory)
 {
     test_support::temp_dir program, cwd;

@@ -9,6 +9,8 @@
 #include <ostream>
 #include <utility>
 
+using namespace foundation;
+
 namespace {
 
 Ttextfile_handler parse(const std::string& text)

@@ -8,6 +8,8 @@
 
 #include <stdexcept>
 
+using namespace foundation;
+
 namespace test_objects {
 
 namespace {

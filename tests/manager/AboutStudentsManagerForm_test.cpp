@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace foundation;
+
 class AboutTest : public gui_fixture {};
 
 TEST_F(AboutTest, TextsFromTheFileAndTheIcon)

@@ -16,6 +16,11 @@
 #include <QTableWidget>
 #include <QTimer>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+using namespace class_overview;
+
 class ClassOverviewTest : public gui_fixture {
 protected:
     void TearDown() override

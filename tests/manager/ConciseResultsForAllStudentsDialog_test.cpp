@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace student_files;
+
 class ConciseDialogTest : public gui_fixture {};
 
 TEST_F(ConciseDialogTest, ItemsAreSplitIntoLinesAndCopiedWithCrLf)

@@ -16,6 +16,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+using namespace foundation;
+using namespace student_files;
+
 class CreateDialogTest : public gui_fixture {
 protected:
     void SetUp() override

@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+using namespace foundation;
+using namespace student_files;
+
 class EditDialogTest : public gui_fixture {
 protected:
     void SetUp() override

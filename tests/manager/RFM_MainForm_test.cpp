@@ -25,6 +25,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 QStringList items_of(QListWidget* list)

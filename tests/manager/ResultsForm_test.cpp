@@ -23,6 +23,9 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 // Remembers the texts drawn, so a test sees which lines a paint touched.

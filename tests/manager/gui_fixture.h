@@ -24,10 +24,10 @@ protected:
         for (const char* file : {"WinTola.ini", "WINTOLA.TXT"})
             std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
         program.make_dir("RESULTS");
-        start_up_foundation(program.file("students_manager"));
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
+        foundation::start_up_foundation(program.file("students_manager"));
+        student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
-    void TearDown() override { student_data_files.reset(); }
+    void TearDown() override { student_files::student_data_files.reset(); }
 
     test_support::temp_dir program;
     test_support::current_directory_change in_program{program.path()};

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace student_files;
+
 // The program's start in a folder that holds what a teacher finds beside it.
 class ProgramStartUp : public testing::Test {
 protected:

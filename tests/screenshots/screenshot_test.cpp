@@ -28,6 +28,9 @@
 #include <memory>
 #include <string>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 // A window made ready to be looked at; the windows of the program are there.

@@ -5,7 +5,9 @@
 
 #include <filesystem>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+using namespace student_files;
 
 namespace {
 

@@ -7,7 +7,10 @@
 
 #include <cmath>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+using namespace foundation;
+using namespace student_files;
 
 TEST(ResultsFormat, CodesOfNamesAndPasswords)
 {

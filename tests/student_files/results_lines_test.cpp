@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+using namespace foundation;
+using namespace student_files;
 
 namespace {
 

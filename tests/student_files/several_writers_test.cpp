@@ -9,7 +9,9 @@
 #include <fstream>
 #include <set>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+using namespace student_files;
 
 namespace {
 

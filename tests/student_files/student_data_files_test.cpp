@@ -10,7 +10,10 @@
 
 #include <filesystem>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+using namespace foundation;
+using namespace student_files;
 
 TEST_F(StudentFilesTest, FreshFileIsFiveRecordsOfTheFormat)
 {

@@ -23,9 +23,9 @@ inline const char* const student_files_texts =
     "$[RESULTS_FILE_MESSAGES]\nbad student name\nhidden student name\ntoo long a student name\n"
     "too long a password\nresult does not fit\nstatement does not fit\nfile \n is full\n";
 
-inline Tdate_time at(int day, int hour, int minute, int second)
+inline foundation::Tdate_time at(int day, int hour, int minute, int second)
 {
-    return encode_date_time({2025, 5, day, hour, minute, second});
+    return foundation::encode_date_time({2025, 5, day, hour, minute, second});
 }
 
 class StudentFilesTest : public testing::Test {
@@ -34,21 +34,21 @@ protected:
     {
         test_support::reset_globals_to(program.path());
         std::string problem;
-        text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(student_files_texts, problem));
+        foundation::text_handler = std::make_unique<foundation::Ttextfile_handler>(foundation::Ttextfile_handler::from_text(student_files_texts, problem));
         program.make_dir("RESULTS");
-        files = std::make_unique<Tstudent_data_files_object>();
+        files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
     void TearDown() override
     {
         EXPECT_EQ(responder.count(), 0u) << "the library returns what happened and never shows a box";
         platform::clear_write_fault();
-        text_handler.reset();
+        foundation::text_handler.reset();
     }
     std::string bytes(const std::string& name) { return program.read("RESULTS/" + name + ".results"); }
-    results_format::record record_of(const std::string& name, int k)
+    student_files::results_format::record record_of(const std::string& name, int k)
     {
         const std::string b = bytes(name);
-        results_format::record r{};
+        student_files::results_format::record r{};
         std::copy_n(b.begin() + k * 15, 15, r.begin());
         return r;
     }
@@ -56,6 +56,6 @@ protected:
     test_support::temp_dir program;
     test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
-    std::unique_ptr<Tstudent_data_files_object> files;
+    std::unique_ptr<student_files::Tstudent_data_files_object> files;
 };
 

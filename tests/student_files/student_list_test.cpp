@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 std::vector<std::string> names_in(const std::string& directory)

@@ -17,7 +17,10 @@
 #include <functional>
 #include <map>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+using namespace foundation;
+using namespace student_files;
 using platform::write_fault;
 using platform::write_fault_kind;
 

@@ -5,7 +5,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+using namespace student_files;
 
 class StudentsCheckTest : public StudentsToolTest {
 protected:

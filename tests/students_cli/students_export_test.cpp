@@ -9,6 +9,8 @@
 #include <regex>
 #include <set>
 
+using namespace student_files;
+
 using StudentsExportTest = StudentsToolTest;
 
 TEST_F(StudentsExportTest, TheDemoFolderReadsBackRowForResult)

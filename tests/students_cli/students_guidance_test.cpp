@@ -5,6 +5,8 @@
 #include <regex>
 #include <sstream>
 
+using namespace foundation;
+
 namespace {
 
 std::vector<std::string> lines_of(const std::string& text)

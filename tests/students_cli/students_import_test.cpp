@@ -1,6 +1,8 @@
 #include "student_files/student_data_files.h"
 #include "tests/students_cli/students_tool_fixture.h"
 
+using namespace student_files;
+
 class StudentsImportTest : public StudentsToolTest {
 protected:
     results_format::settings settings_of(const std::string& name)

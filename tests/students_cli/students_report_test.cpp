@@ -12,6 +12,10 @@
 #include <regex>
 #include <set>
 
+using namespace foundation;
+using namespace student_files;
+using namespace class_overview;
+
 namespace {
 
 struct sums {

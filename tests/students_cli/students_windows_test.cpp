@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 // The copy text with the platform's line ends and one after the last line.

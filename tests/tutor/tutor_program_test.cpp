@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 struct stop_case {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace foundation;
+
 bool add_attractor(Tattractors& attractors, Tinteger_point point)
 {
     for (int i = 0; i < attractors.count; ++i)

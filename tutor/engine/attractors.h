@@ -12,11 +12,11 @@ inline constexpr int max_attractors = 200;
 
 struct Tattractors {
     int count = 0;
-    std::array<Tinteger_point, max_attractors> points{};
+    std::array<foundation::Tinteger_point, max_attractors> points{};
 };
 
 // Each point once; false when it is not there and there is no room for it.
-bool add_attractor(Tattractors& attractors, Tinteger_point point);
+bool add_attractor(Tattractors& attractors, foundation::Tinteger_point point);
 // The two ends of every visible and hidden line.
 void add_line_ends(Tattractors& attractors, const Tscreen_drawing& drawing);
 
@@ -24,4 +24,4 @@ void add_line_ends(Tattractors& attractors, const Tscreen_drawing& drawing);
 // across and up and down (k = 2 when fine, else 6), and fewer than 8 the
 // two together; on equal distance the first. An empty list shows the stop
 // message first and finds nothing.
-bool snap_to_attractor(Tinteger_point point, bool fine, const Tattractors& attractors, Tinteger_point& snapped);
+bool snap_to_attractor(foundation::Tinteger_point point, bool fine, const Tattractors& attractors, foundation::Tinteger_point& snapped);

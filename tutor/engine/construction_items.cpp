@@ -8,6 +8,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace foundation;
+
 namespace {
 
 Tpoint real(Tinteger_point p)

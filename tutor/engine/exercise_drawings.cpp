@@ -11,6 +11,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace foundation;
+
 namespace {
 
 // In object units: shorter than this an edge is seen end-on; an edge to

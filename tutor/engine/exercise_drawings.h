@@ -20,7 +20,7 @@ inline constexpr int oblique_projection = -1;
 // Where one projection stands on the window: its centre and scale.
 struct Tprojection_place {
     int projection = oblique_projection;
-    Tinteger_point centre{};
+    foundation::Tinteger_point centre{};
     long double scale = 0;
 };
 
@@ -54,7 +54,7 @@ Tsolid solid_in_projection(const Tsolid& solid, int projection, bool cut);
 Tscreen_drawing drawing_at(const Tsolid& turned, const Tprojection_place& place);
 
 // Vertex v of a turned solid in pixels at the place.
-Tinteger_point vertex_at(const Tsolid& turned, int v, const Tprojection_place& place);
+foundation::Tinteger_point vertex_at(const Tsolid& turned, int v, const Tprojection_place& place);
 
 // Every vertex of a turned solid, then the ends of the drawing's lines.
 void gather_attractors(Tattractors& attractors, const Tsolid& turned, const Tscreen_drawing& drawing,

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+using namespace foundation;
+
 using text_names::exercise_caption;
 using text_names::exercise_instructions;
 

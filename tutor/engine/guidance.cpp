@@ -18,6 +18,9 @@
 
 using namespace guidance_records;
 
+using namespace foundation;
+using namespace student_files;
+
 std::unique_ptr<Tguidance_object> guidance;
 
 bool guidance_is_on()

@@ -9,6 +9,8 @@
 
 using namespace guidance_records;
 
+using namespace foundation;
+
 namespace {
 
 struct compile_fault {

@@ -6,6 +6,8 @@
 #include "tutor/engine/guidance.h"
 
 using namespace guidance_records;
+
+using namespace foundation;
 using finished_text = text_names::guidance_finished_messages;
 
 Tguidance_driver::Tguidance_driver(guidance_main_window& window, Tguidance_object& guidance)

@@ -7,6 +7,8 @@
 
 #include <stdexcept>
 
+using namespace foundation;
+
 namespace {
 
 std::string capitals(const std::string& name)

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+using namespace foundation;
+
 using ending = text_names::end_of_exercise_messages;
 
 void answer_counts::reset()

@@ -59,8 +59,8 @@ private:
 
 // The text the pupil reads when an exercise ends, and what is asked then.
 struct closing_texts {
-    text_section<text_names::practice_results> results;
-    text_section<text_names::end_of_exercise_messages> endings;
+    foundation::text_section<foundation::text_names::practice_results> results;
+    foundation::text_section<foundation::text_names::end_of_exercise_messages> endings;
 };
 
 std::string results_text(const closing_texts& texts, int count, int correct, int score);

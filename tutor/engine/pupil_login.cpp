@@ -4,6 +4,9 @@
 #include "student_files/student_data_files.h"
 #include "tutor/engine/guidance.h"
 
+using namespace foundation;
+using namespace student_files;
+
 outcome log_in_pupil(const std::string& name, const std::string& password)
 {
     if (!student_data_files || !guidance || !student_name_problem(name).empty())

@@ -13,4 +13,4 @@
 // cannot be read; without the global student files object or guidance
 // nothing is checked and it fails quietly too. The pupil logged in before,
 // if any, has the guidance state saved first.
-outcome log_in_pupil(const std::string& name, const std::string& password);
+foundation::outcome log_in_pupil(const std::string& name, const std::string& password);

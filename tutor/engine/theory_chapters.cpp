@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace foundation;
+
 namespace {
 
 // A whole number with an optional sign and leading blanks, nothing after it.

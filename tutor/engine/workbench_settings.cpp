@@ -2,6 +2,8 @@
 
 #include "foundation/settings.h"
 
+using namespace foundation;
+
 namespace {
 
 bool holds(const std::string& text, char letter)

@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <string>
 
+using namespace foundation;
+
 namespace {
 
 // Colours agree when the high four bits of each of red, green and blue do.

@@ -20,7 +20,7 @@ public:
     static constexpr int max_coloured_surfaces = 25;
 
     struct Tcolouring_entry {
-        Tinteger_point point{};   // where the pupil clicked
+        foundation::Tinteger_point point{};   // where the pupil clicked
         platform::colour_ref colour = 0;
         int surface = 0;          // drawn surface, from 1
         bool correct = false;
@@ -38,7 +38,7 @@ public:
     void show_wanted_parts() override;
     void remove_wanted_parts() override;
     void paint_objects(platform::Canvas& canvas) override;
-    void handle_point(int region, Tinteger_point point) override;
+    void handle_point(int region, foundation::Tinteger_point point) override;
     void FormClose() override;
 
     platform::colour_ref current_colour() const { return current_colour_; }
@@ -57,8 +57,8 @@ protected:
 
 private:
     void make_surface_regions();
-    int surface_at(Tinteger_point point) const;
-    bool colour_surface(int surface, Tinteger_point point);
+    int surface_at(foundation::Tinteger_point point) const;
+    bool colour_surface(int surface, foundation::Tinteger_point point);
     void fill_entry(platform::Canvas& canvas, const Tcolouring_entry& entry);
     void draw_swatch(platform::Canvas& canvas, bool erase);
     void draw_solution(platform::Canvas& canvas);

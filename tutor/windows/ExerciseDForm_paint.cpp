@@ -7,6 +7,8 @@
 #include "geometry/drawing/views_canvas.h"
 #include "platform/widgets/canvas_widget.h"
 
+using namespace foundation;
+
 namespace {
 
 constexpr int swatch_height = 40;

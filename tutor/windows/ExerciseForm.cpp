@@ -13,6 +13,8 @@
 #include <stdexcept>
 #include <string>
 
+using namespace foundation;
+
 namespace {
 
 constexpr int escape_key = 27;

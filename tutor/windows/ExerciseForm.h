@@ -72,13 +72,13 @@ public:
     void FormPaint(platform::Canvas& canvas);
     virtual void paint_objects(platform::Canvas& canvas);
     void FormKeyDown(int key);
-    void FormMouseMove(Tinteger_point point);
+    void FormMouseMove(foundation::Tinteger_point point);
     // fine: the pupil asks for the nearer snapping (Shift held).
-    void FormMouseDown(Qt::MouseButton button, Tinteger_point point, bool fine);
+    void FormMouseDown(Qt::MouseButton button, foundation::Tinteger_point point, bool fine);
     // A click in drawing area `region`, 0 for a click outside them all.
-    virtual void handle_point(int region, Tinteger_point point);
+    virtual void handle_point(int region, foundation::Tinteger_point point);
 
-    bool snap_to_attractor(Tinteger_point point, bool fine, const Tattractors& attractors, Tinteger_point& snapped);
+    bool snap_to_attractor(foundation::Tinteger_point point, bool fine, const Tattractors& attractors, foundation::Tinteger_point& snapped);
     // Drawing area 1..area_count: view_wrong, view_incomplete or view_right.
     int judge_view(int view) const;
 
@@ -118,7 +118,7 @@ protected:
     Tprojection_place place_of(int projection) const;
     // Where the colouring window puts its swatch and its solution: the
     // column beside the views, below the palette.
-    Tinteger_point column_origin() const { return column_origin_; }
+    foundation::Tinteger_point column_origin() const { return column_origin_; }
     int column_width() const { return column_width_; }
     bool laid_out() const { return laid_out_; }
     Tsolid& current_solid() { return solid_; }
@@ -138,11 +138,11 @@ private:
     void paint_area(platform::Canvas& canvas, const Tconstruction_area& area);
     void paint_items(platform::Canvas& canvas, const Tconstruction_items& items, platform::colour_ref colour);
     void paint_pending(platform::Canvas& canvas);
-    void line_point(int region, Tinteger_point point, int tool);
-    void surface_corner(int region, Tinteger_point point);
-    void rub_out(int region, Tinteger_point point);
-    bool continues_pending(int region, Tinteger_point point, Tinteger_point& snapped);
-    void start_pending(int region, Tinteger_point point);
+    void line_point(int region, foundation::Tinteger_point point, int tool);
+    void surface_corner(int region, foundation::Tinteger_point point);
+    void rub_out(int region, foundation::Tinteger_point point);
+    bool continues_pending(int region, foundation::Tinteger_point point, foundation::Tinteger_point& snapped);
+    void start_pending(int region, foundation::Tinteger_point point);
     void end_pending();
     void arm_band();
     Tconstruction_items& pupil_items(int region);
@@ -173,7 +173,7 @@ private:
     bool solution_painted_ = false;
     long double usual_view_scale_ = 0;    // as the layout makes them
     long double usual_frame_scale_ = 0;
-    Tinteger_point column_origin_{};
+    foundation::Tinteger_point column_origin_{};
     int column_width_ = 0;
 
     // What is shown besides the drawing areas.
@@ -182,7 +182,7 @@ private:
 
     // A run of lines or a surface's corners being clicked: its drawing area (0 none) and points.
     int pending_region_ = 0;
-    std::array<Tinteger_point, max_surface_corners> pending_points_{};
+    std::array<foundation::Tinteger_point, max_surface_corners> pending_points_{};
     int pending_count_ = 0;
     bool pending_drew_line_ = false;
     bool fine_ = false;

@@ -8,6 +8,8 @@
 #include "tutor/windows/ExerciseControls.h"
 #include "tutor/windows/Regions.h"
 
+using namespace foundation;
+
 void TExerciseForm::FormMouseMove(Tinteger_point point)
 {
     if (regions_)

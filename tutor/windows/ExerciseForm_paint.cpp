@@ -8,6 +8,8 @@
 #include "geometry/drawing/views_canvas.h"
 #include "tutor/windows/ExerciseControls.h"
 
+using namespace foundation;
+
 void TExerciseForm::FormPaint(platform::Canvas& canvas)
 {
     palette_->draw_tools();

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace foundation;
+
 namespace {
 
 constexpr int margin = 10;

@@ -13,6 +13,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+
 namespace {
 
 using login = text_names::pupil_login;

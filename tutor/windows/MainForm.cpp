@@ -27,6 +27,9 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace foundation::widgets;
+
 namespace {
 
 using menu = text_names::main_menus;

@@ -54,7 +54,7 @@ class TMainForm : public QMainWindow, public practice_main_window {
     Q_OBJECT
 public:
     static constexpr int login_timer_tag = 1;
-    static constexpr int theory_text_count = static_cast<int>(text_names::user_theory_menus::last);
+    static constexpr int theory_text_count = static_cast<int>(foundation::text_names::user_theory_menus::last);
     static constexpr int exercise_count = 9;
 
     // The guidance driver is made for the global guidance when there is one.
@@ -135,7 +135,7 @@ protected:
 private:
     void FormCreate();
     void create_menus();
-    QMenu* add_menu(const char* name, text_names::main_menus entry);
+    QMenu* add_menu(const char* name, foundation::text_names::main_menus entry);
     QAction* add_item(QMenu* menu, const char* name, const std::string& caption);
     void create_file_and_theory_menus();
     void create_practice_menu();
@@ -159,11 +159,11 @@ private:
     void theory_menu_itemClick(int chapter);
     void exercise_menu_itemClick(int exercise);
     void logged_in();
-    std::string menu_text(text_names::main_menus entry) const;
-    std::string menu_text(text_names::main_menus first, int offset) const;
+    std::string menu_text(foundation::text_names::main_menus entry) const;
+    std::string menu_text(foundation::text_names::main_menus first, int offset) const;
 
-    text_section<text_names::main_menus> menu_texts_;
-    text_section<text_names::user_theory_menus> theory_texts_;
+    foundation::text_section<foundation::text_names::main_menus> menu_texts_;
+    foundation::text_section<foundation::text_names::user_theory_menus> theory_texts_;
     Tviews views_;
     bool show_object_names_ = false;
     bool keep_maximised_ = false;

@@ -24,6 +24,9 @@
 #include <QShowEvent>
 #include <QTimer>
 
+using namespace foundation;
+using namespace foundation::widgets;
+
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);

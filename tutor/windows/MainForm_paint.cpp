@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace foundation;
+
 namespace {
 
 std::uint8_t layout_mode(bool american, bool six)

@@ -28,6 +28,9 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace foundation::widgets;
+
 namespace {
 
 using text_names::workbench;

@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+using namespace foundation;
+
 namespace {
 
 using handle_receiver = void (*)(std::uint32_t);

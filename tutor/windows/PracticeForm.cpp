@@ -23,6 +23,9 @@
 #include <algorithm>
 #include <random>
 
+using namespace foundation;
+using namespace foundation::widgets;
+
 namespace {
 
 QString qt_text(const std::string& text)

@@ -136,8 +136,8 @@ private:
     QAction* start_guidance_again_menu_item;
     QAction* exit_program_menu_item;
 
-    text_section<text_names::practice_status> status_texts_;
-    text_section<text_names::practice_general> general_texts_;
+    foundation::text_section<foundation::text_names::practice_status> status_texts_;
+    foundation::text_section<foundation::text_names::practice_general> general_texts_;
     closing_texts closing_;
     bool previous_next_allowed_ = false;
     object_drawer drawer_;
@@ -146,7 +146,7 @@ private:
     int level_ = 1;
     bool test_mode_ = false;
     answer_counts answers_;
-    Tdate_time start_time_ = 0;
+    foundation::Tdate_time start_time_ = 0;
     bool switch_requested_ = false;
     int target_exercise_ = 0;
     bool start_another_ = false;

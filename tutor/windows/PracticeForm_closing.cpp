@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace foundation;
+using namespace student_files;
+
 void TPracticeForm::ShowModal()
 {
     QEventLoop loop;

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QString>
 
+using namespace foundation;
+
 void TPracticeForm::init_before_show(int exercise, int level, bool test_mode)
 {
     const Texercise_cell& cell

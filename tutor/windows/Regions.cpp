@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+using namespace resources;
+
 namespace {
 
 // Loaded once, on first use.

@@ -15,6 +15,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+
 namespace {
 
 constexpr int perspective_chapter = 1;

@@ -3,6 +3,8 @@
 #include "foundation/widgets/form_helpers.h"
 #include "tutor/engine/guidance.h"
 
+using namespace foundation::widgets;
+
 void enable_guidance_menu(QWidget* form)
 {
     const bool usable = guidance && guidance->file_ok();

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace foundation::widgets;
+
 practice_status_bar::practice_status_bar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName("StatusBar");

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation::widgets;
+
 TEST(FormHelpers, StandardFontAndGuidanceMenuByTags)
 {
     int argc = 1;

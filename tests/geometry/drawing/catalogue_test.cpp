@@ -18,6 +18,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace foundation;
+
 namespace {
 
 // The 24 ways the rotation buttons can turn an object, each once.

@@ -12,6 +12,8 @@
 
 #include <map>
 
+using namespace foundation;
+
 using platform::image_canvas;
 using test_objects::cube;
 using test_objects::solid_of;

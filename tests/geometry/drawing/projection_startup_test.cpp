@@ -14,6 +14,8 @@
 #include <tuple>
 #include <vector>
 
+using namespace foundation;
+
 namespace {
 
 class ProjectionStartUp : public testing::Test {

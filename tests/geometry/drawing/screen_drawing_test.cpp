@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+using namespace foundation;
+
 using platform::image_canvas;
 using platform::rgb;
 

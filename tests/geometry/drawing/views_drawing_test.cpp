@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+using namespace foundation;
+
 using platform::image_canvas;
 using namespace test_support;
 

@@ -3,6 +3,8 @@
 #include "platform/core/message_box.h"
 #include "tests/geometry/views_fixture.h"
 
+using namespace foundation;
+
 using platform::image_canvas;
 using namespace test_support;
 

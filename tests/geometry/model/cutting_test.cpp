@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace foundation;
+
 using test_objects::add_box;
 using test_objects::add_prism;
 using test_objects::finished;

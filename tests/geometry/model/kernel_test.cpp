@@ -11,6 +11,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace foundation;
+
 using test_objects::cube;
 using test_objects::solid_of;
 

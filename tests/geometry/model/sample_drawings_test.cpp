@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+using namespace foundation;
+
 using ray_check::seen;
 using test_objects::sample_solids;
 

@@ -8,6 +8,8 @@
 
 using namespace guidance_records;
 
+using namespace foundation;
+
 namespace {
 
 guidance_compilation compiled_condition(const std::string& condition)

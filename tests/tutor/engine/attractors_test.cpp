@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 namespace {
 
 Tattractors of(std::initializer_list<Tinteger_point> points)

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace foundation;
+
 namespace {
 
 Tconstruction_line line(int x1, int y1, int x2, int y2, int kind = solid_kind, int width = 1)

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using namespace foundation;
+
 namespace {
 
 const Tprojection_place front_place{2, {200, 200}, 1.0L};

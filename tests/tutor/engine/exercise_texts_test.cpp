@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 TEST(ExerciseTexts, ReadWithoutWidgetsAndEmptyWithoutATextFile)
 {
     text_handler.reset();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace student_files;
+
 namespace {
 
 // Records what the driver asks of the main window, one line per call.

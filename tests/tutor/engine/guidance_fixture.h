@@ -51,14 +51,14 @@ protected:
     {
         test_support::reset_globals_to(program.path());
         std::string problem;
-        text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(guidance_texts, problem));
+        foundation::text_handler = std::make_unique<foundation::Ttextfile_handler>(foundation::Ttextfile_handler::from_text(guidance_texts, problem));
         program.make_dir("RESULTS");
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
+        student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
     void TearDown() override
     {
-        student_data_files.reset();
-        text_handler.reset();
+        student_files::student_data_files.reset();
+        foundation::text_handler.reset();
     }
 
     // A guidance object of the text, on the test's clock.
@@ -72,16 +72,16 @@ protected:
     // A pupil with a fresh results file, logged in.
     void log_in(Tguidance_object& g, const std::string& pupil, bool on, bool switchable, bool restart)
     {
-        ASSERT_TRUE(student_data_files->create_results_file(pupil, "secret", on, switchable, restart, true));
-        results_format::settings s;
-        ASSERT_TRUE(student_data_files->read_settings(pupil, s));
+        ASSERT_TRUE(student_files::student_data_files->create_results_file(pupil, "secret", on, switchable, restart, true));
+        student_files::results_format::settings s;
+        ASSERT_TRUE(student_files::student_data_files->read_settings(pupil, s));
         g.restore_state(pupil, s);
     }
 
-    results_format::settings stored_settings(const std::string& pupil)
+    student_files::results_format::settings stored_settings(const std::string& pupil)
     {
-        results_format::settings s;
-        EXPECT_TRUE(student_data_files->read_settings(pupil, s));
+        student_files::results_format::settings s;
+        EXPECT_TRUE(student_files::student_data_files->read_settings(pupil, s));
         return s;
     }
 

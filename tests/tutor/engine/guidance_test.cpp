@@ -9,6 +9,9 @@
 
 using namespace guidance_records;
 
+using namespace foundation;
+using namespace student_files;
+
 TEST_F(GuidanceTest, FileIsNamedBySettingsAndFoundWithoutRegardToCase)
 {
     program.write("guid1.txt", "TH 1;\nEX 2;\n");

@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+using namespace student_files;
+
 class PupilLoginTest : public GuidanceTest {
 protected:
     void SetUp() override

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 TEST(WorkbenchSettings, LettersAnywhereInTheTextSwitchTheOptions)
 {
     const oblique_view_settings pxc = parse_non_technical_view_settings("PXC");

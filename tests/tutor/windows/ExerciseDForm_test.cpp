@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+using namespace foundation;
+
 namespace {
 
 // A pixel of the colour outside the rectangle: where the pupil picks it.

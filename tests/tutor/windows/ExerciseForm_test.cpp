@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <bitset>
 
+using namespace foundation;
+
 namespace {
 
 int pixels_of(const QImage& image, const platform::pixel_rect& r, QRgb colour)

@@ -12,6 +12,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace foundation;
+using namespace student_files;
+
 TEST_F(MainFormTest, ShowingStartsTheLoginOnceNoModalWindowIsOpen)
 {
     make_form();

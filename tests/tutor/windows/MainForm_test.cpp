@@ -13,6 +13,8 @@
 
 #include <cmath>
 
+using namespace foundation::widgets;
+
 namespace {
 
 bool same_solid(const Tsolid& a, const Tsolid& b)

@@ -8,6 +8,8 @@
 
 #include <array>
 
+using namespace student_files;
+
 namespace {
 
 const unsigned question = platform::MB_YESNOCANCEL | platform::MB_ICONQUESTION;

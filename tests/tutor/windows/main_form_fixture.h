@@ -89,11 +89,11 @@ protected:
         for (const char* file : {"SOLIDS.OBJ", "BLOCKS.OBJ"})
             std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + file, program.file(file));
         program.make_dir("RESULTS");
-        start_up_foundation(program.file("tutor"));
+        foundation::start_up_foundation(program.file("tutor"));
         start_up_screen_drawing();
         start_up_kernel();
         start_up_projection_views();
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
+        student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
     void TearDown() override
     {
@@ -102,23 +102,23 @@ protected:
         exercises.reset();
         form.reset();
         guidance.reset();
-        student_data_files.reset();
+        student_files::student_data_files.reset();
         set_projection_convention(false);
     }
 
     void setting(const std::string& key, const std::string& value, const std::string& section = "GENERAL")
     {
-        write_setting("", section, key, value);
+        foundation::write_setting("", section, key, value);
     }
     std::string stored_setting(const std::string& key)
     {
-        return read_setting("", "GENERAL", key, "<missing>");
+        return foundation::read_setting("", "GENERAL", key, "<missing>");
     }
     // The guidance of the text; the pupil "Anna" (password "tulip") has a results file.
     void make_guidance(const std::string& text, bool guidance_on, bool store_test_results = true)
     {
         guidance = std::make_unique<Tguidance_object>(text, "course.txt");
-        ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, store_test_results));
+        ASSERT_TRUE(student_files::student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, store_test_results));
     }
     TMainForm& make_form()
     {
@@ -147,7 +147,7 @@ protected:
         return found;
     }
     QAction* item(const char* name) { return control<QAction>(name); }
-    std::string caption(const char* name) { return without_mnemonic(item(name)->text().toStdString()); }
+    std::string caption(const char* name) { return foundation::without_mnemonic(item(name)->text().toStdString()); }
     QTimer& timer() { return *form->findChild<QTimer*>("wait_until_ready_timer"); }
 
     // Runs `act` on the next modal window once it is open (inside its own

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace student_files;
+
 class GuidedSession : public MainFormTest {
 protected:
     // Shown and logged in as Anna through the login the timer opens.

@@ -84,9 +84,9 @@ protected:
         test_support::widget_app();
         test_support::reset_globals_to(program.path());
         std::string problem;
-        text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(practice_texts, problem));
+        foundation::text_handler = std::make_unique<foundation::Ttextfile_handler>(foundation::Ttextfile_handler::from_text(practice_texts, problem));
         program.make_dir("RESULTS");
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
+        student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
         saved_table = exercise_object_table;
         saved_last = last_object_number;
         last_object_number = 9;
@@ -98,8 +98,8 @@ protected:
         guidance.reset();
         exercise_object_table = saved_table;
         last_object_number = saved_last;
-        student_data_files.reset();
-        text_handler.reset();
+        student_files::student_data_files.reset();
+        foundation::text_handler.reset();
     }
 
     // The selection of an exercise at a level; the count is the number of objects.
@@ -133,9 +133,9 @@ protected:
     void log_in(const std::string& guidance_text, bool store_test_results)
     {
         guidance = std::make_unique<Tguidance_object>(guidance_text, "course.txt");
-        ASSERT_TRUE(student_data_files->create_results_file("Pupil", "secret", true, true, true, store_test_results));
-        results_format::settings s;
-        ASSERT_TRUE(student_data_files->read_settings("Pupil", s));
+        ASSERT_TRUE(student_files::student_data_files->create_results_file("Pupil", "secret", true, true, true, store_test_results));
+        student_files::results_format::settings s;
+        ASSERT_TRUE(student_files::student_data_files->read_settings("Pupil", s));
         guidance->restore_state("Pupil", s);
     }
 

@@ -21,7 +21,7 @@ inline platform::canvas_widget& client(TPracticeForm& window)
     return *area;
 }
 
-inline void click(TPracticeForm& window, Tinteger_point p, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+inline void click(TPracticeForm& window, foundation::Tinteger_point p, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::mouseClick(&client(window), Qt::LeftButton, modifiers, QPoint(p.x, p.y));
 }
@@ -74,7 +74,7 @@ inline void draw_wanted(TExerciseForm& window, int k)
         draw_line(window, line);
     for (const Tconstruction_surface& surface : wanted.surface_list())
         draw_surface(window, surface);
-    for (Tinteger_point p : wanted.marked_points()) {
+    for (foundation::Tinteger_point p : wanted.marked_points()) {
         choose_tool(window, solid_line_tool);
         click(window, p);
         click(window, p);
