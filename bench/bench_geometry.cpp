@@ -21,6 +21,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 using bench::against_floor;

@@ -13,6 +13,9 @@
 
 using namespace student_files;
 
+using namespace tutor::engine;
+using namespace students_cli;
+
 namespace {
 
 using namespace bench;

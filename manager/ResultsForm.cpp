@@ -30,6 +30,8 @@ using namespace foundation;
 using namespace foundation::widgets;
 using namespace student_files;
 
+using namespace geometry::model;
+
 namespace {
 
 const platform::font_choice window_font{"Courier New", 10, 13, false};

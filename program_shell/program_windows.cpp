@@ -14,6 +14,9 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
 namespace {
 
 // A missing student files directory is created on the teacher's Yes; one

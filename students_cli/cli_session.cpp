@@ -7,6 +7,8 @@
 using namespace foundation;
 using namespace student_files;
 
+namespace students_cli {
+
 cli_session::cli_session(const cli_options& options, std::ostream& err)
     : directory_(options.directory), err_(err),
       previous_presenter_(platform::set_message_presenter([this](const platform::message_request& r) {
@@ -64,3 +66,5 @@ Tstudent_data_files_object& cli_session::files()
 {
     return *files_;
 }
+
+} // namespace students_cli

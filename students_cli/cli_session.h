@@ -15,6 +15,8 @@
 #include <ostream>
 #include <string>
 
+namespace students_cli {
+
 struct cli_options {
     std::string program_file;               // the tool's own file: its directory is the program directory
     std::optional<std::string> settings;    // --settings FILE
@@ -52,3 +54,5 @@ private:
     platform::message_presenter previous_presenter_;
     std::unique_ptr<student_files::Tstudent_data_files_object> files_;
 };
+
+} // namespace students_cli

@@ -18,6 +18,10 @@ using namespace foundation;
 using namespace student_files;
 using namespace class_overview;
 
+using namespace students_cli::guidance;
+
+namespace students_cli {
+
 namespace {
 
 using overview_entry = text_names::class_overview;
@@ -95,3 +99,5 @@ int report_command(const command_args& args, command_context& context)
     const bool written = (!pdf || write_pdf(*pdf, overview, context)) && (!png || write_pngs(*png, overview, context));
     return !written || context.session.errors_reported() > errors_before ? 1 : 0;
 }
+
+} // namespace students_cli

@@ -14,7 +14,12 @@
 #include <vector>
 
 namespace student_files { class Tstudent_data_files_object; }
+
+namespace tutor::engine {
 class exercise_texts;
+}
+
+namespace students_cli {
 
 struct results_export {
     std::string csv;
@@ -23,4 +28,6 @@ struct results_export {
 };
 
 results_export export_results(student_files::Tstudent_data_files_object& files, const std::vector<student_files::listed_student>& students,
-                              const exercise_texts& titles);
+                              const tutor::engine::exercise_texts& titles);
+
+} // namespace students_cli

@@ -61,6 +61,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 enum class render_mode { filled, hidden_lines, workbench };

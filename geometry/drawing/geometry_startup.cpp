@@ -11,6 +11,10 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 void start_up_screen_drawing()
 {
     const platform::screen_size screen = platform::primary_screen_size();
@@ -32,3 +36,5 @@ void start_up_projection_views()
     set_view_labels(labels);
     load_projection_symbols();
 }
+
+} // namespace geometry::drawing

@@ -10,6 +10,10 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 namespace {
 
 // The closed outline of the k-th drawn surface as pixel points.
@@ -143,3 +147,5 @@ bool surface_region(const Tpicture& picture, int k, platform::polygon_region& re
     colour = display_colour(picture.surface_colour[k]);
     return true;
 }
+
+} // namespace geometry::drawing

@@ -9,6 +9,8 @@
 using namespace foundation;
 using namespace resources;
 
+namespace geometry::drawing {
+
 Tresource_bitmap load_resource_bitmap(const std::string& name, bool with_palette)
 {
     init_resources();
@@ -45,3 +47,5 @@ void free_resource_bitmap(Tresource_bitmap& record)
 {
     record = {};
 }
+
+} // namespace geometry::drawing

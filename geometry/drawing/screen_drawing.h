@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace geometry::drawing {
+
 // Line patterns, read from the most significant bit: a set bit is a pixel
 // in the line colour.
 inline constexpr std::uint32_t solid_pattern = 0xFFFFFFFF;
@@ -46,3 +48,5 @@ void draw_rectangle_outline(platform::Canvas& dc, const platform::pixel_rect& re
 // The bitmap at its full size with its top left at the point; nothing for an empty one.
 void draw_bitmap_at(platform::Canvas& dc, const platform::bitmap& bitmap, foundation::Tinteger_point point,
                     platform::raster_operation raster_operation);
+
+} // namespace geometry::drawing

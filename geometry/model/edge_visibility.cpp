@@ -10,6 +10,8 @@
 
 using namespace foundation;
 
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = 0.0001L;
@@ -241,3 +243,5 @@ void paint_edge_interval(std::uint8_t level, Tedge_visibility& record, long doub
         previous = old;
     }
 }
+
+} // namespace geometry::model

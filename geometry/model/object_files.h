@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+namespace geometry::model {
+
 inline constexpr int max_object_files = 100;
 inline constexpr int max_objects = 254;
 inline constexpr std::size_t max_object_file_size = 20000;
@@ -75,3 +77,5 @@ void load_object_images(std::vector<Tobject_file_image> images, TThingCatCollect
 // Decodes object `number` into the solid, replacing all of it: start
 // rotation, mirroring for the European method, view arrows, edges.
 void load_object(int number, Tsolid& solid);
+
+} // namespace geometry::model

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+namespace geometry::model {
+
 struct Tarrow_mark {
     std::int32_t tail_x = 0;
     std::int32_t tail_y = 0;
@@ -53,3 +55,5 @@ void make_picture(const Tsolid& solid, int angle_x, int angle_y, Tpicture& pictu
 
 // The pixel points of the marked edge's two vertices, projected as they are.
 std::array<foundation::Tinteger_point, 2> marked_edge_points(const Tsolid& solid, int centre_x, int centre_y, long double scale);
+
+} // namespace geometry::model

@@ -10,6 +10,8 @@
 
 using namespace foundation;
 
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = cut_tolerance;
@@ -135,3 +137,5 @@ void collect_section_lines(Tsolid& solid, Tcut_work& work)
         if (work.lines.lines[i].cover_count % 2 == 0)
             delete_line(work.lines, i);
 }
+
+} // namespace geometry::model

@@ -10,6 +10,8 @@
 
 using namespace foundation;
 
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = cut_tolerance;
@@ -193,3 +195,5 @@ int build_section_surfaces(Tsolid& solid, Tcut_work& work, bool& bridged)
     }
     return added;
 }
+
+} // namespace geometry::model

@@ -8,6 +8,8 @@
 
 using namespace foundation;
 
+namespace geometry::model {
+
 namespace {
 
 struct rotation {
@@ -79,3 +81,5 @@ void mirror_solid(Tsolid& solid)
             list[n + 1] = list[1];
     }
 }
+
+} // namespace geometry::model

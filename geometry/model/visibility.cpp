@@ -6,6 +6,7 @@
 
 using namespace foundation;
 
+namespace geometry::model {
 
 Tpoint3d surface_normal(const Tsolid& solid, int s)
 {
@@ -88,3 +89,5 @@ void find_edges(Tsolid& solid, int skipped_surfaces)
     if (!collect_edges(solid, skipped_surfaces))
         stop_with_message("object has too many edges");
 }
+
+} // namespace geometry::model

@@ -6,6 +6,8 @@
 
 #include "foundation/plane_geometry.h"
 
+namespace geometry::model {
+
 struct Tworkbench_layout {
     foundation::Tinteger_point frame_origin;   // set when the oblique picture is shown
     int frame_height = 0;
@@ -14,3 +16,5 @@ struct Tworkbench_layout {
 };
 
 Tworkbench_layout workbench_layout(int width, int height, bool oblique_shown, bool normal_shown, bool six_views);
+
+} // namespace geometry::model

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace students_cli::guidance {
+
 std::string filled_in(const std::string& text, const std::vector<std::string>& values);
 
 // An entry of the loaded text-section file, filled in.
@@ -14,3 +16,5 @@ template <class Entry> std::string text_with(Entry entry, const std::vector<std:
 {
     return filled_in(foundation::text_of(entry), values);
 }
+
+} // namespace students_cli::guidance

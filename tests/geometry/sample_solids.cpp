@@ -10,6 +10,8 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+
 namespace test_objects {
 
 namespace {

@@ -11,12 +11,12 @@ namespace test_objects {
 
 struct sample_solid {
     std::string name;   // as the object lists show it; "object N" for one in no list
-    Tsolid solid;
+    geometry::model::Tsolid solid;
 };
 
 // Every sample object, by object number; loaded once.
 const std::vector<sample_solid>& sample_solids();
 
-const Tsolid& sample_named(const std::string& name);
+const geometry::model::Tsolid& sample_named(const std::string& name);
 
 } // namespace test_objects

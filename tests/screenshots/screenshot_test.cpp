@@ -31,6 +31,9 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace geometry::model;
+using namespace tutor::engine;
+
 namespace {
 
 // A window made ready to be looked at; the windows of the program are there.

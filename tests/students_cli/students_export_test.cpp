@@ -11,6 +11,9 @@
 
 using namespace student_files;
 
+using namespace tutor::engine;
+using namespace students_cli::csv;
+
 using StudentsExportTest = StudentsToolTest;
 
 TEST_F(StudentsExportTest, TheDemoFolderReadsBackRowForResult)

@@ -7,6 +7,8 @@
 
 using namespace foundation;
 
+using namespace students_cli::guidance;
+
 namespace {
 
 std::vector<std::string> lines_of(const std::string& text)

@@ -9,6 +9,10 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+
+namespace tutor::engine {
+
 bool add_attractor(Tattractors& attractors, Tinteger_point point)
 {
     for (int i = 0; i < attractors.count; ++i)
@@ -49,3 +53,5 @@ bool snap_to_attractor(Tinteger_point point, bool fine, const Tattractors& attra
     }
     return found;
 }
+
+} // namespace tutor::engine

@@ -10,6 +10,10 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+
+namespace tutor::engine {
+
 namespace {
 
 Tpoint real(Tinteger_point p)
@@ -215,3 +219,5 @@ bool rub_out_at(Tconstruction_items& items, Tinteger_point point)
     }
     return false;
 }
+
+} // namespace tutor::engine

@@ -12,6 +12,8 @@
 #include <array>
 #include <span>
 
+namespace tutor::engine {
+
 inline constexpr int max_marked_points = 2;
 inline constexpr int max_lines_per_group = 50;   // as a line list of a drawing
 inline constexpr int max_construction_lines = 2 * max_lines_per_group;
@@ -94,3 +96,5 @@ inline constexpr long double rubout_reach = 4;
 // Removes the line nearest the point within the rubber's reach, else such a
 // marked point, else the last surface holding the point; whether one was.
 bool rub_out_at(Tconstruction_items& items, foundation::Tinteger_point point);
+
+} // namespace tutor::engine

@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 
+namespace tutor::engine {
+
 // What the current statement asks the tutor to do.
 struct guidance_step {
     guidance_records::statement_kind kind = guidance_records::kind_empty;
@@ -136,3 +138,5 @@ extern std::unique_ptr<Tguidance_object> guidance;
 
 // The global guidance exists and is on.
 bool guidance_is_on();
+
+} // namespace tutor::engine

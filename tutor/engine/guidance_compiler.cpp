@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <string_view>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
 
 using namespace foundation;
+
+namespace tutor::engine {
 
 namespace {
 
@@ -356,3 +358,5 @@ guidance_check_compilation compile_guidance_collecting(const guidance_text& text
     }
     return result;
 }
+
+} // namespace tutor::engine

@@ -9,6 +9,8 @@
 #include <array>
 #include <string>
 
+namespace tutor::engine {
+
 class Tguidance_object;
 
 // What the driver needs of the tutor main window.
@@ -61,3 +63,5 @@ private:
     // Once the window is being closed, nothing more is asked or opened.
     bool closing_ = false;
 };
+
+} // namespace tutor::engine

@@ -9,6 +9,8 @@
 
 using namespace foundation;
 
+namespace tutor::engine {
+
 namespace {
 
 std::string capitals(const std::string& name)
@@ -81,3 +83,5 @@ guidance_reading split_guidance_text(std::string_view contents, const std::strin
     }
     return reading;
 }
+
+} // namespace tutor::engine

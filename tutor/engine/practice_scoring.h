@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+namespace tutor::engine {
+
 inline constexpr int recent_answers_window = 30;
 
 class answer_counts {
@@ -72,3 +74,5 @@ struct closing_question {
 };
 
 closing_question closing_question_for(const closing_texts& texts, bool test_mode, int exercise, int score);
+
+} // namespace tutor::engine

@@ -7,6 +7,8 @@
 using namespace foundation;
 using namespace student_files;
 
+namespace tutor::engine {
+
 outcome log_in_pupil(const std::string& name, const std::string& password)
 {
     if (!student_data_files || !guidance || !student_name_problem(name).empty())
@@ -28,3 +30,5 @@ outcome log_in_pupil(const std::string& name, const std::string& password)
     guidance->restore_state(name, settings);
     return {};
 }
+
+} // namespace tutor::engine

@@ -3,6 +3,9 @@
 #include "geometry/model/rounding.h"
 #include "platform/widgets/canvas_widget.h"
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 struct tool_look {

@@ -13,6 +13,9 @@
 
 using namespace foundation;
 
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
 namespace {
 
 // Colours agree when the high four bits of each of red, green and blue do.

@@ -47,7 +47,7 @@ public:
     // Drawn surface k, from 1: its region on the window and its colour.
     const platform::polygon_region& surface_region_of(int k) const;
     platform::colour_ref surface_colour_of(int k) const;
-    const Tpicture& picture() const { return picture_; }
+    const geometry::model::Tpicture& picture() const { return picture_; }
     // Where the current colour is shown; the solution takes its place.
     platform::pixel_rect swatch_rectangle() const;
     bool solution_shown() const { return solution_views_ != nullptr; }
@@ -63,12 +63,12 @@ private:
     void draw_swatch(platform::Canvas& canvas, bool erase);
     void draw_solution(platform::Canvas& canvas);
 
-    Tpicture picture_;
+    geometry::model::Tpicture picture_;
     platform::colour_ref current_colour_ = platform::white;
     int surface_count_ = 0;
     std::array<platform::polygon_region, max_coloured_surfaces> surface_regions_;
     std::array<platform::colour_ref, max_coloured_surfaces> surface_colours_{};
     int entry_count_ = 0;
     std::array<Tcolouring_entry, max_coloured_surfaces> entries_{};
-    std::unique_ptr<Tviews> solution_views_;
+    std::unique_ptr<geometry::drawing::Tviews> solution_views_;
 };

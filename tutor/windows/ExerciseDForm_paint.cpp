@@ -9,6 +9,9 @@
 
 using namespace foundation;
 
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
 namespace {
 
 constexpr int swatch_height = 40;

@@ -15,6 +15,8 @@
 
 using namespace foundation;
 
+using namespace tutor::engine;
+
 namespace {
 
 constexpr int escape_key = 27;

@@ -10,6 +10,8 @@
 
 using namespace foundation;
 
+using namespace tutor::engine;
+
 void TExerciseForm::FormMouseMove(Tinteger_point point)
 {
     if (regions_)

@@ -10,6 +10,10 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
 void TExerciseForm::FormPaint(platform::Canvas& canvas)
 {
     palette_->draw_tools();

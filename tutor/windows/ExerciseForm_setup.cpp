@@ -15,6 +15,10 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
 namespace {
 
 constexpr int margin = 10;

@@ -16,6 +16,8 @@
 using namespace foundation;
 using namespace foundation::widgets;
 
+using namespace tutor::engine;
+
 namespace {
 
 using login = text_names::pupil_login;

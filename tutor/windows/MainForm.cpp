@@ -30,6 +30,9 @@
 using namespace foundation;
 using namespace foundation::widgets;
 
+using namespace geometry::model;
+using namespace tutor::engine;
+
 namespace {
 
 using menu = text_names::main_menus;

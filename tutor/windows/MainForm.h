@@ -39,10 +39,10 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class TBackGroundScreen;
-struct Tworkbench_layout;
+namespace geometry::model { struct Tworkbench_layout; }
 class TPupilLoginDialog;
 class TTheoryForm;
-class Tguidance_driver;
+namespace tutor::engine { class Tguidance_driver; }
 class exercise_windows;
 class pupil_results_window;
 namespace platform {
@@ -97,7 +97,7 @@ public:
     void projections_radio_groupClick();
     void object_class_comboboxChange();
     void object_choice_listboxClick();
-    void rotation_buttonClick(rotation_button button);
+    void rotation_buttonClick(tutor::engine::rotation_button button);
     void pupil_menu_itemClick();
     void change_password_menu_itemClick();
     void settings_menu_itemClick();
@@ -112,17 +112,17 @@ public:
     int practice_level() const { return practice_level_; }
     bool oblique_shown() const { return oblique_shown_; }
     bool normal_shown() const { return normal_shown_; }
-    const TThingCatCollection& catalogue() const { return catalogue_; }
-    const Tsolid& solid() const { return solid_; }
+    const geometry::model::TThingCatCollection& catalogue() const { return catalogue_; }
+    const geometry::model::Tsolid& solid() const { return solid_; }
     int timer_tag() const { return timer_tag_; }
     // The options as the view settings strings hold them.
-    oblique_view_settings oblique_options() const;
-    normal_view_settings normal_options() const;
+    tutor::engine::oblique_view_settings oblique_options() const;
+    tutor::engine::normal_view_settings normal_options() const;
     // Where the projections are drawn on the screen: left of the rotation
     // buttons and above the option controls.
     int drawing_width() const;
     int drawing_height() const;
-    const Tviews& views() const { return views_; }
+    const geometry::drawing::Tviews& views() const { return views_; }
     // Whether the chosen object's name is written beside its projections;
     // the tutor's settings would switch it, so it is off.
     void set_show_object_names(bool show);
@@ -155,7 +155,7 @@ private:
     void enable_option_groups();
     void place_controls();
     void repaint_projections();
-    void write_object_name(platform::Canvas& canvas, const Tworkbench_layout& layout, bool six, bool american);
+    void write_object_name(platform::Canvas& canvas, const geometry::model::Tworkbench_layout& layout, bool six, bool american);
     void theory_menu_itemClick(int chapter);
     void exercise_menu_itemClick(int exercise);
     void logged_in();
@@ -164,11 +164,11 @@ private:
 
     foundation::text_section<foundation::text_names::main_menus> menu_texts_;
     foundation::text_section<foundation::text_names::user_theory_menus> theory_texts_;
-    Tviews views_;
+    geometry::drawing::Tviews views_;
     bool show_object_names_ = false;
     bool keep_maximised_ = false;
-    TThingCatCollection catalogue_;
-    Tsolid solid_{};
+    geometry::model::TThingCatCollection catalogue_;
+    geometry::model::Tsolid solid_{};
     bool oblique_shown_ = false;
     bool normal_shown_ = false;
     bool test_mode_ = false;
@@ -178,7 +178,7 @@ private:
     int last_height_ = 0;
     int timer_tag_ = 0;
     wired_windows windows_;
-    std::unique_ptr<Tguidance_driver> driver_;
+    std::unique_ptr<tutor::engine::Tguidance_driver> driver_;
     std::unique_ptr<TBackGroundScreen> background_screen_;
     TPupilLoginDialog* login_dialog_ = nullptr;
     TTheoryForm* theory_form_ = nullptr;

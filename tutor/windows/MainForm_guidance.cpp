@@ -27,6 +27,8 @@
 using namespace foundation;
 using namespace foundation::widgets;
 
+using namespace tutor::engine;
+
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);

@@ -15,6 +15,8 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+
 namespace {
 
 std::uint8_t layout_mode(bool american, bool six)

@@ -31,6 +31,9 @@
 using namespace foundation;
 using namespace foundation::widgets;
 
+using namespace geometry::model;
+using namespace tutor::engine;
+
 namespace {
 
 using text_names::workbench;

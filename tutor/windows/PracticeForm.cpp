@@ -26,6 +26,8 @@
 using namespace foundation;
 using namespace foundation::widgets;
 
+using namespace tutor::engine;
+
 namespace {
 
 QString qt_text(const std::string& text)

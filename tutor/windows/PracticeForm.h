@@ -34,7 +34,7 @@ class canvas_widget;
 class TPracticeForm : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int exercise_count = exercise_texts::exercise_count;
+    static constexpr int exercise_count = tutor::engine::exercise_texts::exercise_count;
 
     explicit TPracticeForm(practice_main_window* main_window = nullptr, QWidget* parent = nullptr);
 
@@ -87,9 +87,9 @@ public:
     int count() const { return answers_.count(); }
     int correct() const { return answers_.correct(); }
     bool showing_solution() const { return showing_solution_; }
-    const object_drawer& objects() const { return drawer_; }
+    const tutor::engine::object_drawer& objects() const { return drawer_; }
     // Tests draw from a script instead of at random.
-    void set_random_source(object_drawer::random_source random);
+    void set_random_source(tutor::engine::object_drawer::random_source random);
 
 signals:
     void closed();
@@ -119,7 +119,7 @@ private:
     void report_never_called(const char* operation) const;
 
     practice_main_window* main_;
-    exercise_texts exercises_;   // read at creation
+    tutor::engine::exercise_texts exercises_;   // read at creation
 
     platform::canvas_widget* client_;
     practice_status_bar* StatusBar;
@@ -138,14 +138,14 @@ private:
 
     foundation::text_section<foundation::text_names::practice_status> status_texts_;
     foundation::text_section<foundation::text_names::practice_general> general_texts_;
-    closing_texts closing_;
+    tutor::engine::closing_texts closing_;
     bool previous_next_allowed_ = false;
-    object_drawer drawer_;
+    tutor::engine::object_drawer drawer_;
     bool end_of_exercise_messages_ = true;
     int exercise_ = 1;
     int level_ = 1;
     bool test_mode_ = false;
-    answer_counts answers_;
+    tutor::engine::answer_counts answers_;
     foundation::Tdate_time start_time_ = 0;
     bool switch_requested_ = false;
     int target_exercise_ = 0;

@@ -19,6 +19,8 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace tutor::engine;
+
 void TPracticeForm::ShowModal()
 {
     QEventLoop loop;

@@ -15,6 +15,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace tutor::engine;
+
 void TPracticeForm::init_before_show(int exercise, int level, bool test_mode)
 {
     const Texercise_cell& cell

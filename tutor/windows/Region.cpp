@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace geometry::model;
+
 namespace {
 
 using platform::pixel_point;

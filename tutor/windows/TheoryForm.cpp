@@ -18,6 +18,10 @@
 using namespace foundation;
 using namespace foundation::widgets;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
 namespace {
 
 constexpr int perspective_chapter = 1;

@@ -5,6 +5,8 @@
 
 using namespace foundation::widgets;
 
+using namespace tutor::engine;
+
 void enable_guidance_menu(QWidget* form)
 {
     const bool usable = guidance && guidance->file_ok();

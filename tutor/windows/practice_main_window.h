@@ -8,7 +8,7 @@
 
 #include <string>
 
-class practice_main_window : public guidance_main_window {
+class practice_main_window : public tutor::engine::guidance_main_window {
 public:
     // False while a modal window is open over it.
     virtual bool is_enabled() const = 0;

@@ -20,6 +20,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 // The 24 ways the rotation buttons can turn an object, each once.

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using platform::image_canvas;
 
 namespace {

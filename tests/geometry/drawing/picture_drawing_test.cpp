@@ -14,6 +14,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using platform::image_canvas;
 using test_objects::cube;
 using test_objects::solid_of;

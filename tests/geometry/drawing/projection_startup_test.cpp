@@ -16,6 +16,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 class ProjectionStartUp : public testing::Test {

@@ -23,6 +23,9 @@
 #include <random>
 #include <vector>
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using turn = test_objects::view;
 
 namespace {

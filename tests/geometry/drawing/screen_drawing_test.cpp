@@ -17,6 +17,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using platform::image_canvas;
 using platform::rgb;
 

@@ -7,6 +7,8 @@
 
 #include <climits>
 
+using namespace geometry::model;
+
 namespace {
 
 struct screen_shape {

@@ -6,6 +6,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using platform::image_canvas;
 using namespace test_support;
 

@@ -5,6 +5,8 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+
 using platform::image_canvas;
 using namespace test_support;
 

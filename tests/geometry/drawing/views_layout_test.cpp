@@ -6,6 +6,9 @@
 
 #include <vector>
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 class ViewsLayout : public testing::Test {

@@ -5,6 +5,9 @@
 
 using namespace test_support;
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 struct workbench_options {

@@ -16,6 +16,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::object_sources;
+
 using test_objects::add_box;
 using test_objects::add_prism;
 using test_objects::finished;

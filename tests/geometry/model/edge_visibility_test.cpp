@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+using namespace geometry::model;
+
 namespace {
 
 using marks = std::vector<std::pair<long double, int>>;   // (t, crossing code or level)

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace geometry::model;
+
 using test_objects::add_box;
 using test_objects::add_prism;
 using test_objects::finished;

@@ -13,6 +13,8 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+
 using test_objects::cube;
 using test_objects::solid_of;
 

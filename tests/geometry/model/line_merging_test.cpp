@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace geometry::model;
+
 namespace {
 
 Tdrawing_lines list_of(std::initializer_list<Tdrawing_line> lines)

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 using namespace test_objects;
+
+using namespace geometry::model;
 using test_support::stop_message;
 
 namespace {

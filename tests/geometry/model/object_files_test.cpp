@@ -8,6 +8,8 @@
 
 using namespace test_objects;
 
+using namespace geometry::model;
+
 namespace {
 
 using test_support::stop_message;

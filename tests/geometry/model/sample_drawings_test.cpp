@@ -22,6 +22,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace geometry::object_sources;
+
 using ray_check::seen;
 using test_objects::sample_solids;
 

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 
+using namespace geometry::model;
+using namespace geometry::object_sources;
+
 namespace {
 
 const std::string cube_faces = R"(

@@ -6,6 +6,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace tutor::engine;
+
 namespace {
 
 Tattractors of(std::initializer_list<Tinteger_point> points)

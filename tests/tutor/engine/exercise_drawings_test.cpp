@@ -10,6 +10,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace tutor::engine;
+
 namespace {
 
 const Tprojection_place front_place{2, {200, 200}, 1.0L};

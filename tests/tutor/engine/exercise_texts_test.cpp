@@ -6,6 +6,8 @@
 
 using namespace foundation;
 
+using namespace tutor::engine;
+
 TEST(ExerciseTexts, ReadWithoutWidgetsAndEmptyWithoutATextFile)
 {
     text_handler.reset();

@@ -8,6 +8,8 @@
 
 using namespace student_files;
 
+using namespace tutor::engine;
+
 namespace {
 
 // Records what the driver asks of the main window, one line per call.

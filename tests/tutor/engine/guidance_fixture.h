@@ -26,9 +26,9 @@ inline const char* const guidance_texts =
 inline constexpr double one_minute = 1.0 / 1440;
 
 // The compiled table of a guidance text, or the compile error.
-inline guidance_compilation compiled(std::string_view text, int theory_chapters = 4)
+inline tutor::engine::guidance_compilation compiled(std::string_view text, int theory_chapters = 4)
 {
-    const guidance_reading reading = split_guidance_text(text, "test.txt");
+    const tutor::engine::guidance_reading reading = tutor::engine::split_guidance_text(text, "test.txt");
     return compile_guidance(reading.text, theory_chapters);
 }
 
@@ -62,15 +62,15 @@ protected:
     }
 
     // A guidance object of the text, on the test's clock.
-    std::unique_ptr<Tguidance_object> make_guidance(std::string_view text)
+    std::unique_ptr<tutor::engine::Tguidance_object> make_guidance(std::string_view text)
     {
-        auto g = std::make_unique<Tguidance_object>(text, "test.txt");
+        auto g = std::make_unique<tutor::engine::Tguidance_object>(text, "test.txt");
         g->set_clock([this] { return now; });
         return g;
     }
 
     // A pupil with a fresh results file, logged in.
-    void log_in(Tguidance_object& g, const std::string& pupil, bool on, bool switchable, bool restart)
+    void log_in(tutor::engine::Tguidance_object& g, const std::string& pupil, bool on, bool switchable, bool restart)
     {
         ASSERT_TRUE(student_files::student_data_files->create_results_file(pupil, "secret", on, switchable, restart, true));
         student_files::results_format::settings s;

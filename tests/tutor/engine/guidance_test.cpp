@@ -7,10 +7,12 @@
 
 #include <filesystem>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
 
 using namespace foundation;
 using namespace student_files;
+
+using namespace tutor::engine;
 
 TEST_F(GuidanceTest, FileIsNamedBySettingsAndFoundWithoutRegardToCase)
 {

@@ -5,6 +5,8 @@
 #include <deque>
 #include <set>
 
+using namespace tutor::engine;
+
 namespace {
 
 object_set set_of(std::initializer_list<int> numbers)

@@ -5,6 +5,8 @@
 
 using namespace student_files;
 
+using namespace tutor::engine;
+
 class PupilLoginTest : public GuidanceTest {
 protected:
     void SetUp() override

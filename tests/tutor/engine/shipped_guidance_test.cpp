@@ -5,6 +5,8 @@
 
 #include <set>
 
+using namespace tutor::engine;
+
 namespace {
 
 // A pupil working through the course: each exercise is run as the practice

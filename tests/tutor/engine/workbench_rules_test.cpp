@@ -7,6 +7,8 @@
 
 using namespace foundation;
 
+using namespace tutor::engine;
+
 TEST(WorkbenchSettings, LettersAnywhereInTheTextSwitchTheOptions)
 {
     const oblique_view_settings pxc = parse_non_technical_view_settings("PXC");

@@ -9,6 +9,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using platform::pixel_point;
 using platform::rgb;
 

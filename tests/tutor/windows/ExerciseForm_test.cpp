@@ -8,6 +8,9 @@
 
 using namespace foundation;
 
+using namespace geometry::model;
+using namespace tutor::engine;
+
 namespace {
 
 int pixels_of(const QImage& image, const platform::pixel_rect& r, QRgb colour)

@@ -15,6 +15,8 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace tutor::engine;
+
 TEST_F(MainFormTest, ShowingStartsTheLoginOnceNoModalWindowIsOpen)
 {
     make_form();

@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QRadioButton>
 
+using namespace tutor::engine;
+
 namespace {
 
 constexpr int area_width = 900;

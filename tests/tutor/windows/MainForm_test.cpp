@@ -15,6 +15,8 @@
 
 using namespace foundation::widgets;
 
+using namespace geometry::model;
+
 namespace {
 
 bool same_solid(const Tsolid& a, const Tsolid& b)

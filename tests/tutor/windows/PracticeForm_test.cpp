@@ -10,6 +10,8 @@
 
 using namespace student_files;
 
+using namespace tutor::engine;
+
 namespace {
 
 const unsigned question = platform::MB_YESNOCANCEL | platform::MB_ICONQUESTION;

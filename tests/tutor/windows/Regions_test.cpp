@@ -13,6 +13,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace geometry::model;
+
 using platform::pixel_point;
 using platform::rgb;
 

@@ -29,17 +29,17 @@ protected:
         std::filesystem::copy_file(test_support::shipped_data_file("WinTola.ini"), program.file("WinTola.ini"));
         for (const char* name : {"SOLIDS.OBJ", "BLOCKS.OBJ"})
             std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + name, program.file(name));
-        aspect = 1.0L;
-        start_up_kernel();
-        load_projection_symbols();
-        set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
+        geometry::model::aspect = 1.0L;
+        geometry::drawing::start_up_kernel();
+        geometry::drawing::load_projection_symbols();
+        geometry::model::set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
         ASSERT_EQ(test_support::stop_message([&] { load_object_files(catalogue); }), "");
     }
     void TearDown() override
     {
         drawing.reset();
         colouring.reset();
-        set_projection_convention(false);
+        geometry::model::set_projection_convention(false);
         PracticeFormTest::TearDown();
     }
 
@@ -55,7 +55,7 @@ protected:
     // The exercise at the level uses this object alone.
     void only(int exercise, int level, const std::string& name)
     {
-        Texercise_cell& cell = exercise_object_table[static_cast<std::size_t>(exercise_group(exercise))]
+        geometry::model::Texercise_cell& cell = geometry::model::exercise_object_table[static_cast<std::size_t>(tutor::engine::exercise_group(exercise))]
                                                     [static_cast<std::size_t>(level)];
         cell = {};
         cell.objects.set(static_cast<std::size_t>(object_number(name)));
@@ -80,7 +80,7 @@ protected:
         return responder.count() > 0 ? responder.last().text : "";
     }
 
-    TThingCatCollection catalogue;
+    geometry::model::TThingCatCollection catalogue;
     std::unique_ptr<TExerciseForm> drawing;
     std::unique_ptr<TExerciseDForm> colouring;
 };

@@ -90,9 +90,9 @@ protected:
             std::filesystem::copy_file(std::string(WINTOLA_BIN_DIR) + "/" + file, program.file(file));
         program.make_dir("RESULTS");
         foundation::start_up_foundation(program.file("tutor"));
-        start_up_screen_drawing();
-        start_up_kernel();
-        start_up_projection_views();
+        geometry::drawing::start_up_screen_drawing();
+        geometry::drawing::start_up_kernel();
+        geometry::drawing::start_up_projection_views();
         student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
     void TearDown() override
@@ -101,9 +101,9 @@ protected:
             delete watch.data();   // one a failed test left waiting
         exercises.reset();
         form.reset();
-        guidance.reset();
+        tutor::engine::guidance.reset();
         student_files::student_data_files.reset();
-        set_projection_convention(false);
+        geometry::model::set_projection_convention(false);
     }
 
     void setting(const std::string& key, const std::string& value, const std::string& section = "GENERAL")
@@ -117,7 +117,7 @@ protected:
     // The guidance of the text; the pupil "Anna" (password "tulip") has a results file.
     void make_guidance(const std::string& text, bool guidance_on, bool store_test_results = true)
     {
-        guidance = std::make_unique<Tguidance_object>(text, "course.txt");
+        tutor::engine::guidance = std::make_unique<tutor::engine::Tguidance_object>(text, "course.txt");
         ASSERT_TRUE(student_files::student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, store_test_results));
     }
     TMainForm& make_form()

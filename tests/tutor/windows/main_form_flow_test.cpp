@@ -11,6 +11,8 @@
 
 using namespace student_files;
 
+using namespace tutor::engine;
+
 class GuidedSession : public MainFormTest {
 protected:
     // Shown and logged in as Anna through the login the timer opens.

@@ -87,17 +87,17 @@ protected:
         foundation::text_handler = std::make_unique<foundation::Ttextfile_handler>(foundation::Ttextfile_handler::from_text(practice_texts, problem));
         program.make_dir("RESULTS");
         student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
-        saved_table = exercise_object_table;
-        saved_last = last_object_number;
-        last_object_number = 9;
+        saved_table = geometry::model::exercise_object_table;
+        saved_last = geometry::model::last_object_number;
+        geometry::model::last_object_number = 9;
         select_objects(8, 1, {2, 5, 7});
     }
     void TearDown() override
     {
         form.reset();
-        guidance.reset();
-        exercise_object_table = saved_table;
-        last_object_number = saved_last;
+        tutor::engine::guidance.reset();
+        geometry::model::exercise_object_table = saved_table;
+        geometry::model::last_object_number = saved_last;
         student_files::student_data_files.reset();
         foundation::text_handler.reset();
     }
@@ -105,7 +105,7 @@ protected:
     // The selection of an exercise at a level; the count is the number of objects.
     void select_objects(int exercise, int level, std::initializer_list<int> numbers)
     {
-        Texercise_cell& cell = exercise_object_table[static_cast<std::size_t>(exercise_group(exercise))][static_cast<std::size_t>(level)];
+        geometry::model::Texercise_cell& cell = geometry::model::exercise_object_table[static_cast<std::size_t>(tutor::engine::exercise_group(exercise))][static_cast<std::size_t>(level)];
         cell = {};
         for (int n : numbers)
             cell.objects.set(static_cast<std::size_t>(n));
@@ -132,11 +132,11 @@ protected:
     // A pupil with a results file, logged in; guidance on when the text has statements.
     void log_in(const std::string& guidance_text, bool store_test_results)
     {
-        guidance = std::make_unique<Tguidance_object>(guidance_text, "course.txt");
+        tutor::engine::guidance = std::make_unique<tutor::engine::Tguidance_object>(guidance_text, "course.txt");
         ASSERT_TRUE(student_files::student_data_files->create_results_file("Pupil", "secret", true, true, true, store_test_results));
         student_files::results_format::settings s;
         ASSERT_TRUE(student_files::student_data_files->read_settings("Pupil", s));
-        guidance->restore_state("Pupil", s);
+        tutor::engine::guidance->restore_state("Pupil", s);
     }
 
     test_support::temp_dir program;
@@ -144,6 +144,6 @@ protected:
     platform::scripted_responder responder;
     fake_main_window main_window;
     std::unique_ptr<scripted_practice_form> form;
-    Texercise_object_table saved_table;
+    geometry::model::Texercise_object_table saved_table;
     int saved_last = -1;
 };

@@ -49,16 +49,16 @@ inline void choose_tool(TExerciseForm& window, int code)
 
 // A line from one point to another, a run of lines ended by clicking its
 // end again; the clicks a pixel beside the points, where snapping finds them.
-inline void draw_line(TExerciseForm& window, const Tconstruction_line& line)
+inline void draw_line(TExerciseForm& window, const tutor::engine::Tconstruction_line& line)
 {
-    choose_tool(window, line.kind == dashed_kind ? dashed_line_tool : solid_line_tool);
+    choose_tool(window, line.kind == tutor::engine::dashed_kind ? dashed_line_tool : solid_line_tool);
     click(window, {line.from.x + 1, line.from.y});
     click(window, {line.to.x, line.to.y + 1});
     if (window.kind() != exercise_kind::indicate)
         click(window, line.to);
 }
 
-inline void draw_surface(TExerciseForm& window, const Tconstruction_surface& surface)
+inline void draw_surface(TExerciseForm& window, const tutor::engine::Tconstruction_surface& surface)
 {
     choose_tool(window, surface_tool);
     for (int i = 0; i < surface.corner_count; ++i)
@@ -69,10 +69,10 @@ inline void draw_surface(TExerciseForm& window, const Tconstruction_surface& sur
 // Everything area k wants, drawn by mouse.
 inline void draw_wanted(TExerciseForm& window, int k)
 {
-    const Tconstruction_items wanted = window.area(k).record.wanted;
-    for (const Tconstruction_line& line : wanted.line_list())
+    const tutor::engine::Tconstruction_items wanted = window.area(k).record.wanted;
+    for (const tutor::engine::Tconstruction_line& line : wanted.line_list())
         draw_line(window, line);
-    for (const Tconstruction_surface& surface : wanted.surface_list())
+    for (const tutor::engine::Tconstruction_surface& surface : wanted.surface_list())
         draw_surface(window, surface);
     for (foundation::Tinteger_point p : wanted.marked_points()) {
         choose_tool(window, solid_line_tool);
