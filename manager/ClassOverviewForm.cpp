@@ -23,6 +23,8 @@ using namespace foundation::widgets;
 using namespace student_files;
 using namespace class_overview;
 
+namespace manager {
+
 namespace {
 
 using overview_entry = text_names::class_overview;
@@ -133,3 +135,5 @@ void TClassOverviewForm::print_buttonClick()
     if (!canvas.end())
         report_print_failure();
 }
+
+} // namespace manager

@@ -21,6 +21,8 @@ class QPushButton;
 class QTableWidget;
 class QTabWidget;
 
+namespace manager {
+
 class TClassOverviewForm : public QDialog {
     Q_OBJECT
 public:
@@ -46,3 +48,5 @@ private:
     QPushButton* OKBtn_ = nullptr;
     QPushButton* print_button_ = nullptr;
 };
+
+} // namespace manager

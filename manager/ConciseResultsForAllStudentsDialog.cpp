@@ -17,6 +17,8 @@ using namespace foundation;
 using namespace foundation::widgets;
 using namespace student_files;
 
+namespace manager {
+
 TConciseResultsForAllStudentsDialog::TConciseResultsForAllStudentsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("ConciseResultsForAllStudentsDialog");
@@ -100,3 +102,5 @@ void TConciseResultsForAllStudentsDialog::print_buttonClick()
     if (!canvas.end())
         report_print_failure();
 }
+
+} // namespace manager

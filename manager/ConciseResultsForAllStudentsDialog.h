@@ -12,6 +12,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
+namespace manager {
+
 class TConciseResultsForAllStudentsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -36,3 +38,5 @@ private:
     QPushButton* print_button_ = nullptr;
     QPushButton* copy_to_clipboard_button_ = nullptr;
 };
+
+} // namespace manager

@@ -21,6 +21,8 @@ using namespace foundation;
 using namespace foundation::widgets;
 using namespace student_files;
 
+namespace manager {
+
 namespace {
 
 template <typename T> T* named(T* widget, const char* name)
@@ -127,3 +129,5 @@ void TCreateResultsFileDialog::OKBtnClick()
                                                            store_test_results_CheckBox_->isChecked()));
     accept();
 }
+
+} // namespace manager

@@ -12,6 +12,9 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace manager {
+
 class TRFM_MainForm;
 
 class TCreateResultsFileDialog : public QDialog {
@@ -42,3 +45,5 @@ private:
     QPushButton* OKBtn_ = nullptr;
     QPushButton* CancelBtn_ = nullptr;
 };
+
+} // namespace manager

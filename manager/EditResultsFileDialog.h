@@ -13,6 +13,9 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace manager {
+
 class TRFM_MainForm;
 
 class TEditResultsFileDialog : public QDialog {
@@ -41,3 +44,5 @@ private:
     QPushButton* OKBtn_ = nullptr;
     QPushButton* CancelBtn_ = nullptr;
 };
+
+} // namespace manager

@@ -37,6 +37,8 @@ using namespace foundation::widgets;
 using namespace student_files;
 using namespace class_overview;
 
+namespace manager {
+
 using text_names::students_manager;
 
 namespace {
@@ -387,3 +389,5 @@ void TRFM_MainForm::class_overview_menu_itemClick()
     form.tell_students_before_show(names);
     form.exec();
 }
+
+} // namespace manager

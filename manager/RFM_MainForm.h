@@ -16,6 +16,9 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTimer;
+
+namespace manager {
+
 class TAboutStudentsManagerForm;
 class TConciseResultsForAllStudentsDialog;
 class TCreateResultsFileDialog;
@@ -84,3 +87,5 @@ private:
     QLabel* tests_done_label_ = nullptr;
     QTimer* Timer_ = nullptr;
 };
+
+} // namespace manager

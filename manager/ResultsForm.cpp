@@ -32,6 +32,10 @@ using namespace student_files;
 
 using namespace geometry::model;
 
+using namespace tutor::windows;
+
+namespace manager {
+
 namespace {
 
 const platform::font_choice window_font{"Courier New", 10, 13, false};
@@ -296,3 +300,5 @@ void TResultsForm::FormClose()
 {
     listing_ = {};
 }
+
+} // namespace manager

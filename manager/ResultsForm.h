@@ -17,16 +17,21 @@
 class QAction;
 class QScrollBar;
 class QWidget;
-class TExerciseDForm;
 
-class TResultsForm : public QDialog, public pupil_results_window {
+namespace tutor::windows {
+class TExerciseDForm;
+}
+
+namespace manager {
+
+class TResultsForm : public QDialog, public tutor::windows::pupil_results_window {
     Q_OBJECT
 public:
     explicit TResultsForm(QWidget* parent = nullptr);
 
     // The exercise D window, created after it, supplies the exercise
     // titles; without it the headings carry no title.
-    void wire_windows(const TExerciseDForm& exercise_titles);
+    void wire_windows(const tutor::windows::TExerciseDForm& exercise_titles);
 
     // Must be called before each showing.
     void tell_pupil_name_before_FormShow(const std::string& name);
@@ -60,7 +65,7 @@ private:
     int frame_height() const;
     void print_lines(platform::printer_canvas& canvas);
 
-    const TExerciseDForm* exercise_titles_ = nullptr;
+    const tutor::windows::TExerciseDForm* exercise_titles_ = nullptr;
     std::string pupil_name_;
     foundation::text_section<foundation::text_names::results_window> texts_;
     foundation::text_section<foundation::text_names::results_window_menus> menu_texts_;
@@ -70,3 +75,5 @@ private:
     QScrollBar* VertScrollBar_ = nullptr;
     bool shown_before_ = false;   // the window system has given it its frame
 };
+
+} // namespace manager

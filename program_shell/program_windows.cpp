@@ -17,6 +17,10 @@ using namespace student_files;
 using namespace geometry::drawing;
 using namespace tutor::engine;
 
+using namespace tutor::windows;
+
+namespace program_shell {
+
 namespace {
 
 // A missing student files directory is created on the teacher's Yes; one
@@ -66,3 +70,5 @@ int application::run(shown_window shown)
     release_projection_symbols();
     return code;
 }
+
+} // namespace program_shell

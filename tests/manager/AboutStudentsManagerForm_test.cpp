@@ -11,6 +11,8 @@
 
 using namespace foundation;
 
+using namespace manager;
+
 class AboutTest : public gui_fixture {};
 
 TEST_F(AboutTest, TextsFromTheFileAndTheIcon)

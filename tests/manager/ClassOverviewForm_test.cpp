@@ -21,6 +21,8 @@ using namespace foundation::widgets;
 using namespace student_files;
 using namespace class_overview;
 
+using namespace manager;
+
 class ClassOverviewTest : public gui_fixture {
 protected:
     void TearDown() override

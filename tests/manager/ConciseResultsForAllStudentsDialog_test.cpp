@@ -12,6 +12,8 @@
 
 using namespace student_files;
 
+using namespace manager;
+
 class ConciseDialogTest : public gui_fixture {};
 
 TEST_F(ConciseDialogTest, ItemsAreSplitIntoLinesAndCopiedWithCrLf)

@@ -19,6 +19,8 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace manager;
+
 class CreateDialogTest : public gui_fixture {
 protected:
     void SetUp() override

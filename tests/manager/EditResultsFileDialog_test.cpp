@@ -11,6 +11,8 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace manager;
+
 class EditDialogTest : public gui_fixture {
 protected:
     void SetUp() override

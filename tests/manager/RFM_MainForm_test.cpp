@@ -28,6 +28,8 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace manager;
+
 namespace {
 
 QStringList items_of(QListWidget* list)

@@ -26,6 +26,9 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace tutor::windows;
+using namespace manager;
+
 namespace {
 
 // Remembers the texts drawn, so a test sees which lines a paint touched.

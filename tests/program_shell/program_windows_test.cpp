@@ -23,6 +23,9 @@ using namespace student_files;
 using namespace geometry::model;
 using namespace tutor::engine;
 
+using namespace tutor::windows;
+using namespace program_shell;
+
 // The program's start in a folder that holds what a teacher finds beside it.
 class ProgramStartUp : public testing::Test {
 protected:

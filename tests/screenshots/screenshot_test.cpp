@@ -34,6 +34,9 @@ using namespace student_files;
 using namespace geometry::model;
 using namespace tutor::engine;
 
+using namespace tutor::windows;
+using namespace program_shell;
+
 namespace {
 
 // A window made ready to be looked at; the windows of the program are there.

@@ -13,6 +13,9 @@
 using namespace foundation;
 using namespace student_files;
 
+using namespace tutor::windows;
+using namespace manager;
+
 namespace {
 
 // The copy text with the platform's line ends and one after the last line.

@@ -6,6 +6,8 @@
 using namespace geometry::model;
 using namespace geometry::drawing;
 
+namespace tutor::windows {
+
 namespace {
 
 struct tool_look {
@@ -127,3 +129,5 @@ void TExerciseControls::select_tool(int code)
             return;
         }
 }
+
+} // namespace tutor::windows

@@ -16,6 +16,8 @@ namespace platform {
 class canvas_widget;
 }
 
+namespace tutor::windows {
+
 enum tool_code : int { solid_line_tool = 1, dashed_line_tool = 2, rubout_tool = 4, surface_tool = 8 };
 
 class TExerciseControls {
@@ -68,3 +70,5 @@ private:
     std::array<tool, tool_count> tools_;
     int current_tool_ = 0;
 };
+
+} // namespace tutor::windows

@@ -14,6 +14,8 @@
 #include <memory>
 #include <span>
 
+namespace tutor::windows {
+
 class TExerciseDForm : public TExerciseForm {
     Q_OBJECT
 public:
@@ -72,3 +74,5 @@ private:
     std::array<Tcolouring_entry, max_coloured_surfaces> entries_{};
     std::unique_ptr<geometry::drawing::Tviews> solution_views_;
 };
+
+} // namespace tutor::windows

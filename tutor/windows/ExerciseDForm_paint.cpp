@@ -12,6 +12,8 @@ using namespace foundation;
 using namespace geometry::drawing;
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 namespace {
 
 constexpr int swatch_height = 40;
@@ -92,3 +94,5 @@ void TExerciseDForm::remove_wanted_parts()
     draw_swatch(canvas, false);
     client_area().show_changes();
 }
+
+} // namespace tutor::windows

@@ -17,6 +17,8 @@ using namespace foundation;
 
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 namespace {
 
 constexpr int escape_key = 27;
@@ -155,3 +157,5 @@ void TExerciseForm::remove_wanted_parts()
     solution_painted_ = false;
     repaint_construction();
 }
+
+} // namespace tutor::windows

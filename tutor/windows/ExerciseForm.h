@@ -25,9 +25,12 @@
 #include <memory>
 #include <optional>
 
+class QKeyEvent;
+
+namespace tutor::windows {
+
 class TExerciseControls;
 class Tregions;
-class QKeyEvent;
 
 enum class exercise_kind { none, colouring, indicate, add_line, construction };
 
@@ -187,3 +190,5 @@ private:
     bool pending_drew_line_ = false;
     bool fine_ = false;
 };
+
+} // namespace tutor::windows

@@ -12,6 +12,8 @@ using namespace foundation;
 
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 void TExerciseForm::FormMouseMove(Tinteger_point point)
 {
     if (regions_)
@@ -200,3 +202,5 @@ void TExerciseForm::arm_band()
     r.anchor = pending_points_[static_cast<std::size_t>(pending_count_ - 1)];
     r.colour = colours_[2];
 }
+
+} // namespace tutor::windows

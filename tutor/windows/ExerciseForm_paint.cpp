@@ -14,6 +14,8 @@ using namespace geometry::model;
 using namespace geometry::drawing;
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 void TExerciseForm::FormPaint(platform::Canvas& canvas)
 {
     palette_->draw_tools();
@@ -86,3 +88,5 @@ void TExerciseForm::paint_pending(platform::Canvas& canvas)
     canvas.set_pen({colours_[2], 1, platform::pen_style::solid});
     canvas.polyline({pending_points_.data(), std::size_t(pending_count_)});
 }
+
+} // namespace tutor::windows

@@ -19,6 +19,8 @@ using namespace geometry::model;
 using namespace geometry::drawing;
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 namespace {
 
 constexpr int margin = 10;
@@ -232,3 +234,5 @@ void TExerciseForm::repaint_construction()
     client_area().repaint_picture();
     arm_band();
 }
+
+} // namespace tutor::windows

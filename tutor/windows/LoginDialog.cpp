@@ -18,6 +18,8 @@ using namespace foundation::widgets;
 
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 namespace {
 
 using login = text_names::pupil_login;
@@ -77,3 +79,5 @@ void TPupilLoginDialog::OK_buttonClick()
     password_edit->clear();
     password_edit->setFocus();
 }
+
+} // namespace tutor::windows

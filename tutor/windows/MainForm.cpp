@@ -33,6 +33,8 @@ using namespace foundation::widgets;
 using namespace geometry::model;
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 namespace {
 
 using menu = text_names::main_menus;
@@ -255,3 +257,5 @@ void TMainForm::wire_windows(const wired_windows& windows)
 {
     windows_ = windows;
 }
+
+} // namespace tutor::windows

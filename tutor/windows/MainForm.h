@@ -38,17 +38,20 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class TBackGroundScreen;
 namespace geometry::model { struct Tworkbench_layout; }
-class TPupilLoginDialog;
-class TTheoryForm;
 namespace tutor::engine { class Tguidance_driver; }
-class exercise_windows;
-class pupil_results_window;
 namespace platform {
 class Canvas;
 class canvas_widget;
 }
+
+namespace tutor::windows {
+
+class TBackGroundScreen;
+class TPupilLoginDialog;
+class TTheoryForm;
+class exercise_windows;
+class pupil_results_window;
 
 class TMainForm : public QMainWindow, public practice_main_window {
     Q_OBJECT
@@ -218,3 +221,5 @@ private:
     std::array<QAction*, 14> theory_menu_items_{};
     std::array<QAction*, exercise_count> exercise_menu_items_{};
 };
+
+} // namespace tutor::windows

@@ -17,6 +17,8 @@ using namespace foundation;
 
 using namespace geometry::model;
 
+namespace tutor::windows {
+
 namespace {
 
 std::uint8_t layout_mode(bool american, bool six)
@@ -89,3 +91,5 @@ void TMainForm::print_menu_itemClick()
     if (!canvas.end())
         report_print_failure();
 }
+
+} // namespace tutor::windows

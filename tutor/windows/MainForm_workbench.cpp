@@ -34,6 +34,8 @@ using namespace foundation::widgets;
 using namespace geometry::model;
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 namespace {
 
 using text_names::workbench;
@@ -354,3 +356,5 @@ int TMainForm::drawing_height() const
 {
     return projections_radio_group->y();
 }
+
+} // namespace tutor::windows

@@ -28,6 +28,8 @@ using namespace foundation::widgets;
 
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 namespace {
 
 QString qt_text(const std::string& text)
@@ -243,3 +245,5 @@ void TPracticeForm::StatusBarDrawPanel(QPainter& painter, int panel, const QRect
     for (int i = 0; i < 3; ++i)
         painter.drawText(rect.left(), rect.top() + i * h + ascent, qt_text(" " + lines[static_cast<std::size_t>(i)]));
 }
+
+} // namespace tutor::windows

@@ -25,11 +25,14 @@ class QAction;
 class QPainter;
 class QPushButton;
 class QTimer;
-class practice_main_window;
-class practice_status_bar;
 namespace platform {
 class canvas_widget;
 }
+
+namespace tutor::windows {
+
+class practice_main_window;
+class practice_status_bar;
 
 class TPracticeForm : public QMainWindow {
     Q_OBJECT
@@ -156,3 +159,5 @@ private:
     bool closed_by_guidance_ = false;
     bool showing_solution_ = false;
 };
+
+} // namespace tutor::windows

@@ -21,6 +21,8 @@ using namespace student_files;
 
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 void TPracticeForm::ShowModal()
 {
     QEventLoop loop;
@@ -114,3 +116,5 @@ void TPracticeForm::timer_start_exercise_when_this_one_closedTimer()
     timer_start_exercise_when_this_one_closed->stop();
     main_->click_exercise_menu_item(timer_tag_);
 }
+
+} // namespace tutor::windows

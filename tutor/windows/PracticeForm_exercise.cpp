@@ -18,6 +18,8 @@ using namespace foundation;
 using namespace geometry::model;
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 void TPracticeForm::init_before_show(int exercise, int level, bool test_mode)
 {
     const Texercise_cell& cell
@@ -207,3 +209,5 @@ void TPracticeForm::show_wanted_parts()
 void TPracticeForm::remove_wanted_parts()
 {
 }
+
+} // namespace tutor::windows

@@ -13,6 +13,8 @@
 
 using namespace geometry::model;
 
+namespace tutor::windows {
+
 namespace {
 
 using platform::pixel_point;
@@ -217,3 +219,5 @@ void Tregion::free_strips()
         s = {};
     rectangle_shown_ = false;
 }
+
+} // namespace tutor::windows

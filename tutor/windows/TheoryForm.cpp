@@ -22,6 +22,8 @@ using namespace geometry::model;
 using namespace geometry::drawing;
 using namespace tutor::engine;
 
+namespace tutor::windows {
+
 namespace {
 
 constexpr int perspective_chapter = 1;
@@ -123,3 +125,5 @@ void TTheoryForm::paint_picture(platform::Canvas& canvas, int w, int h) const
     const bool hidden_lines = chapter_ == hidden_lines_chapter;
     views.draw_oblique(canvas, false, solid_, false, true, false, perspective, hidden_lines, true, true, false);
 }
+
+} // namespace tutor::windows

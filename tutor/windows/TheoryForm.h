@@ -18,6 +18,8 @@ class Canvas;
 class canvas_widget;
 }
 
+namespace tutor::windows {
+
 class TTheoryForm : public QDialog {
     Q_OBJECT
 public:
@@ -50,3 +52,5 @@ private:
     platform::canvas_widget* chapter_picture;
     QPushButton* close_button;
 };
+
+} // namespace tutor::windows

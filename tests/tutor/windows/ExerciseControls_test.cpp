@@ -12,6 +12,8 @@
 using namespace geometry::model;
 using namespace geometry::drawing;
 
+using namespace tutor::windows;
+
 using platform::pixel_point;
 using platform::rgb;
 

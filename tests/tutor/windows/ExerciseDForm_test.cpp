@@ -4,6 +4,8 @@
 
 using namespace foundation;
 
+using namespace tutor::windows;
+
 namespace {
 
 // A pixel of the colour outside the rectangle: where the pupil picks it.

@@ -11,6 +11,8 @@ using namespace foundation;
 using namespace geometry::model;
 using namespace tutor::engine;
 
+using namespace tutor::windows;
+
 namespace {
 
 int pixels_of(const QImage& image, const platform::pixel_rect& r, QRgb colour)

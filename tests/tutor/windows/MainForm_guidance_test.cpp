@@ -17,6 +17,8 @@ using namespace student_files;
 
 using namespace tutor::engine;
 
+using namespace tutor::windows;
+
 TEST_F(MainFormTest, ShowingStartsTheLoginOnceNoModalWindowIsOpen)
 {
     make_form();

@@ -9,6 +9,8 @@
 
 using namespace tutor::engine;
 
+using namespace tutor::windows;
+
 namespace {
 
 constexpr int area_width = 900;

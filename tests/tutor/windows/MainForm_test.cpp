@@ -17,6 +17,8 @@ using namespace foundation::widgets;
 
 using namespace geometry::model;
 
+using namespace tutor::windows;
+
 namespace {
 
 bool same_solid(const Tsolid& a, const Tsolid& b)

@@ -12,6 +12,8 @@ using namespace student_files;
 
 using namespace tutor::engine;
 
+using namespace tutor::windows;
+
 namespace {
 
 const unsigned question = platform::MB_YESNOCANCEL | platform::MB_ICONQUESTION;

@@ -15,6 +15,8 @@
 
 using namespace geometry::model;
 
+using namespace tutor::windows;
+
 using platform::pixel_point;
 using platform::rgb;
 

@@ -63,9 +63,9 @@ protected:
     }
     // A drawing exercise's window, its chances all taking the first choice, set up by the call and shown.
     template <class Setup>
-    TExerciseForm& open(Setup&& setup)
+    tutor::windows::TExerciseForm& open(Setup&& setup)
     {
-        drawing = std::make_unique<TExerciseForm>(&main_window);
+        drawing = std::make_unique<tutor::windows::TExerciseForm>(&main_window);
         drawing->set_random_source([](int) { return 0; });
         drawing->set_choice_source([](int) { return 0; });
         setup(*drawing);
@@ -74,13 +74,13 @@ protected:
     }
 
     // The answer to Ready.
-    std::string answer_to_ready(TPracticeForm& window)
+    std::string answer_to_ready(tutor::windows::TPracticeForm& window)
     {
         pupil::press(window, "ready_button");
         return responder.count() > 0 ? responder.last().text : "";
     }
 
     geometry::model::TThingCatCollection catalogue;
-    std::unique_ptr<TExerciseForm> drawing;
-    std::unique_ptr<TExerciseDForm> colouring;
+    std::unique_ptr<tutor::windows::TExerciseForm> drawing;
+    std::unique_ptr<tutor::windows::TExerciseDForm> colouring;
 };

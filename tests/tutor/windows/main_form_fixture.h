@@ -59,9 +59,9 @@ inline void log_in_as(QWidget& login, const char* name, const char* password)
 }
 
 // An exercise window whose pupil is always right; it records the objects installed.
-class recording_exercise_window : public TPracticeForm {
+class recording_exercise_window : public tutor::windows::TPracticeForm {
 public:
-    using TPracticeForm::TPracticeForm;
+    using tutor::windows::TPracticeForm::TPracticeForm;
     void install_next_object(int object_number, bool) override { installed.push_back(object_number); }
     bool construction_OK() override { return true; }
     bool construction_incomplete() override { return false; }
@@ -120,16 +120,16 @@ protected:
         tutor::engine::guidance = std::make_unique<tutor::engine::Tguidance_object>(text, "course.txt");
         ASSERT_TRUE(student_files::student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, store_test_results));
     }
-    TMainForm& make_form()
+    tutor::windows::TMainForm& make_form()
     {
-        form = std::make_unique<TMainForm>();
+        form = std::make_unique<tutor::windows::TMainForm>();
         return *form;
     }
     // The windows the form opens its exercises in: the colouring window
     // given and, with `drawing`, the drawing windows made for the form.
-    exercise_windows& wire_exercise_windows(TPracticeForm* colouring, bool drawing)
+    tutor::windows::exercise_windows& wire_exercise_windows(tutor::windows::TPracticeForm* colouring, bool drawing)
     {
-        exercises = std::make_unique<exercise_windows>(colouring, drawing ? form.get() : nullptr);
+        exercises = std::make_unique<tutor::windows::exercise_windows>(colouring, drawing ? form.get() : nullptr);
         form->wire_windows({.exercises = exercises.get()});
         return *exercises;
     }
@@ -173,8 +173,8 @@ protected:
     test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
     platform::throwing_exit_guard exit_guard;
-    std::unique_ptr<TMainForm> form;
-    std::unique_ptr<exercise_windows> exercises;
+    std::unique_ptr<tutor::windows::TMainForm> form;
+    std::unique_ptr<tutor::windows::exercise_windows> exercises;
     std::vector<std::string> modal_windows;
     std::vector<QPointer<QTimer>> watches;
 };

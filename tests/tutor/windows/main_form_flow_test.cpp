@@ -13,6 +13,8 @@ using namespace student_files;
 
 using namespace tutor::engine;
 
+using namespace tutor::windows;
+
 class GuidedSession : public MainFormTest {
 protected:
     // Shown and logged in as Anna through the login the timer opens.

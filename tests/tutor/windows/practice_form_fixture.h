@@ -37,7 +37,7 @@ inline const char* const practice_texts =
     "$[END_OF_GUIDANCE]\nThe end.\n"
     "$[RESULTS_ERROR_MESSAGES]\nQ1 \n Q2\nCannot use it\nIO \n at \n-\n";
 
-class fake_main_window : public practice_main_window {
+class fake_main_window : public tutor::windows::practice_main_window {
 public:
     bool is_enabled() const override { return enabled; }
     QRect window_rect() const override { return rect; }
@@ -61,9 +61,9 @@ public:
 };
 
 // Judges as the test says: 0 wrong, 1 incomplete, 2 right.
-class scripted_practice_form : public TPracticeForm {
+class scripted_practice_form : public tutor::windows::TPracticeForm {
 public:
-    using TPracticeForm::TPracticeForm;
+    using tutor::windows::TPracticeForm::TPracticeForm;
 
     void install_next_object(int object_number, bool later) override { installed.push_back({object_number, later}); }
     bool construction_OK() override { return verdict == 2; }

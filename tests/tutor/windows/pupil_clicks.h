@@ -14,19 +14,19 @@
 
 namespace pupil {
 
-inline platform::canvas_widget& client(TPracticeForm& window)
+inline platform::canvas_widget& client(tutor::windows::TPracticeForm& window)
 {
     auto* area = window.findChild<platform::canvas_widget*>("client_area");
     EXPECT_TRUE(area);
     return *area;
 }
 
-inline void click(TPracticeForm& window, foundation::Tinteger_point p, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+inline void click(tutor::windows::TPracticeForm& window, foundation::Tinteger_point p, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::mouseClick(&client(window), Qt::LeftButton, modifiers, QPoint(p.x, p.y));
 }
 
-inline void press(TPracticeForm& window, const char* name)
+inline void press(tutor::windows::TPracticeForm& window, const char* name)
 {
     auto* b = window.findChild<QPushButton*>(name);
     ASSERT_TRUE(b) << name;
@@ -34,10 +34,10 @@ inline void press(TPracticeForm& window, const char* name)
     b->click();
 }
 
-inline void choose_tool(TExerciseForm& window, int code)
+inline void choose_tool(tutor::windows::TExerciseForm& window, int code)
 {
-    for (int i = 1; i <= TExerciseControls::tool_count; ++i) {
-        const TExerciseControls::tool& t = window.palette().tool_of(i);
+    for (int i = 1; i <= tutor::windows::TExerciseControls::tool_count; ++i) {
+        const tutor::windows::TExerciseControls::tool& t = window.palette().tool_of(i);
         if (t.code == code) {
             ASSERT_TRUE(t.available) << "tool " << code;
             click(window, {(t.rectangle.left + t.rectangle.right) / 2, (t.rectangle.top + t.rectangle.bottom) / 2});
@@ -49,25 +49,25 @@ inline void choose_tool(TExerciseForm& window, int code)
 
 // A line from one point to another, a run of lines ended by clicking its
 // end again; the clicks a pixel beside the points, where snapping finds them.
-inline void draw_line(TExerciseForm& window, const tutor::engine::Tconstruction_line& line)
+inline void draw_line(tutor::windows::TExerciseForm& window, const tutor::engine::Tconstruction_line& line)
 {
-    choose_tool(window, line.kind == tutor::engine::dashed_kind ? dashed_line_tool : solid_line_tool);
+    choose_tool(window, line.kind == tutor::engine::dashed_kind ? tutor::windows::dashed_line_tool : tutor::windows::solid_line_tool);
     click(window, {line.from.x + 1, line.from.y});
     click(window, {line.to.x, line.to.y + 1});
-    if (window.kind() != exercise_kind::indicate)
+    if (window.kind() != tutor::windows::exercise_kind::indicate)
         click(window, line.to);
 }
 
-inline void draw_surface(TExerciseForm& window, const tutor::engine::Tconstruction_surface& surface)
+inline void draw_surface(tutor::windows::TExerciseForm& window, const tutor::engine::Tconstruction_surface& surface)
 {
-    choose_tool(window, surface_tool);
+    choose_tool(window, tutor::windows::surface_tool);
     for (int i = 0; i < surface.corner_count; ++i)
         click(window, surface.corners[static_cast<std::size_t>(i)]);
     click(window, surface.corners[0]);
 }
 
 // Everything area k wants, drawn by mouse.
-inline void draw_wanted(TExerciseForm& window, int k)
+inline void draw_wanted(tutor::windows::TExerciseForm& window, int k)
 {
     const tutor::engine::Tconstruction_items wanted = window.area(k).record.wanted;
     for (const tutor::engine::Tconstruction_line& line : wanted.line_list())
@@ -75,7 +75,7 @@ inline void draw_wanted(TExerciseForm& window, int k)
     for (const tutor::engine::Tconstruction_surface& surface : wanted.surface_list())
         draw_surface(window, surface);
     for (foundation::Tinteger_point p : wanted.marked_points()) {
-        choose_tool(window, solid_line_tool);
+        choose_tool(window, tutor::windows::solid_line_tool);
         click(window, p);
         click(window, p);
     }
