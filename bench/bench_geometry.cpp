@@ -20,7 +20,6 @@
 #include <string>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 

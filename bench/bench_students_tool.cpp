@@ -12,7 +12,6 @@
 #include <sstream>
 
 using namespace student_files;
-
 using namespace tutor::engine;
 using namespace students_cli;
 

@@ -19,7 +19,6 @@
 #include <malloc.h>
 
 using namespace student_files;
-
 using namespace tutor::windows;
 using namespace manager;
 using namespace program_shell;

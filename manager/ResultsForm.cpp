@@ -29,9 +29,7 @@
 using namespace foundation;
 using namespace foundation::widgets;
 using namespace student_files;
-
 using namespace geometry::model;
-
 using namespace tutor::windows;
 
 namespace manager {

@@ -13,10 +13,8 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace geometry::drawing;
 using namespace tutor::engine;
-
 using namespace tutor::windows;
 
 namespace program_shell {

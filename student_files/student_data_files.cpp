@@ -14,7 +14,6 @@
 #include <vector>
 
 using namespace student_files::results_format;
-
 using namespace foundation;
 
 namespace student_files {

@@ -14,7 +14,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace students_cli::csv;
 
 namespace students_cli {

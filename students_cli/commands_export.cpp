@@ -7,7 +7,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace tutor::engine;
 
 namespace students_cli {

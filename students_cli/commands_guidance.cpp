@@ -15,7 +15,6 @@
 #include <charconv>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace tutor::engine;
 using namespace students_cli::guidance;

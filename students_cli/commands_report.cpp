@@ -17,7 +17,6 @@
 using namespace foundation;
 using namespace student_files;
 using namespace class_overview;
-
 using namespace students_cli::guidance;
 
 namespace students_cli {

@@ -9,7 +9,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace tutor::engine;
 
 namespace students_cli {

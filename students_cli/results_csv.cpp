@@ -11,7 +11,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace tutor::engine;
 using namespace students_cli::csv;
 

@@ -60,7 +60,6 @@
 #include <vector>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 

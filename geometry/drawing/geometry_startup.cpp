@@ -10,7 +10,6 @@
 #include "platform/gui/screen.h"
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace geometry::drawing {

@@ -6,7 +6,6 @@
 #include <array>
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace geometry::drawing {

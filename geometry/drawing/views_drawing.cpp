@@ -9,7 +9,6 @@
 #include "geometry/drawing/views_canvas.h"
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace geometry::drawing {

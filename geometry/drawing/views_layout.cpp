@@ -7,7 +7,6 @@
 #include <cstdlib>
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace geometry::drawing {

@@ -11,7 +11,6 @@
 #include <algorithm>
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace geometry::drawing {

@@ -8,7 +8,6 @@
 #include <optional>
 
 using namespace tutor::engine::guidance_records;
-
 using namespace tutor::engine;
 
 namespace students_cli::guidance {

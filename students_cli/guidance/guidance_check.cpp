@@ -11,9 +11,7 @@
 #include <map>
 
 using namespace tutor::engine::guidance_records;
-
 using namespace foundation;
-
 using namespace tutor::engine;
 
 namespace students_cli::guidance {

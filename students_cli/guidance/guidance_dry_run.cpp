@@ -9,9 +9,7 @@
 #include <optional>
 
 using namespace tutor::engine::guidance_records;
-
 using namespace foundation;
-
 using namespace tutor::engine;
 
 namespace students_cli::guidance {

@@ -6,7 +6,6 @@
 #include <algorithm>
 
 using namespace tutor::engine::guidance_records;
-
 using namespace tutor::engine;
 
 namespace students_cli::guidance {

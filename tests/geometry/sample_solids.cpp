@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace test_objects {

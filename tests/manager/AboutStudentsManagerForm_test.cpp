@@ -10,7 +10,6 @@
 #include <QTimer>
 
 using namespace foundation;
-
 using namespace manager;
 
 class AboutTest : public gui_fixture {};

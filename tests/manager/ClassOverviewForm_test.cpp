@@ -20,7 +20,6 @@ using namespace foundation;
 using namespace foundation::widgets;
 using namespace student_files;
 using namespace class_overview;
-
 using namespace manager;
 
 class ClassOverviewTest : public gui_fixture {

@@ -11,7 +11,6 @@
 #include <QTimer>
 
 using namespace student_files;
-
 using namespace manager;
 
 class ConciseDialogTest : public gui_fixture {};

@@ -18,7 +18,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace manager;
 
 class CreateDialogTest : public gui_fixture {

@@ -10,7 +10,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace manager;
 
 class EditDialogTest : public gui_fixture {

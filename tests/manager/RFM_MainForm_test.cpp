@@ -27,7 +27,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace manager;
 
 namespace {

@@ -25,7 +25,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace tutor::windows;
 using namespace manager;
 

@@ -19,10 +19,8 @@
 #include <gtest/gtest.h>
 
 using namespace student_files;
-
 using namespace geometry::model;
 using namespace tutor::engine;
-
 using namespace tutor::windows;
 using namespace program_shell;
 

@@ -30,10 +30,8 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace geometry::model;
 using namespace tutor::engine;
-
 using namespace tutor::windows;
 using namespace program_shell;
 

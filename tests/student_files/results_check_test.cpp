@@ -6,7 +6,6 @@
 #include <filesystem>
 
 using namespace student_files::results_format;
-
 using namespace student_files;
 
 namespace {

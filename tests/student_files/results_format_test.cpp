@@ -8,7 +8,6 @@
 #include <cmath>
 
 using namespace student_files::results_format;
-
 using namespace foundation;
 using namespace student_files;
 

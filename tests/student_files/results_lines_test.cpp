@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 using namespace student_files::results_format;
-
 using namespace foundation;
 using namespace student_files;
 

@@ -10,7 +10,6 @@
 #include <set>
 
 using namespace student_files::results_format;
-
 using namespace student_files;
 
 namespace {

@@ -11,7 +11,6 @@
 #include <filesystem>
 
 using namespace student_files::results_format;
-
 using namespace foundation;
 using namespace student_files;
 

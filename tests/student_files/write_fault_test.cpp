@@ -18,7 +18,6 @@
 #include <map>
 
 using namespace student_files::results_format;
-
 using namespace foundation;
 using namespace student_files;
 using platform::write_fault;

@@ -6,7 +6,6 @@
 #include <QJsonObject>
 
 using namespace student_files::results_format;
-
 using namespace student_files;
 
 class StudentsCheckTest : public StudentsToolTest {

@@ -10,7 +10,6 @@
 #include <set>
 
 using namespace student_files;
-
 using namespace tutor::engine;
 using namespace students_cli::csv;
 

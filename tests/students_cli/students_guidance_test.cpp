@@ -6,7 +6,6 @@
 #include <sstream>
 
 using namespace foundation;
-
 using namespace students_cli::guidance;
 
 namespace {

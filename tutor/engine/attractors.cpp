@@ -8,7 +8,6 @@
 #include <cstdlib>
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace tutor::engine {

@@ -9,7 +9,6 @@
 #include <vector>
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace tutor::engine {

@@ -17,7 +17,6 @@
 #include <new>
 
 using namespace tutor::engine::guidance_records;
-
 using namespace foundation;
 using namespace student_files;
 

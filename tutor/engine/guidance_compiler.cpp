@@ -8,7 +8,6 @@
 #include <string_view>
 
 using namespace tutor::engine::guidance_records;
-
 using namespace foundation;
 
 namespace tutor::engine {

@@ -6,7 +6,6 @@
 #include "tutor/engine/guidance.h"
 
 using namespace tutor::engine::guidance_records;
-
 using namespace foundation;
 
 namespace tutor::engine {

@@ -12,7 +12,6 @@
 #include <string>
 
 using namespace foundation;
-
 using namespace geometry::drawing;
 using namespace tutor::engine;
 

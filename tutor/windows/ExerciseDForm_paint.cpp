@@ -8,7 +8,6 @@
 #include "platform/widgets/canvas_widget.h"
 
 using namespace foundation;
-
 using namespace geometry::drawing;
 using namespace tutor::engine;
 

@@ -14,7 +14,6 @@
 #include <string>
 
 using namespace foundation;
-
 using namespace tutor::engine;
 
 namespace tutor::windows {

@@ -9,7 +9,6 @@
 #include "tutor/windows/Regions.h"
 
 using namespace foundation;
-
 using namespace tutor::engine;
 
 namespace tutor::windows {

@@ -9,7 +9,6 @@
 #include "tutor/windows/ExerciseControls.h"
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 using namespace tutor::engine;

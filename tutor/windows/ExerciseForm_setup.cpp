@@ -14,7 +14,6 @@
 #include <algorithm>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 using namespace tutor::engine;

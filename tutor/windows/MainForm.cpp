@@ -29,7 +29,6 @@
 
 using namespace foundation;
 using namespace foundation::widgets;
-
 using namespace geometry::model;
 using namespace tutor::engine;
 

@@ -14,7 +14,6 @@
 #include <algorithm>
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 namespace tutor::windows {

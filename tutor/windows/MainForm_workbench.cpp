@@ -30,7 +30,6 @@
 
 using namespace foundation;
 using namespace foundation::widgets;
-
 using namespace geometry::model;
 using namespace tutor::engine;
 

@@ -25,7 +25,6 @@
 
 using namespace foundation;
 using namespace foundation::widgets;
-
 using namespace tutor::engine;
 
 namespace tutor::windows {

@@ -18,7 +18,6 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace tutor::engine;
 
 namespace tutor::windows {

@@ -14,7 +14,6 @@
 #include <QString>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace tutor::engine;
 

@@ -17,7 +17,6 @@
 
 using namespace foundation;
 using namespace foundation::widgets;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 using namespace tutor::engine;

@@ -4,7 +4,6 @@
 #include "tutor/engine/guidance.h"
 
 using namespace foundation::widgets;
-
 using namespace tutor::engine;
 
 namespace tutor::windows {

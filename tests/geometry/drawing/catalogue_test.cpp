@@ -19,7 +19,6 @@
 #include <vector>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 

@@ -13,7 +13,6 @@
 #include <map>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 

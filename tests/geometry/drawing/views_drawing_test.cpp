@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 

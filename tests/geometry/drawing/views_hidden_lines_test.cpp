@@ -4,7 +4,6 @@
 #include "tests/geometry/views_fixture.h"
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 using platform::image_canvas;

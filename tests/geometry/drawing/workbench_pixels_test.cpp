@@ -4,7 +4,6 @@
 #include "tests/support/per_pixel_canvas.h"
 
 using namespace test_support;
-
 using namespace geometry::model;
 using namespace geometry::drawing;
 

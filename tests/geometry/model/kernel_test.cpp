@@ -12,7 +12,6 @@
 #include <vector>
 
 using namespace foundation;
-
 using namespace geometry::model;
 
 using test_objects::cube;

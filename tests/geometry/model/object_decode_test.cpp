@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 using namespace test_objects;
-
 using namespace geometry::model;
 using test_support::stop_message;
 

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 using namespace test_objects;
-
 using namespace geometry::model;
 
 namespace {

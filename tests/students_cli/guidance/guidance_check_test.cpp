@@ -7,9 +7,7 @@
 #include "tutor/engine/guidance_compiler.h"
 
 using namespace tutor::engine::guidance_records;
-
 using namespace foundation;
-
 using namespace tutor::engine;
 using namespace students_cli::guidance;
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 using namespace foundation;
-
 using namespace tutor::engine;
 
 namespace {

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace tutor::engine;
 

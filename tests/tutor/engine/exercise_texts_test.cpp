@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using namespace foundation;
-
 using namespace tutor::engine;
 
 TEST(ExerciseTexts, ReadWithoutWidgetsAndEmptyWithoutATextFile)

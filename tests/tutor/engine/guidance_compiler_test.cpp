@@ -8,7 +8,6 @@
 #include <vector>
 
 using namespace tutor::engine::guidance_records;
-
 using namespace tutor::engine;
 
 namespace {

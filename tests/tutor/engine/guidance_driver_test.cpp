@@ -7,7 +7,6 @@
 #include <vector>
 
 using namespace student_files;
-
 using namespace tutor::engine;
 
 namespace {

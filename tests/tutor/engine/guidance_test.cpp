@@ -8,10 +8,8 @@
 #include <filesystem>
 
 using namespace tutor::engine::guidance_records;
-
 using namespace foundation;
 using namespace student_files;
-
 using namespace tutor::engine;
 
 TEST_F(GuidanceTest, FileIsNamedBySettingsAndFoundWithoutRegardToCase)

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 using namespace foundation;
-
 using namespace tutor::engine;
 
 TEST(WorkbenchSettings, LettersAnywhereInTheTextSwitchTheOptions)

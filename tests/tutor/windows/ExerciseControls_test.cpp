@@ -11,7 +11,6 @@
 
 using namespace geometry::model;
 using namespace geometry::drawing;
-
 using namespace tutor::windows;
 
 using platform::pixel_point;

@@ -3,7 +3,6 @@
 #include <QImage>
 
 using namespace foundation;
-
 using namespace tutor::windows;
 
 namespace {

@@ -7,10 +7,8 @@
 #include <bitset>
 
 using namespace foundation;
-
 using namespace geometry::model;
 using namespace tutor::engine;
-
 using namespace tutor::windows;
 
 namespace {

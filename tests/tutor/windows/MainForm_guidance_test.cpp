@@ -14,9 +14,7 @@
 
 using namespace foundation;
 using namespace student_files;
-
 using namespace tutor::engine;
-
 using namespace tutor::windows;
 
 TEST_F(MainFormTest, ShowingStartsTheLoginOnceNoModalWindowIsOpen)

@@ -8,7 +8,6 @@
 #include <QRadioButton>
 
 using namespace tutor::engine;
-
 using namespace tutor::windows;
 
 namespace {

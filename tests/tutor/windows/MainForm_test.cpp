@@ -14,9 +14,7 @@
 #include <cmath>
 
 using namespace foundation::widgets;
-
 using namespace geometry::model;
-
 using namespace tutor::windows;
 
 namespace {

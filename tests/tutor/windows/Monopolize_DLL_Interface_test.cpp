@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 using namespace foundation;
-
 using namespace tutor::windows;
 
 namespace {

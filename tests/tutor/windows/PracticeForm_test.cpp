@@ -9,9 +9,7 @@
 #include <array>
 
 using namespace student_files;
-
 using namespace tutor::engine;
-
 using namespace tutor::windows;
 
 namespace {

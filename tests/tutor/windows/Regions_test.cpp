@@ -14,7 +14,6 @@
 #include <vector>
 
 using namespace geometry::model;
-
 using namespace tutor::windows;
 
 using platform::pixel_point;

@@ -10,9 +10,7 @@
 #include <algorithm>
 
 using namespace student_files;
-
 using namespace tutor::engine;
-
 using namespace tutor::windows;
 
 class GuidedSession : public MainFormTest {
