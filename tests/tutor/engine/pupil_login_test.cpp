@@ -4,7 +4,6 @@
 #include <filesystem>
 
 using namespace student_files;
-
 using namespace tutor::engine;
 
 class PupilLoginTest : public GuidanceTest {
@@ -101,7 +100,7 @@ const setting_case setting_cases[] = {
     {"finished guidance stopped at its end", "TH 1;", 2, [](Tguidance_object& g) { g.stop_at_end(); }, true},
     {"pupil switched it off", "TH 1;\nTH 2;", 1, [](Tguidance_object& g) { g.stop(); }, false},
     {"teacher switched it off meanwhile", "TH 1;\nTH 2;", 1,
-     [](Tguidance_object&) { student_data_files->change_results_file("Pupil", "", false, true, true, true, false); },
+     [](Tguidance_object&) { EXPECT_TRUE(student_data_files->change_results_file("Pupil", "", false, true, true, true, false)); },
      false},
 };
 
