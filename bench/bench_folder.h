@@ -26,7 +26,7 @@ namespace bench {
 
 struct bench_folder {
     std::string root;
-    std::unique_ptr<Tstudent_data_files_object> files;
+    std::unique_ptr<student_files::Tstudent_data_files_object> files;
 
     explicit bench_folder(const char* tag)
     {
@@ -34,9 +34,9 @@ struct bench_folder {
             / (std::string("bench-") + tag + "-" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(base / "RESULTS");
         root = base.string() + "/";
-        start_directory = program_directory = root;
-        settings_file_path = root + "WinTola.ini";
-        files = std::make_unique<Tstudent_data_files_object>();
+        foundation::start_directory = foundation::program_directory = root;
+        foundation::settings_file_path = root + "WinTola.ini";
+        files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
     ~bench_folder() { std::filesystem::remove_all(root); }
 
@@ -44,7 +44,7 @@ struct bench_folder {
     // appending one by one would time the set-up, not the code.
     std::string fill_student(const std::string& name, int results)
     {
-        using namespace results_format;
+        using namespace student_files::results_format;
         if (!files->create_results_file(name, "secret", true, true, true, true))
             std::abort();   // the figures would time nothing
         const std::string path = files->results_file_name(name);
@@ -54,7 +54,7 @@ struct bench_folder {
         for (int i = 0; i < results; ++i) {
             const int exercise = 1 + i % 9;
             const auto number = static_cast<std::uint16_t>(first_result_record + i);
-            records.push_back(encode_result({pack_date_time(45000.0 + i), pack_date_time(45000.01 + i),
+            records.push_back(encode_result({foundation::pack_date_time(45000.0 + i), foundation::pack_date_time(45000.01 + i),
                                              static_cast<std::uint8_t>(1 + i % 3), 7, 5, 0}));
             if (last_of[exercise] == 0) {
                 record heads{};
@@ -78,7 +78,7 @@ struct bench_folder {
 
 // Only reading the bytes: open, one read of the whole file, close, into
 // room kept from read to read, as the program keeps its own.
-inline std::size_t read_bytes(const std::vector<std::string>& paths, results_format::file_bytes& room)
+inline std::size_t read_bytes(const std::vector<std::string>& paths, student_files::results_format::file_bytes& room)
 {
     std::size_t total = 0;
     for (const auto& p : paths) {
@@ -94,7 +94,7 @@ inline std::size_t read_bytes(const std::vector<std::string>& paths, results_for
 // The I/O floor of code that reads results files: reading the same bytes.
 inline auto reading(std::vector<std::string> paths)
 {
-    return [paths = std::move(paths), room = std::make_shared<results_format::file_bytes>()] {
+    return [paths = std::move(paths), room = std::make_shared<student_files::results_format::file_bytes>()] {
         benchmark::DoNotOptimize(read_bytes(paths, *room));
     };
 }
@@ -122,9 +122,9 @@ inline void restore_file(const std::string& path, const std::string& before)
     const std::string now = *platform::read_whole_file(path);
     platform::binary_file file;
     file.open(path, platform::binary_file::mode::read_write);
-    for (std::size_t at = 0; at < before.size(); at += results_format::record_size)
-        if (now.compare(at, results_format::record_size, before, at, results_format::record_size) != 0)
-            file.write_at(at, before.data() + at, results_format::record_size);
+    for (std::size_t at = 0; at < before.size(); at += student_files::results_format::record_size)
+        if (now.compare(at, student_files::results_format::record_size, before, at, student_files::results_format::record_size) != 0)
+            file.write_at(at, before.data() + at, student_files::results_format::record_size);
     file.truncate(before.size());
     file.sync();
 }

@@ -19,6 +19,10 @@
 #include <numbers>
 #include <string>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 using bench::against_floor;

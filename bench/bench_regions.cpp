@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tutor::windows;
+
 namespace {
 
 QApplication& application()

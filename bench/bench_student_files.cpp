@@ -8,6 +8,8 @@
 #include "bench/bench_folder.h"
 #include "student_files/concise_results.h"
 
+using namespace student_files;
+
 namespace {
 
 using namespace bench;

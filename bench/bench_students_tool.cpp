@@ -11,6 +11,10 @@
 #include <fstream>
 #include <sstream>
 
+using namespace student_files;
+using namespace tutor::engine;
+using namespace students_cli;
+
 namespace {
 
 using namespace bench;

@@ -17,6 +17,11 @@
 
 #if defined(__GLIBC__)
 #include <malloc.h>
+
+using namespace student_files;
+using namespace tutor::windows;
+using namespace manager;
+using namespace program_shell;
 #endif
 
 namespace {

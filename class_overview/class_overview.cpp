@@ -4,6 +4,10 @@
 
 #include <cstdio>
 
+using namespace student_files;
+
+namespace class_overview {
+
 void overview_tally::add(const overview_tally& other)
 {
     results += other.results;
@@ -76,3 +80,5 @@ std::string class_average_text(double sum, std::size_t students)
     std::snprintf(text, sizeof text, "%.1f", students == 0 ? 0.0 : sum / static_cast<double>(students));
     return text;
 }
+
+} // namespace class_overview

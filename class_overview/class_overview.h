@@ -14,7 +14,11 @@
 #include <string>
 #include <vector>
 
+namespace student_files {
 class Tstudent_data_files_object;
+}
+
+namespace class_overview {
 
 inline constexpr int overview_exercises = 9;
 inline constexpr int overview_levels = 3;
@@ -23,7 +27,7 @@ struct overview_tally {
     long results = 0;
     long objects = 0;
     long correct = 0;
-    Tdate_time time = 0;
+    foundation::Tdate_time time = 0;
     std::array<long, overview_levels> level_objects{};   // levels 1 to 3; other levels count in the sums only
     std::array<long, overview_levels> level_correct{};
 
@@ -34,7 +38,7 @@ struct student_overview {
     std::string name;
     std::array<overview_tally, overview_exercises> exercises{};
     overview_tally total;
-    outcome status;   // failed when the file could not be read to its end
+    foundation::outcome status;   // failed when the file could not be read to its end
 };
 
 struct class_overview {
@@ -44,10 +48,12 @@ struct class_overview {
 };
 
 // The students by name, in the order given (the manager's list order).
-class_overview build_class_overview(Tstudent_data_files_object& files, const std::vector<std::string>& names);
+class_overview build_class_overview(student_files::Tstudent_data_files_object& files, const std::vector<std::string>& names);
 
 // correct x 100 div objects, truncated as the concise results do; none without objects.
 std::optional<long> percentage_of(long correct, long objects);
 
 // The class average of a sum: the sum over the number of students, one decimal ("2.5"; "0.0" without students).
 std::string class_average_text(double sum, std::size_t students);
+
+} // namespace class_overview

@@ -5,6 +5,11 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace student_files;
+
+namespace class_overview {
+
 using platform::Canvas;
 using platform::colour_ref;
 
@@ -148,3 +153,5 @@ void draw_student_chart(Canvas& canvas, const chart_area& area, int h, const cla
         write(canvas, end + character_width(h) / 2, y + h / 3, p ? std::to_string(*p) + " %" : "-", h);
     }
 }
+
+} // namespace class_overview

@@ -13,6 +13,8 @@
 
 #include <cstddef>
 
+namespace class_overview {
+
 struct chart_area {
     int left = 0, top = 0, width = 0, height = 0;
 };
@@ -35,3 +37,5 @@ void draw_student_chart(platform::Canvas& canvas, const chart_area& area, int fo
 int student_chart_height(int font_height, std::size_t students);
 // How many student rows fit into an area of this height (at least one).
 std::size_t student_rows_fitting(int font_height, int area_height);
+
+} // namespace class_overview

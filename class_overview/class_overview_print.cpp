@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+using namespace foundation;
+
+namespace class_overview {
+
 namespace {
 
 using overview_entry = text_names::class_overview;
@@ -97,3 +101,5 @@ int print_class_overview(const printed_pages& pages, const class_overview& overv
 {
     return overview_printout(pages, overview, caption).print();
 }
+
+} // namespace class_overview

@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+namespace class_overview {
+
 struct printed_pages {
     platform::Canvas& canvas;   // on the first page
     int width = 0;              // of a page, in the canvas's pixels
@@ -20,3 +22,5 @@ struct printed_pages {
 
 // The number of pages printed.
 int print_class_overview(const printed_pages& pages, const class_overview& overview, const std::string& caption);
+
+} // namespace class_overview

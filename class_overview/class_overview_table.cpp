@@ -7,6 +7,11 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace student_files;
+
+namespace class_overview {
+
 namespace {
 
 constexpr std::size_t longest_name = 24;
@@ -108,3 +113,5 @@ std::string overview_line(const overview_cells& cells, const std::array<std::siz
     }
     return line.substr(0, line.find_last_not_of(' ') + 1);
 }
+
+} // namespace class_overview

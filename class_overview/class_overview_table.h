@@ -12,11 +12,13 @@
 #include <string>
 #include <vector>
 
+namespace class_overview {
+
 inline constexpr std::size_t overview_columns = 7;   // student, exercise, results, objects, correct, %, time
 using overview_cells = std::array<std::string, overview_columns>;
 
 // An entry of the class overview's texts, without its "&" mark.
-std::string overview_text(text_names::class_overview entry);
+std::string overview_text(foundation::text_names::class_overview entry);
 
 // The first `count` characters of a UTF-8 text, whole characters only.
 std::string first_characters(const std::string& text, std::size_t count);
@@ -31,3 +33,5 @@ std::array<std::size_t, overview_columns> overview_widths(const std::vector<over
 
 // The cells in their columns: names and exercises to the left, numbers to the right.
 std::string overview_line(const overview_cells& cells, const std::array<std::size_t, overview_columns>& widths);
+
+} // namespace class_overview

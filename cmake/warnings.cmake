@@ -1,8 +1,13 @@
 include(${CMAKE_CURRENT_LIST_DIR}/precompiled_headers.cmake)
 
-# Warnings on per target, so third-party code keeps its own flags.
+# Warnings on per target, so third-party code keeps its own flags. The build
+# the test command runs turns them into errors; a plain configure does not.
+option(WINTOLA_WERROR "Treat the project's compiler warnings as errors" OFF)
 function(wintola_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(WINTOLA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # A library of this project: sources of the folder, headers beside them,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace foundation {
+
 namespace {
 
 constexpr long days_1899_12_30_to_1970 = 25569;
@@ -136,3 +138,5 @@ split_time split_duration(Tdate_time d)
     return {static_cast<long>(ms / ms_per_day), static_cast<int>(seconds / 3600),
             static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
 }
+
+} // namespace foundation

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+namespace foundation {
+
 using Tdate_time = double;
 
 struct calendar_time {
@@ -30,3 +32,5 @@ struct split_time {
 };
 
 split_time split_duration(Tdate_time d);
+
+} // namespace foundation

@@ -3,6 +3,8 @@
 #include "foundation/globals.h"
 #include "platform/core/file_system.h"
 
+namespace foundation {
+
 namespace {
 
 bool names_existing_file(const std::string& path)
@@ -80,3 +82,5 @@ void add_default_extension(std::string& name, const std::string& extension)
     if (!has_extension)
         name += extension;
 }
+
+} // namespace foundation

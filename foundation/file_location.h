@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace foundation {
+
 enum find_file_options : unsigned {
     find_skip_name_itself = 1,
     find_skip_program_directory = 4,
@@ -34,3 +36,5 @@ struct prefixed_path {
 prefixed_path prefix_if_relative(const std::string& name, const std::string& directory);
 
 void add_default_extension(std::string& name, const std::string& extension);
+
+} // namespace foundation

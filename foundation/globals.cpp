@@ -2,6 +2,8 @@
 
 #include "foundation/textfile_handler.h"
 
+namespace foundation {
+
 std::string start_directory;
 std::string program_directory;
 std::string settings_file_name;
@@ -12,3 +14,5 @@ bool palette_device = false;
 std::string message_caption;
 std::string out_of_memory_message = "Out of Memory";
 std::unique_ptr<Ttextfile_handler> text_handler;
+
+} // namespace foundation

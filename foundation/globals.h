@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+namespace foundation {
+
 class Ttextfile_handler;
 
 extern std::string start_directory;     // ends in the separator
@@ -18,3 +20,5 @@ extern bool palette_device;             // 24-bit colour: always false here
 extern std::string message_caption;
 extern std::string out_of_memory_message;
 extern std::unique_ptr<Ttextfile_handler> text_handler;
+
+} // namespace foundation

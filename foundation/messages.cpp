@@ -5,6 +5,8 @@
 #include "platform/core/message_box.h"
 #include "platform/core/program_exit.h"
 
+namespace foundation {
+
 int show_message(const std::string& text, unsigned flags)
 {
     return platform::message_box(text, message_caption, flags);
@@ -44,3 +46,5 @@ void report_print_failure()
 {
     show_message(text_of(text_names::printing::failed), platform::MB_OK | platform::MB_ICONERROR);
 }
+
+} // namespace foundation

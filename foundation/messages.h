@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace foundation {
+
 int show_message(const std::string& text, unsigned flags);
 int show_message_captioned(const std::string& text, const std::string& caption, unsigned flags);
 [[noreturn]] void stop_with_message(const std::string& text);
@@ -15,3 +17,5 @@ bool show_if_failed(const outcome& result);
 int ask_termination();
 // A print job that could not start or finish.
 void report_print_failure();
+
+} // namespace foundation

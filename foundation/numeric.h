@@ -3,5 +3,9 @@
 
 #include <string>
 
+namespace foundation {
+
 bool is_digit(char c);
 void remove_spaces(std::string& text);
+
+} // namespace foundation

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+namespace foundation {
+
 class [[nodiscard]] outcome {
 public:
     outcome() = default;   // done
@@ -32,3 +34,5 @@ private:
     bool failed_ = false;
     std::string message_;
 };
+
+} // namespace foundation

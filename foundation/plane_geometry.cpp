@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace foundation {
+
 bool points_equal(Tinteger_point a, Tinteger_point b) { return a.x == b.x && a.y == b.y; }
 
 long double distance(Tpoint p, Tpoint q) { return std::hypot(q.x - p.x, q.y - p.y); }
@@ -62,3 +64,5 @@ long double segment_distance(Tpoint p0, Tpoint p1, Tpoint p)
         return std::fabs(signed_line_distance(p0, p1, p));
     return d0 < d1 ? d0 : d1;
 }
+
+} // namespace foundation

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace foundation {
+
 struct Tpoint {
     long double x = 0;
     long double y = 0;
@@ -26,3 +28,5 @@ bool angle_in_arc(long double low, long double high, long double a, long double 
 bool angle_in_corner(Tpoint p0, Tpoint p1, Tpoint apex, Tpoint p, long double margin);
 long double signed_line_distance(Tpoint p0, Tpoint p1, Tpoint p);
 long double segment_distance(Tpoint p0, Tpoint p1, Tpoint p);
+
+} // namespace foundation

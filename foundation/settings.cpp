@@ -7,6 +7,8 @@
 #include "platform/core/ini_file.h"
 #include "platform/core/message_box.h"
 
+namespace foundation {
+
 namespace {
 
 std::string settings_path_for(const std::string& file)
@@ -68,3 +70,5 @@ outcome settings_file_check()
         return {};
     return outcome::failed("There is a problem with the file " + platform::ascii_upper(settings_file_path));
 }
+
+} // namespace foundation

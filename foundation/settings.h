@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace foundation {
+
 inline constexpr std::size_t max_setting_length = 200;
 
 std::string read_setting(const std::string& file, const std::string& section, const std::string& key,
@@ -23,3 +25,5 @@ bool read_yes_no_setting(const std::string& file, const std::string& section, co
 void check_settings_file(bool fatal);
 // The same without a box: failed with the message.
 outcome settings_file_check();
+
+} // namespace foundation

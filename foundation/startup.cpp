@@ -5,6 +5,8 @@
 #include "foundation/textfile_handler.h"
 #include "platform/core/file_system.h"
 
+namespace foundation {
+
 namespace {
 
 void read_flags()
@@ -45,3 +47,5 @@ settings_and_texts_outcome try_read_settings_and_texts()
     result.texts = read_text_section_file();
     return result;
 }
+
+} // namespace foundation

@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace foundation {
+
 void start_up_foundation(const std::string& program_file);
 
 // Its two halves, for a program that points the settings elsewhere between
@@ -24,3 +26,5 @@ struct settings_and_texts_outcome {
     outcome texts;
 };
 settings_and_texts_outcome try_read_settings_and_texts();
+
+} // namespace foundation

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace foundation {
+
 namespace {
 
 constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
@@ -107,3 +109,5 @@ std::size_t utf8_prefix_length(std::string_view text, std::size_t characters)
     }
     return i;
 }
+
+} // namespace foundation

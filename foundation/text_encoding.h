@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace foundation {
+
 // Strict: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool is_valid_utf8(std::string_view bytes);
 
@@ -21,3 +23,5 @@ std::string text_as_utf8(std::string_view bytes);
 // How many bytes the first `characters` characters of UTF-8 text take (all
 // of it when it has fewer).
 std::size_t utf8_prefix_length(std::string_view text, std::size_t characters);
+
+} // namespace foundation

@@ -2,6 +2,8 @@
 
 #include "foundation/text_encoding.h"
 
+namespace foundation {
+
 std::optional<std::string> text_line_reader::next()
 {
     if (position_ >= text_.size())
@@ -26,3 +28,5 @@ std::string without_remark(const std::string& line)
     const auto hash = line.find('#');
     return hash == std::string::npos ? line : line.substr(0, hash);
 }
+
+} // namespace foundation

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace foundation {
+
 class text_line_reader {
 public:
     static constexpr std::size_t no_limit = std::string::npos;
@@ -29,3 +31,5 @@ private:
 
 bool is_comment_line(const std::string& line);
 std::string without_remark(const std::string& line);
+
+} // namespace foundation

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace foundation {
+
 namespace text_names {
 
 enum class messages_caption { caption = 1, last = caption };
@@ -404,3 +406,5 @@ inline std::vector<section_use> every_section_used()
 }
 
 } // namespace text_names
+
+} // namespace foundation

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+namespace foundation {
+
 namespace {
 
 bool starts_section_line(const std::string& line)
@@ -148,3 +150,5 @@ outcome read_text_section_file()
     out_of_memory_message = text_of(text_names::out_of_memory::message);
     return {};
 }
+
+} // namespace foundation

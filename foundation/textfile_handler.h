@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+namespace foundation {
+
 class Ttextfile_handler {
 public:
     static constexpr std::size_t max_line_length = 255;   // characters
@@ -48,3 +50,5 @@ std::string without_mnemonic(const std::string& caption);
 void load_text_section_file();
 // The same without a stop: failed with the message, nothing loaded then.
 outcome read_text_section_file();
+
+} // namespace foundation

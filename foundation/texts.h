@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+namespace foundation {
+
 // An entry of a section that several sections share the names of (the
 // exercises' captions and instructions).
 template <class Entry> std::string text_of_section(std::string_view section, Entry entry)
@@ -64,3 +66,5 @@ public:
 private:
     std::array<std::string, size> texts_;
 };
+
+} // namespace foundation

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+using namespace students_cli::csv;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -15,6 +15,9 @@
 #include <sstream>
 #include <string_view>
 
+using namespace tutor::engine;
+using namespace students_cli::guidance;
+
 namespace {
 
 struct moving_values : condition_values {

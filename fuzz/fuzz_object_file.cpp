@@ -13,6 +13,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace geometry::model;
+
 namespace {
 
 void draw_and_cut(const Tsolid& solid)

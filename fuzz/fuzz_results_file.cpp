@@ -19,6 +19,9 @@
 #include <random>
 #include <string>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 std::string work_directory()

@@ -12,6 +12,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace resources;
+
+namespace manager {
+
 namespace {
 
 template <typename T> T* named(T* widget, const char* name)
@@ -61,3 +67,5 @@ void TAboutStudentsManagerForm::FormCreate()
     Copyright_->setText("Copyright (c) the makers of the technical drawing tutor");
     Comments_->setText("Questions and remarks:\nask the teacher who looks after the tutor,\nor the makers of the tutor.");
 }
+
+} // namespace manager

@@ -6,6 +6,8 @@
 class QLabel;
 class QPushButton;
 
+namespace manager {
+
 class TAboutStudentsManagerForm : public QDialog {
     Q_OBJECT
 public:
@@ -20,3 +22,5 @@ private:
     QLabel* Comments_ = nullptr;
     QPushButton* OKButton_ = nullptr;
 };
+
+} // namespace manager

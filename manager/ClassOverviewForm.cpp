@@ -18,6 +18,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+using namespace class_overview;
+
+namespace manager {
+
 namespace {
 
 using overview_entry = text_names::class_overview;
@@ -89,7 +96,7 @@ QWidget* TClassOverviewForm::scrolled(QWidget* chart)
 
 void TClassOverviewForm::tell_students_before_show(const std::vector<std::string>& names)
 {
-    overview_ = student_data_files ? build_class_overview(*student_data_files, names) : class_overview{};
+    overview_ = student_data_files ? build_class_overview(*student_data_files, names) : class_overview::class_overview{};
     for (const student_overview& student : overview_.students)
         show_if_failed(student.status);
     fill_table();
@@ -128,3 +135,5 @@ void TClassOverviewForm::print_buttonClick()
     if (!canvas.end())
         report_print_failure();
 }
+
+} // namespace manager

@@ -21,6 +21,8 @@ class QPushButton;
 class QTableWidget;
 class QTabWidget;
 
+namespace manager {
+
 class TClassOverviewForm : public QDialog {
     Q_OBJECT
 public:
@@ -28,17 +30,17 @@ public:
 
     // Reads the students' results files, in the order given.
     void tell_students_before_show(const std::vector<std::string>& names);
-    const class_overview& overview() const { return overview_; }
+    const class_overview::class_overview& overview() const { return overview_; }
     void print_buttonClick();
 
 private:
-    using chart_drawing = std::function<void(platform::Canvas&, const chart_area&)>;
+    using chart_drawing = std::function<void(platform::Canvas&, const class_overview::chart_area&)>;
 
     void fill_table();
     platform::canvas_widget* chart_widget(const char* name, chart_drawing draw);
     static QWidget* scrolled(QWidget* chart);
 
-    class_overview overview_;
+    class_overview::class_overview overview_;
     QTabWidget* tabs_ = nullptr;
     QTableWidget* table_ = nullptr;
     platform::canvas_widget* exercise_chart_ = nullptr;
@@ -46,3 +48,5 @@ private:
     QPushButton* OKBtn_ = nullptr;
     QPushButton* print_button_ = nullptr;
 };
+
+} // namespace manager

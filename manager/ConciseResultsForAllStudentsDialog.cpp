@@ -13,6 +13,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+
+namespace manager {
+
 TConciseResultsForAllStudentsDialog::TConciseResultsForAllStudentsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("ConciseResultsForAllStudentsDialog");
@@ -96,3 +102,5 @@ void TConciseResultsForAllStudentsDialog::print_buttonClick()
     if (!canvas.end())
         report_print_failure();
 }
+
+} // namespace manager

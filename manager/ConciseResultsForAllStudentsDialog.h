@@ -12,6 +12,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
+namespace manager {
+
 class TConciseResultsForAllStudentsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -29,10 +31,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    text_section<text_names::concise_results> texts_;
+    foundation::text_section<foundation::text_names::concise_results> texts_;
     int remembered_width_ = 0;
     QPlainTextEdit* Memo_ = nullptr;
     QPushButton* OKBtn_ = nullptr;
     QPushButton* print_button_ = nullptr;
     QPushButton* copy_to_clipboard_button_ = nullptr;
 };
+
+} // namespace manager

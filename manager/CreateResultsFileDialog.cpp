@@ -17,6 +17,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+
+namespace manager {
+
 namespace {
 
 template <typename T> T* named(T* widget, const char* name)
@@ -123,3 +129,5 @@ void TCreateResultsFileDialog::OKBtnClick()
                                                            store_test_results_CheckBox_->isChecked()));
     accept();
 }
+
+} // namespace manager

@@ -12,6 +12,9 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace manager {
+
 class TRFM_MainForm;
 
 class TCreateResultsFileDialog : public QDialog {
@@ -29,7 +32,7 @@ private:
     void FormCreate(const TRFM_MainForm& main_form);
     void FormShow();
 
-    text_section<text_names::new_student_dialog> texts_;
+    foundation::text_section<foundation::text_names::new_student_dialog> texts_;
     QLabel* explanation_label_ = nullptr;
     QLabel* name_of_student_label_ = nullptr;
     QLineEdit* student_name_edit_control_ = nullptr;
@@ -42,3 +45,5 @@ private:
     QPushButton* OKBtn_ = nullptr;
     QPushButton* CancelBtn_ = nullptr;
 };
+
+} // namespace manager

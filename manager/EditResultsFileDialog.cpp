@@ -17,6 +17,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+
+namespace manager {
+
 namespace {
 
 using dialog_text = text_names::edit_student_dialog;
@@ -138,3 +144,5 @@ void TEditResultsFileDialog::OKBtnClick()
         check_boxes_[first_statement]->isChecked()));
     accept();
 }
+
+} // namespace manager

@@ -13,6 +13,9 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace manager {
+
 class TRFM_MainForm;
 
 class TEditResultsFileDialog : public QDialog {
@@ -32,7 +35,7 @@ private:
     void FormCreate(const TRFM_MainForm& main_form);
     void FormShow();
 
-    text_section<text_names::edit_student_dialog> texts_;
+    foundation::text_section<foundation::text_names::edit_student_dialog> texts_;
     std::string student_name_;
     QLabel* enter_password_label_ = nullptr;
     QLineEdit* password_edit_control_ = nullptr;
@@ -41,3 +44,5 @@ private:
     QPushButton* OKBtn_ = nullptr;
     QPushButton* CancelBtn_ = nullptr;
 };
+
+} // namespace manager

@@ -32,6 +32,13 @@
 #include <algorithm>
 #include <initializer_list>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+using namespace class_overview;
+
+namespace manager {
+
 using text_names::students_manager;
 
 namespace {
@@ -382,3 +389,5 @@ void TRFM_MainForm::class_overview_menu_itemClick()
     form.tell_students_before_show(names);
     form.exec();
 }
+
+} // namespace manager

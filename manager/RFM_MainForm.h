@@ -16,6 +16,9 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTimer;
+
+namespace manager {
+
 class TAboutStudentsManagerForm;
 class TConciseResultsForAllStudentsDialog;
 class TCreateResultsFileDialog;
@@ -40,7 +43,7 @@ public:
 
     // Captions of the five settings labels, copied by the create and edit
     // dialogs for their check boxes (with their "&" marks).
-    const text_section<text_names::guidance_settings_texts>& other_texts() const { return other_texts_; }
+    const foundation::text_section<foundation::text_names::guidance_settings_texts>& other_texts() const { return other_texts_; }
 
     void FormResize();
     void add_student_buttonClick();
@@ -69,9 +72,9 @@ private:
     void printer_settings_menu_itemClick();
 
     wired_windows windows_;
-    text_section<text_names::guidance_settings_texts> other_texts_;
-    text_section<text_names::students_manager> manager_texts_;
-    text_section<text_names::students_manager_main_menu> menu_texts_;
+    foundation::text_section<foundation::text_names::guidance_settings_texts> other_texts_;
+    foundation::text_section<foundation::text_names::students_manager> manager_texts_;
+    foundation::text_section<foundation::text_names::students_manager_main_menu> menu_texts_;
     int shown_index_ = -1;
     int previous_index_ = 0;
 
@@ -84,3 +87,5 @@ private:
     QLabel* tests_done_label_ = nullptr;
     QTimer* Timer_ = nullptr;
 };
+
+} // namespace manager

@@ -26,6 +26,14 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+using namespace geometry::model;
+using namespace tutor::windows;
+
+namespace manager {
+
 namespace {
 
 const platform::font_choice window_font{"Courier New", 10, 13, false};
@@ -290,3 +298,5 @@ void TResultsForm::FormClose()
 {
     listing_ = {};
 }
+
+} // namespace manager

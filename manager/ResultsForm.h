@@ -17,16 +17,21 @@
 class QAction;
 class QScrollBar;
 class QWidget;
-class TExerciseDForm;
 
-class TResultsForm : public QDialog, public pupil_results_window {
+namespace tutor::windows {
+class TExerciseDForm;
+}
+
+namespace manager {
+
+class TResultsForm : public QDialog, public tutor::windows::pupil_results_window {
     Q_OBJECT
 public:
     explicit TResultsForm(QWidget* parent = nullptr);
 
     // The exercise D window, created after it, supplies the exercise
     // titles; without it the headings carry no title.
-    void wire_windows(const TExerciseDForm& exercise_titles);
+    void wire_windows(const tutor::windows::TExerciseDForm& exercise_titles);
 
     // Must be called before each showing.
     void tell_pupil_name_before_FormShow(const std::string& name);
@@ -36,7 +41,7 @@ public:
     int line_height() const { return line_height_; }
     int line_count() const { return listing_.line_count(); }
     int client_height() const;
-    const results_listing& listing() const { return listing_; }
+    const student_files::results_listing& listing() const { return listing_; }
 
     void FormShow();
     void FormPaint(platform::Canvas& canvas);
@@ -60,13 +65,15 @@ private:
     int frame_height() const;
     void print_lines(platform::printer_canvas& canvas);
 
-    const TExerciseDForm* exercise_titles_ = nullptr;
+    const tutor::windows::TExerciseDForm* exercise_titles_ = nullptr;
     std::string pupil_name_;
-    text_section<text_names::results_window> texts_;
-    text_section<text_names::results_window_menus> menu_texts_;
+    foundation::text_section<foundation::text_names::results_window> texts_;
+    foundation::text_section<foundation::text_names::results_window_menus> menu_texts_;
     int line_height_ = 0;
-    results_listing listing_;
+    student_files::results_listing listing_;
     QWidget* view_ = nullptr;
     QScrollBar* VertScrollBar_ = nullptr;
     bool shown_before_ = false;   // the window system has given it its frame
 };
+
+} // namespace manager

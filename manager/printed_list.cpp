@@ -2,6 +2,8 @@
 
 #include "platform/widgets/printer_canvas.h"
 
+namespace manager {
+
 void print_caption(platform::Canvas& canvas, const std::string& caption)
 {
     platform::font_choice font = canvas.font();
@@ -27,3 +29,5 @@ void print_lines_on_pages(platform::printer_canvas& canvas, const std::vector<st
         y += h;
     }
 }
+
+} // namespace manager

@@ -11,6 +11,8 @@ namespace platform {
 class printer_canvas;
 }
 
+namespace manager {
+
 // Line heights are measured on this text.
 inline const std::string line_height_sample = "wgshrtfghtgg";
 
@@ -22,3 +24,5 @@ void print_caption(platform::Canvas& canvas, const std::string& caption);
 // line_height_sample; a line that would cross the foot of a page starts the
 // next page at its top, so every line is printed and none is cut in two.
 void print_lines_on_pages(platform::printer_canvas& canvas, const std::vector<std::string>& lines);
+
+} // namespace manager

@@ -5,6 +5,10 @@
 
 #include <QIcon>
 
+using namespace resources;
+
+namespace program_shell {
+
 program_start_up::program_start_up(int& argc, char** argv) : qt_(argc, argv)
 {
     platform::install_qt_presenters();
@@ -12,3 +16,5 @@ program_start_up::program_start_up(int& argc, char** argv) : qt_(argc, argv)
     QApplication::setWindowIcon(QIcon(":/program_icon.xpm"));
     start_up_program(argc > 0 ? argv[0] : "");
 }
+
+} // namespace program_shell

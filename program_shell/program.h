@@ -12,6 +12,8 @@
 
 #include <QApplication>
 
+namespace program_shell {
+
 class program_start_up {
 public:
     program_start_up(int& argc, char** argv);
@@ -19,3 +21,5 @@ public:
 private:
     QApplication qt_;
 };
+
+} // namespace program_shell

@@ -11,6 +11,14 @@
 
 #include <QApplication>
 
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+using namespace tutor::windows;
+
+namespace program_shell {
+
 namespace {
 
 // A missing student files directory is created on the teacher's Yes; one
@@ -60,3 +68,5 @@ int application::run(shown_window shown)
     release_projection_symbols();
     return code;
 }
+
+} // namespace program_shell

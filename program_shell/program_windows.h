@@ -22,6 +22,8 @@
 
 #include <string>
 
+namespace program_shell {
+
 // Settings, texts, the geometry's start-up, the student files directory and
 // the guidance, as the program at `program_file` finds them.
 void start_up_program(const std::string& program_file);
@@ -38,13 +40,15 @@ public:
     // Shows the window and runs the message loop until it closes; the exit code.
     int run(shown_window shown);
 
-    TRFM_MainForm main_form;
-    TMainForm tutor_main_form;
-    TResultsForm results_form{&main_form};
-    TCreateResultsFileDialog create_dialog{main_form, &main_form};
-    TEditResultsFileDialog edit_dialog{main_form, &main_form};
-    TExerciseDForm exercise_d_form{&tutor_main_form};
-    TConciseResultsForAllStudentsDialog concise_dialog{&main_form};
-    TAboutStudentsManagerForm about_form{&main_form};
-    exercise_windows exercises{&exercise_d_form, &tutor_main_form};
+    manager::TRFM_MainForm main_form;
+    tutor::windows::TMainForm tutor_main_form;
+    manager::TResultsForm results_form{&main_form};
+    manager::TCreateResultsFileDialog create_dialog{main_form, &main_form};
+    manager::TEditResultsFileDialog edit_dialog{main_form, &main_form};
+    tutor::windows::TExerciseDForm exercise_d_form{&tutor_main_form};
+    manager::TConciseResultsForAllStudentsDialog concise_dialog{&main_form};
+    manager::TAboutStudentsManagerForm about_form{&main_form};
+    tutor::windows::exercise_windows exercises{&exercise_d_form, &tutor_main_form};
 };
+
+} // namespace program_shell

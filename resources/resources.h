@@ -1,4 +1,9 @@
 #pragma once
+
+namespace resources {
+
 // The program's pictures, compiled in and found under ":/NAME".
 
 void init_resources();
+
+} // namespace resources

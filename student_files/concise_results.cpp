@@ -2,6 +2,8 @@
 
 #include "student_files/student_data_files.h"
 
+namespace student_files {
+
 concise_results_list concise_results_items(Tstudent_data_files_object& files, const std::vector<std::string>& names)
 {
     std::vector<read_outcome<std::string>> texts = files.concise_results_texts(names);
@@ -32,3 +34,5 @@ std::vector<std::string> concise_results_lines(const std::vector<std::string>& i
     }
     return lines;
 }
+
+} // namespace student_files

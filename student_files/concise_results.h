@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace student_files {
+
 class Tstudent_data_files_object;
 
 struct concise_results_list {
@@ -15,7 +17,7 @@ struct concise_results_list {
     // concise results text.
     std::vector<std::string> items;
     // The files that could not be read, in list order.
-    std::vector<outcome> problems;
+    std::vector<foundation::outcome> problems;
 };
 
 concise_results_list concise_results_items(Tstudent_data_files_object& files, const std::vector<std::string>& names);
@@ -23,3 +25,5 @@ concise_results_list concise_results_items(Tstudent_data_files_object& files, co
 // The items split into lines at their line feeds: an item of two line feeds
 // gives three empty lines, an empty item one.
 std::vector<std::string> concise_results_lines(const std::vector<std::string>& items);
+
+} // namespace student_files

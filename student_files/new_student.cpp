@@ -3,6 +3,10 @@
 #include "foundation/texts.h"
 #include "student_files/student_data_files.h"
 
+using namespace foundation;
+
+namespace student_files {
+
 namespace {
 
 new_student_refusal entry_refusal(text_names::new_student_dialog entry, new_student_refusal::field_kind field)
@@ -44,3 +48,5 @@ std::size_t characters_in(const std::string& text)
         count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return count;
 }
+
+} // namespace student_files

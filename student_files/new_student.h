@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+namespace student_files {
+
 class Tstudent_data_files_object;
 
 inline constexpr std::size_t min_student_name_length = 6;
@@ -28,3 +30,5 @@ bool results_file_exists(const Tstudent_data_files_object& files, const std::str
 
 // The number of characters of UTF-8 text (bytes that do not continue a character).
 std::size_t characters_in(const std::string& text);
+
+} // namespace student_files

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+namespace student_files {
+
 namespace packed_seconds {
 
 struct month_entry {
@@ -89,3 +91,5 @@ constexpr std::int64_t between(std::uint32_t start, std::uint32_t end)
 }
 
 } // namespace packed_seconds
+
+} // namespace student_files

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <vector>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+namespace student_files {
 
 namespace {
 
@@ -171,3 +173,5 @@ results_file_report check_results_file_at(const std::string& path)
         report.problems = {size_problem(size)};
     return report;
 }
+
+} // namespace student_files

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+namespace student_files {
+
 struct results_file_report {
     std::uint64_t bytes = 0;
     int error_number = 0;                                  // when the file could not be read
@@ -30,3 +32,5 @@ results_file_report check_results_file_at(const std::string& path);
 
 // The same over bytes in memory, for a file named `file_name` (no directory).
 results_file_report check_results_bytes(const std::uint8_t* data, std::size_t size, const std::string& file_name);
+
+} // namespace student_files

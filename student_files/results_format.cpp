@@ -3,6 +3,8 @@
 #include "platform/core/file_name_text.h"
 #include "platform/core/file_system.h"
 
+namespace student_files {
+
 namespace results_format {
 
 std::uint16_t get_u16(const record& r, std::size_t offset)
@@ -184,3 +186,5 @@ record end_marker_after(const record& last_result)
 }
 
 } // namespace results_format
+
+} // namespace student_files

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace student_files {
+
 namespace results_format {
 
 inline constexpr std::size_t record_size = 15;
@@ -140,3 +142,5 @@ bool is_end_marker(const record& r);
 record end_marker_after(const record& last_result);   // the result's bytes with 65533 at offset 13
 
 } // namespace results_format
+
+} // namespace student_files

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace student_files {
+
 namespace results_format {
 
 std::uint8_t* file_bytes::room_for(std::size_t n)
@@ -122,3 +124,5 @@ bool results_image::find_chain_end(int exercise, std::uint32_t& last) const
 }
 
 } // namespace results_format
+
+} // namespace student_files

@@ -10,6 +10,8 @@
 #include <span>
 #include <vector>
 
+namespace student_files {
+
 namespace results_format {
 
 // Room for a file's bytes, kept from one operation to the next: reading a
@@ -70,3 +72,5 @@ private:
 };
 
 } // namespace results_format
+
+} // namespace student_files

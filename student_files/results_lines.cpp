@@ -3,7 +3,11 @@
 #include <cstdio>
 #include <utility>
 
-using results_format::result;
+using namespace foundation;
+
+namespace student_files {
+
+using student_files::results_format::result;
 
 namespace {
 
@@ -103,3 +107,5 @@ std::string results_copy_text(const results_listing& listing)
     }
     return text;
 }
+
+} // namespace student_files

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace student_files {
+
 inline constexpr int listed_exercises = 9;
 inline constexpr std::size_t max_results_line_length = 255;
 
@@ -52,12 +54,14 @@ private:
 };
 
 // "hh:mm:ss,  dd-mm-yyyy"
-std::string start_time_text(Tdate_time t);
+std::string start_time_text(foundation::Tdate_time t);
 // Whole hours right-aligned in two positions, then ":mm:ss": " 0:04:07", "26:03:09".
-std::string duration_text(Tdate_time d);
+std::string duration_text(foundation::Tdate_time d);
 
 results_listing build_results_lines(result_chains chains, const std::array<std::string, listed_exercises>& titles,
                                     const std::array<std::string, 5>& labels);
 
 // The texts of all lines with CR LF between two lines and none after the last.
 std::string results_copy_text(const results_listing& listing);
+
+} // namespace student_files

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+namespace student_files {
 
 namespace {
 
@@ -241,3 +243,5 @@ recovery_plan plan_recovery(byte_view bytes, std::uint64_t file_size)
     }
     return plan;
 }
+
+} // namespace student_files

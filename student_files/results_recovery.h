@@ -23,6 +23,8 @@
 #include <span>
 #include <vector>
 
+namespace student_files {
+
 struct recovery_step {
     std::uint64_t offset = 0;
     std::vector<std::uint8_t> bytes;   // written at the offset; none: the file is cut there
@@ -50,3 +52,5 @@ void apply_recovery_step(const recovery_step& step, std::vector<std::uint8_t>& b
 // The end marker after the result records below `record`: the last one's
 // bytes with 65533 at offset 13, or zeros and 65533 when there is none.
 results_format::record end_marker_before(std::span<const std::uint8_t> bytes, std::uint32_t record);
+
+} // namespace student_files

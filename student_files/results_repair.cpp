@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+namespace student_files {
 
 namespace {
 
@@ -145,3 +147,5 @@ repair_report repair_results_file(const std::string& path)
     report.outcome = closed;
     return report;
 }
+
+} // namespace student_files

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+namespace student_files {
+
 enum class mend_kind {
     append_taken_back,   // number: the record
     partial_record_cut,
@@ -40,3 +42,5 @@ repair_report repair_results_file(const std::string& path);
 
 // The records of `bytes` (whole records) mended as above; `mends` receives what was done.
 std::vector<std::uint8_t> rebuilt_results(const std::vector<std::uint8_t>& bytes, std::vector<mend>& mends);
+
+} // namespace student_files

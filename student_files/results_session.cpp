@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 
-using namespace results_format;
+using namespace student_files::results_format;
+
+namespace student_files {
 
 namespace {
 
@@ -166,3 +168,5 @@ file_outcome results_session::finish()
         return {damaged_file_error, true};
     return {};
 }
+
+} // namespace student_files

@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <string>
 
+namespace student_files {
+
 inline constexpr int damaged_file_error = 100;
 
 // What one operation on a file came to.
@@ -73,3 +75,5 @@ private:
     std::uint64_t size_ = 0;
     bool damaged_ = false;
 };
+
+} // namespace student_files

@@ -13,7 +13,11 @@
 #include <cstdint>
 #include <vector>
 
-using namespace results_format;
+using namespace student_files::results_format;
+using namespace foundation;
+
+namespace student_files {
+
 using file_message = text_names::results_file_messages;
 using error_message = text_names::results_error_messages;
 
@@ -643,3 +647,5 @@ Tstudent_data_files_object::concise_results_texts(const std::vector<std::string>
     }
     return out;
 }
+
+} // namespace student_files

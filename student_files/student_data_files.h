@@ -27,6 +27,8 @@
 #include <unordered_set>
 #include <vector>
 
+namespace student_files {
+
 // Empty when a results file can be created for the name, one that the list
 // shows and every operation reaches again; otherwise why not.
 std::string student_name_problem(const std::string& name);
@@ -36,12 +38,12 @@ std::string password_problem(const std::string& password);
 // unpack_date_time with the same result, quicker over many records of few dates.
 class date_unpacker {
 public:
-    Tdate_time operator()(std::uint32_t packed);
+    foundation::Tdate_time operator()(std::uint32_t packed);
 
 private:
     bool known_ = false;
     std::uint32_t date_bits_ = 0;
-    Tdate_time midnight_ = 0;
+    foundation::Tdate_time midnight_ = 0;
 };
 
 struct level_sums {
@@ -54,25 +56,25 @@ struct results_sums {
     long total_objects = 0;
     long total_correct = 0;
     level_sums levels[3];
-    outcome status;
+    foundation::outcome status;
 };
 
 struct result_chains {
     // Exercise 1 first, each in chain order. After a failure the last one
     // holds the results read before it and later exercises are missing.
     std::vector<std::vector<results_format::result>> exercises;
-    outcome status;
+    foundation::outcome status;
 };
 
 // Data read together with what happened while reading it.
 template <class T>
 struct read_outcome {
     T value{};
-    outcome status;
+    foundation::outcome status;
 };
 
 // The words of a student's concise results, read afresh for each call.
-using concise_texts = text_section<text_names::student_results_texts>;
+using concise_texts = foundation::text_section<foundation::text_names::student_results_texts>;
 
 class Tstudent_data_files_object {
 public:
@@ -87,10 +89,10 @@ public:
     bool directory_missing() const;
     // Whether to create the missing directory, to be answered Yes or No.
     std::string directory_question() const;
-    outcome create_directory();
+    foundation::outcome create_directory();
     // Failed with the message that the directory cannot be used unless a
     // directory stands there.
-    outcome usable_directory() const;
+    foundation::outcome usable_directory() const;
 
     // The student's file: the one of exactly that name when there is one,
     // else the one in upper case, else one whose name differs only in case
@@ -98,21 +100,21 @@ public:
     std::string results_file_name(const std::string& student_name) const;
     // Something, a link too, stands at the student's results file name.
     bool results_file_exists(const std::string& student_name) const;
-    outcome check_io_result(const std::string& path);
+    foundation::outcome check_io_result(const std::string& path);
     read_outcome<bool> is_results_file(const std::string& path);
     read_outcome<bool> check_results_file(const std::string& path, const std::string& password);
-    outcome create_results_file(const std::string& student_name, const std::string& password, bool guidance_is_on,
+    foundation::outcome create_results_file(const std::string& student_name, const std::string& password, bool guidance_is_on,
                              bool guidance_is_switchable, bool restart_guidance_enabled, bool store_test_results);
-    outcome change_results_file(const std::string& student_name, const std::string& new_password, bool guidance_is_on,
+    foundation::outcome change_results_file(const std::string& student_name, const std::string& new_password, bool guidance_is_on,
                              bool guidance_is_switchable, bool restart_guidance_enabled, bool store_test_results,
                              bool start_with_first_statement);
-    outcome add_result(const std::string& student_name, int exercise, Tdate_time start_time, Tdate_time end_time,
+    foundation::outcome add_result(const std::string& student_name, int exercise, foundation::Tdate_time start_time, foundation::Tdate_time end_time,
                     int level, int objects, int correct);
-    outcome store_guidance_state(const std::string& student_name, bool guidance_is_on, int guidance_statement,
+    foundation::outcome store_guidance_state(const std::string& student_name, bool guidance_is_on, int guidance_statement,
                               std::uint32_t guidance_time);
-    outcome read_settings(const std::string& student_name, results_format::settings& settings);
+    foundation::outcome read_settings(const std::string& student_name, results_format::settings& settings);
     results_sums sum_results(const std::string& student_name);
-    outcome remove_results(const std::string& student_name);
+    foundation::outcome remove_results(const std::string& student_name);
     read_outcome<std::string> concise_results_text(const std::string& student_name);
     // concise_results_text of each student in turn, their files found in one
     // listing of the directory rather than looked for one by one.
@@ -125,7 +127,7 @@ public:
     // at its end rather than one by one (an import of a class); failed with
     // the I/O message when that flush fails.
     void start_batch() { durability_ = platform::durability::deferred; }
-    outcome finish_batch();
+    foundation::outcome finish_batch();
 
 private:
     // The file for results_file_name; its first two looks are made among
@@ -137,19 +139,19 @@ private:
     read_outcome<std::string> concise_text_at(const std::string& path, const concise_texts& texts,
                                               const platform::open_directory* directory);
     read_outcome<bool> validity_test(const std::string& path, const std::string* password);
-    outcome read_summary(const std::string& path, results_sums& sums, results_format::settings* settings,
+    foundation::outcome read_summary(const std::string& path, results_sums& sums, results_format::settings* settings,
                          const platform::open_directory* directory = nullptr);
     // Failed with the message when the name would lead out of the directory.
-    static outcome name_check(const std::string& student_name);
+    static foundation::outcome name_check(const std::string& student_name);
     // The I/O message for a failed file outcome.
-    outcome report(const std::string& path, const file_outcome& outcome);
+    foundation::outcome report(const std::string& path, const file_outcome& outcome);
     std::string error_words(int error_number, bool damaged) const;
 
     std::string directory_;
-    file_status_kind directory_status_ = file_not_found;
+    foundation::file_status_kind directory_status_ = foundation::file_not_found;
     // The last file read, kept so the next reading needs no new room.
     results_format::file_bytes room_;
-    text_section<text_names::results_error_messages> messages_;
+    foundation::text_section<foundation::text_names::results_error_messages> messages_;
     mutable student_file_index index_{""};
     platform::durability durability_ = platform::durability::synced;
     int pending_error_ = 0;
@@ -157,3 +159,5 @@ private:
 };
 
 extern std::unique_ptr<Tstudent_data_files_object> student_data_files;
+
+} // namespace student_files

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace student_files {
+
 namespace {
 
 const std::string extension = ".results";
@@ -57,3 +59,5 @@ void student_file_index::created(const std::string& file_name, const platform::d
     names_.emplace(key_of(platform::readable_file_name(file_name)), file_name);
     stamp_ = platform::stamp_of_directory(directory_);
 }
+
+} // namespace student_files

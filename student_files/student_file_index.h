@@ -11,6 +11,8 @@
 #include <map>
 #include <string>
 
+namespace student_files {
+
 class student_file_index {
 public:
     explicit student_file_index(std::string directory) : directory_(std::move(directory)) {}
@@ -31,3 +33,5 @@ private:
     bool listed_ = false;
     std::multimap<std::string, std::string> names_;   // upper-cased readable file name -> name on disk
 };
+
+} // namespace student_files

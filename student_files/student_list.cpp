@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace student_files {
+
 namespace {
 
 const std::string extension = ".RESULTS";
@@ -60,3 +62,5 @@ std::string results_path(const std::string& directory, const listed_student& stu
 {
     return directory + platform::directory_separator + student.file_name;
 }
+
+} // namespace student_files

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace student_files {
+
 struct listed_student {
     std::string name;        // as the list shows it
     std::string file_name;   // the file's name on disk, without the directory
@@ -26,3 +28,5 @@ std::vector<listed_student> list_students(const std::string& directory);
 
 // The student's file in the directory.
 std::string results_path(const std::string& directory, const listed_student& student);
+
+} // namespace student_files

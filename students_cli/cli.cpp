@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace students_cli {
+
 namespace {
 
 const std::vector<option_rule> global_options{{"settings", true}, {"dir", true}, {"help", false}};
@@ -100,3 +102,5 @@ int run_students(const std::string& program_file, const std::vector<std::string>
     }
     return 2;
 }
+
+} // namespace students_cli

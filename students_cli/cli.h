@@ -11,5 +11,9 @@
 #include <string>
 #include <vector>
 
+namespace students_cli {
+
 int run_students(const std::string& program_file, const std::vector<std::string>& words, std::ostream& out,
                  std::ostream& err);
+
+} // namespace students_cli

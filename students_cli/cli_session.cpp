@@ -4,6 +4,11 @@
 #include "foundation/startup.h"
 #include "platform/core/file_system.h"
 
+using namespace foundation;
+using namespace student_files;
+
+namespace students_cli {
+
 cli_session::cli_session(const cli_options& options, std::ostream& err)
     : directory_(options.directory), err_(err),
       previous_presenter_(platform::set_message_presenter([this](const platform::message_request& r) {
@@ -61,3 +66,5 @@ Tstudent_data_files_object& cli_session::files()
 {
     return *files_;
 }
+
+} // namespace students_cli

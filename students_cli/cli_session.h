@@ -15,6 +15,8 @@
 #include <ostream>
 #include <string>
 
+namespace students_cli {
+
 struct cli_options {
     std::string program_file;               // the tool's own file: its directory is the program directory
     std::optional<std::string> settings;    // --settings FILE
@@ -35,10 +37,10 @@ public:
     // (after the messages) when it cannot be used.
     bool open_files();
     // The directory open_files opened.
-    Tstudent_data_files_object& files();
+    student_files::Tstudent_data_files_object& files();
 
     // Writes the message of a failure to the error stream; true when done.
-    bool report(const outcome& result);
+    bool report(const foundation::outcome& result);
     // Error messages written since the session began.
     int errors_reported() const { return errors_; }
     std::ostream& err() { return err_; }
@@ -50,5 +52,7 @@ private:
     std::ostream& err_;
     int errors_ = 0;
     platform::message_presenter previous_presenter_;
-    std::unique_ptr<Tstudent_data_files_object> files_;
+    std::unique_ptr<student_files::Tstudent_data_files_object> files_;
 };
+
+} // namespace students_cli

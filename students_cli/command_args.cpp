@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace students_cli {
+
 command_args::command_args(const std::vector<std::string>& words, const std::vector<option_rule>& known_options)
 {
     bool options_ended = false;
@@ -50,3 +52,5 @@ void command_args::expect_operands(std::size_t min, std::size_t max) const
     if (operands_.size() > max)
         throw usage_error("unexpected operand \"" + operands_[max] + "\"");
 }
+
+} // namespace students_cli

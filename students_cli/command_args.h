@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace students_cli {
+
 // Bad usage: the message for the error stream; the tool ends with code 2.
 struct usage_error : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -37,3 +39,5 @@ private:
     std::set<std::string> flags_;
     std::map<std::string, std::string> values_;
 };
+
+} // namespace students_cli

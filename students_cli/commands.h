@@ -11,6 +11,8 @@
 #include <ostream>
 #include <string>
 
+namespace students_cli {
+
 struct command_context {
     std::ostream& out;
     cli_session& session;
@@ -30,4 +32,6 @@ int report_command(const command_args& args, command_context& context);
 
 // The results file the directory holds for a student named on the command
 // line, found as the manager finds it; nothing when there is none.
-std::optional<listed_student> find_student(Tstudent_data_files_object& files, const std::string& name);
+std::optional<student_files::listed_student> find_student(student_files::Tstudent_data_files_object& files, const std::string& name);
+
+} // namespace students_cli

@@ -12,6 +12,12 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace student_files;
+using namespace students_cli::csv;
+
+namespace students_cli {
+
 namespace {
 
 struct checked_student {
@@ -160,3 +166,5 @@ int check_command(const command_args& args, command_context& context)
                 << " invalid\n";
     return unknown ? 2 : invalid > 0 ? 1 : 0;
 }
+
+} // namespace students_cli

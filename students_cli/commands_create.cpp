@@ -10,6 +10,12 @@
 
 #include <map>
 
+using namespace foundation;
+using namespace student_files;
+using namespace students_cli::csv;
+
+namespace students_cli {
+
 namespace {
 
 // A class list larger than this is no class list.
@@ -136,3 +142,5 @@ int import_command(const command_args& args, command_context& context)
     context.out << "created " << plural(created.size(), "student", "students") << '\n';
     return 0;
 }
+
+} // namespace students_cli

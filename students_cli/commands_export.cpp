@@ -5,6 +5,12 @@
 #include "students_cli/results_csv.h"
 #include "tutor/engine/exercise_texts.h"
 
+using namespace foundation;
+using namespace student_files;
+using namespace tutor::engine;
+
+namespace students_cli {
+
 int export_command(const command_args& args, command_context& context)
 {
     args.expect_operands(0, 0);
@@ -28,3 +34,5 @@ int export_command(const command_args& args, command_context& context)
     }
     return exported.problems.empty() ? 0 : 1;
 }
+
+} // namespace students_cli

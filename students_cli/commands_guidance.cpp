@@ -14,6 +14,13 @@
 
 #include <charconv>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace tutor::engine;
+using namespace students_cli::guidance;
+
+namespace students_cli {
+
 namespace {
 
 int whole_number(const std::string& text, int low, int high, const std::string& what)
@@ -141,3 +148,5 @@ int guidance_command(const command_args& args, command_context& context)
     }
     return action == "check" ? check(file, reading.text, context) : run(file, reading.text, args, context);
 }
+
+} // namespace students_cli

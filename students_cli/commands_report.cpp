@@ -14,6 +14,13 @@
 #include <QBuffer>
 #include <QImage>
 
+using namespace foundation;
+using namespace student_files;
+using namespace class_overview;
+using namespace students_cli::guidance;
+
+namespace students_cli {
+
 namespace {
 
 using overview_entry = text_names::class_overview;
@@ -32,7 +39,7 @@ bool write_whole(const std::string& path, const std::string& bytes, command_cont
     return true;
 }
 
-bool write_pdf(const std::string& path, const class_overview& overview, command_context& context)
+bool write_pdf(const std::string& path, const class_overview::class_overview& overview, command_context& context)
 {
     platform::pdf_document pdf;
     const int pages = print_class_overview({pdf.canvas(), pdf.page_width(), pdf.page_height(), [&pdf] { pdf.new_page(); }},
@@ -57,7 +64,7 @@ bool write_png(const std::string& path, int height, Draw draw, command_context& 
     return true;
 }
 
-bool write_pngs(const std::string& prefix, const class_overview& overview, command_context& context)
+bool write_pngs(const std::string& prefix, const class_overview::class_overview& overview, command_context& context)
 {
     const std::size_t n = overview.students.size();
     const auto exercises = [&](platform::Canvas& c, const chart_area& a) {
@@ -85,9 +92,11 @@ int report_command(const command_args& args, command_context& context)
     for (const listed_student& s : list_students(files.directory()))
         names.push_back(s.name);
     const int errors_before = context.session.errors_reported();
-    const class_overview overview = build_class_overview(files, names);
+    const class_overview::class_overview overview = build_class_overview(files, names);
     for (const student_overview& student : overview.students)
         context.session.report(student.status);
     const bool written = (!pdf || write_pdf(*pdf, overview, context)) && (!png || write_pngs(*png, overview, context));
     return !written || context.session.errors_reported() > errors_before ? 1 : 0;
 }
+
+} // namespace students_cli

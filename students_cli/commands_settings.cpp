@@ -9,6 +9,10 @@
 
 #include <charconv>
 
+using namespace foundation;
+
+namespace students_cli {
+
 namespace {
 
 bool has_line_break(const std::string& text)
@@ -81,3 +85,5 @@ int text_command(const command_args& args, command_context& context)
     context.out << (text_handler ? text_handler->read_entry(section, k) : std::string()) << '\n';
     return 0;
 }
+
+} // namespace students_cli

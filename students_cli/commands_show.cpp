@@ -7,6 +7,12 @@
 #include "student_files/results_lines.h"
 #include "tutor/engine/exercise_texts.h"
 
+using namespace foundation;
+using namespace student_files;
+using namespace tutor::engine;
+
+namespace students_cli {
+
 namespace {
 
 void print_lines(std::ostream& out, const std::vector<std::string>& lines)
@@ -60,3 +66,5 @@ int concise_command(const command_args& args, command_context& context)
     print_lines(context.out, concise_results_lines(concise.items));
     return context.session.errors_reported() > errors_before ? 1 : 0;
 }
+
+} // namespace students_cli

@@ -1,5 +1,7 @@
 #include "students_cli/help.h"
 
+namespace students_cli {
+
 namespace {
 
 const char* const guidance_help =
@@ -127,3 +129,5 @@ std::string command_help(const cli_command& command)
 {
     return "usage: students " + std::string(command.synopsis) + "\n\n" + command.description;
 }
+
+} // namespace students_cli

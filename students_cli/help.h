@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace students_cli {
+
 struct cli_command {
     // What a command needs set up before it runs; each needs those before it too.
     enum needs_kind { settings_only, texts, student_files };
@@ -21,3 +23,5 @@ struct cli_command {
 const cli_command* find_command(const std::string& name);
 std::string general_help();
 std::string command_help(const cli_command& command);
+
+} // namespace students_cli

@@ -7,7 +7,7 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> words(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const int code = run_students(argc > 0 ? argv[0] : "", words, std::cout, std::cerr);
+    const int code = students_cli::run_students(argc > 0 ? argv[0] : "", words, std::cout, std::cerr);
     std::cout.flush();
     return std::cout.good() ? code : std::max(code, 1);
 }

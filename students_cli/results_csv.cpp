@@ -9,6 +9,13 @@
 #include <cmath>
 #include <string_view>
 
+using namespace foundation;
+using namespace student_files;
+using namespace tutor::engine;
+using namespace students_cli::csv;
+
+namespace students_cli {
+
 namespace {
 
 const std::vector<std::string> header{"student", "exercise", "title", "level", "start", "end",
@@ -117,3 +124,5 @@ results_export export_results(Tstudent_data_files_object& files, const std::vect
     }
     return out;
 }
+
+} // namespace students_cli

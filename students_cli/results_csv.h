@@ -13,14 +13,21 @@
 #include <string>
 #include <vector>
 
-class Tstudent_data_files_object;
+namespace student_files { class Tstudent_data_files_object; }
+
+namespace tutor::engine {
 class exercise_texts;
+}
+
+namespace students_cli {
 
 struct results_export {
     std::string csv;
     std::size_t rows = 0;
-    std::vector<outcome> problems;   // the files that could not be read to their end
+    std::vector<foundation::outcome> problems;   // the files that could not be read to their end
 };
 
-results_export export_results(Tstudent_data_files_object& files, const std::vector<listed_student>& students,
-                              const exercise_texts& titles);
+results_export export_results(student_files::Tstudent_data_files_object& files, const std::vector<student_files::listed_student>& students,
+                              const tutor::engine::exercise_texts& titles);
+
+} // namespace students_cli

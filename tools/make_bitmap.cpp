@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace geometry::model;
+
 namespace {
 
 int colour_index(char c)

@@ -16,6 +16,9 @@
 #include <string>
 #include <variant>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 struct demo_student {

@@ -6,6 +6,8 @@
 
 #include <iostream>
 
+using namespace geometry::object_sources;
+
 int main(int argc, char** argv)
 {
     if (argc != 3) {

@@ -59,6 +59,10 @@
 #include <string>
 #include <vector>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 enum class render_mode { filled, hidden_lines, workbench };

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace foundation::widgets {
+
 namespace {
 
 int tag_of(const QAction* action)
@@ -48,3 +50,5 @@ void enable_menu_by_tags(QWidget* form, bool enabled, bool enabled_1, bool enabl
         return;
     }
 }
+
+} // namespace foundation::widgets

@@ -5,7 +5,11 @@
 
 #include <string>
 
+namespace foundation::widgets {
+
 inline QString qt(const std::string& text)
 {
     return QString::fromUtf8(text);
 }
+
+} // namespace foundation::widgets

@@ -9,6 +9,11 @@
 #include "geometry/model/screen_metrics.h"
 #include "platform/gui/screen.h"
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 void start_up_screen_drawing()
 {
     const platform::screen_size screen = platform::primary_screen_size();
@@ -30,3 +35,5 @@ void start_up_projection_views()
     set_view_labels(labels);
     load_projection_symbols();
 }
+
+} // namespace geometry::drawing

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace geometry::drawing {
+
 // The geometry's share of start-up, after the text-section file is loaded:
 // the screen aspect factor from the primary screen, then the kernel's
 // nearest colours and pixel scales, which depend on it, then the projection
@@ -8,3 +11,5 @@
 void start_up_screen_drawing();
 void start_up_kernel();
 void start_up_projection_views();
+
+} // namespace geometry::drawing

@@ -3,6 +3,10 @@
 #include "geometry/drawing/picture_drawing.h"
 #include "geometry/drawing/screen_drawing.h"
 
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 namespace {
 
 constexpr platform::colour_ref highlight_colour = platform::rgb(0, 0, 255);
@@ -55,3 +59,5 @@ void draw_object_with_hidden_lines(platform::Canvas& canvas, const Tsolid& solid
     compute_hidden_line_drawing(solid, angle_x, angle_y, angle_z, drawing, true, perspective, origin_y, origin_x, scale);
     draw_screen_drawing(canvas, drawing, colour, show_arrows);
 }
+
+} // namespace geometry::drawing

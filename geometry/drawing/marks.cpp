@@ -5,6 +5,11 @@
 
 #include <array>
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 void draw_arrow_outline(Tinteger_point tail, Tinteger_point head, const pixel_rule& rule)
 {
     const int x0 = tail.x, y0 = tail.y, x1 = head.x, y1 = head.y;
@@ -48,3 +53,5 @@ void draw_bitmap_at(platform::Canvas& dc, const platform::bitmap& bitmap, Tinteg
     if (!bitmap.empty())
         dc.draw_bitmap(point.x, point.y, bitmap, raster_operation);
 }
+
+} // namespace geometry::drawing

@@ -5,6 +5,10 @@
 
 #include <cstdlib>
 
+using namespace foundation;
+
+namespace geometry::drawing {
+
 namespace {
 
 // One call's state, handed to the pixel rule, so calls never disturb each other.
@@ -146,3 +150,4 @@ void draw_clipped_line(platform::Canvas& dc, Tinteger_point from, Tinteger_point
     });
 }
 
+} // namespace geometry::drawing

@@ -8,6 +8,11 @@
 
 #include <vector>
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 namespace {
 
 // The closed outline of the k-th drawn surface as pixel points.
@@ -141,3 +146,5 @@ bool surface_region(const Tpicture& picture, int k, platform::polygon_region& re
     colour = display_colour(picture.surface_colour[k]);
     return true;
 }
+
+} // namespace geometry::drawing

@@ -2,6 +2,10 @@
 
 #include "foundation/messages.h"
 
+using namespace foundation;
+
+namespace geometry::drawing {
+
 Tresource_bitmap american_symbol;
 Tresource_bitmap european_symbol;
 
@@ -18,3 +22,5 @@ void release_projection_symbols()
     free_resource_bitmap(american_symbol);
     free_resource_bitmap(european_symbol);
 }
+
+} // namespace geometry::drawing

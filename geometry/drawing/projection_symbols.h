@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace geometry::drawing {
+
 extern Tresource_bitmap american_symbol;
 extern Tresource_bitmap european_symbol;
 
@@ -19,3 +21,5 @@ inline constexpr const char* european_symbol_name = "EUROPEAN_PROJECTION";
 void load_projection_symbols(const std::string& american_name = american_symbol_name,
                              const std::string& european_name = european_symbol_name);
 void release_projection_symbols();
+
+} // namespace geometry::drawing

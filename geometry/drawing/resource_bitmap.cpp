@@ -6,6 +6,11 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace resources;
+
+namespace geometry::drawing {
+
 Tresource_bitmap load_resource_bitmap(const std::string& name, bool with_palette)
 {
     init_resources();
@@ -42,3 +47,5 @@ void free_resource_bitmap(Tresource_bitmap& record)
 {
     record = {};
 }
+
+} // namespace geometry::drawing

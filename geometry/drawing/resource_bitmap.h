@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace geometry::drawing {
+
 struct Tresource_bitmap {
     std::vector<std::uint8_t> resource;   // the BMP's bytes; empty when there is none
     int colours = 0;
@@ -23,3 +25,5 @@ inline constexpr std::size_t max_resource_name = 100;
 Tresource_bitmap load_resource_bitmap(const std::string& name, bool with_palette);
 void draw_resource_bitmap(platform::Canvas& dc, const Tresource_bitmap& record, int x, int y);
 void free_resource_bitmap(Tresource_bitmap& record);
+
+} // namespace geometry::drawing

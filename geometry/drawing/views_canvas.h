@@ -3,6 +3,8 @@
 
 #include "platform/core/canvas.h"
 
+namespace geometry::drawing {
+
 // Keeps the pen, brush, font and text background of a canvas and puts
 // them back when it goes.
 class canvas_state_keeper {
@@ -32,3 +34,5 @@ private:
 
 // The rectangle, right and bottom excluded, in the window background colour.
 void clear_rectangle(platform::Canvas& canvas, const platform::pixel_rect& area);
+
+} // namespace geometry::drawing

@@ -8,6 +8,11 @@
 #include "geometry/drawing/views.h"
 #include "geometry/drawing/views_canvas.h"
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 namespace {
 
 // A cut that fails has shown why and left the solid whole, which is then
@@ -128,3 +133,5 @@ void Tviews::draw_drawing_in_view(platform::Canvas& canvas, bool clear, bool gri
     prepare_cell(canvas, clear, grid, k);
     draw_screen_drawing(canvas, drawing, colour, false);
 }
+
+} // namespace geometry::drawing

@@ -6,6 +6,11 @@
 #include <climits>
 #include <cstdlib>
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 namespace {
 
 // Odd heights grow by one; the largest int, which cannot, shrinks instead.
@@ -124,3 +129,5 @@ std::array<Tinteger_point, 2> Tviews::marked_edge_in_view(const Tsolid& solid, i
     const Tinteger_point centre = cell_centre(k);
     return marked_edge_points(solid, centre.x, centre.y, view_scale);
 }
+
+} // namespace geometry::drawing

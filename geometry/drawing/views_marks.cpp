@@ -10,6 +10,11 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace geometry::drawing {
+
 void clear_rectangle(platform::Canvas& canvas, const platform::pixel_rect& area)
 {
     const canvas_state_keeper keeper(canvas);
@@ -98,3 +103,5 @@ void Tviews::draw_help_lines(platform::Canvas& canvas, const Thelp_points& point
         draw_patterned_line(canvas, from, to, false, 1, 1, teal, dotted_pattern);
     }
 }
+
+} // namespace geometry::drawing

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = cut_tolerance;
@@ -233,3 +235,5 @@ void route_bridges_off_the_plane(Tsolid& solid)
     for (int s = 1; s <= solid.surface_count; ++s)
         route_bridges_of(solid, s);
 }
+
+} // namespace geometry::model

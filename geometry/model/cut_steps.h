@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+namespace geometry::model {
+
 inline constexpr long double cut_tolerance = 0.0001L;
 
 struct Tcut_work {
@@ -40,3 +42,5 @@ void collect_section_lines(Tsolid& solid, Tcut_work& work);
 // 5. Chains the stretches into closed outlines counter-clockwise seen from
 //    +z, the section surfaces, bridging holes; returns how many it added.
 int build_section_surfaces(Tsolid& solid, Tcut_work& work, bool& bridged);
+
+} // namespace geometry::model

@@ -7,6 +7,10 @@
 
 #include <cmath>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = cut_tolerance;
@@ -159,3 +163,5 @@ void cut_solid(Tsolid& solid, bool& success, std::int32_t& section_count, bool& 
     bridged = was_bridged;
     success = done;
 }
+
+} // namespace geometry::model

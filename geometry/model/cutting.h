@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <string>
 
+namespace geometry::model {
+
 inline constexpr int max_section_lines = 50;
 
 // A stretch of a surface side in the plane. Lines point right, vertical
@@ -66,3 +68,5 @@ void add_section_line(Tsection_lines& lines, const Tsolid& solid, int from, int 
 // largest turn (the earlier one); 0, and the cut failed with "could not
 // find connecting line", when none leaves it.
 int find_connecting_line(const Tsection_lines& lines, int vertex, long double reference, bool largest, bool& failed);
+
+} // namespace geometry::model

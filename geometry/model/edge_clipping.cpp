@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = 0.0001L;
@@ -182,3 +184,5 @@ Tedge_visibility compute_edge_visibility(const Tsolid& transformed, int e, const
             clip_edge_against_surface(frame, s, record, pa.z, pb.z, own);
     return record;
 }
+
+} // namespace geometry::model

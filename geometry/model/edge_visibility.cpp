@@ -8,6 +8,10 @@
 
 #include <cmath>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = 0.0001L;
@@ -239,3 +243,5 @@ void paint_edge_interval(std::uint8_t level, Tedge_visibility& record, long doub
         previous = old;
     }
 }
+
+} // namespace geometry::model

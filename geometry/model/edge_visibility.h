@@ -19,6 +19,8 @@
 #include <array>
 #include <cstdint>
 
+namespace geometry::model {
+
 inline constexpr int max_breakpoints = 20;
 inline constexpr int max_crossings = 25;
 
@@ -112,3 +114,5 @@ Tedge_faces faces_of_edge(const Tsolid& transformed, int a, int b, const Tvisibi
 // The visibility of edge e of a transformed solid against the surfaces
 // that face the viewer (`front[s]`).
 Tedge_visibility compute_edge_visibility(const Tsolid& transformed, int e, const Tvisibility& front);
+
+} // namespace geometry::model

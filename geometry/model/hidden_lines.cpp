@@ -5,6 +5,10 @@
 #include "geometry/model/line_merging.h"
 #include "platform/core/message_box.h"
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 // A stretch counts when the squared length of its edge's projection times
@@ -99,3 +103,5 @@ void compute_hidden_line_drawing(const Tsolid& solid, int angle_x, int angle_y, 
     compute_line_drawing(solid, angle_x, angle_y, angle_z, drawing, join_touching, perspective);
     drawing_to_screen(drawing, result, origin_y, origin_x, scale);
 }
+
+} // namespace geometry::model

@@ -15,6 +15,8 @@
 #include <array>
 #include <cstdint>
 
+namespace geometry::model {
+
 inline constexpr int max_drawing_lines = 50;
 
 // In drawing units: the transformed coordinates, x right, y up.
@@ -86,3 +88,5 @@ void build_drawing_lines(const Tsolid& transformed, const Tedge_visibilities& re
 // projects points; the view arrows as arrow marks.
 void drawing_to_screen(const Tline_drawing& drawing, Tscreen_drawing& result, int origin_y, int origin_x,
                        long double scale);
+
+} // namespace geometry::model

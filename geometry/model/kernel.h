@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 
+namespace geometry::model {
+
 // Per surface, numbered from 1 like the surfaces.
 using Tnormals = std::array<Tpoint3d, max_surfaces + 1>;
 using Tvisibility = std::array<bool, max_surfaces + 1>;
@@ -69,3 +71,5 @@ bool surface_hidden_by(const Tsolid& solid, int a, int b);
 // Whether the outline of one of the surfaces lies within the other's and
 // surface a is the farther there.
 bool surface_within_behind(const Tsolid& solid, int a, int b);
+
+} // namespace geometry::model

@@ -6,6 +6,10 @@
 #include <cmath>
 #include <utility>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = 0.0001L;
@@ -132,3 +136,5 @@ void merge_exercise_lines(Tscreen_lines& list, bool join_touching, bool last_onl
                          round_to_pixel(d.y2 * 100), false};
     }
 }
+
+} // namespace geometry::model

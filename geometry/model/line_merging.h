@@ -4,6 +4,8 @@
 
 #include "geometry/model/hidden_lines.h"
 
+namespace geometry::model {
+
 // Lines are first made to point right (vertical ones up). A line is
 // absorbed into the first later line that lies on it within the tolerances
 // and overlaps it (or, with join_touching, only touches it); so a chain of
@@ -16,3 +18,5 @@ void merge_collinear_lines(Tdrawing_lines& list, bool join_touching, bool last_o
 // For pixel lines: merged in hundreds of pixels with angle tolerance 0.1 and
 // distance tolerance 0.01, highlighting cleared, rounded back to pixels.
 void merge_exercise_lines(Tscreen_lines& list, bool join_touching, bool last_only);
+
+} // namespace geometry::model

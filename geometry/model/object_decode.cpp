@@ -6,6 +6,10 @@
 
 #include <cstddef>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 // Reads an object record that the structure check has already bounded;
@@ -116,3 +120,5 @@ void load_object(int number, Tsolid& solid)
     find_edges(solid, 0);
     solid.edge_marked = false;
 }
+
+} // namespace geometry::model

@@ -12,6 +12,10 @@
 #include <new>
 #include <utility>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 Texercise_object_table exercise_object_table;
 std::vector<Tobject_file_image> object_file_images;
 std::vector<Tobject_position> object_table;
@@ -295,3 +299,5 @@ outcome read_object_file_list(const std::vector<std::string>& names, TThingCatCo
         }
     });
 }
+
+} // namespace geometry::model

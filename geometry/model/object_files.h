@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+namespace geometry::model {
+
 inline constexpr int max_object_files = 100;
 inline constexpr int max_objects = 254;
 inline constexpr std::size_t max_object_file_size = 20000;
@@ -60,10 +62,10 @@ std::vector<std::string> object_file_names();
 
 // Reads the files the settings list into an empty catalogue; failed with
 // the message of the first file that cannot be read or is wrong.
-outcome read_object_files(TThingCatCollection& catalogue);
+foundation::outcome read_object_files(TThingCatCollection& catalogue);
 // The same for a given list of names (blanks removed, ".obj" added when
 // there is no extension, found by find_file).
-outcome read_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue);
+foundation::outcome read_object_file_list(const std::vector<std::string>& names, TThingCatCollection& catalogue);
 
 // The program's start-up: the same readings, stopping the program with the
 // message of a failure.
@@ -75,3 +77,5 @@ void load_object_images(std::vector<Tobject_file_image> images, TThingCatCollect
 // Decodes object `number` into the solid, replacing all of it: start
 // rotation, mirroring for the European method, view arrows, edges.
 void load_object(int number, Tsolid& solid);
+
+} // namespace geometry::model

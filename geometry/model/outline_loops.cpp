@@ -1,5 +1,7 @@
 #include "geometry/model/outline_sides.h"
 
+namespace geometry::model {
+
 namespace {
 
 bool is_bridge(const Tsurface_list& list, int corners, int i)
@@ -46,3 +48,5 @@ bool split_into_loops(const Tsurface_list& list, int corners, Toutline_loops& lo
     }
     return loops.count > 0;
 }
+
+} // namespace geometry::model

@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 
+namespace geometry::model {
+
 // The corners of surface s, never more than a list can hold.
 template <class Outlines>
 int outline_corners(const Outlines& outlines, int s)
@@ -59,3 +61,5 @@ struct Toutline_loops {
 // bridges aside, do not fall into loops of three or more corners that
 // meet nowhere.
 bool split_into_loops(const Tsurface_list& list, int corners, Toutline_loops& loops);
+
+} // namespace geometry::model

@@ -8,6 +8,10 @@
 #include <cmath>
 #include <utility>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 constexpr long double e = kernel_tolerance;
@@ -200,3 +204,5 @@ int order_surfaces(const Tsolid& solid, const Tvisibility& visible, Tdrawing_ord
     order[position + 1] = 0;
     return position + 1;
 }
+
+} // namespace geometry::model

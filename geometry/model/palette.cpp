@@ -2,6 +2,8 @@
 
 #include "geometry/model/solid.h"
 
+namespace geometry::model {
+
 using platform::rgb;
 
 const std::array<platform::colour_ref, 16> palette = {
@@ -24,3 +26,5 @@ platform::colour_ref display_colour(int index)
         return nearest_colours[static_cast<std::size_t>(index)];
     return index == cut_surface_colour ? navy : platform::black;
 }
+
+} // namespace geometry::model

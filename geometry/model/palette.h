@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace geometry::model {
+
 extern const std::array<platform::colour_ref, 16> palette;
 extern std::array<platform::colour_ref, 16> nearest_colours;
 
@@ -22,3 +24,5 @@ inline constexpr platform::colour_ref navy = platform::rgb(0, 0, 128);
 inline constexpr platform::colour_ref teal = platform::rgb(0, 128, 128);
 // A marked edge.
 inline constexpr platform::colour_ref blue = platform::rgb(0, 0, 255);
+
+} // namespace geometry::model

@@ -4,6 +4,10 @@
 #include "geometry/model/rounding.h"
 #include "geometry/model/screen_metrics.h"
 
+using namespace foundation;
+
+namespace geometry::model {
+
 std::array<std::string, 2> arrow_labels;
 
 Tinteger_point project_point(int centre_x, int centre_y, long double scale, long double x, long double y)
@@ -77,3 +81,5 @@ std::array<Tinteger_point, 2> marked_edge_points(const Tsolid& solid, int centre
     const Tpoint3d& to = solid.vertices[edge.to_vertex <= max_vertices ? edge.to_vertex : 0];
     return {project_point(centre_x, centre_y, scale, from.x, from.y), project_point(centre_x, centre_y, scale, to.x, to.y)};
 }
+
+} // namespace geometry::model

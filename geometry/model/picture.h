@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+namespace geometry::model {
+
 struct Tarrow_mark {
     std::int32_t tail_x = 0;
     std::int32_t tail_y = 0;
@@ -22,7 +24,7 @@ struct Tarrow_mark {
 // Numbered from 1 like the solid; surfaces in drawing order.
 struct Tpicture {
     std::int32_t vertex_count = 0;
-    std::array<Tinteger_point, max_vertices + 1> points{};
+    std::array<foundation::Tinteger_point, max_vertices + 1> points{};
     std::int32_t surface_count = 0;
     std::array<std::uint8_t, max_surfaces + 1> surface_length{};
     std::array<Tsurface_list, max_surfaces + 1> surface_vertices{};
@@ -39,7 +41,7 @@ extern std::array<std::string, 2> arrow_labels;
 
 // (centre_x + [scale * pixels_per_unit_x * x], centre_y + [-scale * pixels_per_unit_y * y]),
 // [v] rounded to the nearest integer, halves to even.
-Tinteger_point project_point(int centre_x, int centre_y, long double scale, long double x, long double y);
+foundation::Tinteger_point project_point(int centre_x, int centre_y, long double scale, long double x, long double y);
 
 // A view arrow of direction v (already turned): it points at the object
 // from outside, from 1.2 v to 0.9 v, with its label beside the tip at v.
@@ -52,4 +54,6 @@ void make_picture(const Tsolid& solid, int angle_x, int angle_y, Tpicture& pictu
                   int centre_y, long double scale, int angle_z);
 
 // The pixel points of the marked edge's two vertices, projected as they are.
-std::array<Tinteger_point, 2> marked_edge_points(const Tsolid& solid, int centre_x, int centre_y, long double scale);
+std::array<foundation::Tinteger_point, 2> marked_edge_points(const Tsolid& solid, int centre_x, int centre_y, long double scale);
+
+} // namespace geometry::model

@@ -5,6 +5,8 @@
 
 #include <cctype>
 
+namespace geometry::model {
+
 bool mirror_objects = false;
 std::uint8_t three_view_mode = american_three_views;
 std::uint8_t six_view_mode = american_six_views;
@@ -33,3 +35,5 @@ void give_isometric_turn(Tsolid& solid)
     rotate_solid(solid, 0, mirror_objects ? 45 : -45, true, 0);
     rotate_solid(solid, 45, 0, true, 0);
 }
+
+} // namespace geometry::model

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+namespace geometry::model {
+
 // Layout modes of the normal views.
 inline constexpr std::uint8_t american_three_views = 0;
 inline constexpr std::uint8_t american_six_views = 1;
@@ -58,3 +60,5 @@ void give_isometric_turn(Tsolid& solid);
 // The labels of views 0 to 5; the front view's label goes to the first view
 // arrow (the front view direction), the top view's to the second.
 void set_view_labels(const std::array<std::string, view_count>& labels);
+
+} // namespace geometry::model

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace geometry::model {
+
 inline std::int32_t round_to_pixel(long double v)
 {
     constexpr long double low = std::numeric_limits<std::int32_t>::min();
@@ -30,3 +32,5 @@ inline std::int32_t pixel_offset(std::int32_t centre, long double d)
         return std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(sum);
 }
+
+} // namespace geometry::model

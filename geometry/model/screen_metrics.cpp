@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace geometry::model {
+
 long double aspect = 1.0L;
 long double pixels_per_unit_x = 200.0L / eye_distance;
 long double pixels_per_unit_y = 200.0L / eye_distance;
@@ -29,3 +31,5 @@ void compute_pixel_scales()
     pixels_per_unit_x = 200.0L / eye_distance;
     pixels_per_unit_y = (200.0L / aspect) / eye_distance;
 }
+
+} // namespace geometry::model

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace geometry::model {
+
 // How object units become screen pixels. `aspect` is the height of a
 // screen pixel over its width (1 for square pixels) and keeps drawings in
 // proportion: horizontal pixel distances derived from vertical ones are
@@ -19,3 +22,5 @@ extern long double pixels_per_unit_y;
 long double aspect_of_screen(int width, int height, double width_mm, double height_mm);
 // The pixel scales from the present `aspect`.
 void compute_pixel_scales();
+
+} // namespace geometry::model

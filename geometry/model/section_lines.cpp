@@ -8,6 +8,10 @@
 #include <cmath>
 #include <utility>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = cut_tolerance;
@@ -133,3 +137,5 @@ void collect_section_lines(Tsolid& solid, Tcut_work& work)
         if (work.lines.lines[i].cover_count % 2 == 0)
             delete_line(work.lines, i);
 }
+
+} // namespace geometry::model

@@ -8,6 +8,10 @@
 
 #include <cmath>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = cut_tolerance;
@@ -191,3 +195,5 @@ int build_section_surfaces(Tsolid& solid, Tcut_work& work, bool& bridged)
     }
     return added;
 }
+
+} // namespace geometry::model

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 
+namespace geometry::model {
+
 inline constexpr int max_vertices = 29;
 inline constexpr int max_edges = 48;
 inline constexpr int max_surfaces = 26;
@@ -58,3 +60,5 @@ struct Tsolid {
     // Entry `entry` of surface `s`'s vertex list, as a point.
     const Tpoint3d& corner(int s, int entry) const { return vertices[surface_vertices[s][entry]]; }
 };
+
+} // namespace geometry::model

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <utility>
 
+namespace geometry::model {
+
 namespace {
 
 constexpr long double eps = cut_tolerance;
@@ -215,3 +217,5 @@ void split_cut_surfaces(Tsolid& solid, Tcut_work& work)
     }
     remove_dropped_surfaces(solid);
 }
+
+} // namespace geometry::model

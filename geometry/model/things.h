@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace geometry::model {
+
 class TThingCategory;
 class TThingCatCollection;
 
@@ -44,3 +46,5 @@ public:
     TThingCategory* selected_category = nullptr;
     TThing* selected_thing = nullptr;
 };
+
+} // namespace geometry::model

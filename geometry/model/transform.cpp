@@ -6,6 +6,10 @@
 #include <cmath>
 #include <utility>
 
+using namespace foundation;
+
+namespace geometry::model {
+
 namespace {
 
 struct rotation {
@@ -77,3 +81,5 @@ void mirror_solid(Tsolid& solid)
             list[n + 1] = list[1];
     }
 }
+
+} // namespace geometry::model

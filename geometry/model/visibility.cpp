@@ -4,6 +4,9 @@
 #include "geometry/model/outline_sides.h"
 #include "geometry/model/screen_metrics.h"
 
+using namespace foundation;
+
+namespace geometry::model {
 
 Tpoint3d surface_normal(const Tsolid& solid, int s)
 {
@@ -86,3 +89,5 @@ void find_edges(Tsolid& solid, int skipped_surfaces)
     if (!collect_edges(solid, skipped_surfaces))
         stop_with_message("object has too many edges");
 }
+
+} // namespace geometry::model

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace geometry::model {
+
 namespace {
 
 // Both shown: the views at the left, the frame to their right.
@@ -54,3 +56,5 @@ Tworkbench_layout workbench_layout(int width, int height, bool oblique_shown, bo
         return normal_only(width, height, six_views);
     return {};
 }
+
+} // namespace geometry::model

@@ -6,11 +6,15 @@
 
 #include "foundation/plane_geometry.h"
 
+namespace geometry::model {
+
 struct Tworkbench_layout {
-    Tinteger_point frame_origin;   // set when the oblique picture is shown
+    foundation::Tinteger_point frame_origin;   // set when the oblique picture is shown
     int frame_height = 0;
-    Tinteger_point views_origin;   // set when the normal views are shown
+    foundation::Tinteger_point views_origin;   // set when the normal views are shown
     int cell_height = 0;
 };
 
 Tworkbench_layout workbench_layout(int width, int height, bool oblique_shown, bool normal_shown, bool six_views);
+
+} // namespace geometry::model

@@ -11,6 +11,10 @@
 #include <optional>
 #include <sstream>
 
+using namespace geometry::model;
+
+namespace geometry::object_sources {
+
 namespace {
 
 const char* const colour_names[16] = {"black", "navy",  "green", "teal", "maroon", "purple",  "olive",  "silver",
@@ -369,3 +373,5 @@ object_source_result compile_object_source(std::string_view text, const std::str
 {
     return compiler(file_name).run(text);
 }
+
+} // namespace geometry::object_sources

@@ -9,9 +9,13 @@
 #include <string_view>
 #include <vector>
 
+namespace geometry::object_sources {
+
 struct object_source_result {
     std::vector<std::uint8_t> bytes;   // the object file; empty when there are errors
     std::vector<std::string> errors;   // "FILE:LINE: message"
 };
 
 object_source_result compile_object_source(std::string_view text, const std::string& file_name);
+
+} // namespace geometry::object_sources

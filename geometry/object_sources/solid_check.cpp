@@ -7,6 +7,10 @@
 #include <set>
 #include <utility>
 
+using namespace geometry::model;
+
+namespace geometry::object_sources {
+
 namespace {
 
 constexpr long double flatness = 0.005L;   // half a hundredth of a unit
@@ -171,3 +175,5 @@ std::vector<std::string> check_solid(const Tsolid& solid, const std::vector<std:
 {
     return checker(solid, vertex_names).run();
 }
+
+} // namespace geometry::object_sources

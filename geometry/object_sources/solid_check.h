@@ -14,10 +14,14 @@
 #include <string>
 #include <vector>
 
+namespace geometry::object_sources {
+
 // One message per fault, naming vertices by `vertex_names` (index 0 for
 // vertex 1); empty when the solid is sound.
-std::vector<std::string> check_solid(const Tsolid& solid, const std::vector<std::string>& vertex_names);
+std::vector<std::string> check_solid(const geometry::model::Tsolid& solid, const std::vector<std::string>& vertex_names);
 
 // The normal of the whole outline of surface s (Newell's sum), whatever
 // corner it starts at; its length is twice the surface's area.
-Tpoint3d outline_normal(const Tsolid& solid, int s);
+geometry::model::Tpoint3d outline_normal(const geometry::model::Tsolid& solid, int s);
+
+} // namespace geometry::object_sources

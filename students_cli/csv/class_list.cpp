@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace students_cli::csv {
+
 namespace {
 
 constexpr int name_column = 0, password_column = 1;   // then the four flags
@@ -144,3 +146,5 @@ class_list read_class_list(std::string_view text)
     }
     return list;
 }
+
+} // namespace students_cli::csv

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+namespace students_cli::csv {
+
 struct class_list_row {
     int line = 0;
     std::string name;
@@ -34,3 +36,5 @@ class_list read_class_list(std::string_view text);
 
 // True for 1/yes/true, false for 0/no/false/empty, in any case and blanks around; nothing otherwise.
 bool flag_value(std::string_view cell, bool& value);
+
+} // namespace students_cli::csv

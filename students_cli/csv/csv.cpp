@@ -1,5 +1,7 @@
 #include "students_cli/csv/csv.h"
 
+namespace students_cli::csv {
+
 namespace {
 
 class csv_parser {
@@ -128,3 +130,5 @@ std::string csv_line(const std::vector<std::string>& cells)
         line += (i > 0 ? "," : "") + csv_cell(cells[i]);
     return line + "\r\n";
 }
+
+} // namespace students_cli::csv

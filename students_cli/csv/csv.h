@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace students_cli::csv {
+
 struct csv_row {
     int line = 0;   // the line the row starts on, counted from 1
     std::vector<std::string> cells;
@@ -29,3 +31,5 @@ csv_table read_csv(std::string_view text);
 std::string csv_cell(std::string_view text);
 // The cells joined by commas, ended by CR LF.
 std::string csv_line(const std::vector<std::string>& cells);
+
+} // namespace students_cli::csv

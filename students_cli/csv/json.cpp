@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace students_cli::csv {
+
 std::string json_string(std::string_view text)
 {
     std::string out = "\"";
@@ -29,3 +31,5 @@ std::string json_string(std::string_view text)
     }
     return out + '"';
 }
+
+} // namespace students_cli::csv

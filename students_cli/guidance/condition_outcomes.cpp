@@ -7,7 +7,10 @@
 #include <limits>
 #include <optional>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace tutor::engine;
+
+namespace students_cli::guidance {
 
 namespace {
 
@@ -205,3 +208,5 @@ condition_outcomes possible_outcomes(const statement_table& table, condition_ref
     const value_ranges ranges = starting_ranges(least_count);
     return {search.narrow(condition, ranges, true).has_value(), search.narrow(condition, ranges, false).has_value()};
 }
+
+} // namespace students_cli::guidance

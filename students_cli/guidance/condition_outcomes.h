@@ -11,11 +11,15 @@
 
 #include <cstdint>
 
+namespace students_cli::guidance {
+
 struct condition_outcomes {
     bool can_hold = true;
     bool can_fail = true;
 };
 
 // least_count: the smallest COUNT when the condition is asked (1 after an answer).
-condition_outcomes possible_outcomes(const guidance_records::statement_table& table,
-                                     guidance_records::condition_ref condition, std::int32_t least_count = 0);
+condition_outcomes possible_outcomes(const tutor::engine::guidance_records::statement_table& table,
+                                     tutor::engine::guidance_records::condition_ref condition, std::int32_t least_count = 0);
+
+} // namespace students_cli::guidance

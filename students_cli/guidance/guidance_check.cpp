@@ -10,7 +10,11 @@
 #include <limits>
 #include <map>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace foundation;
+using namespace tutor::engine;
+
+namespace students_cli::guidance {
 
 namespace {
 
@@ -172,3 +176,5 @@ std::vector<guidance_finding> check_guidance_text(const guidance_text& text, con
 {
     return course_checker(text, settings).run();
 }
+
+} // namespace students_cli::guidance

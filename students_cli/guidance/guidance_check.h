@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace students_cli::guidance {
+
 struct guidance_finding {
     enum kind_of { error, warning, note };
     kind_of kind = error;
@@ -28,4 +30,6 @@ struct guidance_check_settings {
 };
 
 // In the order of the lines, errors before warnings on one line; those of no line last.
-std::vector<guidance_finding> check_guidance_text(const guidance_text& text, const guidance_check_settings& settings);
+std::vector<guidance_finding> check_guidance_text(const tutor::engine::guidance_text& text, const guidance_check_settings& settings);
+
+} // namespace students_cli::guidance

@@ -8,7 +8,11 @@
 #include <algorithm>
 #include <optional>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace foundation;
+using namespace tutor::engine;
+
+namespace students_cli::guidance {
 
 namespace {
 
@@ -234,3 +238,5 @@ dry_run_end dry_run(const dry_run_course& course, const simulated_pupil& pupil, 
 {
     return course_walk(course, pupil, out).run();
 }
+
+} // namespace students_cli::guidance

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+namespace students_cli::guidance {
+
 struct simulated_pupil {
     std::array<int, 10> score{100, 100, 100, 100, 100, 100, 100, 100, 100, 100};   // [exercise], 0 unused
     int objects = 10;
@@ -28,7 +30,7 @@ struct simulated_pupil {
 inline constexpr int most_answers_in_an_exercise = 1000;
 
 struct dry_run_course {
-    const guidance_records::statement_table& table;
+    const tutor::engine::guidance_records::statement_table& table;
     std::string file_name;
     std::vector<int> statement_file_lines;   // [k]: the file line of statement k
 };
@@ -38,4 +40,6 @@ enum class dry_run_end { halted, finished, empty, pupil_held, endless_jumps, ste
 dry_run_end dry_run(const dry_run_course& course, const simulated_pupil& pupil, std::ostream& out);
 
 // A statement as it could be written: "EX 3 /L=2", "IF ((COUNT >= 8) AND (SCORE(5) >= 80)) GOTO 10".
-std::string statement_text(const guidance_records::statement_table& table, int statement);
+std::string statement_text(const tutor::engine::guidance_records::statement_table& table, int statement);
+
+} // namespace students_cli::guidance

@@ -5,7 +5,10 @@
 
 #include <algorithm>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace tutor::engine;
+
+namespace students_cli::guidance {
 
 namespace {
 
@@ -140,3 +143,5 @@ bool has_way_out(const guidance_flow& flow, const std::vector<int>& group)
                 return true;
     return false;
 }
+
+} // namespace students_cli::guidance

@@ -9,13 +9,15 @@
 #include <functional>
 #include <vector>
 
+namespace students_cli::guidance {
+
 struct guidance_flow {
     int count = 0;
     std::vector<std::vector<int>> successors;   // [k] for statements 1..count
     std::vector<bool> reachable;                // [k]: some way from statement 1 leads to k
 };
 
-guidance_flow trace_flow(const guidance_records::statement_table& table);
+guidance_flow trace_flow(const tutor::engine::guidance_records::statement_table& table);
 
 // The groups of statements among `included` that can go round in a circle
 // within themselves, each in rising order, the groups by their first statement.
@@ -23,3 +25,5 @@ std::vector<std::vector<int>> circles(const guidance_flow& flow, const std::func
 
 // True when some successor of a statement of the group lies outside it.
 bool has_way_out(const guidance_flow& flow, const std::vector<int>& group);
+
+} // namespace students_cli::guidance

@@ -1,5 +1,6 @@
 #include "students_cli/guidance/text_template.h"
 
+namespace students_cli::guidance {
 
 std::string filled_in(const std::string& text, const std::vector<std::string>& values)
 {
@@ -16,3 +17,5 @@ std::string filled_in(const std::string& text, const std::vector<std::string>& v
     }
     return out;
 }
+
+} // namespace students_cli::guidance

@@ -7,10 +7,14 @@
 #include <string>
 #include <vector>
 
+namespace students_cli::guidance {
+
 std::string filled_in(const std::string& text, const std::vector<std::string>& values);
 
 // An entry of the loaded text-section file, filled in.
 template <class Entry> std::string text_with(Entry entry, const std::vector<std::string>& values = {})
 {
-    return filled_in(text_of(entry), values);
+    return filled_in(foundation::text_of(entry), values);
 }
+
+} // namespace students_cli::guidance

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 namespace {
 
 std::uint32_t dos(std::uint32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour, std::uint32_t minute,

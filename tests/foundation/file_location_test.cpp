@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 // The current, start and program directories, each with files of its own.
 class FileLocationTest : public testing::Test {
 protected:

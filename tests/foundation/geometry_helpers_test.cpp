@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 // Angles at the edges of their range, where rounding could push them out.
 TEST(PlaneGeometry, AnglesStayInTheirRangeAndArcsPassThroughZero)
 {

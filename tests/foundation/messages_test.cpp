@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 TEST(Messages, BoxesCarryTheProgramCaptionAndTerminationAsksWithTwoLines)
 {
     test_support::temp_dir dir;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 class SettingsTest : public testing::Test {
 protected:
     void SetUp() override { test_support::reset_globals_to(dir.path()); }

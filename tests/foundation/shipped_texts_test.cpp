@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 TEST(ShippedTexts, EverySectionTheProgramReadsIsThereWithItsEntries)
 {
     const auto contents = platform::read_whole_file(test_support::shipped_data_file("WINTOLA.TXT"));

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 class StartUpTest : public testing::Test {
 protected:
     test_support::temp_dir program, cwd;

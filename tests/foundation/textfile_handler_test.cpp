@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+
 namespace {
 
 Ttextfile_handler parse(const std::string& text)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+using namespace geometry::model;
+
 namespace test_objects {
 
 bytes object::record() const

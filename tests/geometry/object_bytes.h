@@ -46,6 +46,6 @@ bytes operator+(bytes a, const bytes& b);
 namespace test_objects {
 
 // The object as a solid, built directly (no file): closed lists and edges.
-Tsolid solid_of(const object& o);
+geometry::model::Tsolid solid_of(const object& o);
 
 } // namespace test_objects

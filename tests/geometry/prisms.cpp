@@ -2,6 +2,8 @@
 
 #include "geometry/model/kernel.h"
 
+using namespace geometry::model;
+
 namespace test_objects {
 
 namespace {

@@ -13,11 +13,11 @@ namespace test_objects {
 
 using outline = std::vector<std::pair<long double, long double>>;
 
-void add_prism(Tsolid& solid, const outline& points, long double z0, long double z1, int colour = 7);
-void add_box(Tsolid& solid, long double x0, long double x1, long double y0, long double y1, long double z0,
+void add_prism(geometry::model::Tsolid& solid, const outline& points, long double z0, long double z1, int colour = 7);
+void add_box(geometry::model::Tsolid& solid, long double x0, long double x1, long double y0, long double y1, long double z0,
              long double z1, int colour = 7);
 
 // Edges found and the arrows set, as a loaded object has them.
-Tsolid finished(Tsolid solid);
+geometry::model::Tsolid finished(geometry::model::Tsolid solid);
 
 } // namespace test_objects

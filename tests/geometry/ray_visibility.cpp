@@ -6,6 +6,9 @@
 #include <cmath>
 #include <vector>
 
+using namespace geometry::model;
+using namespace geometry::object_sources;
+
 namespace ray_check {
 
 namespace {

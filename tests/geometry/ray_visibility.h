@@ -14,13 +14,13 @@ namespace ray_check {
 enum class seen { visible, hidden, uncertain };
 
 // Whether (x, y) lies inside the outline of face s in the drawing plane.
-bool inside_outline(const Tsolid& solid, int s, long double x, long double y);
+bool inside_outline(const geometry::model::Tsolid& solid, int s, long double x, long double y);
 
 // Rays towards the viewer through the drawing plane of one transformed
 // solid, each face's plane and extent worked out once.
 class ray_caster {
 public:
-    explicit ray_caster(const Tsolid& transformed);
+    explicit ray_caster(const geometry::model::Tsolid& transformed);
 
     // The surface the ray from far behind (x, y) meets last, the one a
     // picture shows there; 0 when it meets none.
@@ -29,29 +29,29 @@ public:
     // Whether a face in front of the point hides it. uncertain: no face
     // hides it for sure, but one in front of it has its outline within
     // `margin` of the point's projection.
-    seen classify(const Tpoint3d& p, long double margin) const;
+    seen classify(const geometry::model::Tpoint3d& p, long double margin) const;
 
 private:
     struct face {
         int surface;
-        Tpoint3d normal;
+        geometry::model::Tpoint3d normal;
         long double left, right, bottom, top;
     };
-    const Tsolid& solid_;
+    const geometry::model::Tsolid& solid_;
     std::vector<face> faces_;   // those not seen edge-on
 };
 
 // Distance in the drawing plane from (x, y) to the segment from a to b, and
 // the parameter of the nearest point along it.
-long double segment_distance_2d(long double x, long double y, const Tpoint3d& a, const Tpoint3d& b, long double& t);
+long double segment_distance_2d(long double x, long double y, const geometry::model::Tpoint3d& a, const geometry::model::Tpoint3d& b, long double& t);
 
 // Twice the signed area of a closed outline in the plane, counter-clockwise positive.
-long double outline_area2(const Tsolid& solid, int s);
+long double outline_area2(const geometry::model::Tsolid& solid, int s);
 
 // The area of the cross-section of a closed solid with the plane z = 0
 // where the solid reaches it from below, from the faces' own crossings
 // with the plane. A face in the plane that faces up bounds the solid there
 // and is no part of the section.
-long double cross_section_area(const Tsolid& solid);
+long double cross_section_area(const geometry::model::Tsolid& solid);
 
 } // namespace ray_check

@@ -11,6 +11,9 @@
 #include <random>
 #include <stdexcept>
 
+using namespace foundation;
+using namespace geometry::model;
+
 namespace test_objects {
 
 namespace {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace geometry::model;
+
 namespace test_objects {
 
 struct sample_solid {

@@ -34,16 +34,16 @@ protected:
     void SetUp() override
     {
         gui_app();
-        aspect = 1.0L;
-        start_up_kernel();
-        load_projection_symbols();
-        set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
+        geometry::model::aspect = 1.0L;
+        geometry::drawing::start_up_kernel();
+        geometry::drawing::load_projection_symbols();
+        geometry::model::set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
     }
     void TearDown() override
     {
-        aspect = 1.0L;
-        compute_pixel_scales();
-        set_projection_convention(false);
+        geometry::model::aspect = 1.0L;
+        geometry::model::compute_pixel_scales();
+        geometry::model::set_projection_convention(false);
     }
 
     platform::pixel_rect frame() const { return {views.frame_left, views.frame_top, views.frame_right, views.frame_bottom}; }
@@ -63,8 +63,8 @@ protected:
         canvas.rectangle(0, 0, canvas.width(), canvas.height());
     }
 
-    Tsolid cube = test_objects::solid_of(test_objects::cube());
-    Tviews views;
+    geometry::model::Tsolid cube = test_objects::solid_of(test_objects::cube());
+    geometry::drawing::Tviews views;
     platform::image_canvas canvas{640, 480};
 };
 

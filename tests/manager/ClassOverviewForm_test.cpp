@@ -10,6 +10,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace student_files;
+using namespace class_overview;
+using namespace manager;
+
 class ClassOverviewTest : public gui_fixture {
 protected:
     // Shows the window from the main window's menu; `look` sees it while it is open.

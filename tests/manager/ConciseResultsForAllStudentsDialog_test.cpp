@@ -5,6 +5,10 @@
 
 #include <QPlainTextEdit>
 
+using namespace foundation;
+using namespace student_files;
+using namespace manager;
+
 using ConciseDialogTest = gui_fixture;
 
 TEST_F(ConciseDialogTest, ItemsAreSplitIntoLinesAndCopiedWithCrLf)

@@ -5,6 +5,10 @@
 
 #include <QTest>
 
+using namespace foundation;
+using namespace student_files;
+using namespace manager;
+
 class CreateDialogTest : public gui_fixture {
 protected:
     void SetUp() override

@@ -2,6 +2,10 @@
 #include "manager/RFM_MainForm.h"
 #include "tests/manager/gui_fixture.h"
 
+using namespace foundation;
+using namespace student_files;
+using namespace manager;
+
 class EditDialogTest : public gui_fixture {
 protected:
     void SetUp() override

@@ -11,6 +11,11 @@
 #include <QListWidget>
 #include <QTest>
 
+using namespace foundation;
+using namespace student_files;
+using namespace tutor::windows;
+using namespace manager;
+
 class MainFormTest : public gui_fixture {
 protected:
     template <typename T> T* find(const char* name) { return form->findChild<T*>(name); }

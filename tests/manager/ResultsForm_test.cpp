@@ -12,6 +12,15 @@
 #include <QTest>
 #include <QWheelEvent>
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
+using namespace foundation;
+using namespace student_files;
+using namespace tutor::windows;
+using namespace manager;
+
 namespace {
 
 std::size_t occurrences(const std::string& text, const std::string& word)

@@ -27,6 +27,9 @@
 #include <memory>
 #include <tuple>
 
+using namespace foundation;
+using namespace student_files;
+
 class gui_fixture : public testing::Test {
 protected:
     void SetUp() override

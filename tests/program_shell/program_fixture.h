@@ -16,6 +16,15 @@
 
 #include <memory>
 
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+using namespace tutor::windows;
+using namespace manager;
+using namespace program_shell;
+
 template <typename Base = testing::Test> class program_fixture : public Base {
 protected:
     void SetUp() override

@@ -7,6 +7,15 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+using namespace tutor::windows;
+using namespace manager;
+using namespace program_shell;
+
 
 namespace {
 

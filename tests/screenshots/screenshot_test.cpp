@@ -10,6 +10,16 @@
 
 #include <QLabel>
 
+using namespace geometry::drawing;
+using namespace manager;
+
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::model;
+using namespace tutor::engine;
+using namespace tutor::windows;
+using namespace program_shell;
+
 namespace {
 
 const std::vector<std::string> students{"Anna Jansen", "Eva Visser", "Smith, John"};

@@ -7,7 +7,9 @@
 
 #include <cmath>
 
-using namespace results_format;
+using namespace student_files::results_format;
+using namespace foundation;
+using namespace student_files;
 
 // Values the Windows tutor computes for the same names and passwords.
 TEST(ResultsFormat, CodesOfNamesAndPasswordsAndRecordsInLittleEndian)

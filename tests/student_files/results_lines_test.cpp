@@ -1,6 +1,9 @@
 #include "student_files/results_lines.h"
 #include "tests/student_files/student_files_fixture.h"
 
+using namespace foundation;
+using namespace student_files;
+
 using namespace results_format;
 
 namespace {

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
-using namespace results_format;
+using namespace student_files::results_format;
+using namespace foundation;
+using namespace student_files;
 
 class RecoveryTest : public StudentFilesTest {
 protected:

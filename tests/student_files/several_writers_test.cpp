@@ -8,7 +8,10 @@
 
 #include <fstream>
 
-using namespace results_format;
+using namespace foundation;
+
+using namespace student_files::results_format;
+using namespace student_files;
 
 namespace {
 

@@ -1,6 +1,9 @@
 #include "platform/core/file_system.h"
 #include "tests/student_files/student_files_fixture.h"
 
+using namespace foundation;
+using namespace student_files;
+
 using namespace results_format;
 
 class StudentDataFilesTest : public StudentFilesTest {

@@ -21,6 +21,9 @@
 #include <utility>
 #include <vector>
 
+using namespace foundation;
+using namespace student_files;
+
 inline const char* const student_files_texts =
     "$[RESULTS_ERROR_MESSAGES]\nQ1 \n Q2\nCannot use it\nIO \n at \n-\n"
     "$[STUDENT_RESULTS_TEXTS]\n h \n min\nof\nTime:\nnothing\nLevel\nTotal:\nof\nGuidance:\n-\n"

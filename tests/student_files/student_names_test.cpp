@@ -6,6 +6,9 @@
 #include "student_files/student_list.h"
 #include "tests/student_files/student_files_fixture.h"
 
+using namespace foundation;
+using namespace student_files;
+
 using namespace results_format;
 
 class StudentNamesTest : public StudentFilesTest {

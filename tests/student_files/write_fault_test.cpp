@@ -12,6 +12,9 @@
 #include "student_files/results_check.h"
 #include "tests/student_files/student_files_fixture.h"
 
+using namespace foundation;
+using namespace student_files;
+
 using namespace results_format;
 using platform::write_fault;
 using platform::write_fault_kind;

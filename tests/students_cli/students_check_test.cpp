@@ -5,7 +5,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-using namespace results_format;
+using namespace foundation;
+
+using namespace student_files::results_format;
+using namespace student_files;
 
 class StudentsCheckTest : public StudentsToolTest {
 protected:

@@ -1,5 +1,8 @@
 #include "tests/students_cli/students_tool_fixture.h"
 
+using namespace foundation;
+using namespace student_files;
+
 using StudentsConfigTest = StudentsToolTest;
 
 TEST_F(StudentsConfigTest, SetKeepsEveryOtherLineAndGetReadsItBack)

@@ -8,6 +8,12 @@
 
 #include <regex>
 
+using namespace foundation;
+
+using namespace student_files;
+using namespace tutor::engine;
+using namespace students_cli::csv;
+
 using StudentsExportTest = StudentsToolTest;
 
 TEST_F(StudentsExportTest, TheDemoFolderReadsBackRowForResult)

@@ -3,6 +3,9 @@
 // stop would end it at the first failure with exit code 1.
 #include "tests/students_cli/students_tool_fixture.h"
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 struct failure_case {

@@ -4,6 +4,11 @@
 
 #include <regex>
 
+using namespace student_files;
+
+using namespace foundation;
+using namespace students_cli::guidance;
+
 namespace {
 
 std::vector<std::string> lines_of(const std::string& text)

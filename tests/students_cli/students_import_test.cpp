@@ -1,5 +1,9 @@
 #include "tests/students_cli/students_tool_fixture.h"
 
+using namespace foundation;
+
+using namespace student_files;
+
 class StudentsImportTest : public StudentsToolTest {
 protected:
     // The four switches of the student's file, in the record's order, and whether the password opens it.

@@ -7,6 +7,9 @@
 
 #include <regex>
 
+using namespace foundation;
+using namespace student_files;
+
 namespace {
 
 struct sums {

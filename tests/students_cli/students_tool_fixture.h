@@ -17,6 +17,9 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using namespace foundation;
+using namespace student_files;
+
 struct tool_run {
     int code = -1;
     std::string out;

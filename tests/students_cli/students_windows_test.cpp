@@ -5,6 +5,10 @@
 #include "tests/manager/gui_fixture.h"
 #include "tests/students_cli/students_tool_fixture.h"
 
+using namespace foundation;
+using namespace student_files;
+using namespace manager;
+
 using StudentsWindowsTest = gui_fixture;
 
 TEST_F(StudentsWindowsTest, ConcisePrintsTheConciseDialogsCopyText)

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 
+using namespace foundation;
+
 namespace fs = std::filesystem;
 
 namespace test_support {

@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace tutor::engine {
+
 bool add_attractor(Tattractors& attractors, Tinteger_point point)
 {
     for (int i = 0; i < attractors.count; ++i)
@@ -47,3 +52,5 @@ bool snap_to_attractor(Tinteger_point point, bool fine, const Tattractors& attra
     }
     return found;
 }
+
+} // namespace tutor::engine

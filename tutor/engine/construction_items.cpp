@@ -8,6 +8,11 @@
 #include <cmath>
 #include <vector>
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace tutor::engine {
+
 namespace {
 
 Tpoint real(Tinteger_point p)
@@ -213,3 +218,5 @@ bool rub_out_at(Tconstruction_items& items, Tinteger_point point)
     }
     return false;
 }
+
+} // namespace tutor::engine

@@ -12,6 +12,8 @@
 #include <array>
 #include <span>
 
+namespace tutor::engine {
+
 inline constexpr int max_marked_points = 2;
 inline constexpr int max_lines_per_group = 50;   // as a line list of a drawing
 inline constexpr int max_construction_lines = 2 * max_lines_per_group;
@@ -25,24 +27,24 @@ inline constexpr int dashed_kind = 2;
 struct Tconstruction_line {
     int kind = solid_kind;
     int width = 1;
-    Tinteger_point from{};
-    Tinteger_point to{};
+    foundation::Tinteger_point from{};
+    foundation::Tinteger_point to{};
 };
 
 struct Tconstruction_surface {
     int corner_count = 0;
-    std::array<Tinteger_point, max_surface_corners> corners{};
+    std::array<foundation::Tinteger_point, max_surface_corners> corners{};
 };
 
 struct Tconstruction_items {
     int point_count = 0;
-    std::array<Tinteger_point, max_marked_points> points{};
+    std::array<foundation::Tinteger_point, max_marked_points> points{};
     int line_count = 0;
     std::array<Tconstruction_line, max_construction_lines> lines{};
     int surface_count = 0;
     std::array<Tconstruction_surface, max_construction_surfaces> surfaces{};
 
-    std::span<const Tinteger_point> marked_points() const { return {points.data(), std::size_t(point_count)}; }
+    std::span<const foundation::Tinteger_point> marked_points() const { return {points.data(), std::size_t(point_count)}; }
     std::span<const Tconstruction_line> line_list() const { return {lines.data(), std::size_t(line_count)}; }
     std::span<const Tconstruction_surface> surface_list() const
     {
@@ -77,20 +79,22 @@ int judge_items(const Tconstruction_items& wanted, const Tconstruction_items& pu
 bool add_construction_line(Tconstruction_items& items, const Tconstruction_line& line);
 
 // False, and nothing changed, when the point is marked already or two are.
-bool add_marked_point(Tconstruction_items& items, Tinteger_point point);
+bool add_marked_point(Tconstruction_items& items, foundation::Tinteger_point point);
 
 // The corners as an outline: repeated neighbours and corners that lie on
 // the straight line between their neighbours left out. False, and nothing
 // changed, when fewer than three corners remain or eight surfaces are there.
-bool add_construction_surface(Tconstruction_items& items, std::span<const Tinteger_point> corners);
+bool add_construction_surface(Tconstruction_items& items, std::span<const foundation::Tinteger_point> corners);
 
 // The outline the corners make, as add_construction_surface keeps it; no
 // corners when more than 19 would remain.
-Tconstruction_surface simplified_outline(std::span<const Tinteger_point> corners);
+Tconstruction_surface simplified_outline(std::span<const foundation::Tinteger_point> corners);
 
 // Pixels within which the rubber takes a line or a point.
 inline constexpr long double rubout_reach = 4;
 
 // Removes the line nearest the point within the rubber's reach, else such a
 // marked point, else the last surface holding the point; whether one was.
-bool rub_out_at(Tconstruction_items& items, Tinteger_point point);
+bool rub_out_at(Tconstruction_items& items, foundation::Tinteger_point point);
+
+} // namespace tutor::engine

@@ -11,6 +11,11 @@
 #include <cmath>
 #include <vector>
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace tutor::engine {
+
 namespace {
 
 // In object units: shorter than this an edge is seen end-on; an edge to
@@ -222,3 +227,5 @@ void take_out_lines(Tscreen_drawing& given, Tconstruction_items& wanted, int cou
     }
     want_drawing_lines(wanted, taken, true);
 }
+
+} // namespace tutor::engine

@@ -4,6 +4,10 @@
 
 #include <stdexcept>
 
+using namespace foundation;
+
+namespace tutor::engine {
+
 using text_names::exercise_caption;
 using text_names::exercise_instructions;
 
@@ -35,3 +39,5 @@ const std::string& exercise_texts::instruction(int k, int line) const
 {
     return exercise(k).instructions.at(static_cast<std::size_t>(line - 1));
 }
+
+} // namespace tutor::engine

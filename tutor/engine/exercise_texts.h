@@ -7,6 +7,8 @@
 #include <array>
 #include <string>
 
+namespace tutor::engine {
+
 class exercise_texts {
 public:
     static constexpr int exercise_count = 9;
@@ -29,3 +31,5 @@ private:
 
     std::array<texts_of_one, exercise_count> exercises_;
 };
+
+} // namespace tutor::engine

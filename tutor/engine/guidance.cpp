@@ -16,7 +16,11 @@
 #include <limits>
 #include <new>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace foundation;
+using namespace student_files;
+
+namespace tutor::engine {
 
 std::unique_ptr<Tguidance_object> guidance;
 
@@ -262,3 +266,5 @@ std::int32_t Tguidance_object::total_minutes()
         accumulate_time();
     return whole_minutes(total_time_);
 }
+
+} // namespace tutor::engine

@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 
+namespace tutor::engine {
+
 // What the current statement asks the tutor to do.
 struct guidance_step {
     guidance_records::statement_kind kind = guidance_records::kind_empty;
@@ -30,7 +32,7 @@ struct guidance_step {
 
 class Tguidance_object : private condition_values {
 public:
-    using clock = std::function<Tdate_time()>;
+    using clock = std::function<foundation::Tdate_time()>;
 
     // Program start: the file the settings name, found and compiled.
     Tguidance_object();
@@ -51,14 +53,14 @@ public:
     int current_statement() const { return current_; }
     const guidance_records::statement_table& table() const { return table_; }
     const guidance_counters& counters() const { return counters_; }
-    Tdate_time total_time() const { return total_time_; }
-    Tdate_time exercise_time() const { return exercise_time_; }
+    foundation::Tdate_time total_time() const { return total_time_; }
+    foundation::Tdate_time exercise_time() const { return exercise_time_; }
     const std::string& pupil_name() const { return pupil_; }
 
     // The pupil's login: the pupil's name and the guidance settings and state
     // of the pupil's results file. Guidance is on again when it was on and
     // there is a statement to carry out.
-    void restore_state(const std::string& pupil_name, const results_format::settings& settings);
+    void restore_state(const std::string& pupil_name, const student_files::results_format::settings& settings);
     // The pupil's setting "guidance on" is on and there are statements to
     // carry on with (the guidance may be finished: carrying on then ends it
     // as its end does).
@@ -119,10 +121,10 @@ private:
     std::int16_t current_ = 0;   // 1-based; 0 before the start
     guidance_records::condition_ref exit_ok_ = guidance_records::no_condition;
     guidance_records::condition_ref exit_ = guidance_records::no_condition;
-    Tdate_time span_start_ = 0;
-    Tdate_time total_time_ = 0;
-    Tdate_time exercise_start_ = 0;
-    Tdate_time exercise_time_ = 0;
+    foundation::Tdate_time span_start_ = 0;
+    foundation::Tdate_time total_time_ = 0;
+    foundation::Tdate_time exercise_start_ = 0;
+    foundation::Tdate_time exercise_time_ = 0;
     guidance_counters counters_;
     std::string end_of_guidance_text_;
     std::string forced_end_text_;
@@ -130,9 +132,11 @@ private:
 
 // Whole minutes of a span of days, truncated; counted in whole seconds so
 // that five minutes are never read as four.
-std::int32_t whole_minutes(Tdate_time span);
+std::int32_t whole_minutes(foundation::Tdate_time span);
 
 extern std::unique_ptr<Tguidance_object> guidance;
 
 // The global guidance exists and is on.
 bool guidance_is_on();
+
+} // namespace tutor::engine

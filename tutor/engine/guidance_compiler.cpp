@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <string_view>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace foundation;
+
+namespace tutor::engine {
 
 namespace {
 
@@ -354,3 +357,5 @@ guidance_check_compilation compile_guidance_collecting(const guidance_text& text
     }
     return result;
 }
+
+} // namespace tutor::engine

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+namespace tutor::engine {
+
 // Deeper nesting is refused, so compiling and evaluating stay within the stack.
 inline constexpr int max_condition_nesting = 32;
 
@@ -44,3 +46,5 @@ struct guidance_check_compilation {
 };
 
 guidance_check_compilation compile_guidance_collecting(const guidance_text& text, int theory_chapters);
+
+} // namespace tutor::engine

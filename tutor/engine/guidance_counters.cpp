@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace tutor::engine {
+
 void guidance_counters::reset()
 {
     *this = guidance_counters();
@@ -26,3 +28,5 @@ std::int32_t guidance_counters::score_over(int window) const
         return score_;
     return recent_correct(window) * 100 / window;
 }
+
+} // namespace tutor::engine

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+namespace tutor::engine {
+
 class guidance_counters {
 public:
     void reset();
@@ -27,3 +29,5 @@ private:
     std::int32_t score_ = 0;
     std::array<std::int32_t, max_score_window + 1> recent_correct_{};   // entry 0 stays 0
 };
+
+} // namespace tutor::engine

@@ -5,7 +5,11 @@
 #include "platform/core/message_box.h"
 #include "tutor/engine/guidance.h"
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace foundation;
+
+namespace tutor::engine {
+
 using finished_text = text_names::guidance_finished_messages;
 
 Tguidance_driver::Tguidance_driver(guidance_main_window& window, Tguidance_object& guidance)
@@ -128,3 +132,5 @@ void Tguidance_driver::end_tutor()
     closing_ = true;
     window_.close_by_guidance();
 }
+
+} // namespace tutor::engine

@@ -9,6 +9,8 @@
 #include <array>
 #include <string>
 
+namespace tutor::engine {
+
 class Tguidance_object;
 
 // What the driver needs of the tutor main window.
@@ -57,7 +59,9 @@ private:
 
     guidance_main_window& window_;
     Tguidance_object& guidance_;
-    text_section<text_names::guidance_finished_messages> texts_;
+    foundation::text_section<foundation::text_names::guidance_finished_messages> texts_;
     // Once the window is being closed, nothing more is asked or opened.
     bool closing_ = false;
 };
+
+} // namespace tutor::engine

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tutor::engine {
+
 namespace {
 
 constexpr const char* cut_mark = "...";
@@ -31,3 +33,5 @@ std::string guidance_compile_error_text(const std::string& line, std::size_t col
 {
     return "Error in Guidance Order, Line = \"" + quoted_around(line, column) + "\", error is: " + detail;
 }
+
+} // namespace tutor::engine

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string>
 
+namespace tutor::engine {
+
 inline constexpr std::size_t quoted_line_limit = 60;   // characters of the line shown
 
 // The part of the line around byte `column` (the line's end when past it):
@@ -16,3 +18,5 @@ inline constexpr std::size_t quoted_line_limit = 60;   // characters of the line
 std::string quoted_around(const std::string& line, std::size_t column, std::size_t limit = quoted_line_limit);
 
 std::string guidance_compile_error_text(const std::string& line, std::size_t column, const std::string& detail);
+
+} // namespace tutor::engine

@@ -7,6 +7,10 @@
 
 #include <stdexcept>
 
+using namespace foundation;
+
+namespace tutor::engine {
+
 namespace {
 
 std::string capitals(const std::string& name)
@@ -79,3 +83,5 @@ guidance_reading split_guidance_text(std::string_view contents, const std::strin
     }
     return reading;
 }
+
+} // namespace tutor::engine

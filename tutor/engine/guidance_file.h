@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace tutor::engine {
+
 // At most 500 kept lines, in file order.
 class guidance_text {
 public:
@@ -40,3 +42,5 @@ guidance_reading read_guidance_file(const std::string& name);
 
 // The kept lines of text already in memory; `name` is the file's name for the messages.
 guidance_reading split_guidance_text(std::string_view contents, const std::string& name);
+
+} // namespace tutor::engine

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace tutor::engine {
+
 namespace guidance_records {
 
 template <std::size_t Size>
@@ -98,3 +100,5 @@ const condition_node& statement_table::condition(condition_ref ref) const
 }
 
 } // namespace guidance_records
+
+} // namespace tutor::engine

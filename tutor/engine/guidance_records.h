@@ -21,6 +21,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tutor::engine {
+
 namespace guidance_records {
 
 using condition_ref = std::uint32_t;
@@ -126,3 +128,5 @@ private:
 };
 
 } // namespace guidance_records
+
+} // namespace tutor::engine

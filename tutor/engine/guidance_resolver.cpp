@@ -1,6 +1,8 @@
 #include "tutor/engine/guidance_resolver.h"
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+
+namespace tutor::engine {
 
 namespace {
 
@@ -93,3 +95,5 @@ resolution resolve_statement(const statement_table& table, int n, condition_valu
     }
     return {n < 1 ? 0 : n, false};
 }
+
+} // namespace tutor::engine

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace tutor::engine {
+
 // The values behind COUNT, SCORE, TIME and TOTAL_TIME. All are signed 32-bit.
 class condition_values {
 public:
@@ -45,3 +47,5 @@ resolution resolve_statement(const guidance_records::statement_table& table, int
 
 // The first statement that carries the label; count + 1 when none does.
 int labelled_statement(const guidance_records::statement_table& table, std::uint16_t label);
+
+} // namespace tutor::engine

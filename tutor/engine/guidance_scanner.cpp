@@ -2,6 +2,8 @@
 
 #include "platform/core/file_system.h"
 
+namespace tutor::engine {
+
 namespace {
 
 const std::string no_line;
@@ -52,3 +54,5 @@ std::size_t guidance_scanner::current_column() const
 {
     return at_end_ ? current_line().size() : column_;
 }
+
+} // namespace tutor::engine

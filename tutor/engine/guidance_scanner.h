@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string>
 
+namespace tutor::engine {
+
 class guidance_scanner {
 public:
     explicit guidance_scanner(const guidance_text& text);
@@ -33,3 +35,5 @@ private:
     char current_ = ' ';
     bool at_end_ = false;
 };
+
+} // namespace tutor::engine

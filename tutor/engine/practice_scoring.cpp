@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <stdexcept>
 
+using namespace foundation;
+
+namespace tutor::engine {
+
 using ending = text_names::end_of_exercise_messages;
 
 void answer_counts::reset()
@@ -98,3 +102,5 @@ closing_question closing_question_for(const closing_texts& texts, bool test_mode
         return {texts.endings[ending::last_exercise_passed], platform::MB_OKCANCEL | platform::MB_ICONQUESTION, false};
     return {texts.endings[ending::next_exercise_question], yes_no_cancel, true};
 }
+
+} // namespace tutor::engine

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+namespace tutor::engine {
+
 inline constexpr int recent_answers_window = 30;
 
 class answer_counts {
@@ -59,8 +61,8 @@ private:
 
 // The text the pupil reads when an exercise ends, and what is asked then.
 struct closing_texts {
-    text_section<text_names::practice_results> results;
-    text_section<text_names::end_of_exercise_messages> endings;
+    foundation::text_section<foundation::text_names::practice_results> results;
+    foundation::text_section<foundation::text_names::end_of_exercise_messages> endings;
 };
 
 std::string results_text(const closing_texts& texts, int count, int correct, int score);
@@ -72,3 +74,5 @@ struct closing_question {
 };
 
 closing_question closing_question_for(const closing_texts& texts, bool test_mode, int exercise, int score);
+
+} // namespace tutor::engine

@@ -4,6 +4,11 @@
 #include "student_files/student_data_files.h"
 #include "tutor/engine/guidance.h"
 
+using namespace foundation;
+using namespace student_files;
+
+namespace tutor::engine {
+
 outcome log_in_pupil(const std::string& name, const std::string& password)
 {
     if (!student_data_files || !guidance || !student_name_problem(name).empty())
@@ -25,3 +30,5 @@ outcome log_in_pupil(const std::string& name, const std::string& password)
     guidance->restore_state(name, settings);
     return {};
 }
+
+} // namespace tutor::engine

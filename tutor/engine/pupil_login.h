@@ -8,9 +8,13 @@
 
 #include <string>
 
+namespace tutor::engine {
+
 // Done when the pupil is logged in. Failed quietly for a name that has no
 // results file or a wrong password, with the I/O message for a file that
 // cannot be read; without the global student files object or guidance
 // nothing is checked and it fails quietly too. The pupil logged in before,
 // if any, has the guidance state saved first.
-outcome log_in_pupil(const std::string& name, const std::string& password);
+foundation::outcome log_in_pupil(const std::string& name, const std::string& password);
+
+} // namespace tutor::engine

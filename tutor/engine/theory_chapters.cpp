@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+using namespace foundation;
+
+namespace tutor::engine {
+
 namespace {
 
 // A whole number with an optional sign and leading blanks, nothing after it.
@@ -39,3 +43,5 @@ int theory_chapter_count()
 {
     return own_theory_chapters + additional_theory_subjects();
 }
+
+} // namespace tutor::engine

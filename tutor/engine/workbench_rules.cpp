@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace geometry::model;
+
+namespace tutor::engine {
+
 window_size workbench_window_size(window_size size, int last_width)
 {
     size.width = std::max(size.width, workbench_min_width);
@@ -56,3 +60,5 @@ quarter_turn quarter_turn_of(rotation_button button, bool european)
     }
     return {};
 }
+
+} // namespace tutor::engine

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace tutor::engine {
+
 // Rules of the tutor workbench that need no window: the size a resized
 // window is given, which item of the projections choice stands for what is
 // shown, and the quarter turn each rotation button makes by the projection
@@ -34,3 +37,5 @@ struct quarter_turn {
 // The buttons name the axes as the pupil sees them; the European method's
 // mirrored objects lie turned, so there X and Y are other axes of the solid.
 quarter_turn quarter_turn_of(rotation_button button, bool european);
+
+} // namespace tutor::engine

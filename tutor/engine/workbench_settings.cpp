@@ -2,6 +2,10 @@
 
 #include "foundation/settings.h"
 
+using namespace foundation;
+
+namespace tutor::engine {
+
 namespace {
 
 bool holds(const std::string& text, char letter)
@@ -86,3 +90,5 @@ int initial_practice_level()
         return 3;
     return 1;
 }
+
+} // namespace tutor::engine

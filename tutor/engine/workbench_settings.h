@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace tutor::engine {
+
 struct oblique_view_settings {
     bool shown = false;         // "I" or "P"
     bool perspective = false;   // "P"; isometric otherwise
@@ -39,3 +41,5 @@ void write_view_settings(const oblique_view_settings& oblique, const normal_view
 
 // "Initial Practice Level": a first character "2" gives 2, "3" gives 3, anything else 1.
 int initial_practice_level();
+
+} // namespace tutor::engine

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QPainter>
 
+namespace tutor::windows {
+
 namespace {
 
 const QColor background_colour(0, 128, 128);
@@ -33,3 +35,5 @@ void TBackGroundScreen::paintEvent(QPaintEvent*)
 {
     QPainter(this).fillRect(rect(), background_colour);
 }
+
+} // namespace tutor::windows

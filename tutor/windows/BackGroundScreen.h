@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+namespace tutor::windows {
+
 class TBackGroundScreen : public QWidget {
     Q_OBJECT
 public:
@@ -16,3 +18,5 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace tutor::windows

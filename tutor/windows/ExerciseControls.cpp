@@ -3,6 +3,11 @@
 #include "geometry/model/rounding.h"
 #include "platform/widgets/canvas_widget.h"
 
+using namespace geometry::model;
+using namespace geometry::drawing;
+
+namespace tutor::windows {
+
 namespace {
 
 struct tool_look {
@@ -124,3 +129,5 @@ void TExerciseControls::select_tool(int code)
             return;
         }
 }
+
+} // namespace tutor::windows

@@ -16,6 +16,8 @@ namespace platform {
 class canvas_widget;
 }
 
+namespace tutor::windows {
+
 enum tool_code : int { solid_line_tool = 1, dashed_line_tool = 2, rubout_tool = 4, surface_tool = 8 };
 
 class TExerciseControls {
@@ -27,9 +29,9 @@ public:
         bool available = false;
         bool active = false;
         platform::pixel_rect rectangle{};   // edges included: 72 x 72 pixels
-        const Tresource_bitmap* current_picture = nullptr;
-        const Tresource_bitmap* normal_picture = nullptr;
-        const Tresource_bitmap* active_picture = nullptr;
+        const geometry::drawing::Tresource_bitmap* current_picture = nullptr;
+        const geometry::drawing::Tresource_bitmap* normal_picture = nullptr;
+        const geometry::drawing::Tresource_bitmap* active_picture = nullptr;
     };
 
     // Loads the pictures of all four tools.
@@ -60,11 +62,13 @@ public:
     void select_tool(int code);
 
 private:
-    const Tresource_bitmap* picture(const std::string& name);
+    const geometry::drawing::Tresource_bitmap* picture(const std::string& name);
     void draw_tool(const tool& t);
 
     platform::canvas_widget& owner_;
-    std::map<std::string, Tresource_bitmap> pictures_;   // each loaded once
+    std::map<std::string, geometry::drawing::Tresource_bitmap> pictures_;   // each loaded once
     std::array<tool, tool_count> tools_;
     int current_tool_ = 0;
 };
+
+} // namespace tutor::windows

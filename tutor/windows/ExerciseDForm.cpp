@@ -11,6 +11,12 @@
 #include <stdexcept>
 #include <string>
 
+using namespace foundation;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 // Colours agree when the high four bits of each of red, green and blue do.
@@ -150,3 +156,5 @@ void TExerciseDForm::FormClose()
     for (platform::polygon_region& r : surface_regions_)
         r = {};
 }
+
+} // namespace tutor::windows

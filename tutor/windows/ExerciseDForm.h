@@ -14,13 +14,15 @@
 #include <memory>
 #include <span>
 
+namespace tutor::windows {
+
 class TExerciseDForm : public TExerciseForm {
     Q_OBJECT
 public:
     static constexpr int max_coloured_surfaces = 25;
 
     struct Tcolouring_entry {
-        Tinteger_point point{};   // where the pupil clicked
+        foundation::Tinteger_point point{};   // where the pupil clicked
         platform::colour_ref colour = 0;
         int surface = 0;          // drawn surface, from 1
         bool correct = false;
@@ -38,7 +40,7 @@ public:
     void show_wanted_parts() override;
     void remove_wanted_parts() override;
     void paint_objects(platform::Canvas& canvas) override;
-    void handle_point(int region, Tinteger_point point) override;
+    void handle_point(int region, foundation::Tinteger_point point) override;
     void FormClose() override;
 
     platform::colour_ref current_colour() const { return current_colour_; }
@@ -47,7 +49,7 @@ public:
     // Drawn surface k, from 1: its region on the window and its colour.
     const platform::polygon_region& surface_region_of(int k) const;
     platform::colour_ref surface_colour_of(int k) const;
-    const Tpicture& picture() const { return picture_; }
+    const geometry::model::Tpicture& picture() const { return picture_; }
     // Where the current colour is shown; the solution takes its place.
     platform::pixel_rect swatch_rectangle() const;
     bool solution_shown() const { return solution_views_ != nullptr; }
@@ -57,18 +59,20 @@ protected:
 
 private:
     void make_surface_regions();
-    int surface_at(Tinteger_point point) const;
-    bool colour_surface(int surface, Tinteger_point point);
+    int surface_at(foundation::Tinteger_point point) const;
+    bool colour_surface(int surface, foundation::Tinteger_point point);
     void fill_entry(platform::Canvas& canvas, const Tcolouring_entry& entry);
     void draw_swatch(platform::Canvas& canvas, bool erase);
     void draw_solution(platform::Canvas& canvas);
 
-    Tpicture picture_;
+    geometry::model::Tpicture picture_;
     platform::colour_ref current_colour_ = platform::white;
     int surface_count_ = 0;
     std::array<platform::polygon_region, max_coloured_surfaces> surface_regions_;
     std::array<platform::colour_ref, max_coloured_surfaces> surface_colours_{};
     int entry_count_ = 0;
     std::array<Tcolouring_entry, max_coloured_surfaces> entries_{};
-    std::unique_ptr<Tviews> solution_views_;
+    std::unique_ptr<geometry::drawing::Tviews> solution_views_;
 };
+
+} // namespace tutor::windows

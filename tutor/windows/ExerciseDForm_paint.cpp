@@ -7,6 +7,12 @@
 #include "geometry/drawing/views_canvas.h"
 #include "platform/widgets/canvas_widget.h"
 
+using namespace foundation;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 constexpr int swatch_height = 40;
@@ -87,3 +93,5 @@ void TExerciseDForm::remove_wanted_parts()
     draw_swatch(canvas, false);
     client_area().show_changes();
 }
+
+} // namespace tutor::windows

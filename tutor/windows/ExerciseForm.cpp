@@ -13,6 +13,11 @@
 #include <stdexcept>
 #include <string>
 
+using namespace foundation;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 constexpr int escape_key = 27;
@@ -151,3 +156,5 @@ void TExerciseForm::remove_wanted_parts()
     solution_painted_ = false;
     repaint_construction();
 }
+
+} // namespace tutor::windows

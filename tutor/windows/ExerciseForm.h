@@ -25,19 +25,22 @@
 #include <memory>
 #include <optional>
 
+class QKeyEvent;
+
+namespace tutor::windows {
+
 class TExerciseControls;
 class Tregions;
-class QKeyEvent;
 
 enum class exercise_kind { none, colouring, indicate, add_line, construction };
 
 // One projection the pupil works in.
 struct Tconstruction_area {
-    int projection = oblique_projection;
-    Tscreen_drawing wanted_drawing;   // the projection complete
-    Tscreen_drawing given_drawing;    // what it shows to start with
-    Tconstruction_record record;
-    Tattractors attractors;
+    int projection = tutor::engine::oblique_projection;
+    geometry::model::Tscreen_drawing wanted_drawing;   // the projection complete
+    geometry::model::Tscreen_drawing given_drawing;    // what it shows to start with
+    tutor::engine::Tconstruction_record record;
+    tutor::engine::Tattractors attractors;
 };
 
 class TExerciseForm : public TPracticeForm {
@@ -72,13 +75,13 @@ public:
     void FormPaint(platform::Canvas& canvas);
     virtual void paint_objects(platform::Canvas& canvas);
     void FormKeyDown(int key);
-    void FormMouseMove(Tinteger_point point);
+    void FormMouseMove(foundation::Tinteger_point point);
     // fine: the pupil asks for the nearer snapping (Shift held).
-    void FormMouseDown(Qt::MouseButton button, Tinteger_point point, bool fine);
+    void FormMouseDown(Qt::MouseButton button, foundation::Tinteger_point point, bool fine);
     // A click in drawing area `region`, 0 for a click outside them all.
-    virtual void handle_point(int region, Tinteger_point point);
+    virtual void handle_point(int region, foundation::Tinteger_point point);
 
-    bool snap_to_attractor(Tinteger_point point, bool fine, const Tattractors& attractors, Tinteger_point& snapped);
+    bool snap_to_attractor(foundation::Tinteger_point point, bool fine, const tutor::engine::Tattractors& attractors, foundation::Tinteger_point& snapped);
     // Drawing area 1..area_count: view_wrong, view_incomplete or view_right.
     int judge_view(int view) const;
 
@@ -87,14 +90,14 @@ public:
     int area_count() const { return area_count_; }
     // Area 1..area_count; another number throws std::out_of_range.
     const Tconstruction_area& area(int k) const;
-    const Tsolid& solid() const { return solid_; }
-    const Tviews& views() const { return views_; }
+    const geometry::model::Tsolid& solid() const { return solid_; }
+    const geometry::drawing::Tviews& views() const { return views_; }
     TExerciseControls& palette() { return *palette_; }
     // Null until the first set-up.
     Tregions* regions() { return regions_.get(); }
     bool regions_needed() const { return regions_needed_; }
     // Tests choose instead of chance: the marked edge, the missing view, the lines taken out.
-    void set_choice_source(Tchoice choose) { choose_ = std::move(choose); }
+    void set_choice_source(tutor::engine::Tchoice choose) { choose_ = std::move(choose); }
 
 protected:
     struct Tsetup {
@@ -115,14 +118,14 @@ protected:
     void repaint_construction();
     // The rectangle of the oblique frame or of a view's cell, edges included.
     platform::pixel_rect projection_rectangle(int projection) const;
-    Tprojection_place place_of(int projection) const;
+    tutor::engine::Tprojection_place place_of(int projection) const;
     // Where the colouring window puts its swatch and its solution: the
     // column beside the views, below the palette.
-    Tinteger_point column_origin() const { return column_origin_; }
+    foundation::Tinteger_point column_origin() const { return column_origin_; }
     int column_width() const { return column_width_; }
     bool laid_out() const { return laid_out_; }
-    Tsolid& current_solid() { return solid_; }
-    Tviews& window_views() { return views_; }
+    geometry::model::Tsolid& current_solid() { return solid_; }
+    geometry::drawing::Tviews& window_views() { return views_; }
     std::array<platform::colour_ref, 3> colours() const { return colours_; }
 
     void keyPressEvent(QKeyEvent* event) override;
@@ -136,25 +139,25 @@ private:
     void prepare_area(Tconstruction_area& area, int region);
     void paint_references(platform::Canvas& canvas);
     void paint_area(platform::Canvas& canvas, const Tconstruction_area& area);
-    void paint_items(platform::Canvas& canvas, const Tconstruction_items& items, platform::colour_ref colour);
+    void paint_items(platform::Canvas& canvas, const tutor::engine::Tconstruction_items& items, platform::colour_ref colour);
     void paint_pending(platform::Canvas& canvas);
-    void line_point(int region, Tinteger_point point, int tool);
-    void surface_corner(int region, Tinteger_point point);
-    void rub_out(int region, Tinteger_point point);
-    bool continues_pending(int region, Tinteger_point point, Tinteger_point& snapped);
-    void start_pending(int region, Tinteger_point point);
+    void line_point(int region, foundation::Tinteger_point point, int tool);
+    void surface_corner(int region, foundation::Tinteger_point point);
+    void rub_out(int region, foundation::Tinteger_point point);
+    bool continues_pending(int region, foundation::Tinteger_point point, foundation::Tinteger_point& snapped);
+    void start_pending(int region, foundation::Tinteger_point point);
     void end_pending();
     void arm_band();
-    Tconstruction_items& pupil_items(int region);
+    tutor::engine::Tconstruction_items& pupil_items(int region);
     bool cut_exercise() const { return kind_ == exercise_kind::construction && mode_ == 4; }
     bool six_view_layout() const { return kind_ == exercise_kind::construction && mode_ == 2; }
 
     std::unique_ptr<TExerciseControls> palette_;
     std::unique_ptr<Tregions> regions_;
-    Tviews views_;
+    geometry::drawing::Tviews views_;
     std::array<platform::colour_ref, 3> colours_;   // black, blue, red
     bool american_ = true;
-    std::array<int, view_count> view_order_{0, 1, 2, 3, 4, 5};
+    std::array<int, geometry::model::view_count> view_order_{0, 1, 2, 3, 4, 5};
     exercise_kind kind_ = exercise_kind::none;
     int mode_ = 0;
     int tool_set_ = 0;
@@ -164,26 +167,28 @@ private:
     int area_count_ = 0;
     std::array<Tconstruction_area, max_areas> areas_;
     std::optional<QCursor> saved_cursor_;
-    Tchoice choose_;
+    tutor::engine::Tchoice choose_;
 
-    Tsolid solid_;
+    geometry::model::Tsolid solid_;
     bool object_installed_ = false;
     int missing_choice_ = 0;   // which view of the layout the pupil constructs
     bool laid_out_ = false;
     bool solution_painted_ = false;
     long double usual_view_scale_ = 0;    // as the layout makes them
     long double usual_frame_scale_ = 0;
-    Tinteger_point column_origin_{};
+    foundation::Tinteger_point column_origin_{};
     int column_width_ = 0;
 
     // What is shown besides the drawing areas.
     bool reference_frame_ = false;
-    std::array<bool, view_count> reference_views_{};
+    std::array<bool, geometry::model::view_count> reference_views_{};
 
     // A run of lines or a surface's corners being clicked: its drawing area (0 none) and points.
     int pending_region_ = 0;
-    std::array<Tinteger_point, max_surface_corners> pending_points_{};
+    std::array<foundation::Tinteger_point, tutor::engine::max_surface_corners> pending_points_{};
     int pending_count_ = 0;
     bool pending_drew_line_ = false;
     bool fine_ = false;
 };
+
+} // namespace tutor::windows

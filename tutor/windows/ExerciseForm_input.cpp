@@ -8,6 +8,11 @@
 #include "tutor/windows/ExerciseControls.h"
 #include "tutor/windows/Regions.h"
 
+using namespace foundation;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 void TExerciseForm::FormMouseMove(Tinteger_point point)
 {
     if (regions_)
@@ -196,3 +201,5 @@ void TExerciseForm::arm_band()
     r.anchor = pending_points_[static_cast<std::size_t>(pending_count_ - 1)];
     r.colour = colours_[2];
 }
+
+} // namespace tutor::windows

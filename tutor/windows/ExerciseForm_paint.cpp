@@ -8,6 +8,13 @@
 #include "geometry/drawing/views_canvas.h"
 #include "tutor/windows/ExerciseControls.h"
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 void TExerciseForm::FormPaint(platform::Canvas& canvas)
 {
     palette_->draw_tools();
@@ -80,3 +87,5 @@ void TExerciseForm::paint_pending(platform::Canvas& canvas)
     canvas.set_pen({colours_[2], 1, platform::pen_style::solid});
     canvas.polyline({pending_points_.data(), std::size_t(pending_count_)});
 }
+
+} // namespace tutor::windows

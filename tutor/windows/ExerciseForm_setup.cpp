@@ -13,6 +13,13 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 constexpr int margin = 10;
@@ -226,3 +233,5 @@ void TExerciseForm::repaint_construction()
     client_area().repaint_picture();
     arm_band();
 }
+
+} // namespace tutor::windows

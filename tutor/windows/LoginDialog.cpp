@@ -13,6 +13,12 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 using login = text_names::pupil_login;
@@ -72,3 +78,5 @@ void TPupilLoginDialog::OK_buttonClick()
     password_edit->clear();
     password_edit->setFocus();
 }
+
+} // namespace tutor::windows

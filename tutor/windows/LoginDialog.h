@@ -8,6 +8,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace tutor::windows {
+
 class TPupilLoginDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,3 +26,5 @@ private:
     QPushButton* OK_button;
     QPushButton* cancel_button;
 };
+
+} // namespace tutor::windows

@@ -27,6 +27,13 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace geometry::model;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 using menu = text_names::main_menus;
@@ -249,3 +256,5 @@ void TMainForm::wire_windows(const wired_windows& windows)
 {
     windows_ = windows;
 }
+
+} // namespace tutor::windows

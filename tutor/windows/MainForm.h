@@ -38,23 +38,26 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class TBackGroundScreen;
-struct Tworkbench_layout;
-class TPupilLoginDialog;
-class TTheoryForm;
-class Tguidance_driver;
-class exercise_windows;
-class pupil_results_window;
+namespace geometry::model { struct Tworkbench_layout; }
+namespace tutor::engine { class Tguidance_driver; }
 namespace platform {
 class Canvas;
 class canvas_widget;
 }
 
+namespace tutor::windows {
+
+class TBackGroundScreen;
+class TPupilLoginDialog;
+class TTheoryForm;
+class exercise_windows;
+class pupil_results_window;
+
 class TMainForm : public QMainWindow, public practice_main_window {
     Q_OBJECT
 public:
     static constexpr int login_timer_tag = 1;
-    static constexpr int theory_text_count = static_cast<int>(text_names::user_theory_menus::last);
+    static constexpr int theory_text_count = static_cast<int>(foundation::text_names::user_theory_menus::last);
     static constexpr int exercise_count = 9;
 
     // The guidance driver is made for the global guidance when there is one.
@@ -97,7 +100,7 @@ public:
     void projections_radio_groupClick();
     void object_class_comboboxChange();
     void object_choice_listboxClick();
-    void rotation_buttonClick(rotation_button button);
+    void rotation_buttonClick(tutor::engine::rotation_button button);
     void pupil_menu_itemClick();
     void change_password_menu_itemClick();
     void settings_menu_itemClick();
@@ -112,17 +115,17 @@ public:
     int practice_level() const { return practice_level_; }
     bool oblique_shown() const { return oblique_shown_; }
     bool normal_shown() const { return normal_shown_; }
-    const TThingCatCollection& catalogue() const { return catalogue_; }
-    const Tsolid& solid() const { return solid_; }
+    const geometry::model::TThingCatCollection& catalogue() const { return catalogue_; }
+    const geometry::model::Tsolid& solid() const { return solid_; }
     int timer_tag() const { return timer_tag_; }
     // The options as the view settings strings hold them.
-    oblique_view_settings oblique_options() const;
-    normal_view_settings normal_options() const;
+    tutor::engine::oblique_view_settings oblique_options() const;
+    tutor::engine::normal_view_settings normal_options() const;
     // Where the projections are drawn on the screen: left of the rotation
     // buttons and above the option controls.
     int drawing_width() const;
     int drawing_height() const;
-    const Tviews& views() const { return views_; }
+    const geometry::drawing::Tviews& views() const { return views_; }
     // Whether the chosen object's name is written beside its projections;
     // the tutor's settings would switch it, so it is off.
     void set_show_object_names(bool show);
@@ -135,7 +138,7 @@ protected:
 private:
     void FormCreate();
     void create_menus();
-    QMenu* add_menu(const char* name, text_names::main_menus entry);
+    QMenu* add_menu(const char* name, foundation::text_names::main_menus entry);
     QAction* add_item(QMenu* menu, const char* name, const std::string& caption);
     void create_file_and_theory_menus();
     void create_practice_menu();
@@ -155,20 +158,20 @@ private:
     void enable_option_groups();
     void place_controls();
     void repaint_projections();
-    void write_object_name(platform::Canvas& canvas, const Tworkbench_layout& layout, bool six, bool american);
+    void write_object_name(platform::Canvas& canvas, const geometry::model::Tworkbench_layout& layout, bool six, bool american);
     void theory_menu_itemClick(int chapter);
     void exercise_menu_itemClick(int exercise);
     void logged_in();
-    std::string menu_text(text_names::main_menus entry) const;
-    std::string menu_text(text_names::main_menus first, int offset) const;
+    std::string menu_text(foundation::text_names::main_menus entry) const;
+    std::string menu_text(foundation::text_names::main_menus first, int offset) const;
 
-    text_section<text_names::main_menus> menu_texts_;
-    text_section<text_names::user_theory_menus> theory_texts_;
-    Tviews views_;
+    foundation::text_section<foundation::text_names::main_menus> menu_texts_;
+    foundation::text_section<foundation::text_names::user_theory_menus> theory_texts_;
+    geometry::drawing::Tviews views_;
     bool show_object_names_ = false;
     bool keep_maximised_ = false;
-    TThingCatCollection catalogue_;
-    Tsolid solid_{};
+    geometry::model::TThingCatCollection catalogue_;
+    geometry::model::Tsolid solid_{};
     bool oblique_shown_ = false;
     bool normal_shown_ = false;
     bool test_mode_ = false;
@@ -178,7 +181,7 @@ private:
     int last_height_ = 0;
     int timer_tag_ = 0;
     wired_windows windows_;
-    std::unique_ptr<Tguidance_driver> driver_;
+    std::unique_ptr<tutor::engine::Tguidance_driver> driver_;
     std::unique_ptr<TBackGroundScreen> background_screen_;
     TPupilLoginDialog* login_dialog_ = nullptr;
     TTheoryForm* theory_form_ = nullptr;
@@ -218,3 +221,5 @@ private:
     std::array<QAction*, 14> theory_menu_items_{};
     std::array<QAction*, exercise_count> exercise_menu_items_{};
 };
+
+} // namespace tutor::windows

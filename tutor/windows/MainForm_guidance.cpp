@@ -24,6 +24,12 @@
 #include <QShowEvent>
 #include <QTimer>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -179,3 +185,5 @@ void TMainForm::about_menu_itemClick()
     show_message(text_of(text_names::tutor_boxes::about_title) + "\n" + text_of(text_names::tutor_boxes::about_text),
                  platform::MB_OK | platform::MB_ICONINFORMATION);
 }
+
+} // namespace tutor::windows

@@ -13,6 +13,11 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace geometry::model;
+
+namespace tutor::windows {
+
 namespace {
 
 std::uint8_t layout_mode(bool american, bool six)
@@ -85,3 +90,5 @@ void TMainForm::print_menu_itemClick()
     if (!canvas.end())
         report_print_failure();
 }
+
+} // namespace tutor::windows

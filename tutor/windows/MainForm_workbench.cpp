@@ -28,6 +28,13 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace geometry::model;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 using text_names::workbench;
@@ -348,3 +355,5 @@ int TMainForm::drawing_height() const
 {
     return projections_radio_group->y();
 }
+
+} // namespace tutor::windows

@@ -12,6 +12,10 @@
 
 #include <cstdint>
 
+using namespace foundation;
+
+namespace tutor::windows {
+
 namespace {
 
 using handle_receiver = void (*)(std::uint32_t);
@@ -90,3 +94,5 @@ bool monopolize_hook_installed()
 {
     return hook != 0;
 }
+
+} // namespace tutor::windows

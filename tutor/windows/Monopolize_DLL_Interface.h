@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace tutor::windows {
+
 class TBackGroundScreen;
 
 inline const std::string monopolize_library_name = "WSOLOSYS.DLL";
@@ -26,3 +28,5 @@ void release_monopolize();
 // Whether the library is loaded and the hook installed now.
 bool monopolize_library_loaded();
 bool monopolize_hook_installed();
+
+} // namespace tutor::windows

@@ -23,6 +23,12 @@
 #include <algorithm>
 #include <random>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 QString qt_text(const std::string& text)
@@ -238,3 +244,5 @@ void TPracticeForm::StatusBarDrawPanel(QPainter& painter, int panel, const QRect
     for (int i = 0; i < 3; ++i)
         painter.drawText(rect.left(), rect.top() + i * h + ascent, qt_text(" " + lines[static_cast<std::size_t>(i)]));
 }
+
+} // namespace tutor::windows

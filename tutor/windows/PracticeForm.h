@@ -25,16 +25,19 @@ class QAction;
 class QPainter;
 class QPushButton;
 class QTimer;
-class practice_main_window;
-class practice_status_bar;
 namespace platform {
 class canvas_widget;
 }
 
+namespace tutor::windows {
+
+class practice_main_window;
+class practice_status_bar;
+
 class TPracticeForm : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int exercise_count = exercise_texts::exercise_count;
+    static constexpr int exercise_count = tutor::engine::exercise_texts::exercise_count;
 
     explicit TPracticeForm(practice_main_window* main_window = nullptr, QWidget* parent = nullptr);
 
@@ -87,9 +90,9 @@ public:
     int count() const { return answers_.count(); }
     int correct() const { return answers_.correct(); }
     bool showing_solution() const { return showing_solution_; }
-    const object_drawer& objects() const { return drawer_; }
+    const tutor::engine::object_drawer& objects() const { return drawer_; }
     // Tests draw from a script instead of at random.
-    void set_random_source(object_drawer::random_source random);
+    void set_random_source(tutor::engine::object_drawer::random_source random);
 
 signals:
     void closed();
@@ -119,7 +122,7 @@ private:
     void report_never_called(const char* operation) const;
 
     practice_main_window* main_;
-    exercise_texts exercises_;   // read at creation
+    tutor::engine::exercise_texts exercises_;   // read at creation
 
     platform::canvas_widget* client_;
     practice_status_bar* StatusBar;
@@ -136,17 +139,17 @@ private:
     QAction* start_guidance_again_menu_item;
     QAction* exit_program_menu_item;
 
-    text_section<text_names::practice_status> status_texts_;
-    text_section<text_names::practice_general> general_texts_;
-    closing_texts closing_;
+    foundation::text_section<foundation::text_names::practice_status> status_texts_;
+    foundation::text_section<foundation::text_names::practice_general> general_texts_;
+    tutor::engine::closing_texts closing_;
     bool previous_next_allowed_ = false;
-    object_drawer drawer_;
+    tutor::engine::object_drawer drawer_;
     bool end_of_exercise_messages_ = true;
     int exercise_ = 1;
     int level_ = 1;
     bool test_mode_ = false;
-    answer_counts answers_;
-    Tdate_time start_time_ = 0;
+    tutor::engine::answer_counts answers_;
+    foundation::Tdate_time start_time_ = 0;
     bool switch_requested_ = false;
     int target_exercise_ = 0;
     bool start_another_ = false;
@@ -156,3 +159,5 @@ private:
     bool closed_by_guidance_ = false;
     bool showing_solution_ = false;
 };
+
+} // namespace tutor::windows

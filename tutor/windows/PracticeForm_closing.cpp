@@ -16,6 +16,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace foundation;
+using namespace student_files;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 void TPracticeForm::ShowModal()
 {
     QEventLoop loop;
@@ -109,3 +115,5 @@ void TPracticeForm::timer_start_exercise_when_this_one_closedTimer()
     timer_start_exercise_when_this_one_closed->stop();
     main_->click_exercise_menu_item(timer_tag_);
 }
+
+} // namespace tutor::windows

@@ -13,6 +13,12 @@
 #include <QPushButton>
 #include <QString>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 void TPracticeForm::init_before_show(int exercise, int level, bool test_mode)
 {
     const Texercise_cell& cell
@@ -202,3 +208,5 @@ void TPracticeForm::show_wanted_parts()
 void TPracticeForm::remove_wanted_parts()
 {
 }
+
+} // namespace tutor::windows

@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace geometry::model;
+
+namespace tutor::windows {
+
 namespace {
 
 using platform::pixel_point;
@@ -215,3 +219,5 @@ void Tregion::free_strips()
         s = {};
     rectangle_shown_ = false;
 }
+
+} // namespace tutor::windows

@@ -13,6 +13,8 @@
 #include <array>
 #include <functional>
 
+namespace tutor::windows {
+
 class Tregions;
 
 inline constexpr int saved_pixel_capacity = 2000;
@@ -94,3 +96,5 @@ private:
     std::array<strip, 4> strips_;   // top, bottom, left, right
     bool rectangle_shown_ = false;
 };
+
+} // namespace tutor::windows

@@ -8,6 +8,10 @@
 #include <stdexcept>
 #include <string>
 
+using namespace resources;
+
+namespace tutor::windows {
+
 namespace {
 
 // Loaded once, on first use.
@@ -146,3 +150,5 @@ void Tregions::track_mouse(platform::pixel_point point, bool locked)
         new_region->draw_rectangle(canvas, point, owner_.width(), owner_.height());
     owner_.show_changes();
 }
+
+} // namespace tutor::windows

@@ -17,6 +17,8 @@ namespace platform {
 class canvas_widget;
 }
 
+namespace tutor::windows {
+
 enum class region_cursor { none, normal, construction, rubout };
 
 // set_cursor_kind: the construction cursor; any other kind is the rubout cursor.
@@ -65,3 +67,5 @@ private:
     int mouse_region_ = 0;
     platform::pixel_point last_point_{};
 };
+
+} // namespace tutor::windows

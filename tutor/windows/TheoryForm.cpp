@@ -15,6 +15,14 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace foundation;
+using namespace foundation::widgets;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
+namespace tutor::windows {
+
 namespace {
 
 constexpr int perspective_chapter = 1;
@@ -116,3 +124,5 @@ void TTheoryForm::paint_picture(platform::Canvas& canvas, int w, int h) const
     const bool hidden_lines = chapter_ == hidden_lines_chapter;
     views.draw_oblique(canvas, false, solid_, false, true, false, perspective, hidden_lines, true, true, false);
 }
+
+} // namespace tutor::windows

@@ -18,6 +18,8 @@ class Canvas;
 class canvas_widget;
 }
 
+namespace tutor::windows {
+
 class TTheoryForm : public QDialog {
     Q_OBJECT
 public:
@@ -28,7 +30,7 @@ public:
     // Chapter 1..14; another number shows nothing but the close button.
     void tell_chapter_before_show(int chapter);
     // The object the pupil has on the workbench.
-    void tell_object_before_show(const Tsolid& solid);
+    void tell_object_before_show(const geometry::model::Tsolid& solid);
 
     int chapter() const { return chapter_; }
     // The title and the text of chapter k (empty outside 1..14).
@@ -44,9 +46,11 @@ private:
     void FormShow();
 
     int chapter_ = 0;
-    Tsolid solid_{};
+    geometry::model::Tsolid solid_{};
     QLabel* chapter_title_label;
     QLabel* chapter_text_label;
     platform::canvas_widget* chapter_picture;
     QPushButton* close_button;
 };
+
+} // namespace tutor::windows

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace tutor::windows {
+
 namespace {
 
 const char* const drawing_window_names[3] = {"indicate_window", "add_line_window", "construction_window"};
@@ -61,3 +63,5 @@ bool exercise_windows::show(int exercise, bool test_mode, int level)
     window->ShowModal();
     return true;
 }
+
+} // namespace tutor::windows

@@ -13,6 +13,8 @@
 #include <array>
 #include <memory>
 
+namespace tutor::windows {
+
 class TExerciseForm;
 class TPracticeForm;
 class practice_main_window;
@@ -53,3 +55,5 @@ private:
     // The indicate, add-line and construction windows, by exercise_window - 1.
     std::array<std::unique_ptr<TExerciseForm>, 3> drawing_windows_;
 };
+
+} // namespace tutor::windows

@@ -8,7 +8,9 @@
 
 #include <string>
 
-class practice_main_window : public guidance_main_window {
+namespace tutor::windows {
+
+class practice_main_window : public tutor::engine::guidance_main_window {
 public:
     // False while a modal window is open over it.
     virtual bool is_enabled() const = 0;
@@ -23,3 +25,5 @@ public:
     virtual std::string switch_guidance_caption() const = 0;
     virtual std::string start_guidance_again_caption() const = 0;
 };
+
+} // namespace tutor::windows

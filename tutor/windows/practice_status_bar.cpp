@@ -7,6 +7,10 @@
 
 #include <algorithm>
 
+using namespace foundation::widgets;
+
+namespace tutor::windows {
+
 practice_status_bar::practice_status_bar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName("StatusBar");
@@ -53,3 +57,5 @@ void practice_status_bar::paintEvent(QPaintEvent*)
             draw_panel(painter, panel, rect);
     }
 }
+
+} // namespace tutor::windows

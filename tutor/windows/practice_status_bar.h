@@ -13,6 +13,8 @@
 
 class QPainter;
 
+namespace tutor::windows {
+
 class practice_status_bar : public QStatusBar {
 public:
     explicit practice_status_bar(QWidget* parent = nullptr);
@@ -32,3 +34,5 @@ private:
     int least_left_width_;
     int widths_[2];
 };
+
+} // namespace tutor::windows

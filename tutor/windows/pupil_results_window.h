@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace tutor::windows {
+
 class pupil_results_window {
 public:
     // Shows the pupil's results modally until the window closes.
@@ -12,3 +14,5 @@ public:
 protected:
     ~pupil_results_window() = default;
 };
+
+} // namespace tutor::windows

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation::widgets;
+
 // Only the guidance menu (by its tag) follows the switches; its sub-items
 // are left alone while it is disabled.
 TEST(FormHelpers, GuidanceMenuIsEnabledByTags)

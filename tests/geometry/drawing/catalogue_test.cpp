@@ -14,6 +14,10 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 // The 24 ways the rotation buttons can turn an object, each once: told apart by where x and y go.

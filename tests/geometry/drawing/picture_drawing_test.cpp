@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using platform::image_canvas;
 
 namespace {

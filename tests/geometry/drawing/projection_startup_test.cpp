@@ -11,6 +11,10 @@
 
 #include <cstdio>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 namespace {
 
 class ProjectionStartUp : public testing::Test {

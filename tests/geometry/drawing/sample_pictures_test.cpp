@@ -18,6 +18,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using namespace test_objects;
 
 namespace {

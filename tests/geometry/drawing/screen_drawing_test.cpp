@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+using namespace geometry::drawing;
+
 using platform::image_canvas;
 
 namespace {

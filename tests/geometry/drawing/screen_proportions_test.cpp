@@ -6,6 +6,11 @@
 
 #include <climits>
 
+using namespace foundation;
+using namespace geometry::drawing;
+
+using namespace geometry::model;
+
 namespace {
 
 struct screen_shape {

@@ -3,6 +3,10 @@
 #include "platform/core/message_box.h"
 #include "tests/geometry/views_fixture.h"
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::drawing;
+
 using namespace test_support;
 
 namespace {

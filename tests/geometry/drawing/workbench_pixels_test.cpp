@@ -3,7 +3,11 @@
 #include "tests/geometry/views_fixture.h"
 #include "tests/support/per_pixel_canvas.h"
 
+using namespace foundation;
+
 using namespace test_support;
+using namespace geometry::model;
+using namespace geometry::drawing;
 
 namespace {
 

@@ -12,6 +12,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::object_sources;
+
 using namespace test_objects;
 
 namespace {

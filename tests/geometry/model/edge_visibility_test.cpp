@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace geometry::model;
+
 TEST(Crossings, AFullListRefusesTheNextWithoutWritingPastIt)
 {
     Tcrossing_list list;

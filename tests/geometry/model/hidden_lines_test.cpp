@@ -7,6 +7,9 @@
 
 #include <cmath>
 
+using namespace foundation;
+using namespace geometry::model;
+
 using namespace test_objects;
 
 namespace {

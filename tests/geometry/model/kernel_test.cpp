@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace foundation;
+using namespace geometry::model;
+
 using test_objects::cube;
 using test_objects::solid_of;
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace foundation;
+using namespace geometry::model;
+
 TEST(LineMerging, ExerciseLinesMergeInPixelsWithWiderTolerances)
 {
     Tscreen_lines list;

@@ -9,6 +9,9 @@
 
 #include <functional>
 
+using namespace foundation;
+using namespace geometry::model;
+
 using namespace test_objects;
 using test_support::stop_message;
 

@@ -15,6 +15,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace foundation;
+using namespace geometry::model;
+using namespace geometry::object_sources;
+
 using ray_check::seen;
 using namespace test_objects;
 

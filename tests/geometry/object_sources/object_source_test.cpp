@@ -9,6 +9,11 @@
 #include <algorithm>
 #include <cctype>
 
+using namespace foundation;
+
+using namespace geometry::model;
+using namespace geometry::object_sources;
+
 namespace {
 
 const std::string cube_faces = R"(

@@ -10,6 +10,11 @@
 #include <filesystem>
 #include <set>
 
+using namespace foundation;
+
+using namespace geometry::model;
+using namespace geometry::object_sources;
+
 // The object files shipped beside the program, as the settings list them.
 class SampleObjects : public testing::Test {
 protected:

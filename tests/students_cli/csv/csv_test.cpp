@@ -7,6 +7,8 @@
 
 #include <random>
 
+using namespace students_cli::csv;
+
 namespace {
 
 std::vector<std::vector<std::string>> cells_of(const csv_table& table)

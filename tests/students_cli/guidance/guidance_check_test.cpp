@@ -6,7 +6,12 @@
 #include "students_cli/guidance/text_template.h"
 #include "tutor/engine/guidance_compiler.h"
 
-using namespace guidance_records;
+using namespace student_files;
+
+using namespace tutor::engine::guidance_records;
+using namespace foundation;
+using namespace tutor::engine;
+using namespace students_cli::guidance;
 
 namespace {
 

@@ -8,6 +8,9 @@
 
 #include <vector>
 
+using namespace foundation;
+using namespace tutor::engine;
+
 namespace {
 
 Tconstruction_line line(int x1, int y1, int x2, int y2, int kind = solid_kind, int width = 1)

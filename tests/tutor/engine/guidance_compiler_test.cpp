@@ -7,7 +7,8 @@
 #include <array>
 #include <vector>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace tutor::engine;
 
 namespace {
 

@@ -18,7 +18,10 @@
 #include <set>
 #include <vector>
 
-using namespace guidance_records;
+using namespace tutor::engine::guidance_records;
+using namespace foundation;
+using namespace student_files;
+using namespace tutor::engine;
 
 const char* const guidance_texts =
     "$[END_OF_GUIDANCE]\nThe end.\n"

@@ -1,5 +1,13 @@
 #include "tests/tutor/windows/tutor_windows_fixture.h"
 
+using namespace foundation::widgets;
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+using namespace tutor::windows;
+
 
 class ColouringFormTest : public ExerciseFormTest {
 protected:

@@ -3,6 +3,15 @@
 #include <algorithm>
 #include <bitset>
 
+using namespace foundation::widgets;
+using namespace student_files;
+using namespace geometry::drawing;
+
+using namespace foundation;
+using namespace geometry::model;
+using namespace tutor::engine;
+using namespace tutor::windows;
+
 namespace {
 
 int pixels_of(const QImage& image, const platform::pixel_rect& r, QRgb colour)

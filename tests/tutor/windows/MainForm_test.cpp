@@ -15,6 +15,15 @@
 
 #include <algorithm>
 
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+
+using namespace foundation::widgets;
+using namespace geometry::model;
+using namespace tutor::windows;
+
 namespace {
 
 // The vertices of the object, loaded and turned, to compare solids by.

@@ -13,6 +13,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+using namespace foundation;
+using namespace tutor::windows;
+
 namespace {
 
 const char* const monopolize_texts = "$[MONOPOLIZE_STRINGS]\n<1>\n<2>\n<3>\n<4>\n<5>\n<6>\n<7>\n";

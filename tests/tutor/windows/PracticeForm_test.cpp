@@ -3,6 +3,14 @@
 
 #include <QMenuBar>
 
+using namespace foundation::widgets;
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+using namespace tutor::windows;
+
 TEST_F(PracticeFormTest, FourCorrectAndOneShownSolutionScoreEightyInExerciseMode)
 {
     open(8, 1, false);

@@ -10,6 +10,11 @@
 
 #include <cmath>
 
+using namespace geometry::drawing;
+
+using namespace geometry::model;
+using namespace tutor::windows;
+
 using platform::pixel_point;
 
 namespace {

@@ -5,6 +5,14 @@
 
 #include <QProcess>
 
+using namespace foundation::widgets;
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+using namespace tutor::windows;
+
 namespace {
 
 // A course and the exit code it ends the program with.

@@ -42,6 +42,14 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using namespace foundation::widgets;
+using namespace foundation;
+using namespace student_files;
+using namespace geometry::model;
+using namespace geometry::drawing;
+using namespace tutor::engine;
+using namespace tutor::windows;
+
 namespace pupil {
 
 inline platform::canvas_widget& client(TPracticeForm& window)
