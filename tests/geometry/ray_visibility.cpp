@@ -49,11 +49,6 @@ long double segment_distance_2d(long double x, long double y, const Tpoint3d& a,
     return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
 }
 
-bool inside_outline(const Tsolid& solid, int s, long double x, long double y)
-{
-    return winding(solid, s, x, y) != 0;
-}
-
 ray_caster::ray_caster(const Tsolid& transformed) : solid_(transformed)
 {
     for (int s = 1; s <= transformed.surface_count; ++s) {
@@ -73,6 +68,12 @@ ray_caster::ray_caster(const Tsolid& transformed) : solid_(transformed)
     }
 }
 
+long double ray_caster::depth(const face& f, long double x, long double y) const
+{
+    const Tpoint3d& c = solid_.corner(f.surface, 1);
+    return c.z - (f.normal.x * (x - c.x) + f.normal.y * (y - c.y)) / f.normal.z;
+}
+
 int ray_caster::nearest_surface(long double x, long double y) const
 {
     int nearest = 0;
@@ -80,8 +81,7 @@ int ray_caster::nearest_surface(long double x, long double y) const
     for (const face& f : faces_) {
         if (x < f.left || x > f.right || y < f.bottom || y > f.top || winding(solid_, f.surface, x, y) == 0)
             continue;
-        const Tpoint3d& c = solid_.corner(f.surface, 1);
-        const long double z = c.z - (f.normal.x * (x - c.x) + f.normal.y * (y - c.y)) / f.normal.z;
+        const long double z = depth(f, x, y);
         if (nearest == 0 || z > nearest_z) {
             nearest = f.surface;
             nearest_z = z;
@@ -96,9 +96,7 @@ seen ray_caster::classify(const Tpoint3d& p, long double margin) const
     for (const face& f : faces_) {
         if (p.x < f.left - margin || p.x > f.right + margin || p.y < f.bottom - margin || p.y > f.top + margin)
             continue;
-        const Tpoint3d& c = solid_.corner(f.surface, 1);
-        const long double z = c.z - (f.normal.x * (p.x - c.x) + f.normal.y * (p.y - c.y)) / f.normal.z;
-        if (z <= p.z + 1e-7L)
+        if (depth(f, p.x, p.y) <= p.z + 1e-7L)
             continue;   // through the point or behind it
         if (outline_distance(solid_, f.surface, p.x, p.y) < margin)
             doubtful = true;

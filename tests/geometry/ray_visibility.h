@@ -13,9 +13,6 @@ namespace ray_check {
 
 enum class seen { visible, hidden, uncertain };
 
-// Whether (x, y) lies inside the outline of face s in the drawing plane.
-bool inside_outline(const geometry::model::Tsolid& solid, int s, long double x, long double y);
-
 // Rays towards the viewer through the drawing plane of one transformed
 // solid, each face's plane and extent worked out once.
 class ray_caster {
@@ -37,6 +34,8 @@ private:
         geometry::model::Tpoint3d normal;
         long double left, right, bottom, top;
     };
+    // The z of face f's plane over (x, y).
+    long double depth(const face& f, long double x, long double y) const;
     const geometry::model::Tsolid& solid_;
     std::vector<face> faces_;   // those not seen edge-on
 };

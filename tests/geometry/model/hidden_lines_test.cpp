@@ -108,21 +108,3 @@ TEST(HiddenLines, AnEdgeWithMoreStretchesThanItsRecordHoldsIsReportedOnceAndDraw
         hidden_on_the_edge += drawing.hidden.lines[i].y1 == 0 && drawing.hidden.lines[i].y2 == 0 ? 1 : 0;
     EXPECT_TRUE(hidden_on_the_edge >= 8 && hidden_on_the_edge < 11) << hidden_on_the_edge;
 }
-
-// Seen from above, the inner edge of a step lies on the outline of the face
-// over the step, yet bounds the tread seen beside it: it is seen, not hidden.
-TEST(HiddenLines, TheInnerEdgeOfAStepSeenFromAboveIsVisible)
-{
-    Tsolid step;
-    add_prism(step, {{-1, -1}, {1, -1}, {1, 0}, {0, 0}, {0, 1}, {-1, 1}}, -0.3L, 0.3L);
-    step = finished(step);
-    int inner = 0;
-    for (int e = 1; e <= step.edge_count; ++e)
-        if (step.vertices[step.edges[e].from_vertex].x == 0 && step.vertices[step.edges[e].from_vertex].y == 0 &&
-            step.vertices[step.edges[e].to_vertex].x == 0 && step.vertices[step.edges[e].to_vertex].y == 0)
-            inner = e;
-    Tvisibility front{};
-    const Tsolid turned = turned_for_view(step, 90, 0, 0, false, front);   // y towards the viewer
-    const Tedge_visibility record = compute_edge_visibility(turned, inner, front);
-    EXPECT_TRUE(inner != 0 && record.count == 2 && record.breakpoints[1].level == visible_level) << record.count;
-}

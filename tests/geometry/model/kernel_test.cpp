@@ -57,21 +57,6 @@ TEST(Kernel, RotationTurnsAboutXThenYThenZAndTheArrowsOnlyWhenAsked)
         }
 }
 
-// Seen from the eye, the inner side face of a cube beside the eye shows too.
-TEST(Kernel, FrontSurfacesFaceTheEye)
-{
-    Tnormals normals{};
-    Tvisibility visible{};
-    for (const auto& [shift, shown, unseen] : {std::tuple{1.0L, 4, 3}, std::tuple{-1.0L, 3, 4}}) {
-        Tsolid beside = solid_of(cube());
-        for (int v = 1; v <= 8; ++v)
-            beside.vertices[v].x += shift;
-        surface_normals(beside, normals, false);
-        front_surfaces(beside, true, normals, visible);
-        EXPECT_TRUE(visible[1] && visible[shown] && !visible[unseen]) << static_cast<double>(shift);
-    }
-}
-
 TEST(Kernel, SurfacesHidingEachOtherGiveOneMessageAndStillAnOrder)
 {
     // Two strips crossing like a plus sign: the tilted one lies behind the
