@@ -3,6 +3,7 @@
 #include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
 #include "tests/geometry/object_bytes.h"
+#include "tests/geometry/prisms.h"
 
 #include <gtest/gtest.h>
 
@@ -28,13 +29,12 @@ Tsolid polygons(const std::vector<std::vector<Tpoint3d>>& faces)
 {
     Tsolid solid;
     for (const auto& face : faces) {
-        const int s = ++solid.surface_count;
-        solid.surface_sorted[s] = 1;
+        std::vector<int> corners;
         for (const Tpoint3d& p : face) {
             solid.vertices[++solid.vertex_count] = p;
-            solid.surface_vertices[s][++solid.surface_length[s]] = static_cast<std::uint8_t>(solid.vertex_count);
+            corners.push_back(solid.vertex_count);
         }
-        solid.surface_vertices[s][++solid.surface_length[s]] = solid.surface_vertices[s][1];
+        test_objects::add_surface(solid, corners, 0);
     }
     return solid;
 }
