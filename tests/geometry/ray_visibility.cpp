@@ -32,21 +32,21 @@ int winding(const Tsolid& solid, int s, long double x, long double y)
 long double outline_distance(const Tsolid& solid, int s, long double x, long double y)
 {
     long double nearest = 1e30L;
-    for (int i = 1; i <= solid.corner_count(s); ++i) {
-        long double t = 0;
-        nearest = std::min(nearest, segment_distance_2d(x, y, solid.corner(s, i), solid.corner(s, i + 1), t));
-    }
+    for (int i = 1; i <= solid.corner_count(s); ++i)
+        nearest = std::min(nearest, segment_distance_2d(x, y, solid.corner(s, i), solid.corner(s, i + 1)));
     return nearest;
 }
 
 } // namespace
 
-long double segment_distance_2d(long double x, long double y, const Tpoint3d& a, const Tpoint3d& b, long double& t)
+long double segment_distance_2d(long double x, long double y, const Tpoint3d& a, const Tpoint3d& b, long double* t)
 {
     const long double dx = b.x - a.x, dy = b.y - a.y;
     const long double l2 = dx * dx + dy * dy;
-    t = l2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / l2, 0.0L, 1.0L) : 0;
-    return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
+    const long double u = l2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / l2, 0.0L, 1.0L) : 0;
+    if (t)
+        *t = u;
+    return std::hypot(a.x + u * dx - x, a.y + u * dy - y);
 }
 
 ray_caster::ray_caster(const Tsolid& transformed) : solid_(transformed)

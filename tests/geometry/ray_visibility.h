@@ -41,8 +41,9 @@ private:
 };
 
 // Distance in the drawing plane from (x, y) to the segment from a to b, and
-// the parameter of the nearest point along it.
-long double segment_distance_2d(long double x, long double y, const geometry::model::Tpoint3d& a, const geometry::model::Tpoint3d& b, long double& t);
+// the parameter of the nearest point along it when asked.
+long double segment_distance_2d(long double x, long double y, const geometry::model::Tpoint3d& a, const geometry::model::Tpoint3d& b,
+                                long double* t = nullptr);
 
 // Twice the signed area of a closed outline in the plane, counter-clockwise positive.
 long double outline_area2(const geometry::model::Tsolid& solid, int s);
