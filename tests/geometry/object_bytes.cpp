@@ -68,7 +68,7 @@ bytes operator+(bytes a, const bytes& b)
 
 } // namespace test_objects
 
-#include "geometry/model/kernel.h"
+#include "tests/geometry/prisms.h"
 
 namespace test_objects {
 
@@ -88,9 +88,7 @@ Tsolid solid_of(const object& o)
         solid.surface_colour[s + 1] = f.colour;
         solid.surface_sorted[s + 1] = f.sorted;
     }
-    solid.view_arrows = {Tpoint3d{0, 0, 2.3L}, Tpoint3d{0, 2.3L, 0}};
-    find_edges(solid, 0);
-    return solid;
+    return finished(solid);
 }
 
 } // namespace test_objects

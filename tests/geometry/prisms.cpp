@@ -6,8 +6,6 @@ using namespace geometry::model;
 
 namespace test_objects {
 
-namespace {
-
 void add_surface(Tsolid& solid, const std::vector<int>& corners, int colour)
 {
     const int s = ++solid.surface_count;
@@ -18,8 +16,6 @@ void add_surface(Tsolid& solid, const std::vector<int>& corners, int colour)
     solid.surface_colour[s] = static_cast<std::uint8_t>(colour);
     solid.surface_sorted[s] = 1;
 }
-
-} // namespace
 
 void add_prism(Tsolid& solid, const outline& points, long double z0, long double z1, int colour)
 {

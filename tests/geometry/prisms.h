@@ -13,6 +13,8 @@ namespace test_objects {
 
 using outline = std::vector<std::pair<long double, long double>>;
 
+// A sorted surface through the given vertices, closed back to the first.
+void add_surface(geometry::model::Tsolid& solid, const std::vector<int>& corners, int colour);
 void add_prism(geometry::model::Tsolid& solid, const outline& points, long double z0, long double z1, int colour = 7);
 void add_box(geometry::model::Tsolid& solid, long double x0, long double x1, long double y0, long double y1, long double z0,
              long double z1, int colour = 7);

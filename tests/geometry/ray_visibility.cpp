@@ -32,26 +32,21 @@ int winding(const Tsolid& solid, int s, long double x, long double y)
 long double outline_distance(const Tsolid& solid, int s, long double x, long double y)
 {
     long double nearest = 1e30L;
-    for (int i = 1; i <= solid.corner_count(s); ++i) {
-        long double t = 0;
-        nearest = std::min(nearest, segment_distance_2d(x, y, solid.corner(s, i), solid.corner(s, i + 1), t));
-    }
+    for (int i = 1; i <= solid.corner_count(s); ++i)
+        nearest = std::min(nearest, segment_distance_2d(x, y, solid.corner(s, i), solid.corner(s, i + 1)));
     return nearest;
 }
 
 } // namespace
 
-long double segment_distance_2d(long double x, long double y, const Tpoint3d& a, const Tpoint3d& b, long double& t)
+long double segment_distance_2d(long double x, long double y, const Tpoint3d& a, const Tpoint3d& b, long double* t)
 {
     const long double dx = b.x - a.x, dy = b.y - a.y;
     const long double l2 = dx * dx + dy * dy;
-    t = l2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / l2, 0.0L, 1.0L) : 0;
-    return std::hypot(a.x + t * dx - x, a.y + t * dy - y);
-}
-
-bool inside_outline(const Tsolid& solid, int s, long double x, long double y)
-{
-    return winding(solid, s, x, y) != 0;
+    const long double u = l2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / l2, 0.0L, 1.0L) : 0;
+    if (t)
+        *t = u;
+    return std::hypot(a.x + u * dx - x, a.y + u * dy - y);
 }
 
 ray_caster::ray_caster(const Tsolid& transformed) : solid_(transformed)
@@ -73,6 +68,12 @@ ray_caster::ray_caster(const Tsolid& transformed) : solid_(transformed)
     }
 }
 
+long double ray_caster::depth(const face& f, long double x, long double y) const
+{
+    const Tpoint3d& c = solid_.corner(f.surface, 1);
+    return c.z - (f.normal.x * (x - c.x) + f.normal.y * (y - c.y)) / f.normal.z;
+}
+
 int ray_caster::nearest_surface(long double x, long double y) const
 {
     int nearest = 0;
@@ -80,8 +81,7 @@ int ray_caster::nearest_surface(long double x, long double y) const
     for (const face& f : faces_) {
         if (x < f.left || x > f.right || y < f.bottom || y > f.top || winding(solid_, f.surface, x, y) == 0)
             continue;
-        const Tpoint3d& c = solid_.corner(f.surface, 1);
-        const long double z = c.z - (f.normal.x * (x - c.x) + f.normal.y * (y - c.y)) / f.normal.z;
+        const long double z = depth(f, x, y);
         if (nearest == 0 || z > nearest_z) {
             nearest = f.surface;
             nearest_z = z;
@@ -96,9 +96,7 @@ seen ray_caster::classify(const Tpoint3d& p, long double margin) const
     for (const face& f : faces_) {
         if (p.x < f.left - margin || p.x > f.right + margin || p.y < f.bottom - margin || p.y > f.top + margin)
             continue;
-        const Tpoint3d& c = solid_.corner(f.surface, 1);
-        const long double z = c.z - (f.normal.x * (p.x - c.x) + f.normal.y * (p.y - c.y)) / f.normal.z;
-        if (z <= p.z + 1e-7L)
+        if (depth(f, p.x, p.y) <= p.z + 1e-7L)
             continue;   // through the point or behind it
         if (outline_distance(solid_, f.surface, p.x, p.y) < margin)
             doubtful = true;

@@ -13,9 +13,6 @@ namespace ray_check {
 
 enum class seen { visible, hidden, uncertain };
 
-// Whether (x, y) lies inside the outline of face s in the drawing plane.
-bool inside_outline(const geometry::model::Tsolid& solid, int s, long double x, long double y);
-
 // Rays towards the viewer through the drawing plane of one transformed
 // solid, each face's plane and extent worked out once.
 class ray_caster {
@@ -37,13 +34,16 @@ private:
         geometry::model::Tpoint3d normal;
         long double left, right, bottom, top;
     };
+    // The z of face f's plane over (x, y).
+    long double depth(const face& f, long double x, long double y) const;
     const geometry::model::Tsolid& solid_;
     std::vector<face> faces_;   // those not seen edge-on
 };
 
 // Distance in the drawing plane from (x, y) to the segment from a to b, and
-// the parameter of the nearest point along it.
-long double segment_distance_2d(long double x, long double y, const geometry::model::Tpoint3d& a, const geometry::model::Tpoint3d& b, long double& t);
+// the parameter of the nearest point along it when asked.
+long double segment_distance_2d(long double x, long double y, const geometry::model::Tpoint3d& a, const geometry::model::Tpoint3d& b,
+                                long double* t = nullptr);
 
 // Twice the signed area of a closed outline in the plane, counter-clockwise positive.
 long double outline_area2(const geometry::model::Tsolid& solid, int s);

@@ -63,6 +63,14 @@ std::vector<view> random_views(unsigned seed, int count, bool perspective)
     return views;
 }
 
+Tsolid seen_in(Tsolid solid, const view& v)
+{
+    rotate_solid(solid, v.angle_x, v.angle_y, true, v.angle_z);
+    if (v.perspective)
+        perspective_transform(solid);
+    return solid;
+}
+
 Tsolid cut_sample(const Tsolid& sample, const view& turn, bool* bridged)
 {
     Tsolid solid = sample;

@@ -35,6 +35,9 @@ inline std::string describe(const view& v)
 // Pseudo-random turns, the same on every run; perspective on every other one when asked.
 std::vector<view> random_views(unsigned seed, int count, bool perspective);
 
+// The solid as the view shows it: turned, and in perspective when asked.
+Tsolid seen_in(Tsolid solid, const view& v);
+
 // The sample cut by the plane z = 0 after the turn; messages answered.
 Tsolid cut_sample(const Tsolid& sample, const view& turn, bool* bridged = nullptr);
 

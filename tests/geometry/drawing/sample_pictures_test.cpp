@@ -34,11 +34,8 @@ constexpr long double scale = 0.6L;
 // five of a corner the sides of a sharp tip run closer than a pixel: not judged.
 class picture_judge {
 public:
-    picture_judge(const Tsolid& solid, const view& t) : solid_(solid)
+    picture_judge(const Tsolid& solid, const view& t) : solid_(seen_in(solid, t))
     {
-        rotate_solid(solid_, t.angle_x, t.angle_y, true, t.angle_z);
-        if (t.perspective)
-            perspective_transform(solid_);
         const ray_check::ray_caster rays(solid_);
         for (int py = 0; py < height; ++py)
             for (int px = 0; px < width; ++px)

@@ -3,6 +3,7 @@
 #include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
 #include "tests/geometry/object_bytes.h"
+#include "tests/geometry/prisms.h"
 
 #include <gtest/gtest.h>
 
@@ -28,13 +29,12 @@ Tsolid polygons(const std::vector<std::vector<Tpoint3d>>& faces)
 {
     Tsolid solid;
     for (const auto& face : faces) {
-        const int s = ++solid.surface_count;
-        solid.surface_sorted[s] = 1;
+        std::vector<int> corners;
         for (const Tpoint3d& p : face) {
             solid.vertices[++solid.vertex_count] = p;
-            solid.surface_vertices[s][++solid.surface_length[s]] = static_cast<std::uint8_t>(solid.vertex_count);
+            corners.push_back(solid.vertex_count);
         }
-        solid.surface_vertices[s][++solid.surface_length[s]] = solid.surface_vertices[s][1];
+        test_objects::add_surface(solid, corners, 0);
     }
     return solid;
 }
@@ -55,21 +55,6 @@ TEST(Kernel, RotationTurnsAboutXThenYThenZAndTheArrowsOnlyWhenAsked)
             expect_point(solid.vertices[1], c.to);
             expect_point(solid.view_arrows[1], arrows ? c.to : c.from);
         }
-}
-
-// Seen from the eye, the inner side face of a cube beside the eye shows too.
-TEST(Kernel, FrontSurfacesFaceTheEye)
-{
-    Tnormals normals{};
-    Tvisibility visible{};
-    for (const auto& [shift, shown, unseen] : {std::tuple{1.0L, 4, 3}, std::tuple{-1.0L, 3, 4}}) {
-        Tsolid beside = solid_of(cube());
-        for (int v = 1; v <= 8; ++v)
-            beside.vertices[v].x += shift;
-        surface_normals(beside, normals, false);
-        front_surfaces(beside, true, normals, visible);
-        EXPECT_TRUE(visible[1] && visible[shown] && !visible[unseen]) << static_cast<double>(shift);
-    }
 }
 
 TEST(Kernel, SurfacesHidingEachOtherGiveOneMessageAndStillAnOrder)
