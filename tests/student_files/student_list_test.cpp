@@ -1,4 +1,3 @@
-#include "student_files/concise_results.h"
 #include "student_files/new_student.h"
 #include "student_files/student_list.h"
 #include "tests/student_files/student_files_fixture.h"
@@ -26,8 +25,9 @@ TEST_F(StudentListTest, NamesLoseTheirExtensionAndAreSortedWithoutRegardToCase)
 
 // All students' texts at once, their files found in one listing, are each
 // student's own text with the same messages: a name in another case, no
-// name, a missing file and a refused name too; the dialog's items and lines.
-TEST_F(StudentListTest, ConciseTextsOfAllAreEachStudentsOwnInTheDialogsLines)
+// name, a missing file and a refused name too. The dialog's items and lines
+// are read back whole by the concise dialog's test.
+TEST_F(StudentListTest, ConciseTextsOfAllAreEachStudentsOwn)
 {
     ASSERT_TRUE(files->create_results_file("Alpha1", "secret", true, true, true, true));
     ASSERT_TRUE(add("Alpha1", 3, 1, 2, 7, 5));
@@ -42,16 +42,6 @@ TEST_F(StudentListTest, ConciseTextsOfAllAreEachStudentsOwnInTheDialogsLines)
                   std::tuple(one.value, one.status.message(), i < 3)) << names[i];
     }
     EXPECT_NE(all[0].value, all[1].value);
-
-    const auto items = concise_results_items(*files, {"Alpha1", "bravo2"}).items;
-    ASSERT_EQ(items, (std::vector<std::string>{"Alpha1", "", all[0].value, "\n\n", "bravo2", "", all[1].value}));
-    const auto lines = concise_results_lines(items);
-    ASSERT_EQ(lines.size(), 2 * 8 + 3u);
-    EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 3),
-              (std::vector<std::string>{"Alpha1", "", all[0].value.substr(0, all[0].value.find('\n'))}));
-    EXPECT_EQ(std::vector(lines.begin() + 8, lines.begin() + 12), (std::vector<std::string>{"", "", "", "bravo2"}));
-    EXPECT_TRUE(concise_results_lines({}).empty());
-    EXPECT_EQ(concise_results_items(*files, {"Alpha1", "Nobody"}).problems.size(), 1u);
 }
 
 // The dialog's order of checks is tested with the dialog and the students
