@@ -8,18 +8,17 @@
 #include <string>
 #include <vector>
 
-using namespace geometry::model;
 
 namespace test_objects {
 
 struct sample_solid {
     std::string name;   // as the object lists show it; "object N" for one in no list
-    Tsolid solid;
+    geometry::model::Tsolid solid;
 };
 
 // Every sample object, by object number; loaded once.
 const std::vector<sample_solid>& sample_solids();
-const Tsolid& sample_named(const std::string& name);
+const geometry::model::Tsolid& sample_named(const std::string& name);
 
 struct view {
     int angle_x, angle_y, angle_z;
@@ -36,9 +35,9 @@ inline std::string describe(const view& v)
 std::vector<view> random_views(unsigned seed, int count, bool perspective);
 
 // The solid as the view shows it: turned, and in perspective when asked.
-Tsolid seen_in(Tsolid solid, const view& v);
+geometry::model::Tsolid seen_in(geometry::model::Tsolid solid, const view& v);
 
 // The sample cut by the plane z = 0 after the turn; messages answered.
-Tsolid cut_sample(const Tsolid& sample, const view& turn, bool* bridged = nullptr);
+geometry::model::Tsolid cut_sample(const geometry::model::Tsolid& sample, const view& turn, bool* bridged = nullptr);
 
 } // namespace test_objects

@@ -27,8 +27,6 @@
 #include <memory>
 #include <tuple>
 
-using namespace foundation;
-using namespace student_files;
 
 class gui_fixture : public testing::Test {
 protected:
@@ -38,21 +36,23 @@ protected:
         for (const char* file : {"WinTola.ini", "WINTOLA.TXT"})
             std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
         program.make_dir("RESULTS");
-        start_up_foundation(program.file("students_manager"));
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
+        foundation::start_up_foundation(program.file("students_manager"));
+        student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
     void TearDown() override
     {
         platform::set_print_dialog_answer({});
-        student_data_files.reset();
+        student_files::student_data_files.reset();
     }
     // A student with `results` results of exercises 1, 2, ..., each four minutes long.
     static void make(const std::string& name, int results, bool guidance_on = true)
     {
-        ASSERT_TRUE(student_data_files->create_results_file(name, "secret", guidance_on, false, false, true));
+        ASSERT_TRUE(
+            student_files::student_data_files->create_results_file(name, "secret", guidance_on, false, false, true));
         for (int i = 0; i < results; ++i) {
-            const Tdate_time start = encode_date_time({2026, 3, 1 + i % 28, 9, 0, 0});
-            ASSERT_TRUE(student_data_files->add_result(name, 1 + i % 9, start, start + 4.0 / 1440, 1 + i % 3, 10, i % 11));
+            const foundation::Tdate_time start = foundation::encode_date_time({2026, 3, 1 + i % 28, 9, 0, 0});
+            ASSERT_TRUE(student_files::student_data_files->add_result(name, 1 + i % 9, start, start + 4.0 / 1440,
+                                                                      1 + i % 3, 10, i % 11));
         }
     }
     // The pages printed by `print` through a print dialog answered `accept`.

@@ -16,14 +16,6 @@
 
 #include <memory>
 
-using namespace foundation;
-using namespace student_files;
-using namespace geometry::model;
-using namespace geometry::drawing;
-using namespace tutor::engine;
-using namespace tutor::windows;
-using namespace manager;
-using namespace program_shell;
 
 template <typename Base = testing::Test> class program_fixture : public Base {
 protected:
@@ -31,18 +23,18 @@ protected:
     {
         test_support::widget_app();
         test_support::put_program_files(program);
-        start_up_program(program.file("students_manager"));
+        program_shell::start_up_program(program.file("students_manager"));
     }
     void TearDown() override
     {
         windows.reset();
-        guidance.reset();
-        student_data_files.reset();
-        set_projection_convention(false);
+        tutor::engine::guidance.reset();
+        student_files::student_data_files.reset();
+        geometry::model::set_projection_convention(false);
     }
 
     test_support::temp_dir program;
     test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
-    std::unique_ptr<application> windows;
+    std::unique_ptr<program_shell::application> windows;
 };

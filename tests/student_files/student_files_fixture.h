@@ -21,8 +21,6 @@
 #include <utility>
 #include <vector>
 
-using namespace foundation;
-using namespace student_files;
 
 inline const char* const student_files_texts =
     "$[RESULTS_ERROR_MESSAGES]\nQ1 \n Q2\nCannot use it\nIO \n at \n-\n"
@@ -30,15 +28,16 @@ inline const char* const student_files_texts =
     "$[RESULTS_FILE_MESSAGES]\nbad student name\nhidden student name\ntoo long a student name\n"
     "too long a password\nresult does not fit\nstatement does not fit\nfile \n is full\n";
 
-inline Tdate_time at(int day, int hour, int minute, int second)
+inline foundation::Tdate_time at(int day, int hour, int minute, int second)
 {
-    return encode_date_time({2025, 5, day, hour, minute, second});
+    return foundation::encode_date_time({2025, 5, day, hour, minute, second});
 }
 
 inline void use_texts(const std::string& texts)
 {
     std::string problem;
-    text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(texts, problem));
+    foundation::text_handler =
+        std::make_unique<foundation::Ttextfile_handler>(foundation::Ttextfile_handler::from_text(texts, problem));
 }
 
 class StudentFilesTest : public testing::Test {
@@ -48,26 +47,27 @@ protected:
         test_support::reset_globals_to(program.path());
         use_texts(student_files_texts);
         program.make_dir("RESULTS");
-        files = std::make_unique<Tstudent_data_files_object>();
+        files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
     void TearDown() override
     {
         EXPECT_EQ(responder.count(), 0u) << "the library never shows a box";
         platform::clear_write_fault();
-        text_handler.reset();
+        foundation::text_handler.reset();
     }
     // A five-minute result on the given day.
-    outcome add(const std::string& name, int exercise, int day = 1, int level = 1, int objects = 4, int correct = 3)
+    foundation::outcome add(const std::string& name, int exercise, int day = 1, int level = 1, int objects = 4,
+                            int correct = 3)
     {
         return files->add_result(name, exercise, at(day, 1, 0, 0), at(day, 1, 5, 0), level, objects, correct);
     }
     std::string path(const std::string& name) { return program.file("RESULTS/" + name + ".results"); }
     std::string bytes(const std::string& name) { return program.read("RESULTS/" + name + ".results"); }
     void put_bytes(const std::string& name, const std::string& b) { program.write("RESULTS/" + name + ".results", b); }
-    results_format::record record_of(const std::string& name, int k)
+    student_files::results_format::record record_of(const std::string& name, int k)
     {
         const std::string b = bytes(name);
-        results_format::record r{};
+        student_files::results_format::record r{};
         std::copy_n(b.begin() + k * 15, 15, r.begin());
         return r;
     }
@@ -82,5 +82,5 @@ protected:
     test_support::temp_dir program;
     test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
-    std::unique_ptr<Tstudent_data_files_object> files;
+    std::unique_ptr<student_files::Tstudent_data_files_object> files;
 };

@@ -17,8 +17,6 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-using namespace foundation;
-using namespace student_files;
 
 struct tool_run {
     int code = -1;
@@ -59,8 +57,8 @@ protected:
         for (const char* file : {"WinTola.ini", "WINTOLA.TXT"})
             std::filesystem::copy_file(test_support::shipped_data_file(file), program.file(file));
         program.make_dir("RESULTS");
-        start_up_foundation(program.file("students_manager"));
-        files = std::make_unique<Tstudent_data_files_object>();
+        foundation::start_up_foundation(program.file("students_manager"));
+        files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
 
     // The tool with this folder's settings, started in it.
@@ -69,7 +67,7 @@ protected:
         words.insert(words.begin(), {"--settings", program.file("WinTola.ini")});
         return run_tool(program.path(), words);
     }
-    std::string entry(const char* section, int k) { return text_handler->read_entry(section, k); }
+    std::string entry(const char* section, int k) { return foundation::text_handler->read_entry(section, k); }
     // The message of a damaged results file.
     std::string damaged_message()
     {
@@ -89,10 +87,10 @@ protected:
     test_support::temp_dir program;
     test_support::current_directory_change in_program{program.path()};
     platform::scripted_responder responder;
-    std::unique_ptr<Tstudent_data_files_object> files;
+    std::unique_ptr<student_files::Tstudent_data_files_object> files;
 };
 
-inline Tdate_time when(int day, int hour, int minute, int second)
+inline foundation::Tdate_time when(int day, int hour, int minute, int second)
 {
-    return encode_date_time({2026, 3, day, hour, minute, second});
+    return foundation::encode_date_time({2026, 3, day, hour, minute, second});
 }

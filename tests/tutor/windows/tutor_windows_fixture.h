@@ -42,13 +42,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-using namespace foundation::widgets;
-using namespace foundation;
-using namespace student_files;
-using namespace geometry::model;
-using namespace geometry::drawing;
-using namespace tutor::engine;
-using namespace tutor::windows;
 
 namespace pupil {
 
@@ -79,16 +72,16 @@ inline void choose_tool(TExerciseForm& window, int code)
 
 // A run of lines ended by clicking its end again; the clicks a pixel beside
 // the points, where snapping finds them.
-inline void draw_line(TExerciseForm& window, const Tconstruction_line& line)
+inline void draw_line(TExerciseForm& window, const tutor::engine::Tconstruction_line& line)
 {
-    choose_tool(window, line.kind == dashed_kind ? dashed_line_tool : solid_line_tool);
+    choose_tool(window, line.kind == tutor::engine::dashed_kind ? dashed_line_tool : solid_line_tool);
     click(window, {line.from.x + 1, line.from.y});
     click(window, {line.to.x, line.to.y + 1});
     if (window.kind() != exercise_kind::indicate)
         click(window, line.to);
 }
 
-inline void draw_surface(TExerciseForm& window, const Tconstruction_surface& surface)
+inline void draw_surface(TExerciseForm& window, const tutor::engine::Tconstruction_surface& surface)
 {
     choose_tool(window, surface_tool);
     for (int i = 0; i < surface.corner_count; ++i)
@@ -99,10 +92,10 @@ inline void draw_surface(TExerciseForm& window, const Tconstruction_surface& sur
 // Everything area k wants, drawn by mouse.
 inline void draw_wanted(TExerciseForm& window, int k)
 {
-    const Tconstruction_items wanted = window.area(k).record.wanted;
-    for (const Tconstruction_line& line : wanted.line_list())
+    const tutor::engine::Tconstruction_items wanted = window.area(k).record.wanted;
+    for (const tutor::engine::Tconstruction_line& line : wanted.line_list())
         draw_line(window, line);
-    for (const Tconstruction_surface& surface : wanted.surface_list())
+    for (const tutor::engine::Tconstruction_surface& surface : wanted.surface_list())
         draw_surface(window, surface);
     for (Tinteger_point p : wanted.marked_points()) {
         choose_tool(window, solid_line_tool);
@@ -188,8 +181,9 @@ protected:
     // The guidance of the text; the pupil "Anna" (password "tulip") has a results file.
     void make_guidance(const std::string& text, bool guidance_on, bool store_tests = true)
     {
-        guidance = std::make_unique<Tguidance_object>(text, "course.txt");
-        ASSERT_TRUE(student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true, store_tests));
+        tutor::engine::guidance = std::make_unique<tutor::engine::Tguidance_object>(text, "course.txt");
+        ASSERT_TRUE(student_files::student_data_files->create_results_file("Anna", "tulip", guidance_on, true, true,
+                                                                           store_tests));
     }
 
     test_support::temp_dir program;
@@ -205,26 +199,27 @@ protected:
         test_support::reset_globals_to(program.path());
         std::string problem;
         text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(practice_texts, problem));
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
-        saved_table = exercise_object_table;
-        saved_last = std::exchange(last_object_number, 9);
+        student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
+        saved_table = geometry::model::exercise_object_table;
+        saved_last = std::exchange(geometry::model::last_object_number, 9);
         select_objects(8, 1, {2, 5, 7});
     }
     void TearDown() override
     {
         form.reset();
-        guidance.reset();
-        exercise_object_table = saved_table;
-        last_object_number = saved_last;
-        student_data_files.reset();
+        tutor::engine::guidance.reset();
+        geometry::model::exercise_object_table = saved_table;
+        geometry::model::last_object_number = saved_last;
+        student_files::student_data_files.reset();
         text_handler.reset();
     }
 
     // The selection of an exercise at a level.
     void select_objects(int exercise, int level, std::initializer_list<int> numbers)
     {
-        Texercise_cell& cell = exercise_object_table[static_cast<std::size_t>(exercise_group(exercise))]
-                                                    [static_cast<std::size_t>(level)];
+        geometry::model::Texercise_cell& cell =
+            geometry::model::exercise_object_table[static_cast<std::size_t>(tutor::engine::exercise_group(exercise))]
+                                                  [static_cast<std::size_t>(level)];
         cell = {};
         for (int n : numbers)
             cell.objects.set(static_cast<std::size_t>(n));
@@ -263,12 +258,12 @@ protected:
     void log_in(const std::string& guidance_text, bool store_test_results)
     {
         make_guidance(guidance_text, true, store_test_results);
-        ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
+        ASSERT_TRUE(tutor::engine::log_in_pupil("Anna", "tulip"));
     }
 
     fake_main_window main_window;
     std::unique_ptr<scripted_practice_form> form;
-    Texercise_object_table saved_table;
+    geometry::model::Texercise_object_table saved_table;
     int saved_last = -1;
 };
 
@@ -279,17 +274,17 @@ protected:
     {
         PracticeFormTest::SetUp();
         copy_shipped({"WinTola.ini"});
-        aspect = 1.0L;
-        start_up_kernel();
-        load_projection_symbols();
-        set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
-        ASSERT_EQ(test_support::stop_message([&] { load_object_files(catalogue); }), "");
+        geometry::model::aspect = 1.0L;
+        geometry::drawing::start_up_kernel();
+        geometry::drawing::load_projection_symbols();
+        geometry::model::set_view_labels({"Left", "Top", "Front", "Bottom", "Right", "Rear"});
+        ASSERT_EQ(test_support::stop_message([&] { geometry::model::load_object_files(catalogue); }), "");
     }
     void TearDown() override
     {
         drawing.reset();
         colouring.reset();
-        set_projection_convention(false);
+        geometry::model::set_projection_convention(false);
         PracticeFormTest::TearDown();
     }
 
@@ -319,7 +314,7 @@ protected:
         return responder.count() > 0 ? responder.last().text : "";
     }
 
-    TThingCatCollection catalogue;
+    geometry::model::TThingCatCollection catalogue;
     std::unique_ptr<TExerciseForm> drawing;
     std::unique_ptr<TExerciseDForm> colouring;
 };
@@ -334,10 +329,10 @@ protected:
         tutor_folder_test::SetUp();
         copy_shipped({"WinTola.ini", "WINTOLA.TXT"});
         start_up_foundation(program.file("tutor"));
-        start_up_screen_drawing();
-        start_up_kernel();
-        start_up_projection_views();
-        student_data_files = std::make_unique<Tstudent_data_files_object>();
+        geometry::drawing::start_up_screen_drawing();
+        geometry::drawing::start_up_kernel();
+        geometry::drawing::start_up_projection_views();
+        student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
     }
     void TearDown() override
     {
@@ -345,9 +340,9 @@ protected:
             delete watch.data();   // one a failed test left waiting
         exercises.reset();
         form.reset();
-        guidance.reset();
-        student_data_files.reset();
-        set_projection_convention(false);
+        tutor::engine::guidance.reset();
+        student_files::student_data_files.reset();
+        geometry::model::set_projection_convention(false);
     }
 
     void setting(const char* key, const char* value) { write_setting("", "GENERAL", key, value); }
