@@ -37,7 +37,6 @@ TEST_F(SettingsTest, WriteKeepsOtherLinesAndTheFileIsFoundWithoutRegardToCase)
     EXPECT_FALSE(write_setting("", "GENERAL", "Text File", "C.TXT") || read_setting("", "GENERAL", "Text File", "") != "B.TXT");
 }
 
-
 TEST_F(SettingsTest, AMissingSettingsFileIsReportedAndStopsOnlyWhenFatal)
 {
     platform::scripted_responder responder;

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-
 namespace test_objects {
 
 struct sample_solid {

@@ -27,7 +27,6 @@
 #include <memory>
 #include <tuple>
 
-
 class gui_fixture : public testing::Test {
 protected:
     void SetUp() override

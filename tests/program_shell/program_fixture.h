@@ -16,7 +16,6 @@
 
 #include <memory>
 
-
 template <typename Base = testing::Test> class program_fixture : public Base {
 protected:
     void SetUp() override

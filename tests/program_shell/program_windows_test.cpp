@@ -16,7 +16,6 @@ using namespace tutor::windows;
 using namespace manager;
 using namespace program_shell;
 
-
 namespace {
 
 // The objectName of the modal window `act` opens, closed again.

@@ -21,7 +21,6 @@
 #include <utility>
 #include <vector>
 
-
 inline const char* const student_files_texts =
     "$[RESULTS_ERROR_MESSAGES]\nQ1 \n Q2\nCannot use it\nIO \n at \n-\n"
     "$[STUDENT_RESULTS_TEXTS]\n h \n min\nof\nTime:\nnothing\nLevel\nTotal:\nof\nGuidance:\n-\n"

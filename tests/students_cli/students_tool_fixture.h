@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-
 struct tool_run {
     int code = -1;
     std::string out;

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace foundation;
 using namespace geometry::model;
 using namespace geometry::drawing;

@@ -70,7 +70,6 @@ TEST(GuidanceCompiler, SmallLettersBlanksCommentsAndRemarksCompileAlike)
     EXPECT_THROW(compiled("TH 1;").table.statement(2), std::out_of_range);
 }
 
-
 // Checking a course: every faulty line is found in one pass, and the
 // statements between them compile as alone.
 TEST(GuidanceCompiler, EveryFaultIsNamedAndCollectingFindsThemAllAndCompilesTheRest)

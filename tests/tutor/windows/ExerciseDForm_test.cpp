@@ -8,7 +8,6 @@ using namespace geometry::drawing;
 using namespace tutor::engine;
 using namespace tutor::windows;
 
-
 class ColouringFormTest : public ExerciseFormTest {
 protected:
     TExerciseDForm& open_colouring(bool test_mode = false)
@@ -53,7 +52,6 @@ protected:
         pupil::click(*colouring, first_pixel(false, [&](int x, int y) { return canvas().pixel(x, y) == colour; }));
     }
 };
-
 
 TEST_F(ColouringFormTest, AWrongColourMadeRightIsRightNearlyRightCountsAndClicksBesideBeep)
 {

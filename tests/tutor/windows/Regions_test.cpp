@@ -5,7 +5,6 @@
 #include "tutor/windows/ExerciseControls.h"
 #include "tutor/windows/Regions.h"
 
-
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -42,7 +42,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-
 namespace pupil {
 
 inline platform::canvas_widget& client(TPracticeForm& window)
