@@ -2,6 +2,7 @@
 
 #include "class_overview/class_overview_charts.h"
 #include "class_overview/class_overview_table.h"
+#include "foundation/texts.h"
 
 #include <algorithm>
 
@@ -57,10 +58,8 @@ private:
         caption_font.bold = true;
         pages_.canvas.set_font(caption_font);
         pages_.canvas.text_out(margin_, margin_, caption_);
-        std::string foot = overview_text(overview_entry::page_of_pages);
-        for (const auto& [place, value] : {std::pair{"%1", page_}, std::pair{"%2", total_}})
-            if (const auto at = foot.find(place); at != std::string::npos)
-                foot.replace(at, 2, std::to_string(value));
+        const std::string foot
+            = filled_in(overview_text(overview_entry::page_of_pages), {std::to_string(page_), std::to_string(total_)});
         pages_.canvas.set_font(overview_font(h_));
         pages_.canvas.text_out(margin_, pages_.height - margin_ - h_, foot);
     }

@@ -22,7 +22,7 @@ set(wintola_layers
   "tutor_windows: foundation foundation_widgets tutor_engine geometry_drawing platform_widgets"
   "manager: foundation foundation_widgets student_files class_overview tutor_windows resources platform_widgets"
   "program_shell: manager tutor_windows geometry_drawing resources platform_widgets"
-  "students_csv: platform_core"
+  "students_csv: foundation"
   "guidance_tools: tutor_engine"
   "students_cli: students_csv guidance_tools student_files class_overview tutor_engine platform_widgets"
   "students_manager: program_shell"

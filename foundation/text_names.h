@@ -373,6 +373,118 @@ constexpr std::string_view section_name(class_overview) { return "CLASS_OVERVIEW
 enum class printing { failed = 1, last = failed };
 constexpr std::string_view section_name(printing) { return "PRINTING"; }
 
+enum class results_file_problems {
+    size_not_records = 1,
+    size_too_small,
+    size_too_large,
+    chain_loops,
+    chain_outside,
+    chain_outside_none,   // when the file holds no result records
+    chain_links_back,
+    in_two_chains,
+    unreached,
+    record_run,
+    end_marker,
+    name_check,
+    unreadable,
+    last = unreadable,
+};
+constexpr std::string_view section_name(results_file_problems) { return "RESULTS_FILE_PROBLEMS"; }
+
+enum class class_list_problems {
+    columns = 1,
+    unknown_column,
+    semicolons,
+    column_twice,
+    name_and_password,
+    cell_beyond,
+    not_a_flag,
+    empty,
+    quote_not_closed,
+    quote_must_end,
+    name_not_utf8,
+    password_control,
+    same_student,
+    last = same_student,
+};
+constexpr std::string_view section_name(class_list_problems) { return "CLASS_LIST_PROBLEMS"; }
+
+enum class students_tool_usage {
+    see_help = 1,
+    unknown_command,
+    unknown_option,
+    option_takes_no_value,
+    option_needs_value,
+    too_few_operands,
+    unexpected_operand,
+    no_settings_file,
+    no_results_file,
+    create_needs_password,
+    cannot_read_class_list,
+    class_list_too_large,
+    not_a_whole_number,
+    a_score,
+    an_exercise,
+    guidance_action,
+    run_options,
+    config_action,
+    not_a_section_name,
+    not_a_key,
+    value_line_break,
+    value_blank_ends,
+    value_too_long,
+    not_an_entry_number,
+    report_output,
+    last = report_output,
+};
+constexpr std::string_view section_name(students_tool_usage) { return "STUDENTS_TOOL_USAGE"; }
+
+enum class students_tool_messages {
+    heading_name = 1,
+    heading_results,
+    heading_file,
+    yes,
+    no,
+    valid,
+    invalid,
+    mended,
+    not_mended,
+    file_checked,
+    files_checked,
+    created_file,
+    created_student,
+    created_students,
+    student_would_be_created,
+    students_would_be_created,
+    at_line,
+    nothing_created,
+    row_refused,
+    rows_refused,
+    import_stopped,
+    import_not_flushed,
+    exported,
+    cannot_write,
+    cannot_write_settings,
+    no_section,
+    stopped,
+    answered_no,
+    answered_cancel,
+    last = answered_cancel,
+};
+constexpr std::string_view section_name(students_tool_messages) { return "STUDENTS_TOOL_MESSAGES"; }
+
+// The tool's help: every line of the section, its list of commands at "%1".
+enum class students_tool_help { first_line = 1, last = first_line };
+constexpr std::string_view section_name(students_tool_help) { return "STUDENTS_TOOL_HELP"; }
+
+// Each command's help has a section of its own, named after the command.
+enum class students_tool_command_help { usage = 1, summary, description, last = description };
+inline constexpr std::string_view students_tool_command_help_prefix = "STUDENTS_TOOL_HELP_";
+inline constexpr std::array<std::string_view, 11> students_tool_command_help_sections{
+    "STUDENTS_TOOL_HELP_LIST",   "STUDENTS_TOOL_HELP_SHOW",   "STUDENTS_TOOL_HELP_CONCISE", "STUDENTS_TOOL_HELP_CHECK",
+    "STUDENTS_TOOL_HELP_CREATE", "STUDENTS_TOOL_HELP_IMPORT", "STUDENTS_TOOL_HELP_EXPORT",  "STUDENTS_TOOL_HELP_CONFIG",
+    "STUDENTS_TOOL_HELP_TEXT",   "STUDENTS_TOOL_HELP_GUIDANCE", "STUDENTS_TOOL_HELP_REPORT"};
+
 // A section and the highest entry the program reads of it.
 struct section_use {
     std::string_view name;
@@ -396,12 +508,16 @@ inline std::vector<section_use> every_section_used()
                                    practice_buttons, guidance_menu_exit_program, main_screen_status, main_menus,
                                    user_theory_menus, workbench, end_of_guidance, forced_end_of_guidance,
                                    guidance_finished_messages, monopolize_strings, pupil_login, theory_window,
-                                   tutor_boxes, guidance_check, guidance_dry_run, class_overview, printing>();
+                                   tutor_boxes, guidance_check, guidance_dry_run, class_overview, printing,
+                                   results_file_problems, class_list_problems, students_tool_usage,
+                                   students_tool_messages, students_tool_help>();
     std::vector<section_use> uses(named.begin(), named.end());
     for (const std::string_view name : exercise_caption_sections)
         uses.push_back({name, static_cast<int>(exercise_caption::last)});
     for (const std::string_view name : exercise_instruction_sections)
         uses.push_back({name, static_cast<int>(exercise_instructions::last)});
+    for (const std::string_view name : students_tool_command_help_sections)
+        uses.push_back({name, static_cast<int>(students_tool_command_help::last)});
     return uses;
 }
 

@@ -12,8 +12,17 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace foundation {
+
+// Texts with numbered places: "%1" to "%9" stand for the values given, in
+// order; a place without a value stays as written.
+std::string filled_in(const std::string& text, const std::vector<std::string>& values);
+
+// Every entry of a section, each ended by a line break: the text of a
+// section read as a page.
+std::string section_lines(std::string_view section, int first_entry = 1);
 
 // An entry of a section that several sections share the names of (the
 // exercises' captions and instructions).
@@ -26,6 +35,20 @@ template <class Entry> std::string text_of(Entry entry)
 {
     return text_of_section(section_name(entry), entry);
 }
+
+template <class Entry> std::string text_with(Entry entry, const std::vector<std::string>& values = {})
+{
+    return filled_in(text_of(entry), values);
+}
+
+// What went wrong, kept as an entry and the values for its places and
+// composed only when shown: a reading tells it even without the texts.
+template <class Entry> struct text_to_fill {
+    Entry entry;
+    std::vector<std::string> values;
+
+    std::string text() const { return text_with(entry, values); }
+};
 
 // The entry `offset` places after `first`; empty beyond the section's
 // named entries.

@@ -15,13 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     (void)read_class_list(text);
     const csv_table table = read_csv(text);
-    if (!table.error.empty())
+    if (table.error)
         return 0;
     std::string written;
     for (const csv_row& row : table.rows)
         written += csv_line(row.cells);
     const csv_table back = read_csv(written);
-    if (!back.error.empty() || back.rows.size() != table.rows.size())
+    if (back.error || back.rows.size() != table.rows.size())
         __builtin_trap();
     for (std::size_t i = 0; i < back.rows.size(); ++i)
         if (back.rows[i].cells != table.rows[i].cells)

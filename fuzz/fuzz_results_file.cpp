@@ -52,8 +52,9 @@ void check_mending(const std::uint8_t* data, std::size_t size)
     std::vector<mend> mends;
     const std::vector<std::uint8_t> rebuilt = rebuilt_results(bytes, mends);
     const std::string name = "PUPIL.results";
-    for (const std::string& problem : check_results_bytes(rebuilt.data(), rebuilt.size(), name).problems)
-        if (problem.rfind("name check", 0) != 0 && problem.rfind("size", 0) != 0)
+    using kind = text_names::results_file_problems;
+    for (const results_problem& problem : check_results_bytes(rebuilt.data(), rebuilt.size(), name).problems)
+        if (problem.entry != kind::name_check && problem.entry > kind::size_too_large)   // the size entries come first
             __builtin_trap();
 }
 

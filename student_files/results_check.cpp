@@ -1,16 +1,21 @@
 #include "student_files/results_check.h"
 
+#include "foundation/texts.h"
 #include "platform/core/binary_file.h"
 #include "student_files/results_image.h"
 
 #include <cerrno>
+#include <optional>
 #include <vector>
 
+using namespace foundation;
 using namespace student_files::results_format;
 
 namespace student_files {
 
 namespace {
+
+using problem = text_names::results_file_problems;
 
 const std::uint64_t largest_file = static_cast<std::uint64_t>(max_records) * record_size;
 
@@ -20,17 +25,17 @@ std::string file_name_part(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Empty when the size can be a results file's.
-std::string size_problem(std::uint64_t bytes)
+// Nothing when the size can be a results file's.
+std::optional<results_problem> size_problem(std::uint64_t bytes)
 {
-    const std::string size = "size: the file is " + std::to_string(bytes) + " bytes long, ";
+    const std::string size = std::to_string(bytes);
     if (bytes % record_size != 0)
-        return size + "not a whole number of 15-byte records";
+        return results_problem{problem::size_not_records, {size}};
     if (bytes / record_size < 4)
-        return size + "fewer than the 4 records every results file begins with";
+        return results_problem{problem::size_too_small, {size}};
     if (bytes > largest_file)
-        return size + "more than the " + std::to_string(max_records) + " records that record numbers can name";
-    return {};
+        return results_problem{problem::size_too_large, {size, std::to_string(max_records)}};
+    return std::nullopt;
 }
 
 // "7, 9, 12 to 15" for the record numbers, the first ten runs of them.
@@ -44,9 +49,9 @@ std::string runs_text(const std::vector<std::uint32_t>& numbers)
             ++j;
         if (runs == 10)
             return text + ", ...";
-        text += (text.empty() ? "" : ", ") + std::to_string(numbers[i]);
-        if (j > i)
-            text += " to " + std::to_string(numbers[j]);
+        text += text.empty() ? "" : ", ";
+        text += j > i ? text_with(problem::record_run, {std::to_string(numbers[i]), std::to_string(numbers[j])})
+                      : std::to_string(numbers[i]);
         i = j + 1;
     }
     return text;
@@ -54,7 +59,7 @@ std::string runs_text(const std::vector<std::uint32_t>& numbers)
 
 class chain_checker {
 public:
-    chain_checker(const results_image& image, std::vector<std::string>& problems)
+    chain_checker(const results_image& image, std::vector<results_problem>& problems)
         : image_(image), problems_(problems), chain_of_(image.record_count(), 0)
     {
     }
@@ -67,29 +72,25 @@ public:
     }
 
 private:
-    std::string chain_name(int e) const { return "chain of exercise " + std::to_string(e) + ": "; }
-
     void check_chain(int e)
     {
         std::vector<std::uint32_t> chain;
         const chain_walk walk = image_.walk_chain(e, chain);
         if (walk.fault == chain_walk::loops)
-            problems_.push_back(chain_name(e) + "it loops back to record " + std::to_string(walk.bad_link));
+            problems_.push_back({problem::chain_loops, {std::to_string(e), std::to_string(walk.bad_link)}});
         if (walk.fault == chain_walk::leaves_results)
-            problems_.push_back(chain_name(e) + "it points to record " + std::to_string(walk.bad_link)
-                                + ", outside the result records" + result_range());
+            problems_.push_back(outside_results(e, walk.bad_link));
         for (std::size_t i = 0; i < chain.size(); ++i) {
             if (i > 0 && chain[i] < chain[i - 1]) {
-                problems_.push_back(chain_name(e) + "it links back from record " + std::to_string(chain[i - 1])
-                                    + " to record " + std::to_string(chain[i])
-                                    + "; appended results only ever link forward");
+                const std::string from = std::to_string(chain[i - 1]), to = std::to_string(chain[i]);
+                problems_.push_back({problem::chain_links_back, {std::to_string(e), from, to}});
                 break;
             }
         }
         for (const std::uint32_t r : chain) {
             if (chain_of_[r] != 0) {
-                problems_.push_back(chain_name(e) + "record " + std::to_string(r)
-                                    + " is also in the chain of exercise " + std::to_string(chain_of_[r]));
+                problems_.push_back(
+                    {problem::in_two_chains, {std::to_string(e), std::to_string(r), std::to_string(chain_of_[r])}});
                 break;
             }
         }
@@ -98,12 +99,13 @@ private:
                 chain_of_[r] = e;
     }
 
-    std::string result_range() const
+    results_problem outside_results(int e, std::uint32_t link) const
     {
         const std::uint32_t n = image_.record_count();
         if (n <= static_cast<std::uint32_t>(fresh_file_records))
-            return " (the file holds none)";
-        return " (" + std::to_string(first_result_record) + " to " + std::to_string(n - 2) + ")";
+            return {problem::chain_outside_none, {std::to_string(e), std::to_string(link)}};
+        return {problem::chain_outside,
+                {std::to_string(e), std::to_string(link), std::to_string(first_result_record), std::to_string(n - 2)}};
     }
 
     void report_unreached()
@@ -113,12 +115,11 @@ private:
             if (chain_of_[r] == 0)
                 unreached.push_back(r);
         if (!unreached.empty())
-            problems_.push_back("records no chain reaches: " + std::to_string(unreached.size()) + " (record "
-                                + runs_text(unreached) + ")");
+            problems_.push_back({problem::unreached, {std::to_string(unreached.size()), runs_text(unreached)}});
     }
 
     const results_image& image_;
-    std::vector<std::string>& problems_;
+    std::vector<results_problem>& problems_;
     std::vector<int> chain_of_;   // the exercise whose chain holds the record, 0 for none
 };
 
@@ -132,15 +133,15 @@ results_file_report check_results_bytes(const std::uint8_t* data, std::size_t si
     const std::uint32_t n = image.record_count();
     if (n > static_cast<std::uint32_t>(settings_record))
         report.settings = decode_settings(image.record_at(settings_record));
-    if (std::string problem = size_problem(size); !problem.empty()) {
-        report.problems.push_back(std::move(problem));
+    if (auto wrong_size = size_problem(size)) {
+        report.problems.push_back(std::move(*wrong_size));
         return report;
     }
     const bool marked = is_end_marker(image.record_at(n - 1));
     if (!marked)
-        report.problems.push_back("end marker: the last record does not end in the end marker (FD FF at byte 13)");
+        report.problems.push_back({problem::end_marker, {}});
     if (!name_check_matches(decode_identity(image.record_at(identity_record)).name_check, file_name))
-        report.problems.push_back("name check: the file was made under another name (renamed or copied)");
+        report.problems.push_back({problem::name_check, {}});
     if (!marked)
         return report;
     report.results = n > static_cast<std::uint32_t>(fresh_file_records) ? n - fresh_file_records : 0;
@@ -164,13 +165,13 @@ results_file_report check_results_file_at(const std::string& path)
     results_file_report report;
     if (const int error = file.take_error(); error != 0) {
         report.error_number = error;
-        report.problems.push_back("the file cannot be read: input/output error " + std::to_string(error));
+        report.problems.push_back({problem::unreadable, {std::to_string(error)}});
         return report;
     }
     report = check_results_bytes(bytes.data(), bytes.size(), file_name_part(path));
     report.bytes = size;
     if (size > largest_file)
-        report.problems = {size_problem(size)};
+        report.problems = {*size_problem(size)};
     return report;
 }
 

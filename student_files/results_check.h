@@ -9,6 +9,7 @@
 // It never writes and never shows a message; it reads at most the records a
 // results file can hold, so it ends quickly on any file.
 
+#include "foundation/texts.h"
 #include "student_files/results_format.h"
 
 #include <cstdint>
@@ -18,12 +19,14 @@
 
 namespace student_files {
 
+using results_problem = foundation::text_to_fill<foundation::text_names::results_file_problems>;
+
 struct results_file_report {
     std::uint64_t bytes = 0;
     int error_number = 0;                                  // when the file could not be read
     std::optional<results_format::settings> settings;      // when the file holds record 3
     std::optional<std::uint32_t> results;                  // result records, when the records are sound
-    std::vector<std::string> problems;                     // empty for a valid results file
+    std::vector<results_problem> problems;                 // empty for a valid results file
 
     bool valid() const { return problems.empty(); }
 };

@@ -6,9 +6,13 @@
 
 #include <algorithm>
 
+using namespace foundation;
+
 namespace students_cli {
 
 namespace {
+
+using usage = text_names::students_tool_usage;
 
 const std::vector<option_rule> global_options{{"settings", true}, {"dir", true}, {"help", false}};
 
@@ -27,33 +31,50 @@ std::optional<std::size_t> command_position(const std::vector<std::string>& word
     return std::nullopt;
 }
 
-void check_settings_file_named(const command_args& args, const cli_command& command)
+// A command line split into the command named and the other words.
+struct command_line {
+    std::string name;   // empty when the line names no command
+    std::vector<std::string> rest;
+};
+
+// "help COMMAND" is "COMMAND --help"; a lone "help" is "--help".
+command_line split(const std::vector<std::string>& words)
+{
+    command_line line{{}, words};
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto at = command_position(line.rest);
+        if (!at)
+            return line;
+        line.name = line.rest[*at];
+        line.rest.erase(line.rest.begin() + static_cast<std::ptrdiff_t>(*at));
+        if (line.name != "help")
+            return line;
+        line.rest.push_back("--help");
+        line.name.clear();
+    }
+    return line;
+}
+
+// A settings file named on the command line must exist; only a setting written may create it.
+std::optional<usage_problem> settings_file_problem(const command_args& args, const cli_command& command)
 {
     const auto settings = args.value("settings");
     if (!settings || platform::path_status(platform::resolve_ignoring_case(platform::full_path(*settings))).kind
                          == platform::entry_kind::file)
-        return;
-    // Only a setting written may create the file.
+        return std::nullopt;
     const bool writes = std::string(command.name) == "config" && !args.operands().empty()
         && args.operands().front() == "set";
-    if (!writes)
-        throw usage_error("there is no settings file " + *settings);
+    if (writes)
+        return std::nullopt;
+    return usage_problem{usage::no_settings_file, {*settings}};
 }
 
-int run_command(const cli_command& command, const std::string& program_file, const std::vector<std::string>& words,
-                std::ostream& out, std::ostream& err)
+int run_command(const cli_command& command, const command_args& args, cli_session& session, std::ostream& out)
 {
-    std::vector<option_rule> known_options = global_options;
-    known_options.insert(known_options.end(), command.options.begin(), command.options.end());
-    const command_args args(words, known_options);
-    if (args.has("help")) {
-        out << command_help(command);
-        return 0;
-    }
-    check_settings_file_named(args, command);
-    cli_session session({program_file, args.value("settings"), args.value("dir")}, err);
+    if (const auto problem = settings_file_problem(args, command))
+        return session.refuse(*problem);
     // Without the texts or the student files directory nothing can be done.
-    if (command.needs != cli_command::settings_only && !session.load_texts())
+    if (command.needs != cli_command::settings_only && !session.report_texts())
         return 2;
     if (command.needs == cli_command::student_files && !session.open_files())
         return 2;
@@ -64,28 +85,26 @@ int run_command(const cli_command& command, const std::string& program_file, con
 int dispatch(const std::string& program_file, const std::vector<std::string>& words, std::ostream& out,
              std::ostream& err)
 {
-    const auto at = command_position(words);
-    if (!at) {
-        const bool asked = std::find(words.begin(), words.end(), "--help") != words.end();
-        (asked ? out : err) << general_help();
-        return asked ? 0 : 2;
+    const command_line line = split(words);
+    const cli_command* command = find_command(line.name);
+    std::vector<option_rule> known_options = global_options;
+    if (command)
+        known_options.insert(known_options.end(), command->options.begin(), command->options.end());
+    const command_args args(line.rest, known_options);
+    cli_session session({program_file, args.value("settings"), args.value("dir")}, err);
+    // The texts first: every message and help comes from them.
+    session.load_texts();
+    if (!line.name.empty() && !command)
+        return session.refuse({usage::unknown_command, {line.name}});
+    if (args.problem())
+        return session.refuse(*args.problem());
+    if (args.has("help") || !command) {
+        if (!session.report_texts())
+            return 2;
+        (args.has("help") ? out : err) << (command ? command_help(*command) : general_help());
+        return args.has("help") ? 0 : 2;
     }
-    std::vector<std::string> rest = words;
-    const std::string name = rest[*at];
-    rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(*at));
-    if (name == "help") {
-        // "help COMMAND" is "COMMAND --help".
-        if (!command_position(rest)) {
-            out << general_help();
-            return 0;
-        }
-        rest.push_back("--help");
-        return dispatch(program_file, rest, out, err);
-    }
-    const cli_command* command = find_command(name);
-    if (!command)
-        throw usage_error("there is no command \"" + name + "\"");
-    return run_command(*command, program_file, rest, out, err);
+    return run_command(*command, args, session, out);
 }
 
 } // namespace
@@ -95,10 +114,10 @@ int run_students(const std::string& program_file, const std::vector<std::string>
 {
     try {
         return dispatch(program_file, words, out, err);
-    } catch (const usage_error& e) {
-        err << "students: " << e.what() << "\nstudents: see \"students --help\"\n";
     } catch (const std::exception& e) {
-        err << "students: stopped: " << e.what() << '\n';
+        // A fault of the program's own: said, never passed over.
+        const std::string stopped = text_with(text_names::students_tool_messages::stopped, {e.what()});
+        err << "students: " << (stopped.empty() ? e.what() : stopped) << '\n';
     }
     return 2;
 }

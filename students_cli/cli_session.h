@@ -7,8 +7,10 @@
 // No message box is ever shown: one would go to the error stream too.
 
 #include "foundation/outcome.h"
+#include "foundation/startup.h"
 #include "platform/core/message_box.h"
 #include "student_files/student_data_files.h"
+#include "students_cli/command_args.h"
 
 #include <memory>
 #include <optional>
@@ -31,8 +33,10 @@ public:
     cli_session& operator=(const cli_session&) = delete;
 
     // The settings check and the text-section file, as at the manager's
-    // start; false (after the message) when the texts cannot be loaded.
-    bool load_texts();
+    // start; what went wrong is written by report_texts.
+    void load_texts();
+    // Writes what went wrong in load_texts; false when the texts are missing.
+    bool report_texts();
     // The student files directory of the settings (or of --dir); false
     // (after the messages) when it cannot be used.
     bool open_files();
@@ -41,6 +45,11 @@ public:
 
     // Writes the message of a failure to the error stream; true when done.
     bool report(const foundation::outcome& result);
+    // Writes a message of the tool's own as a failure.
+    void report(const std::string& message) { (void)report(foundation::outcome::failed(message)); }
+    // Writes why the command line cannot run and where help is (or, without
+    // the texts, why nothing can be said); returns the exit code, 2.
+    int refuse(const usage_problem& problem);
     // Error messages written since the session began.
     int errors_reported() const { return errors_; }
     std::ostream& err() { return err_; }
@@ -49,6 +58,7 @@ private:
     int present(const platform::message_request& request);
 
     std::optional<std::string> directory_;
+    foundation::settings_and_texts_outcome texts_read_;
     std::ostream& err_;
     int errors_ = 0;
     platform::message_presenter previous_presenter_;

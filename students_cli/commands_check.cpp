@@ -20,6 +20,8 @@ namespace students_cli {
 
 namespace {
 
+using message = text_names::students_tool_messages;
+
 struct checked_student {
     listed_student student;
     results_file_report report;
@@ -49,7 +51,7 @@ const char* const flag_keys[4] = {"guidance_on", "switchable", "restart_enabled"
 
 std::string yes_no(const std::optional<results_format::settings>& s, flag_member flag)
 {
-    return s ? (*s.*flag ? "yes" : "no") : "-";
+    return s ? text_of(*s.*flag ? message::yes : message::no) : "-";
 }
 
 std::string json_flag(const std::optional<results_format::settings>& s, flag_member flag)
@@ -59,20 +61,22 @@ std::string json_flag(const std::optional<results_format::settings>& s, flag_mem
 
 void list_as_text(std::ostream& out, const std::vector<checked_student>& checked)
 {
-    std::size_t width = 4;
+    const std::string name = text_of(message::heading_name), results_heading = text_of(message::heading_results);
+    std::size_t width = characters_in(name);
     for (const checked_student& c : checked)
         width = std::max(width, std::min<std::size_t>(characters_in(c.student.name), 40));
-    out << padded("name", width) << "  results";
+    const std::size_t results_width = characters_in(results_heading);
+    out << padded(name, width) << "  " << results_heading;
     for (const char* heading : flag_column_names)
         out << "  " << heading;
-    out << "  file\n";
+    out << "  " << text_of(message::heading_file) << '\n';
     for (const checked_student& c : checked) {
         const std::string results = c.report.results ? std::to_string(*c.report.results) : "-";
-        out << padded(c.student.name, width) << "  " << std::string(7 - std::min<std::size_t>(7, results.size()), ' ')
-            << results;
+        out << padded(c.student.name, width) << "  "
+            << std::string(results_width - std::min(results_width, results.size()), ' ') << results;
         for (std::size_t k = 0; k < 4; ++k)
             out << "  " << padded(yes_no(c.report.settings, flags[k]), std::string(flag_column_names[k]).size());
-        out << "  " << (c.report.valid() ? "valid" : c.report.problems.front()) << '\n';
+        out << "  " << (c.report.valid() ? text_of(message::valid) : c.report.problems.front().text()) << '\n';
     }
 }
 
@@ -85,7 +89,7 @@ void list_as_json(std::ostream& out, const std::vector<checked_student>& checked
             << ", \"file\": " << json_string(c.student.file_name) << ", \"valid\": " << (c.report.valid() ? "true" : "false")
             << ", \"problems\": [";
         for (std::size_t k = 0; k < c.report.problems.size(); ++k)
-            out << (k > 0 ? ", " : "") << json_string(c.report.problems[k]);
+            out << (k > 0 ? ", " : "") << json_string(c.report.problems[k].text());
         out << "], \"results\": " << (c.report.results ? std::to_string(*c.report.results) : "null");
         for (int k = 0; k < 4; ++k)
             out << ", \"" << flag_keys[k] << "\": " << json_flag(c.report.settings, flags[k]);
@@ -106,9 +110,10 @@ void repair(Tstudent_data_files_object& files, const std::vector<listed_student>
     for (const listed_student& s : students) {
         const repair_report report = repair_results_file(results_path(files.directory(), s));
         for (const mend& m : report.mends)
-            context.out << s.name << ": mended: " << mend_text(m) << '\n';
+            context.out << s.name << ": " << text_with(message::mended, {mend_text(m)}) << '\n';
         if (report.outcome.error_number != 0 && !report.outcome.damaged)
-            context.out << s.name << ": not mended: " << platform::error_words(report.outcome.error_number) << '\n';
+            context.out << s.name << ": "
+                        << text_with(message::not_mended, {platform::error_words(report.outcome.error_number)}) << '\n';
     }
 }
 
@@ -127,7 +132,8 @@ std::optional<listed_student> find_student(Tstudent_data_files_object& files, co
 
 int list_command(const command_args& args, command_context& context)
 {
-    args.expect_operands(0, 0);
+    if (const auto problem = args.operands_problem(0, 0))
+        return context.session.refuse(*problem);
     Tstudent_data_files_object& files = context.session.files();
     const auto checked = check_all(files, list_students(files.directory()));
     if (args.has("json"))
@@ -146,7 +152,7 @@ int check_command(const command_args& args, command_context& context)
         if (auto s = find_student(files, name)) {
             students.push_back(std::move(*s));
         } else {
-            context.session.err() << "students: " << name << ": there is no results file of this student\n";
+            context.session.report(text_with(text_names::students_tool_usage::no_results_file, {name}));
             unknown = true;
         }
     }
@@ -157,13 +163,14 @@ int check_command(const command_args& args, command_context& context)
     int invalid = 0;
     for (const checked_student& c : check_all(files, students)) {
         if (c.report.valid())
-            context.out << c.student.name << ": valid\n";
-        for (const std::string& problem : c.report.problems)
-            context.out << c.student.name << ": invalid: " << problem << '\n';
+            context.out << c.student.name << ": " << text_of(message::valid) << '\n';
+        for (const results_problem& problem : c.report.problems)
+            context.out << c.student.name << ": " << text_with(message::invalid, {problem.text()}) << '\n';
         invalid += !c.report.valid();
     }
-    context.out << students.size() << (students.size() == 1 ? " file" : " files") << " checked, " << invalid
-                << " invalid\n";
+    context.out << text_with(students.size() == 1 ? message::file_checked : message::files_checked,
+                             {std::to_string(students.size()), std::to_string(invalid)})
+                << '\n';
     return unknown ? 2 : invalid > 0 ? 1 : 0;
 }
 

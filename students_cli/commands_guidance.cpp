@@ -6,7 +6,7 @@
 #include "geometry/model/object_files.h"
 #include "students_cli/guidance/guidance_check.h"
 #include "students_cli/guidance/guidance_dry_run.h"
-#include "students_cli/guidance/text_template.h"
+#include "foundation/texts.h"
 #include "tutor/engine/guidance_compiler.h"
 #include "tutor/engine/guidance_file.h"
 #include "tutor/engine/practice_scoring.h"
@@ -23,54 +23,65 @@ namespace students_cli {
 
 namespace {
 
-int whole_number(const std::string& text, int low, int high, const std::string& what)
+using usage = text_names::students_tool_usage;
+
+// The number of `text`, or why it is none: `what` names what it is for.
+std::optional<usage_problem> whole_number(const std::string& text, int low, int high, const std::string& what,
+                                          int& value)
 {
-    int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        throw usage_error(what + " must be a whole number from " + std::to_string(low) + " to "
-                          + std::to_string(high) + ", not \"" + text + "\"");
-    return value;
+    if (error == std::errc() && end == text.data() + text.size() && value >= low && value <= high)
+        return std::nullopt;
+    return usage_problem{usage::not_a_whole_number, {what, std::to_string(low), std::to_string(high), text}};
 }
 
 // "60,3=80,5=40": 60 % for every exercise, 80 % for exercise 3, 40 % for exercise 5.
-std::array<int, 10> scores_from(const std::string& text)
+std::optional<usage_problem> read_scores(const std::string& text, std::array<int, 10>& scores)
 {
-    std::array<int, 10> scores{};
     scores.fill(100);
     std::array<bool, 10> named{};
-    std::size_t start = 0;
-    while (start <= text.size()) {
+    const std::string a_score = text_of(usage::a_score);
+    for (std::size_t start = 0; start <= text.size();) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string item = text.substr(start, comma - start);
         const std::size_t equals = item.find('=');
+        int score = 0, exercise = 0;
         if (equals == std::string::npos) {
-            const int all = whole_number(item, 0, 100, "a score");
-            for (int e = 1; e <= 9; ++e)
-                if (!named[static_cast<std::size_t>(e)])
-                    scores[static_cast<std::size_t>(e)] = all;
+            if (auto problem = whole_number(item, 0, 100, a_score, score))
+                return problem;
+            for (std::size_t e = 1; e <= 9; ++e)
+                scores[e] = named[e] ? scores[e] : score;
         } else {
-            const auto e = static_cast<std::size_t>(whole_number(item.substr(0, equals), 1, 9, "an exercise"));
-            scores[e] = whole_number(item.substr(equals + 1), 0, 100, "a score");
-            named[e] = true;
+            if (auto problem = whole_number(item.substr(0, equals), 1, 9, text_of(usage::an_exercise), exercise))
+                return problem;
+            if (auto problem = whole_number(item.substr(equals + 1), 0, 100, a_score, score))
+                return problem;
+            scores[static_cast<std::size_t>(exercise)] = score;
+            named[static_cast<std::size_t>(exercise)] = true;
         }
         start = comma + 1;
     }
-    return scores;
+    return std::nullopt;
 }
 
-simulated_pupil pupil_from(const command_args& args)
+std::optional<usage_problem> read_pupil(const command_args& args, simulated_pupil& pupil)
 {
-    simulated_pupil pupil;
     if (const auto score = args.value("score"))
-        pupil.score = scores_from(*score);
-    if (const auto objects = args.value("objects"))
-        pupil.objects = whole_number(*objects, 1, most_answers_in_an_exercise, "--objects");
-    if (const auto minutes = args.value("minutes"))
-        pupil.minutes_per_object = whole_number(*minutes, 0, 600, "--minutes");
-    if (const auto steps = args.value("steps"))
-        pupil.step_limit = whole_number(*steps, 1, 1000000, "--steps");
-    return pupil;
+        if (auto problem = read_scores(*score, pupil.score))
+            return problem;
+    const struct {
+        const char* option;
+        int low;
+        int high;
+        int& value;
+    } numbers[] = {{"objects", 1, most_answers_in_an_exercise, pupil.objects},
+                   {"minutes", 0, 600, pupil.minutes_per_object},
+                   {"steps", 1, 1000000, pupil.step_limit}};
+    for (const auto& n : numbers)
+        if (const auto given = args.value(n.option))
+            if (auto problem = whole_number(*given, n.low, n.high, std::string("--") + n.option, n.value))
+                return problem;
+    return std::nullopt;
 }
 
 // Whether the object files of the settings hold objects for an exercise at a
@@ -116,7 +127,9 @@ int check(const std::string& file, const guidance_text& text, command_context& c
 
 int run(const std::string& file, const guidance_text& text, const command_args& args, command_context& context)
 {
-    const simulated_pupil pupil = pupil_from(args);
+    simulated_pupil pupil;
+    if (const auto problem = read_pupil(args, pupil))
+        return context.session.refuse(*problem);
     const guidance_check_compilation compiled = compile_guidance_collecting(text, theory_chapter_count());
     if (!compiled.faults.empty()) {
         for (const guidance_fault& fault : compiled.faults)
@@ -134,12 +147,13 @@ int run(const std::string& file, const guidance_text& text, const command_args& 
 
 int guidance_command(const command_args& args, command_context& context)
 {
-    args.expect_operands(1, 2);
+    if (const auto problem = args.operands_problem(1, 2))
+        return context.session.refuse(*problem);
     const std::string& action = args.operands().front();
     if (action != "check" && action != "run")
-        throw usage_error("guidance: \"check\" or \"run\" expected, not \"" + action + "\"");
+        return context.session.refuse({usage::guidance_action, {action}});
     if (action == "check" && (args.has("score") || args.has("objects") || args.has("minutes") || args.has("steps")))
-        throw usage_error("guidance check: --score, --objects, --minutes and --steps belong to guidance run");
+        return context.session.refuse({usage::run_options, {}});
     const std::string file = args.operands().size() == 2 ? args.operands()[1] : guidance_file_name_from_settings();
     const guidance_reading reading = read_guidance_file(file);
     if (!reading.problem.empty()) {

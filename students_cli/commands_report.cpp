@@ -9,7 +9,7 @@
 #include "class_overview/class_overview_charts.h"
 #include "class_overview/class_overview_print.h"
 #include "class_overview/class_overview_table.h"
-#include "students_cli/guidance/text_template.h"
+#include "foundation/texts.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -17,7 +17,6 @@
 using namespace foundation;
 using namespace student_files;
 using namespace class_overview;
-using namespace students_cli::guidance;
 
 namespace students_cli {
 
@@ -33,7 +32,7 @@ bool write_whole(const std::string& path, const std::string& bytes, command_cont
     const std::string full = platform::full_path(path);
     if (bytes.empty() || platform::path_status(full).kind == platform::entry_kind::directory
         || !platform::replace_file_atomically(full, bytes)) {
-        context.session.err() << "students: cannot write " << full << '\n';
+        context.session.report(text_with(text_names::students_tool_messages::cannot_write, {full}));
         return false;
     }
     return true;
@@ -82,10 +81,11 @@ bool write_pngs(const std::string& prefix, const class_overview::class_overview&
 
 int report_command(const command_args& args, command_context& context)
 {
-    args.expect_operands(0, 0);
+    if (const auto problem = args.operands_problem(0, 0))
+        return context.session.refuse(*problem);
     const auto pdf = args.value("pdf"), png = args.value("png");
     if (!pdf && !png)
-        throw usage_error("report: --pdf FILE, --png PREFIX or both expected");
+        return context.session.refuse({text_names::students_tool_usage::report_output, {}});
     platform::ensure_offscreen_application();
     Tstudent_data_files_object& files = context.session.files();
     std::vector<std::string> names;

@@ -39,12 +39,12 @@ results_listing student_results_listing(command_context& context, const std::str
 
 int show_command(const command_args& args, command_context& context)
 {
-    args.expect_operands(1, 1);
+    if (const auto problem = args.operands_problem(1, 1))
+        return context.session.refuse(*problem);
     Tstudent_data_files_object& files = context.session.files();
     const std::string& name = args.operands().front();
-    const auto student = find_student(files, name);
-    if (!student)
-        throw usage_error(name + ": there is no results file of this student");
+    if (!find_student(files, name))
+        return context.session.refuse({text_names::students_tool_usage::no_results_file, {name}});
     const int errors_before = context.session.errors_reported();
     const results_listing listing = student_results_listing(context, files.results_file_name(name));
     for (int i = 1; i <= listing.line_count(); ++i)
@@ -54,7 +54,8 @@ int show_command(const command_args& args, command_context& context)
 
 int concise_command(const command_args& args, command_context& context)
 {
-    args.expect_operands(0, 0);
+    if (const auto problem = args.operands_problem(0, 0))
+        return context.session.refuse(*problem);
     Tstudent_data_files_object& files = context.session.files();
     std::vector<std::string> names;
     for (const listed_student& s : list_students(files.directory()))

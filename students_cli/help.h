@@ -1,5 +1,6 @@
 #pragma once
-// The commands of the students tool with their options and help texts.
+// The commands of the students tool with their options; their help texts
+// are sections of the text-section file named after them.
 
 #include "students_cli/commands.h"
 
@@ -12,9 +13,6 @@ struct cli_command {
     // What a command needs set up before it runs; each needs those before it too.
     enum needs_kind { settings_only, texts, student_files };
     const char* name;
-    const char* synopsis;      // the command line, after "students "
-    const char* summary;       // one line for the general help
-    const char* description;   // the command's own help, after its synopsis
     std::vector<option_rule> options;
     needs_kind needs;
     int (*run)(const command_args&, command_context&);

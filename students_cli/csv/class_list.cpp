@@ -4,6 +4,8 @@
 
 #include <optional>
 
+using namespace foundation;
+
 namespace students_cli::csv {
 
 namespace {
@@ -51,24 +53,21 @@ bool blank_row(const csv_row& row)
     return true;
 }
 
-const std::string columns_text = "the columns are name, password and, if wanted, guidance-on, switchable, "
-                                 "restart-enabled and store-results";
-
 // The column of every header cell (-1 for empty trailing cells), or the fault.
-std::optional<std::vector<int>> header_columns(const csv_row& header, std::string& error)
+std::optional<std::vector<int>> header_columns(const csv_row& header, std::optional<class_list_problem>& error)
 {
     std::vector<int> columns;
     std::array<bool, 6> seen{};
     for (const std::string& cell : header.cells) {
         const int column = column_named(cell);
         if (column < 0 && !trimmed(cell).empty()) {
-            error = "the header row names the column \"" + cell + "\": " + columns_text;
+            error = {class_list_problem_kind::unknown_column, {cell, text_of(class_list_problem_kind::columns)}};
             if (header.cells.size() == 1 && cell.find(';') != std::string::npos)
-                error = "the header row has no commas: save the class list as CSV with commas, not semicolons";
+                error = {class_list_problem_kind::semicolons, {}};
             return std::nullopt;
         }
         if (column >= 0 && seen[static_cast<std::size_t>(column)]) {
-            error = "the header row names the column \"" + cell + "\" twice";
+            error = {class_list_problem_kind::column_twice, {cell}};
             return std::nullopt;
         }
         if (column >= 0)
@@ -76,7 +75,7 @@ std::optional<std::vector<int>> header_columns(const csv_row& header, std::strin
         columns.push_back(column);
     }
     if (!seen[name_column] || !seen[password_column]) {
-        error = "the header row must name the columns name and password; " + columns_text;
+        error = {class_list_problem_kind::name_and_password, {text_of(class_list_problem_kind::columns)}};
         return std::nullopt;
     }
     return columns;
@@ -91,14 +90,14 @@ class_list_row row_of(const csv_row& row, const std::vector<int>& columns)
         const int column = i < columns.size() ? columns[i] : -1;
         if (column < 0) {
             if (!cell.empty())
-                out.problems.push_back("the row has a cell beyond the header's columns: \"" + cell + "\"");
+                out.problems.push_back(text_with(class_list_problem_kind::cell_beyond, {cell}));
         } else if (column == name_column) {
             out.name = cell;
         } else if (column == password_column) {
             out.password = cell;
         } else if (!flag_value(cell, out.flags[static_cast<std::size_t>(column - 2)])) {
-            out.problems.push_back(std::string(flag_column_names[static_cast<std::size_t>(column - 2)]) + ": \""
-                                   + cell + "\" is not 1 or 0, yes or no, true or false");
+            out.problems.push_back(text_with(class_list_problem_kind::not_a_flag,
+                                             {flag_column_names[static_cast<std::size_t>(column - 2)], cell}));
         }
     }
     return out;
@@ -122,7 +121,7 @@ class_list read_class_list(std::string_view text)
 {
     class_list list;
     const csv_table table = read_csv(text);
-    if (!table.error.empty()) {
+    if (table.error) {
         list.error = table.error;
         list.error_line = table.error_line;
         return list;
@@ -141,7 +140,7 @@ class_list read_class_list(std::string_view text)
         list.rows.push_back(row_of(row, *columns));
     }
     if (!columns) {
-        list.error = "the class list is empty: it needs a header row naming the columns name and password";
+        list.error = {class_list_problem_kind::empty, {}};
         list.error_line = 1;
     }
     return list;

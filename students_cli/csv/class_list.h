@@ -7,6 +7,8 @@
 // cells are passed over. Reading needs no files, so it is fuzzed; the checks
 // against the student files directory come after.
 
+#include "students_cli/csv/csv.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -25,7 +27,7 @@ struct class_list_row {
 
 struct class_list {
     std::vector<class_list_row> rows;
-    std::string error;   // a fault of the whole file: its CSV or its header
+    std::optional<class_list_problem> error;   // a fault of the whole file: its CSV or its header
     int error_line = 0;
 };
 

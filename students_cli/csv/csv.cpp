@@ -14,7 +14,7 @@ public:
 
     csv_table read()
     {
-        while (position_ < text_.size() && table_.error.empty())
+        while (position_ < text_.size() && !table_.error)
             read_row();
         return std::move(table_);
     }
@@ -39,7 +39,7 @@ private:
         row.line = line_;
         for (;;) {
             row.cells.push_back(at_end() || peek() != '"' ? unquoted_cell() : quoted_cell());
-            if (!table_.error.empty())
+            if (!!table_.error)
                 return;
             if (at_end())
                 break;
@@ -67,7 +67,7 @@ private:
         ++position_;   // the opening quote
         for (;;) {
             if (at_end())
-                return fail(first_line, "a quoted cell is not closed: its closing quote is missing");
+                return fail(first_line, class_list_problem_kind::quote_not_closed);
             if (peek() == '"' && position_ + 1 < text_.size() && text_[position_ + 1] == '"') {
                 cell += '"';
                 position_ += 2;
@@ -83,13 +83,13 @@ private:
             }
         }
         if (!at_end() && peek() != ',' && !at_line_end())
-            return fail(line_, "a quoted cell must end where its row or the next cell begins");
+            return fail(line_, class_list_problem_kind::quote_must_end);
         return cell;
     }
 
-    std::string fail(int line, const char* what)
+    std::string fail(int line, class_list_problem_kind what)
     {
-        table_.error = what;
+        table_.error = class_list_problem{what, {}};
         table_.error_line = line;
         return {};
     }

@@ -6,11 +6,17 @@
 // kept as it stands, as most spreadsheets read it.
 // It does not interpret cells (no trimming, no numbers, no encodings).
 
+#include "foundation/texts.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace students_cli::csv {
+
+using class_list_problem_kind = foundation::text_names::class_list_problems;
+using class_list_problem = foundation::text_to_fill<class_list_problem_kind>;
 
 struct csv_row {
     int line = 0;   // the line the row starts on, counted from 1
@@ -19,8 +25,8 @@ struct csv_row {
 
 struct csv_table {
     std::vector<csv_row> rows;   // every row, empty ones too
-    std::string error;           // empty when the whole text was read
-    int error_line = 0;          // the line the faulty cell starts on
+    std::optional<class_list_problem> error;   // nothing when the whole text was read
+    int error_line = 0;                         // the line the faulty cell starts on
 };
 
 csv_table read_csv(std::string_view text);

@@ -2,7 +2,7 @@
 
 #include "students_cli/guidance/condition_outcomes.h"
 #include "students_cli/guidance/guidance_flow.h"
-#include "students_cli/guidance/text_template.h"
+#include "foundation/texts.h"
 #include "tutor/engine/guidance_compiler.h"
 #include "tutor/engine/guidance_resolver.h"
 

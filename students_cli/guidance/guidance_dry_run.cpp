@@ -1,6 +1,6 @@
 #include "students_cli/guidance/guidance_dry_run.h"
 
-#include "students_cli/guidance/text_template.h"
+#include "foundation/texts.h"
 #include "tutor/engine/exercise_texts.h"
 #include "tutor/engine/guidance_counters.h"
 #include "tutor/engine/guidance_resolver.h"

@@ -8,6 +8,11 @@ using namespace results_format;
 
 class ResultsCheckTest : public StudentFilesTest {
 protected:
+    void SetUp() override
+    {
+        StudentFilesTest::SetUp();
+        test_support::use_shipped_texts();   // the problems are named in the shipped words
+    }
     // A student with `count` results of the exercise (records 4, 5, ...).
     void make(const std::string& name, int count, int exercise = 3)
     {
@@ -21,6 +26,13 @@ protected:
         put_u16_at(name, head_record_of(exercise) * record_size + head_offset_of(exercise), head);
     }
     results_file_report check(const std::string& name) { return check_results_file_at(path(name)); }
+    std::vector<std::string> problem_texts(const std::string& name)
+    {
+        std::vector<std::string> texts;
+        for (const results_problem& problem : check(name).problems)
+            texts.push_back(problem.text());
+        return texts;
+    }
 };
 
 // Each damage named with its records; every problem of the file, no more.
@@ -51,18 +63,18 @@ TEST_F(ResultsCheckTest, FaultsAreNamedWithTheirRecords)
     };
     for (const auto& c : cases) {
         c.damage();
-        EXPECT_EQ(check(c.name).problems, c.problems) << c.name;
+        EXPECT_EQ(problem_texts(c.name), c.problems) << c.name;
     }
     EXPECT_TRUE(check("Sized1").settings) << "record 3 is still there";
     EXPECT_FALSE(check("Sized1").results);
     EXPECT_EQ(check("Named2").results, 2u) << "a renamed file's records are still counted";
     for (const auto& [size, words] : {std::pair{45, "fewer than the 4 records"}, {0, "0 bytes long"}}) {
         put_bytes("Sized1", bytes("Named2").substr(0, static_cast<std::size_t>(size)));
-        EXPECT_NE(check("Sized1").problems.front().find(words), std::string::npos) << words;
+        EXPECT_NE(problem_texts("Sized1").front().find(words), std::string::npos) << words;
     }
     const results_file_report missing = check("Nobody");
     EXPECT_NE(missing.error_number, 0);
-    EXPECT_NE(missing.problems.front().find("cannot be read"), std::string::npos);
+    EXPECT_NE(missing.problems.front().text().find("cannot be read"), std::string::npos);
 }
 
 TEST_F(ResultsCheckTest, AnyBytesEndWithAReport)
@@ -73,5 +85,5 @@ TEST_F(ResultsCheckTest, AnyBytesEndWithAReport)
     const auto report = check_results_bytes(reinterpret_cast<const std::uint8_t*>(b.data()), b.size(), "X.results");
     for (const char* words : {"name check", "records no chain reaches: 295"})
         EXPECT_TRUE(std::any_of(report.problems.begin(), report.problems.end(),
-                                [&](const std::string& p) { return p.find(words) != std::string::npos; })) << words;
+                                [&](const results_problem& p) { return p.text().find(words) != std::string::npos; })) << words;
 }

@@ -138,7 +138,7 @@ protected:
             + std::to_string(static_cast<int>(fault.kind)) + ", torn " + std::to_string(fault.torn_bytes);
         const state now = state_of(op.student);   // the next operation mends what it finds
         const results_file_report report = check_results_file_at(path(op.student));
-        EXPECT_TRUE(now.results == "absent" || report.valid()) << where << ": " << (report.valid() ? "" : report.problems.front());
+        EXPECT_TRUE(now.results == "absent" || report.valid()) << where << ": " << (report.valid() ? "" : report.problems.front().text());
         EXPECT_TRUE(now.results == before.results || now.results == after.results) << where << "\n" << now.results;
         EXPECT_TRUE(fault.torn_bytes != 0 || now.in_place == before.in_place || now.in_place == after.in_place) << where;
         EXPECT_TRUE(!acknowledged || now == after) << where;

@@ -63,3 +63,27 @@ TEST_F(StudentsConfigTest, TextEntriesAndHelp)
          {std::vector<std::string>{"unknown"}, {"list", "extra"}, {"list", "--json=yes"}, {"--dir"}})
         EXPECT_EQ(run(wrong).code, 2) << wrong[0];
 }
+
+// The tool's words are those of the text file beside it; without that file it
+// says why instead of writing empty messages.
+TEST_F(StudentsConfigTest, MessagesAndHelpComeFromTheTextFile)
+{
+    std::string texts = program.read("WINTOLA.TXT");
+    for (const auto& [from, to] : {std::pair{"unknown option --%1", "onbekende optie --%1"},
+                                   {"usage: students list [--json]", "gebruik: students list [--json]"},
+                                   {"%1 files checked, %2 invalid", "%1 bestanden nagekeken, %2 ongeldig"}})
+        texts.replace(texts.find(from), std::string(from).size(), to);
+    program.write("WINTOLA.TXT", texts);
+    const tool_run refused = run({"list", "--bogus"});
+    EXPECT_EQ(std::pair(refused.code, refused.err),
+              std::pair(2, std::string("students: onbekende optie --bogus\nstudents: see \"students --help\"\n")));
+    EXPECT_EQ(run({"help", "list"}).out.rfind("gebruik: students list [--json]\n", 0), 0u);
+    EXPECT_EQ(run({"check"}).out, "0 bestanden nagekeken, 0 ongeldig\n");
+
+    ASSERT_EQ(run({"config", "set", "GENERAL", "Text File", "NOWHERE.TXT"}).code, 0);
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"list", "--bogus"}, {"--help"}, {"nothing"}}) {
+        const tool_run r = run(words);
+        EXPECT_EQ(std::pair(r.code, r.err), std::pair(2, std::string("students: The text file \"NOWHERE.TXT\" was not found!\n")))
+            << words[0];
+    }
+}

@@ -22,7 +22,7 @@ TEST_F(StudentsExportTest, TheDemoFolderReadsBackRowForResult)
     const tool_run exported = run({"export", "--out", "results.csv"});
     ASSERT_EQ(exported.code, 0) << exported.err;
     const csv_table table = read_csv(program.read("results.csv"));
-    ASSERT_EQ(table.error, "");
+    ASSERT_FALSE(table.error);
     ASSERT_FALSE(table.rows.empty());
     EXPECT_EQ(table.rows[0].cells, (std::vector<std::string>{"student", "exercise", "title", "level", "start", "end",
                                                              "duration_seconds", "objects", "correct"}));

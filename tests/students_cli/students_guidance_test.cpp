@@ -1,13 +1,12 @@
 // students guidance check and run, end to end on the built tool.
 #include "tests/students_cli/students_tool_fixture.h"
-#include "students_cli/guidance/text_template.h"
+#include "foundation/texts.h"
 
 #include <regex>
 
 using namespace student_files;
 
 using namespace foundation;
-using namespace students_cli::guidance;
 
 namespace {
 

@@ -71,6 +71,16 @@ void reset_globals_to(const std::string& directory)
 
 std::string shipped_data_file(const std::string& name) { return std::string(WINTOLA_SOURCE_DIR) + "/data/" + name; }
 
+void use_shipped_texts()
+{
+    std::ifstream in(shipped_data_file("WINTOLA.TXT"), std::ios::binary);
+    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string problem;
+    foundation::text_handler
+        = std::make_unique<foundation::Ttextfile_handler>(foundation::Ttextfile_handler::from_text(contents, problem));
+    ASSERT_EQ(problem, "");
+}
+
 void put_program_files(const temp_dir& program)
 {
     for (const char* file : {"WinTola.ini", "WINTOLA.TXT", "GUID1.TXT"})

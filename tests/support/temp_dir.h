@@ -38,6 +38,8 @@ private:
 void reset_globals_to(const std::string& directory);
 
 std::string shipped_data_file(const std::string& name);   // data/ of the source tree
+// Loads the shipped text-section file as the program's texts.
+void use_shipped_texts();
 
 // What a teacher finds beside the program, put in its folder: the shipped
 // settings, texts and guidance file, the sample object files the build

@@ -3,7 +3,7 @@
 #include "tests/students_cli/students_tool_fixture.h"
 #include "students_cli/guidance/condition_outcomes.h"
 #include "students_cli/guidance/guidance_check.h"
-#include "students_cli/guidance/text_template.h"
+#include "foundation/texts.h"
 #include "tutor/engine/guidance_compiler.h"
 
 using namespace student_files;

@@ -1,6 +1,6 @@
-#include "students_cli/guidance/text_template.h"
+#include "foundation/texts.h"
 
-namespace students_cli::guidance {
+namespace foundation {
 
 std::string filled_in(const std::string& text, const std::vector<std::string>& values)
 {
@@ -18,4 +18,14 @@ std::string filled_in(const std::string& text, const std::vector<std::string>& v
     return out;
 }
 
-} // namespace students_cli::guidance
+std::string section_lines(std::string_view section, int first_entry)
+{
+    std::string lines;
+    const std::string name(section);
+    const int count = text_handler ? text_handler->entry_count(name) : 0;
+    for (int k = first_entry; k <= count; ++k)
+        lines += text_handler->read_entry(name, k) + '\n';
+    return lines;
+}
+
+} // namespace foundation
