@@ -123,8 +123,5 @@ TEST_F(StudentsCheckTest, StartUpNeverAsksAndStopsWithCodeTwo)
     EXPECT_EQ(other.code, 0) << other.err;
     EXPECT_NE(other.out.find("Pupil In 2B"), std::string::npos);
 
-    program.write("WinTola.ini", "[GENERAL]\nText File=GONE.TXT\n");
-    const tool_run no_texts = run({"list"});
-    EXPECT_EQ(std::tuple(no_texts.code, no_texts.err), std::tuple(2, std::string("students: The text file \"GONE.TXT\" was not found!\n")));
     EXPECT_EQ(run({"--settings", program.file("none.ini"), "list"}).code, 2);
 }

@@ -81,7 +81,7 @@ TEST_F(StudentsConfigTest, MessagesAndHelpComeFromTheTextFile)
     EXPECT_EQ(run({"check"}).out, "0 bestanden nagekeken, 0 ongeldig\n");
 
     ASSERT_EQ(run({"config", "set", "GENERAL", "Text File", "NOWHERE.TXT"}).code, 0);
-    for (const std::vector<std::string>& words : {std::vector<std::string>{"list", "--bogus"}, {"--help"}, {"nothing"}}) {
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"list"}, {"list", "--bogus"}, {"--help"}, {"nothing"}}) {
         const tool_run r = run(words);
         EXPECT_EQ(std::pair(r.code, r.err), std::pair(2, std::string("students: The text file \"NOWHERE.TXT\" was not found!\n")))
             << words[0];
