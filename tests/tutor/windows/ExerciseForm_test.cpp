@@ -101,10 +101,7 @@ TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
     EXPECT_THROW(w.area(4), std::out_of_range);
     pupil::draw_line(w, w.area(2).record.wanted.lines[0]);
     EXPECT_EQ(w.judge_view(2), view_incomplete);
-    Tconstruction_line wrong = w.area(1).record.wanted.lines[0];
-    wrong.kind = wrong.kind == solid_kind ? dashed_kind : solid_kind;
-    pupil::draw_line(w, wrong);
-    EXPECT_EQ(w.judge_view(1), view_wrong);
+    pupil::draw_line(w, wrong_line(w));
     EXPECT_EQ(answer_to_ready(w), "Wrong.");
     responder.answer_next(platform::IDCANCEL);
     QTest::keyClick(&w, Qt::Key_Escape);

@@ -220,24 +220,6 @@ TEST_F(MainFormTest, ShowingStartsTheLoginOnceNoModalWindowIsOpenAndItRefusesAWr
     EXPECT_EQ(guidance->pupil_name(), "Anna");
 }
 
-TEST_F(MainFormTest, TheGuidanceMenuItemsRunTheGuidanceDriver)
-{
-    make_guidance("TH 2;\nTH 3;", false);
-    make_form();
-    ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
-    when_modal([](QWidget& theory) { pupil::press(theory, "close_button"); });
-    form->start_wait_until_ready_timer(tag_switch_on_off);
-    form->wait_until_ready_timerTimer();
-    EXPECT_EQ(caption("switch_guidance_on_off_menu_item"), "Switch guidance off");
-    timer().stop();
-    when_modal([](QWidget& theory) { pupil::press(theory, "close_button"); });
-    item("start_guidance_again_menu_item")->trigger();
-    EXPECT_EQ(modal_windows, (std::vector<std::string>{"TheoryForm", "TheoryForm"}));
-    timer().stop();
-    item("switch_guidance_on_off_menu_item")->trigger();
-    EXPECT_FALSE(guidance->is_on());
-}
-
 TEST_F(MainFormTest, ClosingAsksAndWritesTheViewSettingsAndTheGuidanceStateBack)
 {
     store_settings_between_sessions = true;
@@ -330,22 +312,28 @@ TEST_F(MainFormTest, ResultsTheoryAndTextItems)
     EXPECT_EQ(responder.boxes()[2].text.substr(0, 23), "Technical drawing tutor");
 }
 
-// The guidance opens its test in the exercise's real window; its HALT then
-// ends the program with the code.
-TEST_F(MainFormTest, AGuidedTestOpensInTestModeAndTheHaltEndsTheProgram)
+// Switched on and started again, the guidance opens its test in the
+// exercise's real window; its HALT then ends the program with the code and
+// the menu item switches it off.
+TEST_F(MainFormTest, TheGuidanceMenuItemsOpenTheGuidedTestAndItsHaltEndsTheProgram)
 {
-    make_guidance("TE 8 /L=1;\nHALT 3;", true);
+    make_guidance("TE 8 /L=1;\nHALT 3;", false);
     make_form();
     wire_exercise_windows(nullptr, true);
     ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
-    when_modal([](QWidget& window) {
+    const auto close_test = [](QWidget& window) {
         auto& exercise = dynamic_cast<TPracticeForm&>(window);
         EXPECT_EQ(std::tuple(exercise.exercise(), exercise.test_mode(), exercise.level()), std::tuple(8, true, 1));
         exercise.close();
-    });
-    form->start_wait_until_ready_timer(tag_continue);
+    };
+    when_modal(close_test);
+    form->start_wait_until_ready_timer(tag_switch_on_off);
     form->wait_until_ready_timerTimer();
-    EXPECT_EQ(modal_windows, std::vector<std::string>{"construction_window"});
+    EXPECT_EQ(caption("switch_guidance_on_off_menu_item"), "Switch guidance off");
+    timer().stop();
+    when_modal(close_test);
+    item("start_guidance_again_menu_item")->trigger();
+    EXPECT_EQ(modal_windows, (std::vector<std::string>{"construction_window", "construction_window"}));
     int halt = -1;
     try {
         form->wait_until_ready_timerTimer();
@@ -353,4 +341,6 @@ TEST_F(MainFormTest, AGuidedTestOpensInTestModeAndTheHaltEndsTheProgram)
         halt = stop.code;
     }
     EXPECT_EQ(halt, 3);
+    item("switch_guidance_on_off_menu_item")->trigger();
+    EXPECT_FALSE(guidance->is_on());
 }
