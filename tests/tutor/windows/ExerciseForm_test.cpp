@@ -99,6 +99,8 @@ TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
     only(8, 1, "Block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
     EXPECT_THROW(w.area(4), std::out_of_range);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(w.regions()->region(k).rectangle.left, w.views().view_x[static_cast<std::size_t>(w.area(k).projection)]);
     pupil::draw_line(w, w.area(2).record.wanted.lines[0]);
     EXPECT_EQ(w.judge_view(2), view_incomplete);
     pupil::draw_line(w, wrong_line(w));

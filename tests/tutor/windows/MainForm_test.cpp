@@ -313,11 +313,11 @@ TEST_F(MainFormTest, ResultsTheoryAndTextItems)
 }
 
 // Switched on and started again, the guidance opens its test in the
-// exercise's real window; its HALT then ends the program with the code and
-// the menu item switches it off.
+// exercise's real window, then its theory chapter; its HALT then ends the
+// program with the code and the menu item switches it off.
 TEST_F(MainFormTest, TheGuidanceMenuItemsOpenTheGuidedTestAndItsHaltEndsTheProgram)
 {
-    make_guidance("TE 8 /L=1;\nHALT 3;", false);
+    make_guidance("TE 8 /L=1;\nTH 2;\nHALT 3;", false);
     make_form();
     wire_exercise_windows(nullptr, true);
     ASSERT_TRUE(log_in_pupil("Anna", "tulip"));
@@ -333,7 +333,9 @@ TEST_F(MainFormTest, TheGuidanceMenuItemsOpenTheGuidedTestAndItsHaltEndsTheProgr
     timer().stop();
     when_modal(close_test);
     item("start_guidance_again_menu_item")->trigger();
-    EXPECT_EQ(modal_windows, (std::vector<std::string>{"construction_window", "construction_window"}));
+    when_modal([](QWidget& theory) { pupil::press(theory, "close_button"); });
+    form->wait_until_ready_timerTimer();
+    EXPECT_EQ(modal_windows, (std::vector<std::string>{"construction_window", "construction_window", "TheoryForm"}));
     int halt = -1;
     try {
         form->wait_until_ready_timerTimer();
