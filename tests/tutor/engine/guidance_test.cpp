@@ -145,41 +145,6 @@ TEST_F(GuidanceTest, TheoryChaptersFollowTheAdditionalSubjects)
     }
 }
 
-TEST_F(GuidanceTest, StartAdvanceAndFinish)
-{
-    const auto empty = make_guidance("* nothing but comments\n");
-    empty->start(false);
-    EXPECT_FALSE(empty->is_on());
-    EXPECT_EQ(empty->fetch_current_statement().kind, kind_empty);
-
-    const auto g = make_guidance(";\nTH 2;\n1: IF (COUNT > 5) GOTO 20;\nEX 3 /L=2 /EXIT=(COUNT >= 2);\n20: TE 4;\nGOTO 77;");
-    g->start(false);
-    guidance_step step = g->fetch_current_statement();
-    EXPECT_EQ(std::pair(step.kind, step.number), std::pair(kind_theory, 2));
-    for (int k = 0; k < 5; ++k)
-        g->record_answer(true);
-    g->advance();   // COUNT is 5: no jump
-    step = g->fetch_current_statement();
-    EXPECT_EQ(std::tuple(step.kind, step.number, step.level), std::tuple(kind_exercise, 3, 2));
-    g->reset_counters();
-    g->record_answer(false);
-    EXPECT_TRUE(g->exit_ok_holds() && !g->exit_holds());
-    g->record_answer(true);
-    EXPECT_TRUE(g->exit_holds());
-    g->advance();
-    EXPECT_EQ(g->fetch_current_statement().kind, kind_test);
-    EXPECT_FALSE(g->exit_holds());   // the test has no EXIT condition
-    g->advance();                    // GOTO 77: no such label
-    EXPECT_TRUE(g->finished() && g->is_on());
-    EXPECT_EQ(responder.last().text, "The end.");
-    g->advance();
-    EXPECT_EQ(g->current_statement(), 7);
-    g->start(false);
-    EXPECT_TRUE(g->finished() && !g->is_on());
-    g->start(true);
-    EXPECT_EQ(g->current_statement(), 2);
-}
-
 TEST_F(GuidanceTest, CountersKeepTheRecentAnswersAndWholeMinutes)
 {
     const auto g = make_guidance("EX 1 /EXIT=((SCORE(50) = 100) AND (SCORE = 85)) /EXIT_OK=(SCORE(5) >= 60);");
@@ -212,9 +177,16 @@ TEST_F(GuidanceTest, RestoringMendsPositionsTheFileNoLongerHas)
         g->restore_state("", s);
         EXPECT_EQ(g->current_statement(), restored);
     }
+    EXPECT_EQ(g->fetch_current_statement().kind, kind_exercise);
+    EXPECT_FALSE(g->exit_holds());   // an exercise without EXIT does not end by itself
     s.guidance_statement = 300;
     g->restore_state("", s);
     EXPECT_TRUE(g->finished() && !g->is_on());
+    EXPECT_EQ(g->fetch_current_statement().kind, kind_empty);
+    const auto empty = make_guidance("* nothing but comments\n");
+    empty->start(false);
+    EXPECT_FALSE(empty->is_on());
+    EXPECT_EQ(empty->fetch_current_statement().kind, kind_empty);
     EXPECT_FALSE(g->save_state());   // nobody logged in
 }
 

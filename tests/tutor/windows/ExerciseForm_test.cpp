@@ -30,66 +30,67 @@ bool attracts(const Tattractors& a, Tinteger_point p)
     return std::any_of(a.points.begin(), a.points.begin() + a.count, [p](Tinteger_point q) { return points_equal(p, q); });
 }
 
+// The exercise's window set up in the mode.
+void start_exercise(TExerciseForm& f, int exercise, int mode)
+{
+    if (exercise <= 3)
+        f.init_indicate_exercise(exercise, mode, 1, false);
+    else if (exercise <= 5)
+        f.init_add_line_exercise(exercise, mode, 1, false);
+    else
+        f.init_construction_exercise(exercise, mode, 1, false);
+}
+
+// A line not wanted in the first view: the first wanted line in the other
+// kind or, where there is one kind only, to another point of the picture.
+Tconstruction_line wrong_line(TExerciseForm& w)
+{
+    Tconstruction_line wrong = w.area(1).record.wanted.lines[0];
+    wrong.kind = wrong.kind == solid_kind ? dashed_kind : solid_kind;
+    if (w.kind() != exercise_kind::indicate)
+        return wrong;
+    wrong.kind = solid_kind;
+    const Tattractors& a = w.area(1).attractors;
+    for (int i = 0; i < a.count; ++i)
+        if (const Tinteger_point p = a.points[static_cast<std::size_t>(i)];
+            !points_equal(p, wrong.from) && !points_equal(p, wrong.to))
+            wrong.to = p;
+    return wrong;
+}
+
 } // namespace
 
-TEST_F(ExerciseFormTest, TheMarkedEdgeIndicatedInEachOfTheThreeViewsIsJudgedRight)
+// Each kind of drawing exercise done by mouse: incomplete before; a line
+// not wanted (where the exercise takes any) is wrong and rubbed out; what is
+// wanted is drawn in blue and right.
+TEST_F(ExerciseFormTest, WhatIsWantedDrawnByMouseIsJudgedRight)
 {
-    only(3, 1, "L-shaped block");
-    TExerciseForm& w = open([](TExerciseForm& f) { f.init_indicate_exercise(3, 2, 1, false); });
-    ASSERT_EQ(w.area_count(), 3);
-    for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(w.regions()->region(k).rectangle.left, w.views().view_x[static_cast<std::size_t>(w.area(k).projection)]);
-
-    EXPECT_EQ(answer_to_ready(w), "Incomplete.");
-    for (int k = 1; k <= 3; ++k)
-        pupil::draw_wanted(w, k);
-    const platform::pixel_rect first = w.regions()->region(1).rectangle;
-    EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), first, blue_pixel), 20) << "the pupil's line in blue";
-    EXPECT_EQ(answer_to_ready(w), "Right.");
-    EXPECT_EQ(w.area(1).record.pupil.line_count + w.area(1).record.pupil.point_count, 0);   // the next object
-}
-
-TEST_F(ExerciseFormTest, TheMarkedEdgeDrawnInThePictureAndAWrongLineRubbedOut)
-{
-    only(2, 1, "Triangular prism");
-    TExerciseForm& w = open([](TExerciseForm& f) { f.init_indicate_exercise(2, 1, 1, true); });
-    const Tconstruction_line wanted = w.area(1).record.wanted.lines[0];
-    ASSERT_EQ(w.area(1).record.wanted.line_count, 1);
-
-    // Another line of the picture first: wrong.
-    const Tattractors& a = w.area(1).attractors;
-    Tinteger_point other_end{};
-    for (int i = 0; i < a.count; ++i)
-        if (!points_equal(a.points[static_cast<std::size_t>(i)], wanted.from)
-            && !points_equal(a.points[static_cast<std::size_t>(i)], wanted.to))
-            other_end = a.points[static_cast<std::size_t>(i)];
-    pupil::draw_line(w, {solid_kind, 2, wanted.from, other_end});
-    EXPECT_EQ(w.judge_view(1), view_wrong);
-    pupil::choose_tool(w, rubout_tool);
-    const int beeps = platform::beep_count();
-    pupil::click(w, {(wanted.from.x + other_end.x) / 2, (wanted.from.y + other_end.y) / 2});
-    EXPECT_EQ(w.area(1).record.pupil.line_count, 0);
-    pupil::click(w, {(wanted.from.x + other_end.x) / 2, (wanted.from.y + other_end.y) / 2});
-    EXPECT_EQ(platform::beep_count(), beeps + 1);   // nothing left there to rub out
-    pupil::draw_line(w, wanted);
-    EXPECT_EQ(answer_to_ready(w), "Right.");
-}
-
-TEST_F(ExerciseFormTest, TheSectionalViewConstructedWithItsCutSurfaceIsJudgedRight)
-{
-    only(9, 1, "L-shaped block");
-    TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(9, 4, 1, false); });
-    const Tconstruction_items& wanted = w.area(1).record.wanted;
-    ASSERT_GE(wanted.surface_count, 1);
-    for (const Tconstruction_line& l : wanted.line_list())
-        EXPECT_EQ(l.kind, solid_kind);   // a section shows no hidden lines
-
-    for (const Tconstruction_line& line : wanted.line_list())
-        pupil::draw_line(w, line);
-    EXPECT_EQ(answer_to_ready(w), "Incomplete.") << "the cut surface is still missing";
-    for (int s = 0; s < wanted.surface_count; ++s)
-        pupil::draw_surface(w, wanted.surfaces[static_cast<std::size_t>(s)]);
-    EXPECT_EQ(answer_to_ready(w), "Right.");
+    const std::tuple<int, int, const char*, bool> cases[] = {{2, 1, "Triangular prism", true},
+                                                             {3, 2, "L-shaped block", false},
+                                                             {5, 2, "Block", true},
+                                                             {8, 3, "Block", true},
+                                                             {9, 4, "L-shaped block", true}};
+    for (const auto& [exercise, mode, object, any_line] : cases) {
+        only(exercise, 1, object);
+        TExerciseForm& w = open([e = exercise, m = mode](TExerciseForm& f) { start_exercise(f, e, m); });
+        EXPECT_EQ(answer_to_ready(w), "Incomplete.") << exercise;
+        if (any_line) {
+            const Tconstruction_line wrong = wrong_line(w);
+            pupil::draw_line(w, wrong);
+            EXPECT_EQ(w.judge_view(1), view_wrong) << exercise;
+            pupil::choose_tool(w, rubout_tool);
+            const int beeps = platform::beep_count();
+            for (int twice = 0; twice < 2; ++twice)
+                pupil::click(w, {(wrong.from.x + wrong.to.x) / 2, (wrong.from.y + wrong.to.y) / 2});
+            EXPECT_EQ(platform::beep_count(), beeps + 1) << "nothing left there to rub out";
+        }
+        for (int k = 1; k <= w.area_count(); ++k)
+            pupil::draw_wanted(w, k);
+        const platform::pixel_rect cell = w.regions()->region(1).rectangle;
+        EXPECT_GT(pixels_of(pupil::client(w).canvas().image(), cell, blue_pixel), 20) << exercise;
+        EXPECT_EQ(answer_to_ready(w), "Right.") << exercise;
+        EXPECT_EQ(w.area(1).record.pupil.line_count + w.area(1).record.pupil.point_count, 0);   // the next object
+    }
 }
 
 // In test mode; Esc then closes through the close query.
@@ -98,12 +99,11 @@ TEST_F(ExerciseFormTest, OneViewWrongAndAnotherIncompleteIsJudgedWrong)
     only(8, 1, "Block");
     TExerciseForm& w = open([](TExerciseForm& f) { f.init_construction_exercise(8, 3, 1, true); });
     EXPECT_THROW(w.area(4), std::out_of_range);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(w.regions()->region(k).rectangle.left, w.views().view_x[static_cast<std::size_t>(w.area(k).projection)]);
     pupil::draw_line(w, w.area(2).record.wanted.lines[0]);
     EXPECT_EQ(w.judge_view(2), view_incomplete);
-    Tconstruction_line wrong = w.area(1).record.wanted.lines[0];
-    wrong.kind = wrong.kind == solid_kind ? dashed_kind : solid_kind;
-    pupil::draw_line(w, wrong);
-    EXPECT_EQ(w.judge_view(1), view_wrong);
+    pupil::draw_line(w, wrong_line(w));
     EXPECT_EQ(answer_to_ready(w), "Wrong.");
     responder.answer_next(platform::IDCANCEL);
     QTest::keyClick(&w, Qt::Key_Escape);
@@ -178,14 +178,7 @@ TEST_F(ExerciseFormTest, EveryDrawingExerciseCanBeDoneOnEverySampleObject)
     for (const auto& [exercise, variant] : setups) {
         set_projection_convention(variant == 0);   // 0: the exercise's first mode, by the European method
         const int mode = variant == 0 ? 1 : variant;
-        TExerciseForm& w = open([&, exercise = exercise](TExerciseForm& f) {
-            if (exercise <= 3)
-                f.init_indicate_exercise(exercise, mode, 1, false);
-            else if (exercise <= 5)
-                f.init_add_line_exercise(exercise, mode, 1, false);
-            else
-                f.init_construction_exercise(exercise, mode, 1, false);
-        });
+        TExerciseForm& w = open([e = exercise, m = mode](TExerciseForm& f) { start_exercise(f, e, m); });
         std::bitset<256> used;
         for (int level = 1; level <= practice_levels; ++level)
             used |= exercise_object_table[static_cast<std::size_t>(exercise_group(exercise))][static_cast<std::size_t>(level)].objects;
@@ -198,8 +191,10 @@ TEST_F(ExerciseFormTest, EveryDrawingExerciseCanBeDoneOnEverySampleObject)
                 const std::string where = std::to_string(exercise) + "/" + std::to_string(n) + "/" + std::to_string(k);
                 EXPECT_GT(r.wanted.line_count + r.wanted.point_count, 0) << where;
                 EXPECT_EQ(r.wanted.surface_count > 0, exercise == 9) << where;
-                for (const Tconstruction_line& l : r.wanted.line_list())
+                for (const Tconstruction_line& l : r.wanted.line_list()) {
                     EXPECT_TRUE(attracts(w.area(k).attractors, l.from) && attracts(w.area(k).attractors, l.to)) << where;
+                    EXPECT_TRUE(exercise != 9 || l.kind == solid_kind) << where;   // a section shows no hidden lines
+                }
                 for (const Tconstruction_surface& c : r.wanted.surface_list())
                     for (int i = 0; i < c.corner_count; ++i)
                         EXPECT_TRUE(attracts(w.area(k).attractors, c.corners[static_cast<std::size_t>(i)])) << where;

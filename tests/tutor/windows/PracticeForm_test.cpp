@@ -39,47 +39,59 @@ TEST_F(PracticeFormTest, FourCorrectAndOneShownSolutionScoreEightyInExerciseMode
     EXPECT_FALSE(form->findChild<QTimer*>("timer_start_exercise_when_this_one_closed")->isActive());
 }
 
-TEST_F(PracticeFormTest, AYesAfterTheExerciseStartsItsTestOnceTheWindowHasGone)
+namespace {
+
+// An exercise answered with the verdicts (0 wrong, 1 incomplete, 2 right),
+// the box on closing and the exercise opened after it on the answer.
+struct session {
+    int exercise, level;
+    bool test_mode;
+    std::vector<int> verdicts;
+    int answer;
+    const char* closing_text;
+    std::vector<int> opened;
+};
+
+const int yes = platform::IDYES;
+const session sessions[] = {
+    {8, 1, false, {2}, yes, "Objects: 1     Correct: 1      \nPerfect.\nTest now?", {8}},
+    {8, 2, true, {0, 1, 2, 2, 2, 2, 2, 2}, yes, "Objects: 8     Correct: 6      \nGood.\nNext exercise?", {9}},
+    {9, 1, true, {2}, platform::IDOK, "Objects: 1     Correct: 1      \nPerfect.\nAll done.", {}},
+    {9, 1, true, {0}, yes, "Objects: 1     Correct: 0      \nPractise again?", {9}},
+    {8, 1, false, {0}, yes, "Wrong.", {}},   // nothing counted, nothing to tell
+};
+
+} // namespace
+
+// A passed test is stored; a Yes opens the next exercise once the window has
+// gone and the main window is free again.
+TEST_F(PracticeFormTest, TheScoreOnClosingOffersTheNextStepAndAPassedTestIsStored)
 {
+    log_in("", true);
+    select_objects(8, 2, {1, 4});
+    select_objects(9, 1, {1, 3});
     open(8, 1, false);
     click("ready_button");
     responder.answer_next(platform::IDCANCEL);
     EXPECT_FALSE(form->close());   // Cancel keeps the window open
-    answer_and_close({}, platform::IDYES);
-    EXPECT_EQ(main_window.test_modes, std::vector<bool>{true});
-    main_window.enabled = false;
-    EXPECT_TRUE(opened_next().empty());   // the main window is still busy
-    main_window.enabled = true;
-    EXPECT_EQ(opened_next(), std::vector<int>{8});
-}
-
-TEST_F(PracticeFormTest, ATestPassedWithSeventyFiveOffersTheNextExerciseAndIsStored)
-{
-    log_in("", true);
-    select_objects(8, 2, {1, 4});
-    open(8, 2, true);
-    form->verdict = 0;
-    click("ready_button");
-    EXPECT_EQ(responder.last().text, "Wrong.");
-    EXPECT_EQ(answer_and_close({1, 2, 2, 2, 2, 2, 2}, platform::IDYES),
-              "Objects: 8     Correct: 6      \nGood.\nNext exercise?");
-    EXPECT_EQ(opened_next(), std::vector<int>{9});
+    for (const session& s : sessions) {
+        main_window.opened_exercises.clear();
+        open(s.exercise, s.level, s.test_mode);
+        EXPECT_EQ(answer_and_close(s.verdicts, s.answer), s.closing_text);
+        EXPECT_EQ(form->findChild<QTimer*>("timer_start_exercise_when_this_one_closed")->isActive(),
+                  !s.opened.empty());
+        if (s.opened.empty())
+            continue;
+        main_window.enabled = false;
+        EXPECT_TRUE(opened_next().empty());   // the main window is still busy
+        main_window.enabled = true;
+        EXPECT_EQ(opened_next(), s.opened) << s.closing_text;
+        EXPECT_EQ(main_window.test_modes.back(), !s.test_mode);   // a Yes switches the mode
+    }
     const auto chains = student_data_files->read_result_chains(student_data_files->results_file_name("Anna"), 9);
     ASSERT_EQ(chains.exercises[7].size(), 1u);
     const results_format::result& stored = chains.exercises[7][0];
     EXPECT_EQ(std::tuple(stored.level, stored.objects, stored.correct), std::tuple(2, 8, 6));
-}
-
-TEST_F(PracticeFormTest, TheLastExercisesPassedTestOffersOnlyOKAndALowScoreOffersPractice)
-{
-    select_objects(9, 1, {1, 3});
-    open(9, 1, true);
-    EXPECT_EQ(answer_and_close({2}, platform::IDOK), "Objects: 1     Correct: 1      \nPerfect.\nAll done.");
-    open(9, 1, true);
-    EXPECT_EQ(answer_and_close({0}, platform::IDYES), "Objects: 1     Correct: 0      \nPractise again?");
-    EXPECT_EQ(opened_next(), std::vector<int>{9});
-    open(8, 1, false);
-    EXPECT_EQ(answer_and_close({0}, platform::IDYES), "Wrong.");   // nothing counted, nothing to tell
 }
 
 TEST_F(PracticeFormTest, UnderGuidanceOKStaysHiddenUntilExitOKHoldsAndExitEndsTheExercise)

@@ -236,7 +236,7 @@ protected:
     }
     QPushButton* button(const char* name) { return form->findChild<QPushButton*>(name); }
     // Answers with the verdicts, then closes with the answer; the closing box's text.
-    std::string answer_and_close(std::initializer_list<int> verdicts, int closing_answer)
+    std::string answer_and_close(const std::vector<int>& verdicts, int closing_answer)
     {
         for (int v : verdicts) {
             form->verdict = v;
