@@ -44,12 +44,13 @@
 
 namespace pupil {
 
-inline platform::canvas_widget& client(TPracticeForm& window)
+inline platform::canvas_widget& client(tutor::windows::TPracticeForm& window)
 {
     return *window.findChild<platform::canvas_widget*>("client_area");
 }
 
-inline void click(TPracticeForm& window, Tinteger_point p, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+inline void click(tutor::windows::TPracticeForm& window, foundation::Tinteger_point p,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::mouseClick(&client(window), Qt::LeftButton, modifiers, QPoint(p.x, p.y));
 }
@@ -61,43 +62,44 @@ inline void press(QWidget& window, const char* name)
     b->click();
 }
 
-inline void choose_tool(TExerciseForm& window, int code)
+inline void choose_tool(tutor::windows::TExerciseForm& window, int code)
 {
-    for (int i = 1; i <= TExerciseControls::tool_count; ++i)
-        if (const TExerciseControls::tool& t = window.palette().tool_of(i); t.code == code)
+    for (int i = 1; i <= tutor::windows::TExerciseControls::tool_count; ++i)
+        if (const tutor::windows::TExerciseControls::tool& t = window.palette().tool_of(i); t.code == code)
             click(window, {(t.rectangle.left + t.rectangle.right) / 2, (t.rectangle.top + t.rectangle.bottom) / 2});
     ASSERT_EQ(window.palette().current_tool(), code);
 }
 
 // A run of lines ended by clicking its end again; the clicks a pixel beside
 // the points, where snapping finds them.
-inline void draw_line(TExerciseForm& window, const tutor::engine::Tconstruction_line& line)
+inline void draw_line(tutor::windows::TExerciseForm& window, const tutor::engine::Tconstruction_line& line)
 {
+    using namespace tutor::windows;
     choose_tool(window, line.kind == tutor::engine::dashed_kind ? dashed_line_tool : solid_line_tool);
     click(window, {line.from.x + 1, line.from.y});
     click(window, {line.to.x, line.to.y + 1});
-    if (window.kind() != exercise_kind::indicate)
+    if (window.kind() != tutor::windows::exercise_kind::indicate)
         click(window, line.to);
 }
 
-inline void draw_surface(TExerciseForm& window, const tutor::engine::Tconstruction_surface& surface)
+inline void draw_surface(tutor::windows::TExerciseForm& window, const tutor::engine::Tconstruction_surface& surface)
 {
-    choose_tool(window, surface_tool);
+    choose_tool(window, tutor::windows::surface_tool);
     for (int i = 0; i < surface.corner_count; ++i)
         click(window, surface.corners[static_cast<std::size_t>(i)]);
     click(window, surface.corners[0]);
 }
 
 // Everything area k wants, drawn by mouse.
-inline void draw_wanted(TExerciseForm& window, int k)
+inline void draw_wanted(tutor::windows::TExerciseForm& window, int k)
 {
     const tutor::engine::Tconstruction_items wanted = window.area(k).record.wanted;
     for (const tutor::engine::Tconstruction_line& line : wanted.line_list())
         draw_line(window, line);
     for (const tutor::engine::Tconstruction_surface& surface : wanted.surface_list())
         draw_surface(window, surface);
-    for (Tinteger_point p : wanted.marked_points()) {
-        choose_tool(window, solid_line_tool);
+    for (foundation::Tinteger_point p : wanted.marked_points()) {
+        choose_tool(window, tutor::windows::solid_line_tool);
         click(window, p);
         click(window, p);
     }
@@ -125,7 +127,7 @@ inline const char* const practice_texts =
     "$[END_OF_GUIDANCE]\nThe end.\n"
     "$[RESULTS_ERROR_MESSAGES]\nQ1 \n Q2\nCannot use it\nIO \n at \n-\n";
 
-class fake_main_window : public practice_main_window {
+class fake_main_window : public tutor::windows::practice_main_window {
 public:
     bool is_enabled() const override { return enabled; }
     QRect window_rect() const override { return {100, 50, 800, 600}; }
@@ -146,9 +148,9 @@ public:
 };
 
 // Judges as the test says: 0 wrong, 1 incomplete, 2 right.
-class scripted_practice_form : public TPracticeForm {
+class scripted_practice_form : public tutor::windows::TPracticeForm {
 public:
-    using TPracticeForm::TPracticeForm;
+    using tutor::windows::TPracticeForm::TPracticeForm;
 
     void install_next_object(int object_number, bool later) override { installed.push_back({object_number, later}); }
     bool construction_OK() override { return verdict == 2; }
@@ -197,7 +199,8 @@ protected:
         tutor_folder_test::SetUp();
         test_support::reset_globals_to(program.path());
         std::string problem;
-        text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(practice_texts, problem));
+        using foundation::Ttextfile_handler;
+        foundation::text_handler = std::make_unique<Ttextfile_handler>(Ttextfile_handler::from_text(practice_texts, problem));
         student_files::student_data_files = std::make_unique<student_files::Tstudent_data_files_object>();
         saved_table = geometry::model::exercise_object_table;
         saved_last = std::exchange(geometry::model::last_object_number, 9);
@@ -210,7 +213,7 @@ protected:
         geometry::model::exercise_object_table = saved_table;
         geometry::model::last_object_number = saved_last;
         student_files::student_data_files.reset();
-        text_handler.reset();
+        foundation::text_handler.reset();
     }
 
     // The selection of an exercise at a level.
@@ -298,24 +301,24 @@ protected:
     }
     // A drawing exercise's window, its chances all taking the first choice, set up by the call and shown.
     template <class Setup>
-    TExerciseForm& open(Setup&& setup)
+    tutor::windows::TExerciseForm& open(Setup&& setup)
     {
-        drawing = std::make_unique<TExerciseForm>(&main_window);
+        drawing = std::make_unique<tutor::windows::TExerciseForm>(&main_window);
         drawing->set_random_source([](int) { return 0; });
         drawing->set_choice_source([](int) { return 0; });
         setup(*drawing);
         drawing->show();
         return *drawing;
     }
-    std::string answer_to_ready(TPracticeForm& window)
+    std::string answer_to_ready(tutor::windows::TPracticeForm& window)
     {
         pupil::press(window, "ready_button");
         return responder.count() > 0 ? responder.last().text : "";
     }
 
     geometry::model::TThingCatCollection catalogue;
-    std::unique_ptr<TExerciseForm> drawing;
-    std::unique_ptr<TExerciseDForm> colouring;
+    std::unique_ptr<tutor::windows::TExerciseForm> drawing;
+    std::unique_ptr<tutor::windows::TExerciseDForm> colouring;
 };
 
 // The main window's program folder with the shipped settings, texts and
@@ -327,7 +330,7 @@ protected:
     {
         tutor_folder_test::SetUp();
         copy_shipped({"WinTola.ini", "WINTOLA.TXT"});
-        start_up_foundation(program.file("tutor"));
+        foundation::start_up_foundation(program.file("tutor"));
         geometry::drawing::start_up_screen_drawing();
         geometry::drawing::start_up_kernel();
         geometry::drawing::start_up_projection_views();
@@ -344,12 +347,12 @@ protected:
         geometry::model::set_projection_convention(false);
     }
 
-    void setting(const char* key, const char* value) { write_setting("", "GENERAL", key, value); }
-    void make_form() { form = std::make_unique<TMainForm>(); }
+    void setting(const char* key, const char* value) { foundation::write_setting("", "GENERAL", key, value); }
+    void make_form() { form = std::make_unique<tutor::windows::TMainForm>(); }
     // The colouring window given and, with `drawing`, the drawing windows made for the form.
-    void wire_exercise_windows(TPracticeForm* colouring, bool drawing)
+    void wire_exercise_windows(tutor::windows::TPracticeForm* colouring, bool drawing)
     {
-        exercises = std::make_unique<exercise_windows>(colouring, drawing ? form.get() : nullptr);
+        exercises = std::make_unique<tutor::windows::exercise_windows>(colouring, drawing ? form.get() : nullptr);
         form->wire_windows({.exercises = exercises.get()});
     }
     // Shown without the login its timer would open.
@@ -362,7 +365,7 @@ protected:
         return found;
     }
     QAction* item(const char* name) { return control<QAction>(name); }
-    std::string caption(const char* name) { return without_mnemonic(item(name)->text().toStdString()); }
+    std::string caption(const char* name) { return foundation::without_mnemonic(item(name)->text().toStdString()); }
     QTimer& timer() { return *form->findChild<QTimer*>("wait_until_ready_timer"); }
 
     // Runs `act` on the next modal window once it is open (inside its own
@@ -385,8 +388,8 @@ protected:
     }
 
     platform::throwing_exit_guard exit_guard;
-    std::unique_ptr<TMainForm> form;
-    std::unique_ptr<exercise_windows> exercises;
+    std::unique_ptr<tutor::windows::TMainForm> form;
+    std::unique_ptr<tutor::windows::exercise_windows> exercises;
     std::vector<std::string> modal_windows;
     std::vector<QPointer<QTimer>> watches;
 };
