@@ -74,20 +74,6 @@ TEST_F(StudentDataFilesTest, ResultsChainPerExerciseAndSum)
               "Level 3: nothing\nTotal: 8 of 12 (66 %).\n\nGuidance: 26 h 5 min");
 }
 
-// Changes of password and settings are checked by the edit dialog's and the
-// several writers' tests.
-TEST_F(StudentDataFilesTest, EmptyingKeepsTheIdentityAndSettings)
-{
-    ASSERT_TRUE(files->create_results_file("Johnny", "abcde", true, true, true, true));
-    ASSERT_TRUE(add("johnny", 1));
-    const std::string before = bytes("Johnny");
-    ASSERT_TRUE(files->remove_results("johnny"));
-    const std::string after = bytes("Johnny");
-    EXPECT_EQ(std::tuple(after.size(), after.substr(0, 30), after.substr(30, 30), files->sum_results("johnny").total_objects),
-              std::tuple(75u, std::string(30, '\0'), before.substr(30, 30), 0));
-    EXPECT_TRUE(files->is_results_file(path("Johnny")).value);
-}
-
 // Damaged files: every change fails with the I/O message of error 100 (or
 // says the file is full) and leaves the file as it was.
 TEST_F(StudentDataFilesTest, DamagedOrFullFilesAreRefusedUnchanged)
