@@ -75,18 +75,11 @@ namespace test_objects {
 Tsolid solid_of(const object& o)
 {
     Tsolid solid;
-    solid.vertex_count = static_cast<std::int32_t>(o.vertices.size());
-    for (std::size_t v = 0; v < o.vertices.size(); ++v)
-        solid.vertices[v + 1] = {o.vertices[v][0] / 100.0L, o.vertices[v][1] / 100.0L, o.vertices[v][2] / 100.0L};
-    solid.surface_count = static_cast<std::int32_t>(o.faces.size());
-    for (std::size_t s = 0; s < o.faces.size(); ++s) {
-        const face& f = o.faces[s];
-        for (std::size_t j = 0; j < f.corners.size(); ++j)
-            solid.surface_vertices[s + 1][j + 1] = f.corners[j];
-        solid.surface_vertices[s + 1][f.corners.size() + 1] = f.corners[0];
-        solid.surface_length[s + 1] = static_cast<std::uint8_t>(f.corners.size() + 1);
-        solid.surface_colour[s + 1] = f.colour;
-        solid.surface_sorted[s + 1] = f.sorted;
+    for (const auto& v : o.vertices)
+        solid.vertices[++solid.vertex_count] = {v[0] / 100.0L, v[1] / 100.0L, v[2] / 100.0L};
+    for (const face& f : o.faces) {
+        add_surface(solid, std::vector<int>(f.corners.begin(), f.corners.end()), f.colour);
+        solid.surface_sorted[solid.surface_count] = f.sorted;
     }
     return finished(solid);
 }

@@ -61,14 +61,19 @@ TEST_F(RecoveryTest, InputOutputMessagesAddTheSystemsWordsWhereTheTextsHaveThem)
               std::string("IO 2 (") + std::strerror(ENOENT) + ").      at " + path("NOBODY"));
 }
 
-TEST_F(RecoveryTest, EmptyingKeepsTheFileItselfWithItsMode)
+// Changes of password and settings are checked by the edit dialog's and the
+// several writers' tests.
+TEST_F(RecoveryTest, EmptyingKeepsTheFileItselfWithItsModeIdentityAndSettings)
 {
+    const std::string before = bytes("Johnny");
     std::filesystem::permissions(path("Johnny"), std::filesystem::perms(0620));
     std::filesystem::create_hard_link(path("Johnny"), program.file("second name"));
     ASSERT_TRUE(files->remove_results("Johnny"));
     EXPECT_EQ(std::tuple(std::filesystem::status(path("Johnny")).permissions(), std::filesystem::hard_link_count(path("Johnny")),
-                         program.read("second name"), bytes("Johnny").size()),
-              std::tuple(std::filesystem::perms(0620), 2u, bytes("Johnny"), 75u)) << "the same file, not a new one";
+                         program.read("second name"), bytes("Johnny").size(), bytes("Johnny").substr(0, 60)),
+              std::tuple(std::filesystem::perms(0620), 2u, bytes("Johnny"), 75u, std::string(30, '\0') + before.substr(30, 30)))
+        << "the same file, not a new one; the identity and settings kept";
+    EXPECT_TRUE(valid());
 }
 
 TEST_F(RecoveryTest, RepairKeepsEveryResultAChainReachesAndRemovesTheRest)

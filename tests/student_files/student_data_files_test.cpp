@@ -69,23 +69,10 @@ TEST_F(StudentDataFilesTest, ResultsChainPerExerciseAndSum)
                          sums.levels[1].seconds, sums.levels[0].objects, sums.levels[2].objects),
               std::tuple(12, 8, 7, 5, 12 * 60, 3, 0));
     ASSERT_TRUE(files->store_guidance_state("johnny", true, 12, pack_duration(1 + (2 * 60 + 5) / 1440.0)));
+    // Percentages are whole numbers cut toward zero: 8 of 12 is 66 %.
     EXPECT_EQ(files->concise_results_text("johnny").value,
               "Level 1: 3 of 3 (100 %). Time: 0 h 1 min.\nLevel 2: 5 of 7 (71 %). Time: 0 h 12 min.\n"
               "Level 3: nothing\nTotal: 8 of 12 (66 %).\n\nGuidance: 26 h 5 min");
-}
-
-// Changes of password and settings are checked by the edit dialog's and the
-// several writers' tests.
-TEST_F(StudentDataFilesTest, EmptyingKeepsTheIdentityAndSettings)
-{
-    ASSERT_TRUE(files->create_results_file("Johnny", "abcde", true, true, true, true));
-    ASSERT_TRUE(add("johnny", 1));
-    const std::string before = bytes("Johnny");
-    ASSERT_TRUE(files->remove_results("johnny"));
-    const std::string after = bytes("Johnny");
-    EXPECT_EQ(std::tuple(after.size(), after.substr(0, 30), after.substr(30, 30), files->sum_results("johnny").total_objects),
-              std::tuple(75u, std::string(30, '\0'), before.substr(30, 30), 0));
-    EXPECT_TRUE(files->is_results_file(path("Johnny")).value);
 }
 
 // Damaged files: every change fails with the I/O message of error 100 (or
@@ -209,7 +196,4 @@ TEST_F(StudentDataFilesTest, ConciseTextOfAFreshFileAndTextsReadEachTime)
     use_texts("$[STUDENT_RESULTS_TEXTS]\nu\nm\n/\nt\n-\nL\nT\n/\nG\n");
     ASSERT_TRUE(files->add_result("johnny", 5, at(1, 1, 0, 0), at(1, 3, 7, 59), 3, 3, 1));
     EXPECT_EQ(files->concise_results_text("johnny").value, "L 1: -\nL 2: -\nL 3: 1 / 3 (33 %). t 2u7m.\nT 1 / 3 (33 %).\n\nG 0u0m");
-    // Percentages are whole numbers cut toward zero: 300 div 7.
-    ASSERT_TRUE(files->add_result("johnny", 2, at(2, 1, 0, 0), at(2, 1, 1, 0), 1, 7, 3));
-    EXPECT_EQ(files->concise_results_text("johnny").value.substr(0, 31), "L 1: 3 / 7 (42 %). t 0u1m.\nL 2:");
 }

@@ -48,27 +48,6 @@ std::vector<std::size_t> tear_points(std::size_t bytes)
                                 : std::vector<std::size_t>{1, bytes / 2, bytes - 1};
 }
 
-// The file with `count` more results, exercises 1 to 9 in turn, as appends leave it.
-std::string with_results(std::string bytes, int count)
-{
-    bytes.resize(bytes.size() - record_size);
-    std::uint16_t last_of[10] = {};
-    record r{};
-    for (int i = 0; i < count; ++i) {
-        const int e = 1 + i % 9;
-        const auto number = static_cast<std::uint16_t>(bytes.size() / record_size);
-        const std::size_t link = last_of[e] == 0 ? head_record_of(e) * record_size + head_offset_of(e)
-                                                 : last_of[e] * record_size + result_field::next_result;
-        bytes.replace(link, 2, {static_cast<char>(number & 0xFF), static_cast<char>(number >> 8)});
-        r = encode_result({pack_date_time(at(2, 9, 0, 0)), pack_date_time(at(2, 9, 1, 0)), 1, 1,
-                           static_cast<std::uint16_t>(i % 2), 0});
-        bytes.append(r.begin(), r.end());
-        last_of[e] = number;
-    }
-    const record marker = end_marker_after(r);
-    return bytes.append(marker.begin(), marker.end());
-}
-
 } // namespace
 
 class WriteFaultTest : public StudentFilesTest {
@@ -81,9 +60,10 @@ protected:
         for (const int e : {3, 5, 3})
             ASSERT_TRUE(files->add_result("Johnny", e, at(1, 9, 0, 0), at(1, 9, 20, 0), 2, 7, e));
         ASSERT_TRUE(files->create_results_file("Bigfile", "oldpass", true, true, true, true));
+        for (int i = 0; i < 300; ++i)
+            ASSERT_TRUE(files->add_result("Bigfile", 1 + i % 9, at(2, 9, 0, 0), at(2, 9, 1, 0), 1, 1, i % 2));
         for (const char* name : {"Johnny", "Bigfile"})
             templates[name] = bytes(name);
-        templates["Bigfile"] = with_results(templates["Bigfile"], 300);
     }
 
     void restore(const operation& op)

@@ -20,27 +20,13 @@ namespace {
 
 // The 24 ways the rotation buttons can turn an object, each once: each of
 // the six sides brought to face the viewer, then four turns about z.
-std::vector<Tview_rotation> quarter_turns()
+std::vector<test_objects::view> quarter_turns()
 {
-    std::vector<Tview_rotation> turns;
+    std::vector<test_objects::view> turns;
     for (const auto& [x, y] : {std::pair{0, 0}, std::pair{0, 90}, std::pair{0, 180}, std::pair{0, 270}, std::pair{90, 0}, std::pair{270, 0}})
         for (int z = 0; z < 360; z += 90)
-            turns.push_back({x, y, z});
+            turns.push_back({x, y, z, false});
     return turns;
-}
-
-const std::vector<Tview_rotation> turns = quarter_turns();
-
-Tsolid turned_by(const Tsolid& solid, const Tview_rotation& r)
-{
-    Tsolid turned = solid;
-    rotate_solid(turned, r.angle_x, r.angle_y, false, r.angle_z);
-    return turned;
-}
-
-std::string turn_name(const std::string& name, const Tview_rotation& r)
-{
-    return name + " turned " + std::to_string(r.angle_x) + " " + std::to_string(r.angle_y) + " " + std::to_string(r.angle_z);
 }
 
 class Catalogue : public testing::Test {
@@ -58,14 +44,15 @@ protected:
 TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
 {
     for (const auto& sample : test_objects::sample_solids())
-        for (const Tview_rotation& r : turns) {
-            const Tsolid turned = turned_by(sample.solid, r);
+        for (const test_objects::view& r : quarter_turns()) {
+            Tsolid turned = sample.solid;
+            rotate_solid(turned, r.angle_x, r.angle_y, false, r.angle_z);
             Tsolid cut = turned;
             platform::scripted_responder responder;
             bool success = false, bridged = false;
             std::int32_t sections = 0;
             cut_solid(cut, success, sections, bridged);
-            EXPECT_TRUE(success) << turn_name(sample.name, r);
+            EXPECT_TRUE(success) << sample.name << ", " << test_objects::describe(r);
             for (Tsolid oblique : {turned, cut}) {
                 give_isometric_turn(oblique);
                 for (const bool perspective : {false, true}) {
@@ -77,7 +64,7 @@ TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
             }
             Tscreen_drawing view;
             compute_hidden_line_drawing(turned, 0, 0, 0, view, true, false, 0, 0, 1);
-            EXPECT_EQ(responder.count() ? responder.last().text : "", "") << turn_name(sample.name, r);
+            EXPECT_EQ(responder.count() ? responder.last().text : "", "") << sample.name << ", " << test_objects::describe(r);
         }
 }
 

@@ -64,18 +64,15 @@ void sound_cut(Tsolid solid)
 Tsolid pyramid(int n)
 {
     Tsolid solid;
-    for (int i = 0; i < n; ++i)
+    std::vector<int> base;
+    for (int i = 0; i < n; ++i) {
         solid.vertices[++solid.vertex_count] = {std::cos(i * 2 * pi / n), std::sin(i * 2 * pi / n), -0.5L};
-    solid.vertices[++solid.vertex_count] = {0, 0, 0.5L};
-    solid.surface_count = n + 1;
-    for (int i = 1; i <= n; ++i) {
-        solid.surface_vertices[1][i] = static_cast<std::uint8_t>(n + 1 - i);   // the base faces down
-        solid.surface_vertices[i + 1] = {0, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i % n + 1),
-                                         static_cast<std::uint8_t>(n + 1), static_cast<std::uint8_t>(i)};
-        solid.surface_length[i + 1] = 4;
+        base.insert(base.begin(), i + 1);   // the base faces down
     }
-    solid.surface_vertices[1][n + 1] = solid.surface_vertices[1][1];
-    solid.surface_length[1] = static_cast<std::uint8_t>(n + 1);
+    solid.vertices[++solid.vertex_count] = {0, 0, 0.5L};
+    add_surface(solid, base, 7);
+    for (int i = 1; i <= n; ++i)
+        add_surface(solid, {i, i % n + 1, n + 1}, 7);
     return finished(solid);
 }
 
@@ -116,12 +113,11 @@ TEST(Cutting, TheFortyNinthEdgeMakesCollectingEdgesFailWithoutWritingPastTheList
 {
     Tsolid solid;
     solid.vertex_count = 29;
-    solid.surface_count = 3;
     for (int s = 1; s <= 3; ++s) {
+        std::vector<int> corners;
         for (int i = 0; i < 19; ++i)
-            solid.surface_vertices[s][i + 1] = static_cast<std::uint8_t>(i * s % 29 + 1);
-        solid.surface_vertices[s][20] = solid.surface_vertices[s][1];
-        solid.surface_length[s] = 20;
+            corners.push_back(i * s % 29 + 1);
+        add_surface(solid, corners, 7);
     }
     EXPECT_FALSE(collect_edges(solid, 0));
     EXPECT_EQ(solid.edge_count, max_edges);
@@ -136,9 +132,7 @@ TEST(Cutting, AnOutlineStartsWhereItsFirstCornersGiveAFullSizedNormalOfTheRightS
     solid.vertices[2] = {1.001L, 0.001L, 0};   // a hair from vertex 1
     solid.vertices[3] = {1, 1, 0};
     solid.vertices[4] = {0, 1, 0};
-    solid.surface_count = 1;
-    solid.surface_vertices[1] = {0, 1, 2, 3, 4, 5, 1};
-    solid.surface_length[1] = 6;
+    add_surface(solid, {1, 2, 3, 4, 5}, 7);
     bool failed = false;
     choose_outline_start(solid, {0, 0, 1}, 1, failed);
     EXPECT_FALSE(failed);

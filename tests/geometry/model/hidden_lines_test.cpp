@@ -10,55 +10,7 @@
 using namespace foundation;
 using namespace geometry::model;
 
-using namespace test_objects;
-
-namespace {
-
-// The drawing seen from the front, made without a message.
-Tline_drawing drawing_of(const Tsolid& solid)
-{
-    platform::scripted_responder responder;
-    Tline_drawing drawing;
-    compute_line_drawing(solid, 0, 0, 0, drawing, true, false);
-    EXPECT_EQ(responder.count(), 0u);
-    return drawing;
-}
-
-// Whether the list has the line, either way round.
-bool has_line(const Tdrawing_lines& list, long double x1, long double y1, long double x2, long double y2)
-{
-    const auto near = [](long double a, long double b) { return std::fabs(a - b) < 1e-9L; };
-    for (int i = 1; i <= list.count; ++i) {
-        const Tdrawing_line& l = list.lines[i];
-        if ((near(l.x1, x1) && near(l.y1, y1) && near(l.x2, x2) && near(l.y2, y2)) ||
-            (near(l.x1, x2) && near(l.y1, y2) && near(l.x2, x1) && near(l.y2, y1)))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
-TEST(HiddenLines, AVertexThatOnlyTouchesAnEdgeLineLeavesTheEdgeVisible)
-{
-    Tsolid solid;
-    add_box(solid, -0.5L, 0.5L, -0.5L, 0.5L, -0.5L, 0.5L);
-    add_prism(solid, {{-0.2L, 0.9L}, {0, 0.5L}, {0.2L, 0.9L}}, 0.6L, 0.8L);   // a corner on the box's top edge
-    const Tline_drawing drawing = drawing_of(finished(solid));
-    EXPECT_TRUE(has_line(drawing.visible, -0.5L, 0.5L, 0.5L, 0.5L));
-    EXPECT_TRUE(drawing.visible.count == 7 && drawing.hidden.count == 0);
-}
-
-TEST(HiddenLines, AnEdgeBehindTwoOverlappingSurfacesGetsOneHiddenStretch)
-{
-    Tsolid solid;
-    add_box(solid, -1, 1, -0.1L, 0.1L, -0.5L, -0.3L);
-    add_box(solid, -0.6L, 0.1L, -0.5L, 0.5L, 0.1L, 0.2L);
-    add_box(solid, -0.1L, 0.5L, -0.4L, 0.6L, 0.3L, 0.4L);
-    const Tline_drawing drawing = drawing_of(finished(solid));
-    EXPECT_TRUE(has_line(drawing.hidden, -0.6L, 0.1L, 0.5L, 0.1L));
-    EXPECT_TRUE(has_line(drawing.visible, -1, 0.1L, -0.6L, 0.1L));
-}
+using test_objects::add_surface;
 
 TEST(HiddenLines, TheFiftyFirstLineOfAListIsDroppedWithAMessageEachTime)
 {
@@ -92,9 +44,7 @@ TEST(HiddenLines, AnEdgeWithMoreStretchesThanItsRecordHoldsIsReportedOnceAndDraw
         solid.vertices[++solid.vertex_count] = {2.0L * k, -1, 0};
     for (int k = 0; k < 11; ++k) {
         solid.vertices[++solid.vertex_count] = {2.0L * k + 1, 1, 0};
-        solid.surface_vertices[++solid.surface_count] = {0, static_cast<std::uint8_t>(k + 1), static_cast<std::uint8_t>(k + 2),
-                                                         static_cast<std::uint8_t>(solid.vertex_count), static_cast<std::uint8_t>(k + 1)};
-        solid.surface_length[solid.surface_count] = 4;
+        add_surface(solid, {k + 1, k + 2, solid.vertex_count}, 0);
     }
     find_edges(solid, 0);
     solid.vertices[++solid.vertex_count] = {-1, 0, -1};

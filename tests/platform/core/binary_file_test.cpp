@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <thread>
 
 using platform::binary_file;
 
@@ -86,18 +85,6 @@ TEST_F(BinaryFileTest, AnInjectedFaultHitsExactlyTheChosenStep)
     }
 }
 
-// A reader waiting for a writer: see the held-directory test below.
-TEST_F(BinaryFileTest, ReadersShareALockAndAWriterWaitsForThem)
-{
-    dir.write("a.bin", "x");
-    platform::set_lock_wait_limit(std::chrono::milliseconds(50));
-    binary_file writer, reader, other;
-    ASSERT_TRUE(reader.open_locked(dir.file("a.bin"), binary_file::mode::read_only));
-    EXPECT_TRUE(other.open_locked(dir.file("a.bin"), binary_file::mode::read_only)) << "readers share";
-    EXPECT_EQ((std::pair{writer.open_locked(dir.file("a.bin"), binary_file::mode::read_write), writer.take_error()}),
-              std::pair(false, EAGAIN)) << "a writer waits for the readers, then gives up";
-}
-
 TEST_F(BinaryFileTest, OpensByNameInAHeldDirectoryAreLockedOpensByPath)
 {
     dir.write("a.bin", "xyz");
@@ -120,27 +107,4 @@ TEST_F(BinaryFileTest, OpensByNameInAHeldDirectoryAreLockedOpensByPath)
     const platform::open_directory not_held(dir.file("a.bin"));
     EXPECT_EQ((std::pair{by_name.open_locked(not_held, "x", binary_file::mode::read_only), by_name.take_error()}),
               std::pair(false, ENOTDIR));
-}
-
-TEST_F(BinaryFileTest, ALockedOpenReachesTheFileThatReplacedTheOneItWaitedFor)
-{
-    using namespace std::chrono_literals;
-    dir.write("a.bin", "old");
-    // Started before the holder opens, so it does not share the holder's lock.
-    const int child = platform::start_child([&] {
-        std::this_thread::sleep_for(50ms);   // the holder has the lock by now
-        binary_file f;
-        char got[3] = {};
-        return f.open_locked(dir.file("a.bin"), binary_file::mode::read_write) && f.read_at(0, got, 3)
-                && std::string(got, 3) == "new"
-            ? 0
-            : 1;
-    });
-    binary_file holder;
-    ASSERT_TRUE(holder.open_locked(dir.file("a.bin"), binary_file::mode::read_write));
-    std::this_thread::sleep_for(150ms);   // the child waits on the old file
-    dir.write("b.bin", "new");
-    std::filesystem::rename(dir.file("b.bin"), dir.file("a.bin"));
-    holder.close();
-    EXPECT_EQ(platform::wait_for_child(child), 0);
 }

@@ -1,8 +1,5 @@
 #include "platform/core/binary_file.h"
-#include "platform/core/child_process.h"
-#include "platform/core/file_system.h"
 #include "platform/core/file_write.h"
-#include "platform/core/write_faults.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -41,31 +38,6 @@ TEST(FileWrite, AnExclusiveCreationNeverReplacesWhatStandsThere)
     EXPECT_EQ(std::tuple(dir.read("taken"), fs::exists(dir.file("elsewhere")), dir.read("fresh")), std::tuple("old", false, "contents"))
         << "the link is not followed";
     EXPECT_EQ(entries_of(dir.path()), (std::vector<std::string>{"dangling", "fresh", "taken"})) << "no temporary is left";
-}
-
-TEST(FileWrite, ACreationStoppedAtAnyStepLeavesTheWholeFileOrNone)
-{
-    test_support::temp_dir dir;
-    clear_write_fault();
-    ASSERT_TRUE(create_file_exclusively(dir.file("probe"), "0123456789"));
-    const int steps = write_steps_seen();
-    for (int k = 0; k < steps; ++k) {
-        for (const write_fault_kind kind : {write_fault_kind::fail, write_fault_kind::tear_and_exit}) {
-            const std::string path = dir.file("f" + std::to_string(k) + "_" + std::to_string(static_cast<int>(kind)));
-            const int child = start_child([&] {
-                inject_write_fault({kind, k, 4, EIO});
-                return create_file_exclusively(path, "0123456789") ? 0 : 1;
-            });
-            const int code = wait_for_child(child);
-            EXPECT_TRUE(code == 1 || code == fault_exit_code) << k;
-            if (fs::exists(path)) {
-                EXPECT_EQ(read_whole_file(path), "0123456789") << "step " << k;
-            }
-        }
-    }
-    remove_stale_temporaries(dir.path());
-    for (const std::string& name : entries_of(dir.path()))
-        EXPECT_FALSE(is_temporary_name(name)) << name;
 }
 
 TEST(FileWrite, ATemporaryInUseIsNotTakenForALeftOver)

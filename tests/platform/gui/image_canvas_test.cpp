@@ -25,16 +25,6 @@ constexpr colour_ref navy = rgb(0, 0, 128);
 
 } // namespace
 
-TEST(ImageCanvas, PixelsReadBackExactlyAndOutsideReadsInvalid)
-{
-    image_canvas canvas(20, 10);
-    for (const auto& [x, c] : {std::pair{3, rgb(1, 2, 3)}, {-1, red}, {20, red}})
-        canvas.set_pixel(x, 4, c);
-    EXPECT_EQ(std::tuple(canvas.pixel(0, 0), canvas.pixel(3, 4), canvas.pixel(-1, 4), canvas.pixel(20, 0)),
-              std::tuple(window_background_colour(), rgb(1, 2, 3), invalid_colour, invalid_colour));
-    EXPECT_EQ(count_colour(canvas, red), 0);
-}
-
 TEST(ImageCanvas, ThinLinesAreTheLineWalkAndDottedPensSkipEveryOtherPixel)
 {
     image_canvas canvas(40, 40);
