@@ -8,7 +8,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-using namespace foundation;
 using namespace student_files;
 using namespace class_overview;
 using namespace manager;

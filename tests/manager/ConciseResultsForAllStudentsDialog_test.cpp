@@ -5,7 +5,6 @@
 
 #include <QPlainTextEdit>
 
-using namespace foundation;
 using namespace student_files;
 using namespace manager;
 

@@ -13,7 +13,6 @@
 
 using namespace foundation;
 using namespace student_files;
-using namespace tutor::windows;
 using namespace manager;
 
 class MainFormTest : public gui_fixture {
@@ -31,11 +30,6 @@ protected:
         for (int i = 0; i < list->count(); ++i)
             names << list->item(i)->text();
         return names;
-    }
-    void settle()
-    {
-        form->TimerTimer();
-        form->TimerTimer();
     }
     std::vector<bool> buttons_enabled()
     {
@@ -93,7 +87,8 @@ TEST_F(MainFormTest, DeleteAsksAndRemovesTheFileAndTheButtonsFollowTheSelection)
     QTest::keyClick(find<QPushButton>("delete_button"), Qt::Key_Return);   // Enter presses the focused button
     EXPECT_FALSE(std::filesystem::exists(program.file("RESULTS/Alpha.results")));
     EXPECT_EQ(std::tuple(items(), list->currentRow()), std::tuple(QStringList{"Bravo"}, 0));
-    settle();
+    form->TimerTimer();   // the selection settles
+    form->TimerTimer();
     EXPECT_EQ(form->shown_index(), 0);
     responder.answer_next(platform::IDYES);
     form->delete_buttonClick();
@@ -123,7 +118,8 @@ TEST_F(MainFormTest, EnterEditsTheSelectedStudentAndAddingOneFillsTheListAgain)
     });
     EXPECT_EQ(std::tuple(items(), list->currentRow()), std::tuple(QStringList{"Alpha", "Bravo", "Charlotte"}, -1));
     list->setCurrentRow(2);
-    settle();
+    form->TimerTimer();   // the selection settles
+    form->TimerTimer();
     EXPECT_EQ(form->shown_index(), 2);
 }
 

@@ -12,12 +12,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-using namespace geometry::model;
-using namespace geometry::drawing;
-using namespace tutor::engine;
-
 using namespace foundation;
-using namespace student_files;
 using namespace tutor::windows;
 using namespace manager;
 

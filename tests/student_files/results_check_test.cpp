@@ -1,7 +1,6 @@
 #include "student_files/results_check.h"
 #include "tests/student_files/student_files_fixture.h"
 
-using namespace foundation;
 using namespace student_files;
 
 using namespace results_format;

@@ -7,7 +7,6 @@
 #include <cstring>
 
 using namespace student_files::results_format;
-using namespace foundation;
 using namespace student_files;
 
 class RecoveryTest : public StudentFilesTest {

@@ -61,11 +61,11 @@ TEST_F(SeveralWritersTest, EveryAcknowledgedResultIsThereOnceInAValidFile)
         EXPECT_EQ(platform::wait_for_child(child), 0);
     EXPECT_EQ(responder.count(), 0u);
 
-    std::multiset<std::string> acknowledged;
+    std::map<std::string, std::multiset<std::string>> acknowledged;   // by file
     for (int writer = 1; writer <= 3; ++writer) {
         std::ifstream in(program.file("acknowledged" + std::to_string(writer)));
         for (std::string line; std::getline(in, line);)
-            acknowledged.insert(line);
+            acknowledged[line.substr(0, line.find('\t'))].insert(line);
     }
     for (const std::string& name : {kept_files[0], kept_files[1], emptied_file}) {
         const std::string path = files->results_file_name(name);
@@ -74,10 +74,7 @@ TEST_F(SeveralWritersTest, EveryAcknowledgedResultIsThereOnceInAValidFile)
         for (const auto& chain : files->read_result_chains(path, exercises).exercises)
             for (const result& x : chain)
                 stored.insert(name + '\t' + std::to_string(x.objects) + '\t' + std::to_string(x.correct));
-        std::multiset<std::string> wanted;
-        for (const std::string& line : acknowledged)
-            if (line.compare(0, name.size() + 1, name + '\t') == 0)
-                wanted.insert(line);
+        const std::multiset<std::string>& wanted = acknowledged[name];
         if (name == emptied_file) {
             EXPECT_EQ(std::set<std::string>(stored.begin(), stored.end()).size(), stored.size()) << "none twice";
             EXPECT_TRUE(std::includes(wanted.begin(), wanted.end(), stored.begin(), stored.end()));

@@ -136,13 +136,10 @@ TEST_F(StudentDataFilesTest, UnsafeMissingOrEmptyNamesAndLongPasswordsAreRefused
               std::tuple(0, "", 42, before)) << "outputs stay as they were";
 }
 
-TEST(StudentFilesDirectory, FoundMissingCreatedOrUnusable)
+TEST_F(StudentDataFilesTest, TheDirectoryIsFoundMissingCreatedOrUnusable)
 {
-    test_support::temp_dir program, cwd;
+    test_support::temp_dir cwd;
     test_support::current_directory_change in_cwd(cwd.path());
-    test_support::reset_globals_to(program.path());
-    use_texts(student_files_texts);
-    program.make_dir("RESULTS");
     EXPECT_EQ(Tstudent_data_files_object().directory(), program.file("RESULTS"));
     EXPECT_TRUE(Tstudent_data_files_object().usable_directory());
 
@@ -158,7 +155,6 @@ TEST(StudentFilesDirectory, FoundMissingCreatedOrUnusable)
     program.write("WinTola.ini", "[GENERAL]\nStudent Files Directory=afile\n");
     Tstudent_data_files_object a_file;
     EXPECT_EQ(std::tuple(a_file.directory_missing(), a_file.create_directory().message()), std::tuple(false, std::string("Cannot use it")));
-    text_handler.reset();
 }
 
 TEST_F(StudentDataFilesTest, ACreationNeverReplacesTheStudentsFileInAnyCase)

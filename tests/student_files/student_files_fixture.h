@@ -9,6 +9,7 @@
 #include "platform/core/write_faults.h"
 #include "platform/core/binary_file.h"
 #include "student_files/student_data_files.h"
+#include "student_files/student_list.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,13 @@ protected:
                             int correct = 3)
     {
         return files->add_result(name, exercise, at(day, 1, 0, 0), at(day, 1, 5, 0), level, objects, correct);
+    }
+    std::vector<std::string> listed()
+    {
+        std::vector<std::string> names;
+        for (const student_files::listed_student& s : student_files::list_students(files->directory()))
+            names.push_back(s.name);
+        return names;
     }
     std::string path(const std::string& name) { return program.file("RESULTS/" + name + ".results"); }
     std::string bytes(const std::string& name) { return program.read("RESULTS/" + name + ".results"); }

@@ -13,21 +13,12 @@ using namespace results_format;
 
 class StudentNamesTest : public StudentFilesTest {
 protected:
-    std::vector<std::string> listed()
-    {
-        std::vector<std::string> names;
-        for (const listed_student& s : list_students(files->directory()))
-            names.push_back(s.name);
-        return names;
-    }
     // A results file as the Windows tutor writes it: the name check over the
     // name's single-byte code, upper-cased as `upper` does it.
     void put_windows_file(const std::string& file_name, const std::string& single_byte_name, const std::string& upper)
     {
         identity id = identity_of(single_byte_name, "secret");
-        id.name_check = 0;
-        for (std::size_t i = 0; i < upper.size(); ++i)
-            id.name_check += static_cast<std::int32_t>(static_cast<unsigned char>(upper[i]) * (i + 1));
+        id.name_check = name_check_of(upper);   // its own bytes: `upper` is upper case already
         const record r = encode_identity(id);
         std::string bytes(fresh_file_records * record_size, '\0');
         std::copy(r.begin(), r.end(), bytes.begin() + identity_record * record_size);

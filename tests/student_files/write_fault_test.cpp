@@ -8,7 +8,6 @@
 // cannot tell, and such a file is valid.
 #include "platform/core/child_process.h"
 #include "platform/core/file_system.h"
-#include "platform/core/file_write.h"
 #include "student_files/results_check.h"
 #include "tests/student_files/student_files_fixture.h"
 
