@@ -70,13 +70,10 @@ TEST_F(ColouringFormTest, AWrongColourMadeRightIsRightNearlyRightCountsAndClicks
     pupil::click(w, {frame().left + 1, frame().top + 1});
     EXPECT_EQ(platform::beep_count(), beeps + 2);
     // A colour differing only in the low four bits counts as correct.
-    platform::image_canvas& c = pupil::client(w).canvas();
     const Tinteger_point spot{w.swatch_rectangle().left + 5, w.swatch_rectangle().bottom + 20};
     for (const auto& [difference, correct] : {std::pair{0x0A0B0Cu, true}, std::pair{0x100000u, false}}) {
-        for (int dy = 0; dy < 4; ++dy)
-            for (int dx = 0; dx < 4; ++dx)
-                c.set_pixel(spot.x + dx, spot.y + dy, w.surface_colour_of(2) ^ difference);
-        pupil::click(w, {spot.x + 1, spot.y + 1});
+        pupil::client(w).canvas().set_pixel(spot.x, spot.y, w.surface_colour_of(2) ^ difference);
+        pupil::click(w, spot);
         pupil::click(w, inside_surface(2));
         ASSERT_EQ(w.entries().size(), 2u);
         EXPECT_EQ(w.entries()[1].correct, correct) << difference;
