@@ -1,4 +1,5 @@
 #include "tests/tutor/windows/tutor_windows_fixture.h"
+#include "tutor/windows/Regions.h"
 
 #include <algorithm>
 #include <bitset>
