@@ -71,16 +71,14 @@ Tsolid seen_in(Tsolid solid, const view& v)
     return solid;
 }
 
-Tsolid cut_sample(const Tsolid& sample, const view& turn, bool* bridged)
+Tsolid cut_sample(const Tsolid& sample, const view& turn)
 {
     Tsolid solid = sample;
     rotate_solid(solid, turn.angle_x, turn.angle_y, false, turn.angle_z);
-    bool success = false, joined = false;
+    bool success = false, bridged = false;
     std::int32_t sections = 0;
     platform::scripted_responder responder;
-    cut_solid(solid, success, sections, joined);
-    if (bridged)
-        *bridged = joined;
+    cut_solid(solid, success, sections, bridged);
     return solid;
 }
 

@@ -37,6 +37,6 @@ std::vector<view> random_views(unsigned seed, int count, bool perspective);
 geometry::model::Tsolid seen_in(geometry::model::Tsolid solid, const view& v);
 
 // The sample cut by the plane z = 0 after the turn; messages answered.
-geometry::model::Tsolid cut_sample(const geometry::model::Tsolid& sample, const view& turn, bool* bridged = nullptr);
+geometry::model::Tsolid cut_sample(const geometry::model::Tsolid& sample, const view& turn);
 
 } // namespace test_objects

@@ -7,7 +7,7 @@
 #include "geometry/drawing/views.h"
 #include "geometry/model/screen_metrics.h"
 #include "platform/gui/image_canvas.h"
-#include "tests/geometry/object_bytes.h"
+#include "tests/geometry/prisms.h"
 #include "tests/support/gui_app.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +63,7 @@ protected:
         canvas.rectangle(0, 0, canvas.width(), canvas.height());
     }
 
-    geometry::model::Tsolid cube = test_objects::solid_of(test_objects::cube());
+    geometry::model::Tsolid cube = test_objects::coloured_cube();
     geometry::drawing::Tviews views;
     platform::image_canvas canvas{640, 480};
 };

@@ -5,7 +5,7 @@
 #include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
 #include "platform/gui/image_canvas.h"
-#include "tests/geometry/object_bytes.h"
+#include "tests/geometry/prisms.h"
 #include "tests/support/gui_app.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ protected:
         make_picture(box, 25, -35, picture, false, 100, 100, 1.5L, 0);
     }
 
-    Tsolid box = test_objects::solid_of(test_objects::cube());
+    Tsolid box = test_objects::coloured_cube();
     Tpicture picture;
 };
 

@@ -56,7 +56,7 @@ void sound_cut(Tsolid solid)
     std::int32_t made = 0;
     EXPECT_EQ(cut(solid, success, made), std::vector<std::string>{});
     EXPECT_TRUE(success && made == 1) << made;
-    EXPECT_NEAR(static_cast<double>(ray_check::outline_area2(solid, solid.surface_count) / 2), static_cast<double>(expected), 1e-9);
+    EXPECT_NEAR(static_cast<double>(outline_normal(solid, solid.surface_count).z / 2), static_cast<double>(expected), 1e-9);
     EXPECT_EQ(check_solid(solid, {}), std::vector<std::string>{});
 }
 

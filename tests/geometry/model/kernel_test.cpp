@@ -2,7 +2,6 @@
 #include "geometry/model/picture.h"
 #include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
-#include "tests/geometry/object_bytes.h"
 #include "tests/geometry/prisms.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +12,7 @@
 using namespace foundation;
 using namespace geometry::model;
 
-using test_objects::cube;
-using test_objects::solid_of;
+using test_objects::coloured_cube;
 
 namespace {
 
@@ -49,7 +47,7 @@ TEST(Kernel, RotationTurnsAboutXThenYThenZAndTheArrowsOnlyWhenAsked)
     };
     for (const auto& c : cases)
         for (const bool arrows : {false, true}) {
-            Tsolid solid = solid_of(cube());
+            Tsolid solid = coloured_cube();
             solid.vertices[1] = solid.view_arrows[1] = c.from;
             rotate_solid(solid, c.x, c.y, arrows, c.z);
             expect_point(solid.vertices[1], c.to);
