@@ -56,12 +56,7 @@ protected:
         const auto found = colours_in(canvas, r);
         return found.count(colour) ? found.at(colour) : 0;
     }
-    void fill(platform::colour_ref colour)
-    {
-        canvas.set_pen({colour, 1, platform::pen_style::solid});
-        canvas.set_brush({platform::brush_style::solid, colour});
-        canvas.rectangle(0, 0, canvas.width(), canvas.height());
-    }
+    void fill(platform::colour_ref colour) { canvas = platform::image_canvas(640, 480, colour); }
 
     geometry::model::Tsolid cube = test_objects::coloured_cube();
     geometry::drawing::Tviews views;

@@ -119,8 +119,7 @@ TEST(Cutting, TheFortyNinthEdgeMakesCollectingEdgesFailWithoutWritingPastTheList
             corners.push_back(i * s % 29 + 1);
         add_surface(solid, corners, 7);
     }
-    EXPECT_FALSE(collect_edges(solid, 0));
-    EXPECT_EQ(solid.edge_count, max_edges);
+    EXPECT_TRUE(!collect_edges(solid, 0) && solid.edge_count == max_edges) << solid.edge_count;
     EXPECT_TRUE(collect_edges(solid, 1));
 }
 
@@ -135,9 +134,9 @@ TEST(Cutting, AnOutlineStartsWhereItsFirstCornersGiveAFullSizedNormalOfTheRightS
     add_surface(solid, {1, 2, 3, 4, 5}, 7);
     bool failed = false;
     choose_outline_start(solid, {0, 0, 1}, 1, failed);
-    EXPECT_FALSE(failed);
-    EXPECT_GT(surface_normal(solid, 1).z, 0.5L);   // not the tiny turn at vertices 1, 2, 3
-    EXPECT_EQ(solid.surface_vertices[1][1], solid.surface_vertices[1][6]);
+    // Not the tiny turn at vertices 1, 2, 3; the outline still closed.
+    EXPECT_TRUE(!failed && surface_normal(solid, 1).z > 0.5L &&
+                solid.surface_vertices[1][1] == solid.surface_vertices[1][6]);
     platform::scripted_responder responder;   // facing the other way, no start is sound
     choose_outline_start(solid, {0, 0, -1}, 1, failed);
     EXPECT_TRUE(failed);
