@@ -6,7 +6,6 @@
 #include "geometry/model/hidden_lines.h"
 #include "geometry/model/kernel.h"
 #include "geometry/model/object_files.h"
-#include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
 #include "tests/geometry/sample_solids.h"
 
@@ -29,19 +28,10 @@ std::vector<test_objects::view> quarter_turns()
     return turns;
 }
 
-class Catalogue : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        aspect = 1.0L;
-        compute_pixel_scales();
-    }
-};
-
 } // namespace
 
 // Every picture, line drawing and cut the program can be asked for.
-TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
+TEST(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
 {
     for (const auto& sample : test_objects::sample_solids())
         for (const test_objects::view& r : quarter_turns()) {
@@ -70,7 +60,7 @@ TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
 
 // The section exercise has the pupil mark each section by its corners: a
 // section with a hole, joined to its outline by a bridge, cannot be marked.
-TEST_F(Catalogue, TheSectionExerciseCutsItsObjectsIntoSectionsAPupilCanMark)
+TEST(Catalogue, TheSectionExerciseCutsItsObjectsIntoSectionsAPupilCanMark)
 {
     const auto& samples = test_objects::sample_solids();
     int used = 0;

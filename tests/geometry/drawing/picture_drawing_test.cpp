@@ -2,7 +2,6 @@
 #include "geometry/drawing/picture_drawing.h"
 #include "geometry/model/kernel.h"
 #include "geometry/model/palette.h"
-#include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
 #include "platform/gui/image_canvas.h"
 #include "tests/geometry/prisms.h"
@@ -23,7 +22,6 @@ protected:
     void SetUp() override
     {
         test_support::gui_app();
-        aspect = 1.0L;
         start_up_kernel();
         box.surface_colour[1] = cut_surface_colour;   // the front face
         make_picture(box, 25, -35, picture, false, 100, 100, 1.5L, 0);

@@ -106,12 +106,7 @@ private:
 
 class SamplePictures : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        test_support::gui_app();
-        aspect = 1.0L;
-        compute_pixel_scales();
-    }
+    void SetUp() override { test_support::gui_app(); }
     static void expect_as_rays_say(const Tsolid& solid, const std::string& name, const view& t)
     {
         EXPECT_EQ(picture_judge(solid, t).faults(picture_judge::drawn(picture_judge::picture_of(solid, t))),
@@ -121,7 +116,8 @@ protected:
 
 } // namespace
 
-TEST_F(SamplePictures, EveryPixelShowsTheSurfaceNearestAlongItsRay)
+// Cut, the sections show opaque and without their bridges.
+TEST_F(SamplePictures, EveryPixelShowsTheSurfaceNearestAlongItsRayWholeOrCut)
 {
     const auto& samples = sample_solids();
     for (std::size_t n = 0; n < samples.size(); ++n) {
@@ -131,16 +127,10 @@ TEST_F(SamplePictures, EveryPixelShowsTheSurfaceNearestAlongItsRay)
         turns.push_back({30, -40, 0, n % 2 == 0});
         for (const view& t : turns)
             expect_as_rays_say(samples[n].solid, samples[n].name, t);
-    }
-}
-
-TEST_F(SamplePictures, CutSamplesShowTheirSectionsOpaqueAndWithoutBridges)
-{
-    const auto& samples = sample_solids();
-    for (std::size_t n = 0; n < samples.size(); ++n)
         for (const view& before : {view{0, 0, 0, false}, random_views(static_cast<unsigned>(n + 1) * 7919u + 3u, 1, false)[0]})
             for (const view& t : {view{30, -40, 0, false}, view{-20, 50, 0, true}})
                 expect_as_rays_say(cut_sample(samples[n].solid, before), samples[n].name + " cut after " + describe(before), t);
+    }
 }
 
 // On paper the section is as opaque: the printer draws through a painter,

@@ -89,11 +89,9 @@ TEST(Kernel, CrossingsAtTheVeryEndsCountButDegenerateEdgesNever)
 
 TEST(Picture, ProjectionRoundsHalvesToEven)
 {
-    const long double saved_x = pixels_per_unit_x, saved_y = pixels_per_unit_y;
     pixels_per_unit_x = pixels_per_unit_y = 1;
     const Tinteger_point p = project_point(100, 100, 1, 2.5L, -3.5L), q = project_point(0, 0, 1, 0.5L, 1.5L);
-    pixels_per_unit_x = saved_x;
-    pixels_per_unit_y = saved_y;
+    compute_pixel_scales();
     EXPECT_EQ((std::vector{p.x, p.y, q.x, q.y}), (std::vector{102, 104, 0, -2}));
 }
 
