@@ -29,11 +29,6 @@ object theory(object o)
     return o;
 }
 
-const Texercise_cell& cell(int group, int level)
-{
-    return exercise_object_table[static_cast<std::size_t>(group)][static_cast<std::size_t>(level)];
-}
-
 // Loads the objects as one file (the first one the theory object) and decodes object `number`.
 std::string decode(std::vector<object> objects, int number, Tsolid& solid)
 {
@@ -60,8 +55,9 @@ TEST(ObjectFiles, CatalogueNumbersAndTheoryReferences)
     EXPECT_TRUE(last_object_number == 3 && more[0]->object_number == 3);   // the unlisted one is numbered
     EXPECT_TRUE(catalogue.theory_thing == more[0].get() && catalogue.selected_thing == more[0].get());   // the later one wins
     EXPECT_TRUE(catalogue.theory_category == catalogue.categories[1].get() && catalogue.selected_category == catalogue.theory_category);
-    EXPECT_TRUE(cell(5, 1).objects.test(2));   // an unlisted object is used by exercises
-    EXPECT_FALSE(cell(5, 0).objects.any() || cell(0, 1).objects.test(1));   // level 0: in no exercise
+    EXPECT_TRUE(exercise_object_table[5][1].objects.test(2));   // an unlisted object is used by exercises
+    // Level 0: in no exercise.
+    EXPECT_FALSE(exercise_object_table[5][0].objects.any() || exercise_object_table[0][1].objects.test(1));
 }
 
 TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
