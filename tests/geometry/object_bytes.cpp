@@ -20,11 +20,9 @@ bytes object::record() const
             b.push_back(static_cast<std::uint8_t>(c));
     for (const face& f : faces)
         b.insert(b.end(), {static_cast<std::uint8_t>(f.corners.size()), f.colour, 1});   // sorted
-    for (const face& f : faces) {
-        bytes cells(row, 0);
-        std::copy_n(f.corners.begin(), std::min(row, f.corners.size()), cells.begin());
-        b.insert(b.end(), cells.begin(), cells.end());
-    }
+    for (const face& f : faces)
+        for (std::size_t k = 0; k < row; ++k)
+            b.push_back(k < f.corners.size() ? f.corners[k] : 0);
     b.push_back(187);
     return b;
 }
