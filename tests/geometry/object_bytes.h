@@ -12,17 +12,13 @@ using bytes = std::vector<std::uint8_t>;
 
 struct face {
     std::uint8_t colour = 7;
-    std::uint8_t sorted = 1;
     std::vector<std::uint8_t> corners;
 };
 
 struct object {
     std::string name = "Cube";
     std::uint8_t level = 1;
-    std::uint8_t mask = 0;
     std::uint8_t theory = 0;
-    bool rotated = false;
-    std::array<std::int16_t, 3> angles{};
     std::vector<std::array<std::int8_t, 3>> vertices;
     std::vector<face> faces;
     int width = -1;   // row width; -1: the largest corner count
@@ -38,14 +34,5 @@ object cube(const std::string& name = "Cube");
 bytes submenu(const std::string& name, const std::vector<object>& objects);
 
 bytes operator+(bytes a, const bytes& b);
-
-} // namespace test_objects
-
-#include "geometry/model/solid.h"
-
-namespace test_objects {
-
-// The object as a solid, built directly (no file): closed lists and edges.
-geometry::model::Tsolid solid_of(const object& o);
 
 } // namespace test_objects

@@ -46,6 +46,16 @@ void add_box(Tsolid& solid, long double x0, long double x1, long double y0, long
     add_prism(solid, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, z0, z1, colour);
 }
 
+Tsolid coloured_cube()
+{
+    Tsolid cube;
+    add_box(cube, -0.5L, 0.5L, -0.5L, 0.5L, -0.5L, 0.5L);
+    const std::uint8_t colours[] = {11, 8, 7, 10, 14, 13};   // front, back, then the sides from y0 round
+    for (int s = 1; s <= 6; ++s)
+        cube.surface_colour[s] = colours[s - 1];
+    return finished(cube);
+}
+
 Tsolid finished(Tsolid solid)
 {
     solid.view_arrows = {Tpoint3d{0, 0, 2.3L}, Tpoint3d{0, 2.3L, 0}};

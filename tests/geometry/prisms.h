@@ -19,6 +19,10 @@ void add_prism(geometry::model::Tsolid& solid, const outline& points, long doubl
 void add_box(geometry::model::Tsolid& solid, long double x0, long double x1, long double y0, long double y1, long double z0,
              long double z1, int colour = 7);
 
+// A cube of side 1 around the origin, each face its own colour: front aqua,
+// rear gray, bottom silver, right lime, top yellow, left fuchsia.
+geometry::model::Tsolid coloured_cube();
+
 // Edges found and the arrows set, as a loaded object has them.
 geometry::model::Tsolid finished(geometry::model::Tsolid solid);
 

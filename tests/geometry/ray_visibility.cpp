@@ -37,6 +37,23 @@ long double outline_distance(const Tsolid& solid, int s, long double x, long dou
     return nearest;
 }
 
+// The stretches where face s meets z = 0, as pairs of points along the
+// line, each pair running from where the face is entered to where it is left.
+std::vector<Tpoint3d> face_crossings(const Tsolid& solid, int s)
+{
+    std::vector<Tpoint3d> points;
+    const auto above = [](const Tpoint3d& v) { return v.z > -1e-12L; };
+    for (int i = 1; i <= solid.corner_count(s); ++i) {
+        const Tpoint3d& a = solid.corner(s, i);
+        const Tpoint3d& b = solid.corner(s, i + 1);
+        if (above(a) == above(b))
+            continue;
+        const long double f = a.z / (a.z - b.z);
+        points.push_back({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y), 0});
+    }
+    return points;
+}
+
 } // namespace
 
 long double segment_distance_2d(long double x, long double y, const Tpoint3d& a, const Tpoint3d& b, long double* t)
@@ -105,38 +122,6 @@ seen ray_caster::classify(const Tpoint3d& p, long double margin) const
     }
     return doubtful ? seen::uncertain : seen::visible;
 }
-
-long double outline_area2(const Tsolid& solid, int s)
-{
-    long double sum = 0;
-    for (int i = 1; i <= solid.corner_count(s); ++i) {
-        const Tpoint3d& a = solid.corner(s, i);
-        const Tpoint3d& b = solid.corner(s, i + 1);
-        sum += a.x * b.y - b.x * a.y;
-    }
-    return sum;
-}
-
-namespace {
-
-// The stretches where face s meets z = 0, as pairs of points along the
-// line, each pair running from where the face is entered to where it is left.
-std::vector<Tpoint3d> face_crossings(const Tsolid& solid, int s)
-{
-    std::vector<Tpoint3d> points;
-    const auto above = [](const Tpoint3d& v) { return v.z > -1e-12L; };
-    for (int i = 1; i <= solid.corner_count(s); ++i) {
-        const Tpoint3d& a = solid.corner(s, i);
-        const Tpoint3d& b = solid.corner(s, i + 1);
-        if (above(a) == above(b))
-            continue;
-        const long double f = a.z / (a.z - b.z);
-        points.push_back({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y), 0});
-    }
-    return points;
-}
-
-} // namespace
 
 // Green's theorem over the boundary of the solid just below the plane:
 // each face contributes its crossing stretches, run so that the solid lies

@@ -45,9 +45,6 @@ private:
 long double segment_distance_2d(long double x, long double y, const geometry::model::Tpoint3d& a, const geometry::model::Tpoint3d& b,
                                 long double* t = nullptr);
 
-// Twice the signed area of a closed outline in the plane, counter-clockwise positive.
-long double outline_area2(const geometry::model::Tsolid& solid, int s);
-
 // The area of the cross-section of a closed solid with the plane z = 0
 // where the solid reaches it from below, from the faces' own crossings
 // with the plane. A face in the plane that faces up bounds the solid there

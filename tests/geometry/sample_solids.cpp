@@ -71,16 +71,21 @@ Tsolid seen_in(Tsolid solid, const view& v)
     return solid;
 }
 
-Tsolid cut_sample(const Tsolid& sample, const view& turn, bool* bridged)
+cut_result cut(Tsolid& solid)
+{
+    platform::scripted_responder responder;
+    cut_result result;
+    cut_solid(solid, result.success, result.sections, result.bridged);
+    for (const auto& box : responder.boxes())
+        result.boxes.push_back(box.text);
+    return result;
+}
+
+Tsolid cut_sample(const Tsolid& sample, const view& turn)
 {
     Tsolid solid = sample;
     rotate_solid(solid, turn.angle_x, turn.angle_y, false, turn.angle_z);
-    bool success = false, joined = false;
-    std::int32_t sections = 0;
-    platform::scripted_responder responder;
-    cut_solid(solid, success, sections, joined);
-    if (bridged)
-        *bridged = joined;
+    cut(solid);
     return solid;
 }
 

@@ -5,6 +5,7 @@
 
 #include "geometry/model/solid.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,16 @@ std::vector<view> random_views(unsigned seed, int count, bool perspective);
 // The solid as the view shows it: turned, and in perspective when asked.
 geometry::model::Tsolid seen_in(geometry::model::Tsolid solid, const view& v);
 
+// What a cut by the plane z = 0 reports, and the messages it shows; set
+// beforehand to what a cut never leaves.
+struct cut_result {
+    bool success = true, bridged = true;
+    std::int32_t sections = -1;
+    std::vector<std::string> boxes;
+};
+cut_result cut(geometry::model::Tsolid& solid);
+
 // The sample cut by the plane z = 0 after the turn; messages answered.
-geometry::model::Tsolid cut_sample(const geometry::model::Tsolid& sample, const view& turn, bool* bridged = nullptr);
+geometry::model::Tsolid cut_sample(const geometry::model::Tsolid& sample, const view& turn);
 
 } // namespace test_objects

@@ -7,7 +7,7 @@
 #include "geometry/drawing/views.h"
 #include "geometry/model/screen_metrics.h"
 #include "platform/gui/image_canvas.h"
-#include "tests/geometry/object_bytes.h"
+#include "tests/geometry/prisms.h"
 #include "tests/support/gui_app.h"
 
 #include <gtest/gtest.h>
@@ -56,14 +56,9 @@ protected:
         const auto found = colours_in(canvas, r);
         return found.count(colour) ? found.at(colour) : 0;
     }
-    void fill(platform::colour_ref colour)
-    {
-        canvas.set_pen({colour, 1, platform::pen_style::solid});
-        canvas.set_brush({platform::brush_style::solid, colour});
-        canvas.rectangle(0, 0, canvas.width(), canvas.height());
-    }
+    void fill(platform::colour_ref colour) { canvas = platform::image_canvas(640, 480, colour); }
 
-    geometry::model::Tsolid cube = test_objects::solid_of(test_objects::cube());
+    geometry::model::Tsolid cube = test_objects::coloured_cube();
     geometry::drawing::Tviews views;
     platform::image_canvas canvas{640, 480};
 };

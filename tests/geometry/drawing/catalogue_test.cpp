@@ -2,11 +2,9 @@
 // turns about the axes): every drawing of it, whole or cut, keeps within
 // the fixed limits without a message.
 #include "geometry/drawing/views.h"
-#include "geometry/model/cutting.h"
 #include "geometry/model/hidden_lines.h"
 #include "geometry/model/kernel.h"
 #include "geometry/model/object_files.h"
-#include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
 #include "tests/geometry/sample_solids.h"
 
@@ -29,31 +27,20 @@ std::vector<test_objects::view> quarter_turns()
     return turns;
 }
 
-class Catalogue : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        aspect = 1.0L;
-        compute_pixel_scales();
-    }
-};
-
 } // namespace
 
 // Every picture, line drawing and cut the program can be asked for.
-TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
+TEST(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
 {
     for (const auto& sample : test_objects::sample_solids())
         for (const test_objects::view& r : quarter_turns()) {
             Tsolid turned = sample.solid;
             rotate_solid(turned, r.angle_x, r.angle_y, false, r.angle_z);
-            Tsolid cut = turned;
+            Tsolid cut_turned = turned;
+            const test_objects::cut_result result = test_objects::cut(cut_turned);
+            EXPECT_TRUE(result.success && result.boxes.empty()) << sample.name << ", " << test_objects::describe(r);
             platform::scripted_responder responder;
-            bool success = false, bridged = false;
-            std::int32_t sections = 0;
-            cut_solid(cut, success, sections, bridged);
-            EXPECT_TRUE(success) << sample.name << ", " << test_objects::describe(r);
-            for (Tsolid oblique : {turned, cut}) {
+            for (Tsolid oblique : {turned, cut_turned}) {
                 give_isometric_turn(oblique);
                 for (const bool perspective : {false, true}) {
                     Tscreen_drawing drawing;
@@ -70,22 +57,20 @@ TEST_F(Catalogue, EveryDrawingAndCutAtEveryTurnKeepsWithinTheLimits)
 
 // The section exercise has the pupil mark each section by its corners: a
 // section with a hole, joined to its outline by a bridge, cannot be marked.
-TEST_F(Catalogue, TheSectionExerciseCutsItsObjectsIntoSectionsAPupilCanMark)
+TEST(Catalogue, TheSectionExerciseCutsItsObjectsIntoSectionsAPupilCanMark)
 {
     const auto& samples = test_objects::sample_solids();
     int used = 0;
     for (std::size_t n = 0; n < samples.size(); ++n) {
-        bool in_exercise = false, bridged = true, success = false;
+        bool in_exercise = false;
         for (int level = 1; level <= practice_levels; ++level)
             in_exercise |= exercise_object_table[0][static_cast<std::size_t>(level)].objects.test(n);
         if (!in_exercise)
             continue;
         ++used;
         Tsolid solid = samples[n].solid;
-        platform::scripted_responder responder;
-        std::int32_t sections = 0;
-        cut_solid(solid, success, sections, bridged);
-        EXPECT_TRUE(success && !bridged) << samples[n].name;
+        const test_objects::cut_result result = test_objects::cut(solid);
+        EXPECT_TRUE(result.success && !result.bridged) << samples[n].name;
     }
     EXPECT_GE(used, 30);
 }

@@ -2,10 +2,9 @@
 #include "geometry/drawing/picture_drawing.h"
 #include "geometry/model/kernel.h"
 #include "geometry/model/palette.h"
-#include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
 #include "platform/gui/image_canvas.h"
-#include "tests/geometry/object_bytes.h"
+#include "tests/geometry/prisms.h"
 #include "tests/support/gui_app.h"
 
 #include <gtest/gtest.h>
@@ -23,13 +22,12 @@ protected:
     void SetUp() override
     {
         test_support::gui_app();
-        aspect = 1.0L;
         start_up_kernel();
         box.surface_colour[1] = cut_surface_colour;   // the front face
         make_picture(box, 25, -35, picture, false, 100, 100, 1.5L, 0);
     }
 
-    Tsolid box = test_objects::solid_of(test_objects::cube());
+    Tsolid box = test_objects::coloured_cube();
     Tpicture picture;
 };
 

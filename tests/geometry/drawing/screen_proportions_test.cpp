@@ -1,7 +1,6 @@
 // Drawings keep their proportions on screens of every shape: a block 1.1
 // wide, 1.0 high and 0.8 deep, drawn in the views of each screen and
 // measured in pixels, is as wide as high and deep on the screen's glass.
-#include "tests/geometry/prisms.h"
 #include "tests/geometry/views_fixture.h"
 
 #include <climits>

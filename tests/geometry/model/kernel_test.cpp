@@ -2,7 +2,6 @@
 #include "geometry/model/picture.h"
 #include "geometry/model/screen_metrics.h"
 #include "platform/core/message_box.h"
-#include "tests/geometry/object_bytes.h"
 #include "tests/geometry/prisms.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +12,7 @@
 using namespace foundation;
 using namespace geometry::model;
 
-using test_objects::cube;
-using test_objects::solid_of;
+using test_objects::coloured_cube;
 
 namespace {
 
@@ -49,7 +47,7 @@ TEST(Kernel, RotationTurnsAboutXThenYThenZAndTheArrowsOnlyWhenAsked)
     };
     for (const auto& c : cases)
         for (const bool arrows : {false, true}) {
-            Tsolid solid = solid_of(cube());
+            Tsolid solid = coloured_cube();
             solid.vertices[1] = solid.view_arrows[1] = c.from;
             rotate_solid(solid, c.x, c.y, arrows, c.z);
             expect_point(solid.vertices[1], c.to);
@@ -91,11 +89,9 @@ TEST(Kernel, CrossingsAtTheVeryEndsCountButDegenerateEdgesNever)
 
 TEST(Picture, ProjectionRoundsHalvesToEven)
 {
-    const long double saved_x = pixels_per_unit_x, saved_y = pixels_per_unit_y;
     pixels_per_unit_x = pixels_per_unit_y = 1;
     const Tinteger_point p = project_point(100, 100, 1, 2.5L, -3.5L), q = project_point(0, 0, 1, 0.5L, 1.5L);
-    pixels_per_unit_x = saved_x;
-    pixels_per_unit_y = saved_y;
+    compute_pixel_scales();
     EXPECT_EQ((std::vector{p.x, p.y, q.x, q.y}), (std::vector{102, 104, 0, -2}));
 }
 

@@ -29,11 +29,6 @@ object theory(object o)
     return o;
 }
 
-const Texercise_cell& cell(int group, int level)
-{
-    return exercise_object_table[static_cast<std::size_t>(group)][static_cast<std::size_t>(level)];
-}
-
 // Loads the objects as one file (the first one the theory object) and decodes object `number`.
 std::string decode(std::vector<object> objects, int number, Tsolid& solid)
 {
@@ -60,8 +55,9 @@ TEST(ObjectFiles, CatalogueNumbersAndTheoryReferences)
     EXPECT_TRUE(last_object_number == 3 && more[0]->object_number == 3);   // the unlisted one is numbered
     EXPECT_TRUE(catalogue.theory_thing == more[0].get() && catalogue.selected_thing == more[0].get());   // the later one wins
     EXPECT_TRUE(catalogue.theory_category == catalogue.categories[1].get() && catalogue.selected_category == catalogue.theory_category);
-    EXPECT_TRUE(cell(5, 1).objects.test(2));   // an unlisted object is used by exercises
-    EXPECT_FALSE(cell(5, 0).objects.any() || cell(0, 1).objects.test(1));   // level 0: in no exercise
+    EXPECT_TRUE(exercise_object_table[5][1].objects.test(2));   // an unlisted object is used by exercises
+    // Level 0: in no exercise.
+    EXPECT_FALSE(exercise_object_table[5][0].objects.any() || exercise_object_table[0][1].objects.test(1));
 }
 
 TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
@@ -78,6 +74,11 @@ TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
     surfaces.faces.resize(27, surfaces.faces[0]);
     wide.width = 21;
     level.level = 4;
+    object empty;   // no vertices, no surfaces, no name: the smallest record
+    empty.name.clear();
+    bytes most = submenu("S", {theory(empty)});   // 254 objects
+    for (int i = 1; i < 254; ++i)
+        most = most + empty.record();
     const std::pair<bytes, std::string> cases[] = {
         {bytes{170, 1, 'S', 0, 187}, at(4)},   // the first byte after a submenu name must open an object
         {wrong_end, at(good.size())},
@@ -89,21 +90,11 @@ TEST(ObjectFiles, StructureFaultsAndMissingPartsStopWithTheirPositionsAndLimits)
         {bytes{0, 1, 2}, "No objects in object files!"},
         {theory(cube()).record(), "No submenus in object files!"},
         {submenu("S", {cube()}), "no theory object specified in object files!"},
+        {most, ""},
+        {most + empty.record(), "too many objects in object files"},
     };
     for (const auto& [file, message] : cases)
         EXPECT_EQ(load_message(file), message);
-}
-
-TEST(ObjectFiles, The255thObjectIsTooMany)
-{
-    object empty;   // no vertices, no surfaces, no name: the smallest record
-    empty.name.clear();
-    bytes file = submenu("S", {theory(empty)});
-    for (int i = 1; i < 254; ++i)
-        file = file + empty.record();
-    ASSERT_EQ(load_message(file), "");
-    EXPECT_EQ(last_object_number, 253);
-    EXPECT_EQ(load_message(file + empty.record()), "too many objects in object files");
 }
 
 TEST(ObjectFiles, NamesFromTheSettingsUpToTheFirstEmptyKeyAndFileFaults)
