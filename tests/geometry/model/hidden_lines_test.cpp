@@ -14,8 +14,9 @@ using test_objects::add_surface;
 
 TEST(HiddenLines, TheFiftyFirstLineOfAListIsDroppedWithAMessageEachTime)
 {
-    Tsolid star;   // 26 edges from the origin, each along its own direction
-    star.vertex_count = star.edge_count = 26;
+    Tsolid star;   // 26 edges from the origin (vertex 1), each along its own direction
+    star.vertex_count = 27;
+    star.edge_count = 26;
     for (int e = 1; e <= 26; ++e) {
         star.vertices[e + 1] = {std::cos(e * 0.1L), std::sin(e * 0.1L), 0};
         star.edges[e] = {1, static_cast<std::uint8_t>(e + 1)};
