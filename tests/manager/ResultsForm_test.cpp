@@ -10,7 +10,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
-#include <QWheelEvent>
 
 using namespace foundation;
 using namespace tutor::windows;
@@ -75,7 +74,7 @@ TEST_F(ResultsFormTest, TheResultsButtonShowsTheSelectedStudentsLinesAndCopiesTh
     EXPECT_EQ(occurrences(copied, "\r\n"), static_cast<std::size_t>(lines - 1));
 }
 
-TEST_F(ResultsFormTest, ALongListFitsTheScreenWithItsFrameAndScrollsByKeysAndWheel)
+TEST_F(ResultsFormTest, ALongListFitsTheScreenWithItsFrameAndScrollsByKeys)
 {
     show("Many", 120);
     const int h = results_->line_height();
@@ -89,13 +88,6 @@ TEST_F(ResultsFormTest, ALongListFitsTheScreenWithItsFrameAndScrollsByKeysAndWhe
     for (const auto& [key, value] : keys) {
         QTest::keyClick(results_.get(), key);
         EXPECT_EQ(bar()->value(), value) << key;
-    }
-    QWidget* view = results_->findChild<QWidget*>("results_view");
-    for (const int delta : {-120, 120}) {
-        QWheelEvent wheel({10, 10}, view->mapToGlobal(QPointF(10, 10)), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view, &wheel);
-        EXPECT_EQ(bar()->value(), delta < 0 ? QApplication::wheelScrollLines() * h : 0);
     }
 }
 

@@ -28,10 +28,6 @@ TEST(ResultsFormat, CodesOfNamesAndPasswordsAndRecordsInLittleEndian)
     const record sr = encode_settings(s);
     EXPECT_EQ(std::tuple(sr[6], sr[8], get_u16(sr, 13), decode_settings(sr).guidance_statement, decode_settings(sr).guidance_time),
               std::tuple(0, 1, 0, -3, 0x00010203u));
-    const result back = decode_result(encode_result({1, 2, 3, 400, 300, 5}));
-    EXPECT_EQ(std::tuple(back.objects, back.correct, back.next_result), std::tuple(400, 300, 5));
-    EXPECT_EQ(std::tuple(head_record_of(3), head_offset_of(3), head_record_of(8), head_offset_of(8), head_offset_of(14)),
-              std::tuple(0, 4u, 1, 0u, 12u));
 }
 
 // Every date half (valid or damaged: month 0 and 13-15, day 0 and past the

@@ -183,13 +183,3 @@ TEST_F(StudentDataFilesTest, OutOfRangeValuesAreRefusedAndTheFileUnchanged)
     ASSERT_TRUE(files->read_settings("johnny", s));
     EXPECT_EQ(s.guidance_statement, -32768);
 }
-
-TEST_F(StudentDataFilesTest, ConciseTextOfAFreshFileAndTextsReadEachTime)
-{
-    ASSERT_TRUE(files->create_results_file("Johnny", "abc", false, false, false, true));
-    EXPECT_EQ(files->concise_results_text("johnny").value,
-              "Level 1: nothing\nLevel 2: nothing\nLevel 3: nothing\nTotal: 0 of 0.\n\nGuidance: 0 h 0 min");
-    use_texts("$[STUDENT_RESULTS_TEXTS]\nu\nm\n/\nt\n-\nL\nT\n/\nG\n");
-    ASSERT_TRUE(files->add_result("johnny", 5, at(1, 1, 0, 0), at(1, 3, 7, 59), 3, 3, 1));
-    EXPECT_EQ(files->concise_results_text("johnny").value, "L 1: -\nL 2: -\nL 3: 1 / 3 (33 %). t 2u7m.\nT 1 / 3 (33 %).\n\nG 0u0m");
-}
