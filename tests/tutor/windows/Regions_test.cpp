@@ -9,7 +9,6 @@
 
 #include <cmath>
 
-
 using namespace geometry::drawing;
 
 using namespace geometry::model;
