@@ -1,8 +1,5 @@
-#include "platform/core/message_box.h"
 #include "tutor/engine/attractors.h"
 #include "tutor/engine/construction_items.h"
-#include "tutor/engine/practice_scoring.h"
-#include "tutor/engine/workbench_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -112,9 +109,6 @@ TEST(Attractors, AClickSnapsToTheNearestWithinReachTheFirstOnEqualDistance)
         EXPECT_EQ(snap_to_attractor(click, fine, a, snapped), found) << click.x << "," << click.y;
         EXPECT_TRUE(!found || points_equal(snapped, expected)) << click.x << "," << click.y;
     }
-    platform::scripted_responder responder;
-    EXPECT_FALSE(snap_to_attractor({1, 1}, false, {}, a.points[0]));
-    EXPECT_EQ(responder.last().text, "Strange and serious error: no attractors, please report to ZEV!");
 }
 
 TEST(Attractors, NoMoreThanTwoHundredAndEachPointOnce)
@@ -125,31 +119,4 @@ TEST(Attractors, NoMoreThanTwoHundredAndEachPointOnce)
     EXPECT_EQ(a.count, max_attractors);
     EXPECT_FALSE(add_attractor(a, {1000, 1000}));
     EXPECT_TRUE(add_attractor(a, {0, 50}));   // one already there
-}
-
-TEST(AnswerCounts, ScoresOverAllAnswersAndOverTheRecentWindow)
-{
-    answer_counts answers;
-    EXPECT_EQ(answers.score(true, 5), 0);
-    for (int i = 0; i < 40; ++i)
-        answers.record(i >= 10);
-    EXPECT_EQ(answers.score(false, 0), 75);
-    EXPECT_EQ(answers.score(true, 50), 100);   // the window holds 30 answers at most
-    answers.record(false);
-    EXPECT_EQ(std::tuple(answers.score(true, 5), answers.score(true, 3), answers.score(true, 0)), std::tuple(80, 66, 0));
-    answers.reset();
-    answers.record(true);
-    EXPECT_EQ(answers.score(true, 30), 100);   // never longer than the answers
-    EXPECT_THROW(exercise_group(10), std::out_of_range);
-}
-
-TEST(WorkbenchSettings, CapitalLettersAnywhereSwitchTheOptionsAndAreWrittenBackAlike)
-{
-    const oblique_view_settings iso = parse_non_technical_view_settings("xH I");
-    EXPECT_EQ(std::tuple(iso.shown, iso.perspective, iso.hidden_lines, iso.cut), std::tuple(true, false, true, false));
-    EXPECT_FALSE(parse_non_technical_view_settings("HCX").shown);   // options alone show nothing
-    const normal_view_settings a = parse_technical_views_settings("N3A");
-    EXPECT_TRUE(a.shown && a.american && a.three_views && a.indications && !a.colours);
-    EXPECT_EQ(non_technical_view_settings_text({false, true, true, false, true}), "HX");   // hidden: no P or I
-    EXPECT_EQ(technical_views_settings_text({true, true, false, true, true}), "ACN");
 }

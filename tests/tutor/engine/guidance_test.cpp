@@ -11,7 +11,6 @@
 #include "tutor/engine/guidance.h"
 #include "tutor/engine/guidance_driver.h"
 #include "tutor/engine/pupil_login.h"
-#include "tutor/engine/theory_chapters.h"
 
 #include <gtest/gtest.h>
 
@@ -124,15 +123,6 @@ TEST_F(GuidanceTest, ErrorsInTheOrderStopTheProgram)
     EXPECT_EQ(g->current_statement(), 1);
 }
 
-TEST_F(GuidanceTest, TheoryChaptersFollowTheAdditionalSubjects)
-{
-    const std::pair<const char*, int> subjects[] = {{"7", 5}, {" 2", 2}, {"two", 0}, {"-3", 0}, {"", 0}, {"000002", 0}};
-    for (const auto& [value, count] : subjects) {
-        write_setting("", "ADDITIONAL THEORY", "Additional Theory Subjects", value);
-        EXPECT_EQ(theory_chapter_count(), 4 + count) << value;
-    }
-}
-
 TEST_F(GuidanceTest, CountersKeepTheRecentAnswersAndWholeMinutes)
 {
     const auto g = make_guidance("EX 1 /EXIT=((SCORE(50) = 100) AND (SCORE = 85)) /EXIT_OK=(SCORE(5) >= 60);");
@@ -148,9 +138,8 @@ TEST_F(GuidanceTest, CountersKeepTheRecentAnswersAndWholeMinutes)
     g->record_answer(false);
     EXPECT_EQ(std::tuple(c.count(), c.correct(), c.recent_correct(30), c.recent_correct(1)), std::tuple(36, 30, 29, 0));
     EXPECT_THROW(c.recent_correct(31), std::out_of_range);
-    // Whole minutes are counted in whole seconds and saturate.
+    // Whole minutes are counted in whole seconds.
     EXPECT_EQ(std::pair(whole_minutes(5 * one_minute), whole_minutes(5 * one_minute - 1.0 / 86400)), std::pair(5, 4));
-    EXPECT_EQ(std::pair(whole_minutes(1e12), whole_minutes(-1e12)), std::pair(INT32_MAX, INT32_MIN));
 }
 
 TEST_F(GuidanceTest, RestoringMendsPositionsTheFileNoLongerHas)
@@ -169,11 +158,6 @@ TEST_F(GuidanceTest, RestoringMendsPositionsTheFileNoLongerHas)
     g->restore_state("", s);
     EXPECT_TRUE(g->finished() && !g->is_on());
     EXPECT_EQ(g->fetch_current_statement().kind, kind_empty);
-    const auto empty = make_guidance("* nothing but comments\n");
-    empty->start(false);
-    EXPECT_FALSE(empty->is_on());
-    EXPECT_EQ(empty->fetch_current_statement().kind, kind_empty);
-    EXPECT_FALSE(g->save_state());   // nobody logged in
 }
 
 namespace {
@@ -349,8 +333,6 @@ TEST_F(GuidanceTest, PupilLoginRestoresAndSavesTheGuidanceAndRefusesAWrongNameOr
         EXPECT_FALSE(log_in_pupil(name, password)) << name << " / " << password;
     EXPECT_EQ(guidance->pupil_name(), "Ben");
     EXPECT_EQ(responder.count(), 0u);   // a refused login is the dialog's to tell
-    guidance.reset();
-    EXPECT_FALSE(log_in_pupil("Anna", "tulip"));
 }
 
 namespace {

@@ -1,5 +1,4 @@
 #include "tests/tutor/windows/tutor_windows_fixture.h"
-#include "tutor/windows/practice_status_bar.h"
 
 #include <QMenuBar>
 
@@ -32,9 +31,6 @@ TEST_F(PracticeFormTest, FourCorrectAndOneShownSolutionScoreEightyInExerciseMode
         click("ready_button");
     EXPECT_EQ(form->status_lines(0), (std::array<std::string, 3>{"Exercise mode", "Level 1", "Object 12 (10 correct)"}));
     EXPECT_EQ(form->status_lines(1)[2], "Line three");
-    auto* status_bar = form->findChild<practice_status_bar*>("StatusBar");
-    const QString count_line = " " + QString::fromStdString(form->status_lines(0)[2]);
-    EXPECT_GT(status_bar->panel_rect(0).width(), QFontMetrics(status_bar->font()).horizontalAdvance(count_line));
     EXPECT_EQ(answer_and_close({}, platform::IDNO), "Objects: 11     Correct: 10      \nGood.\nTest now?");
     EXPECT_FALSE(form->findChild<QTimer*>("timer_start_exercise_when_this_one_closed")->isActive());
 }
