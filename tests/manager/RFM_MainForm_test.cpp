@@ -1,9 +1,13 @@
 #include "manager/CreateResultsFileDialog.h"
 #include "manager/EditResultsFileDialog.h"
 #include "manager/RFM_MainForm.h"
+#include "manager/ResultsForm.h"
 #include "tests/manager/gui_fixture.h"
 
+#include <QKeySequence>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 using namespace foundation;
@@ -105,4 +109,34 @@ TEST_F(MainFormTest, EnterEditsTheSelectedStudentAndAddingOneFillsTheListAgain)
     form->TimerTimer();   // the selection settles
     form->TimerTimer();
     EXPECT_EQ(form->shown_index(), 2);
+}
+
+TEST_F(MainFormTest, EveryMenuAndButtonOfTheManagerHasAnAltKeyOfItsOwn)
+{
+    const auto own_keys = [](const QStringList& captions) {
+        QStringList keys;
+        for (const QString& caption : captions)
+            keys << QKeySequence::mnemonic(caption).toString();
+        return !keys.contains("") && keys.removeDuplicates() == 0;
+    };
+    open_form();
+    TEditResultsFileDialog edit(*form);
+    TCreateResultsFileDialog create(*form);
+    TResultsForm results;
+    for (QWidget* window : std::initializer_list<QWidget*>{form.get(), &edit, &create, &results}) {
+        QStringList window_keys;
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            if (!button->text().isEmpty() && button->objectName() != "OKBtn" && button->objectName() != "CancelBtn")
+                window_keys << button->text();
+        for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
+            for (const QAction* menu : bar->actions()) {
+                window_keys << menu->text();
+                QStringList items;
+                for (const QAction* item : menu->menu()->actions())
+                    items << item->text();
+                items.removeAll("");   // separators
+                EXPECT_TRUE(own_keys(items)) << menu->objectName().toStdString();
+            }
+        EXPECT_TRUE(own_keys(window_keys)) << window->objectName().toStdString();
+    }
 }

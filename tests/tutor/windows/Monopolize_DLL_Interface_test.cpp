@@ -85,6 +85,22 @@ TEST_F(MonopolizeTest, EachFailingStepGivesItsMessageAndTheTutorGoesOn)
         EXPECT_EQ(responder.boxes()[k].text, head + (k < 3 ? "WSOLOSYS.DLL<" + std::to_string(k + 4) + ">" : "<7>"));
 }
 
+TEST_F(MonopolizeTest, TheLibraryInTheStartDirectoryComesFirstAndNoOtherPlaceIsTried)
+{
+    std::filesystem::copy_file(fake_library("partial"), start.file("WSOLOSYS.DLL"));
+    install("full");
+    monopolize();
+    EXPECT_FALSE(monopolize_hook_installed());   // the start directory's library, without its third entry point
+    release_monopolize();
+    std::filesystem::remove(start.file("WSOLOSYS.DLL"));
+    std::filesystem::remove(program.file("wsolosys.dll"));
+    test_support::temp_dir elsewhere;
+    std::filesystem::copy_file(fake_library("full"), elsewhere.file("WSOLOSYS.DLL"));
+    test_support::current_directory_change in_elsewhere(elsewhere.path());
+    monopolize();
+    EXPECT_FALSE(monopolize_library_loaded());   // the current directory is not tried
+}
+
 TEST_F(MonopolizeTest, TheSettingsSayWhetherToMonopolizeAndTheHookSeesTheWindows)
 {
     const std::string path = install("full");
