@@ -114,14 +114,3 @@ TEST_F(StudentsCheckTest, JsonListHoldsEveryFileInTheListsOrder)
     EXPECT_EQ(std::tuple(students[2]["valid"].toBool(), students[2]["results"].isNull(), students[2]["problems"].toArray().size()),
               std::tuple(false, true, 1));
 }
-
-TEST_F(StudentsCheckTest, StartUpNeverAsksAndStopsWithCodeTwo)
-{
-    program.make_dir("elsewhere/Class 2B");
-    program.write("elsewhere/Class 2B/Pupil In 2B.results", "");
-    const tool_run other = run({"list", "--dir", "elsewhere/class 2b"});
-    EXPECT_EQ(other.code, 0) << other.err;
-    EXPECT_NE(other.out.find("Pupil In 2B"), std::string::npos);
-
-    EXPECT_EQ(run({"--settings", program.file("none.ini"), "list"}).code, 2);
-}

@@ -9,14 +9,6 @@
 
 using namespace platform;
 
-TEST(IniFile, BlanksAreDroppedAndCommentsAreNoKeys)
-{
-    const std::string text = "; comment\n[General]\n  Text File = other.txt \r\nkey=1\n[Second]\nkey=2\n";
-    EXPECT_EQ(std::tuple(ini_find(text, "General", "Text File"), ini_find(text, "Second", "key")), std::tuple("other.txt", "2"));
-    EXPECT_FALSE(ini_find(text, "general", "missing") || ini_find(text, "missing", "key") || ini_find("[A]\n;key=1\n", "A", ";key"));
-    EXPECT_EQ(ini_find("[A]\nempty=\n", "A", "empty"), "");
-}
-
 TEST(IniFile, UpdateReplacesInsertsOrAppendsAndKeepsEveryOtherLine)
 {
     const std::string text = "; keep me\n[A]\nx=1\n\n; note\n[B]\ny=2\n";

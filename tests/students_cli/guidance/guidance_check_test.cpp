@@ -89,11 +89,3 @@ TEST_F(GuidanceCheckTest, EachCourseGetsItsFindingsAtTheirLines)
         EXPECT_EQ(found, expected) << text;
     }
 }
-
-TEST_F(GuidanceCheckTest, UnreadObjectFilesAreANoteNotASilence)
-{
-    const auto findings = check_guidance_text(split_guidance_text("EX 2 /L=3;", "test.txt").text, {});
-    ASSERT_EQ(findings.size(), 1u);
-    EXPECT_EQ(std::pair(findings[0].kind, findings[0].text),
-              std::pair(guidance_finding::note, text_with(text_names::guidance_check::objects_unchecked)));
-}
