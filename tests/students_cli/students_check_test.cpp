@@ -64,8 +64,7 @@ TEST_F(StudentsCheckTest, DamagedFilesAreNamedWithTheirFaultAndNothingChanges)
     const tool_run listed = run({"list"});
     EXPECT_NE(listed.out.find("Looping Pupil         4  yes          no          yes              yes            "
                               "chain of exercise 1: it loops back to record 4\n"),
-              std::string::npos);
-    EXPECT_NE(listed.out.find("Sound Pupil           3  yes"), std::string::npos) << listed.out;
+              std::string::npos) << listed.out;
     for (const auto& [file, bytes] : before)
         EXPECT_EQ(program.read("RESULTS/" + file), bytes) << file << " changed";
 }

