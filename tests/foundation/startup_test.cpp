@@ -36,12 +36,3 @@ TEST_F(StartUpTest, MissingSettingsFileGoesOnWithDefaultsAndMissingTextFileStops
               std::tuple("There is a problem with the file " + platform::ascii_upper(program.file("WinTola.ini")),
                          "The text file \"WINTOLA.TXT\" was not found!", false));
 }
-
-TEST_F(StartUpTest, TextFileIsAlsoFoundInTheStartDirectoryAndAnEmptyNameMeansTheDefault)
-{
-    program.write("WinTola.ini", "[GENERAL]\nText File=\n");
-    cwd.write("wintola.txt", "$[MESSAGES_CAPTION]\nFrom start\n");
-    start_up_foundation(program.file("students_manager"));
-    EXPECT_EQ(std::pair(message_caption, out_of_memory_message), std::pair(std::string("From start"), std::string()))
-        << "assigned even when the entry is empty";
-}

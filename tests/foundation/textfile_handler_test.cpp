@@ -62,14 +62,6 @@ TEST(TextfileHandler, TextsComeOutAsUtf8)
     EXPECT_EQ(parse("\xEF\xBB\xBF$[A]\nx").read_entry("A", 1), "x") << "the byte order mark is dropped";
 }
 
-TEST(TextfileHandler, CaptionsLoseTheirAltKeyMarkWhereTheyServeAsTitles)
-{
-    const std::pair<std::string, std::string> cases[] = {
-        {"&File", "File"}, {"E&xit", "Exit"}, {"Fish && Chips", "Fish & Chips"}, {"end&", "end"}, {"plain", "plain"}};
-    for (const auto& [caption, title] : cases)
-        EXPECT_EQ(without_mnemonic(caption), title) << caption;
-}
-
 TEST(TextfileHandler, ADuplicateSectionOrAMissingFileIsReportedAndStopsOnlyWhenFatal)
 {
     std::string problem;

@@ -64,8 +64,7 @@ TEST_F(StudentsCheckTest, DamagedFilesAreNamedWithTheirFaultAndNothingChanges)
     const tool_run listed = run({"list"});
     EXPECT_NE(listed.out.find("Looping Pupil         4  yes          no          yes              yes            "
                               "chain of exercise 1: it loops back to record 4\n"),
-              std::string::npos);
-    EXPECT_NE(listed.out.find("Sound Pupil           3  yes"), std::string::npos) << listed.out;
+              std::string::npos) << listed.out;
     for (const auto& [file, bytes] : before)
         EXPECT_EQ(program.read("RESULTS/" + file), bytes) << file << " changed";
 }
@@ -113,15 +112,4 @@ TEST_F(StudentsCheckTest, JsonListHoldsEveryFileInTheListsOrder)
               std::tuple("Alpha Pupil", "Charlie \"C\"", "Charlie \"C\".RESULTS"));
     EXPECT_EQ(std::tuple(students[2]["valid"].toBool(), students[2]["results"].isNull(), students[2]["problems"].toArray().size()),
               std::tuple(false, true, 1));
-}
-
-TEST_F(StudentsCheckTest, StartUpNeverAsksAndStopsWithCodeTwo)
-{
-    program.make_dir("elsewhere/Class 2B");
-    program.write("elsewhere/Class 2B/Pupil In 2B.results", "");
-    const tool_run other = run({"list", "--dir", "elsewhere/class 2b"});
-    EXPECT_EQ(other.code, 0) << other.err;
-    EXPECT_NE(other.out.find("Pupil In 2B"), std::string::npos);
-
-    EXPECT_EQ(run({"--settings", program.file("none.ini"), "list"}).code, 2);
 }

@@ -30,7 +30,7 @@ const failure_case failure_cases[] = {
     {"missing_directory", {"--dir", "NEW", "list"}, 2,
      {"does not exist. Do you want to create it? [answered No]", "cannot be used"}, nullptr},
     {"unreadable_object_files", {"--settings", "objects.ini", "guidance", "check", "GUID1.TXT"}, 1,
-     {"Could not read objects file: \"MISSING.OBJ\""}, "GUID1.TXT: errors: 0"},
+     {"Could not read objects file: \"MISSING.OBJ\""}, "the object files could not be read"},
 };
 
 class StudentsFailuresTest : public StudentsToolTest, public testing::WithParamInterface<failure_case> {

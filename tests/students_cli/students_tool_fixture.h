@@ -67,11 +67,6 @@ protected:
         return run_tool(program.path(), words);
     }
     std::string entry(const char* section, int k) { return foundation::text_handler->read_entry(section, k); }
-    // The message of a damaged results file.
-    std::string damaged_message()
-    {
-        return entry("RESULTS_ERROR_MESSAGES", 4) + "100 (" + entry("RESULTS_ERROR_DETAILS", 3) + ").";
-    }
     // The demo students of the run command, made in this folder by their own tool.
     void make_demo() { ASSERT_EQ(run_tool(program.path(), {program.path()}, "make_demo_students").code, 0); }
     std::vector<std::string> results_files() const

@@ -5,16 +5,6 @@
 
 using namespace platform;
 
-TEST(FileSystem, NamesAreFoundWithoutRegardToCase)
-{
-    test_support::temp_dir dir;
-    dir.make_dir("Results");
-    dir.write("Results/Smith.results", "x");
-    EXPECT_EQ(resolve_ignoring_case(dir.file("RESULTS/SMITH.RESULTS")), dir.file("Results/Smith.results"));
-    EXPECT_EQ(resolve_ignoring_case(dir.file("results/NEW.results")), dir.file("Results/NEW.results"));
-    EXPECT_EQ(resolve_ignoring_case(dir.file("Results")), dir.file("Results"));
-}
-
 TEST(FileSystem, StatusListingFullPathsAndWholeFiles)
 {
     test_support::temp_dir dir;

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace students_cli::csv;
 
 namespace {
@@ -45,17 +43,8 @@ TEST(Csv, ReadsQuotesLineEndsAndAByteOrderMark)
 TEST(Csv, WrittenCellsReadBackWhateverTheyHold)
 {
     EXPECT_EQ(csv_line({"plain", "a,b", "say \"hi\"", " padded", ""}), "plain,\"a,b\",\"say \"\"hi\"\"\",\" padded\",\r\n");
-    std::mt19937 random(7);
-    const std::string alphabet = "ab ,\"\r\n;\xC3\xA9";
-    for (int round = 0; round < 200; ++round) {
-        std::vector<std::string> cells(1 + random() % 4);
-        for (std::string& cell : cells)
-            for (std::size_t n = random() % 6; n > 0; --n)
-                cell += alphabet[random() % alphabet.size()];
-        const csv_table back = read_csv(csv_line(cells) + csv_line(cells));
-        ASSERT_FALSE(back.error);
-        ASSERT_EQ(cells_of(back), (rows{cells, cells}));
-    }
+    const std::vector<std::string> cells{"\xEF\xBB\xBF" "bom", "a,b", "say \"hi\"", "end ", "two\r\nlines", "", "\xC3\xA9;"};
+    EXPECT_EQ(cells_of(read_csv(csv_line(cells) + csv_line(cells))), (rows{cells, cells}));
 }
 
 TEST(ClassList, HeaderColumnsAnyOrderAndFlagSpellings)
