@@ -373,6 +373,16 @@ constexpr std::string_view section_name(class_overview) { return "CLASS_OVERVIEW
 enum class printing { failed = 1, last = failed };
 constexpr std::string_view section_name(printing) { return "PRINTING"; }
 
+enum class solid_problems {
+    corners_beyond_row = 1,
+    fewer_than_three_corners,
+    unknown_colour,
+    corner_not_a_vertex,
+    too_many_crossings,
+    last = too_many_crossings,
+};
+constexpr std::string_view section_name(solid_problems) { return "SOLID_PROBLEMS"; }
+
 enum class results_file_problems {
     size_not_records = 1,
     size_too_small,
@@ -508,7 +518,7 @@ inline std::vector<section_use> every_section_used()
                                    practice_buttons, guidance_menu_exit_program, main_screen_status, main_menus,
                                    user_theory_menus, workbench, end_of_guidance, forced_end_of_guidance,
                                    guidance_finished_messages, monopolize_strings, pupil_login, theory_window,
-                                   tutor_boxes, guidance_check, guidance_dry_run, class_overview, printing,
+                                   tutor_boxes, guidance_check, guidance_dry_run, class_overview, printing, solid_problems,
                                    results_file_problems, class_list_problems, students_tool_usage,
                                    students_tool_messages, students_tool_help>();
     std::vector<section_use> uses(named.begin(), named.end());

@@ -1,6 +1,7 @@
 #include "geometry/model/hidden_lines.h"
 
 #include "foundation/messages.h"
+#include "foundation/texts.h"
 #include "geometry/model/kernel.h"
 #include "geometry/model/line_merging.h"
 #include "platform/core/message_box.h"
@@ -74,7 +75,7 @@ void compute_line_drawing(const Tsolid& solid, int angle_x, int angle_y, int ang
         refused |= records[e].refused;
     }
     if (refused)
-        show_message("Too many crossings on an edge in drawing!", platform::MB_ICONINFORMATION);
+        show_message(text_of(text_names::solid_problems::too_many_crossings), platform::MB_ICONINFORMATION);
     build_drawing_lines(transformed, records, drawing, join_touching);
 }
 

@@ -1,6 +1,7 @@
 #include "geometry/model/object_files.h"
 
 #include "foundation/messages.h"
+#include "foundation/texts.h"
 #include "geometry/model/kernel.h"
 #include "geometry/model/projection_convention.h"
 
@@ -38,6 +39,8 @@ private:
     std::size_t p_;
 };
 
+using problem = text_names::solid_problems;
+
 bool known_colour(int colour)
 {
     return (colour >= 0 && colour <= 15) || colour == cut_surface_colour;
@@ -53,13 +56,13 @@ void read_surface_headers(record_reader& in, Tsolid& solid, int width, std::arra
         if (corners[s] + 1 > max_surface_entries)
             stop_with_message("object has too many vertices for a surface");
         if (corners[s] > width)
-            stop_with_message("object has a surface with more corners than its table row holds");
+            stop_with_message(text_of(problem::corners_beyond_row));
         if (corners[s] < 3)
-            stop_with_message("object has a surface with fewer than 3 corners");
+            stop_with_message(text_of(problem::fewer_than_three_corners));
         solid.surface_length[s] = static_cast<std::uint8_t>(corners[s] + 1);
         solid.surface_colour[s] = in.byte();
         if (!known_colour(solid.surface_colour[s]))
-            stop_with_message("object has a surface colour other than 0 to 15 or 100");
+            stop_with_message(text_of(problem::unknown_colour));
         solid.surface_sorted[s] = in.byte();
     }
 }
@@ -73,7 +76,7 @@ void read_surface_lists(record_reader& in, Tsolid& solid, int width, const std::
         for (int j = 1; j <= corners[s]; ++j) {
             list[j] = in.byte();
             if (list[j] < 1 || list[j] > solid.vertex_count)
-                stop_with_message("object has a surface corner that is not one of its vertices");
+                stop_with_message(text_of(problem::corner_not_a_vertex));
         }
         list[corners[s] + 1] = list[1];
     }

@@ -2,6 +2,7 @@
 #include "geometry/model/kernel.h"
 #include "platform/core/message_box.h"
 #include "tests/geometry/prisms.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,7 @@ TEST(HiddenLines, TheFiftyFirstLineOfAListIsDroppedWithAMessageEachTime)
 
 TEST(HiddenLines, AnEdgeWithMoreStretchesThanItsRecordHoldsIsReportedOnceAndDrawnAsFarAsItFits)
 {
+    test_support::use_shipped_texts();
     // A row of eleven triangles in front of a long edge, each hiding a piece of it.
     Tsolid solid;
     for (int k = 0; k <= 11; ++k)

@@ -129,6 +129,7 @@ TEST(ObjectFiles, NamesFromTheSettingsUpToTheFirstEmptyKeyAndFileFaults)
 
 TEST(LoadObject, WrongNumbersAndSurfaceFaultsStop)
 {
+    test_support::use_shipped_texts();   // the faults are told in the shipped words
     Tsolid solid;
     EXPECT_EQ(decode({cube()}, 1, solid), "f wrong");
     EXPECT_EQ(decode({cube()}, -1, solid), "f wrong");
