@@ -9,15 +9,9 @@
 
 namespace foundation {
 
-// Strict: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool is_valid_utf8(std::string_view bytes);
-
-// Every byte one character; the five bytes the code page leaves undefined
-// become the control characters of the same number.
-std::string windows_1252_to_utf8(std::string_view bytes);
-
 // The bytes themselves when they are valid UTF-8 (without a leading byte
-// order mark), else the bytes read as Windows-1252.
+// order mark), else the bytes read as Windows-1252 (platform/core/file_name_text.h
+// holds the UTF-8 check and the code page).
 std::string text_as_utf8(std::string_view bytes);
 
 // How many bytes the first `characters` characters of UTF-8 text take (all

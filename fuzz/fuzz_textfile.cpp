@@ -2,6 +2,7 @@
 // and every entry is valid UTF-8 of at most the longest line's characters.
 #include "foundation/text_encoding.h"
 #include "foundation/textfile_handler.h"
+#include "platform/core/file_name_text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* name : {"A", "STUDENTS_MANAGER", ""}) {
         for (int k = -1; k < 6; ++k) {
             const std::string entry = handler.read_entry(name, k);
-            if (!is_valid_utf8(entry)
+            if (!platform::is_utf8(entry)
                 || utf8_prefix_length(entry, Ttextfile_handler::max_line_length) != entry.size())
                 __builtin_trap();
         }
